@@ -1,0 +1,3 @@
+#include "RVLCountedObject.h"
+
+RVL_DEFINE_CLASS_INFO(RVLCountedObject, RVLDynamicObject)

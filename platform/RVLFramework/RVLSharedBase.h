@@ -1,0 +1,13 @@
+#pragma once
+
+class RVLCountedObject;
+
+/// The untyped mechanics under every RVLSharedHandle.
+class RVLSharedBase {
+protected:
+  static void AcquireReference(const RVLCountedObject* object) noexcept;
+  static void ReleaseReference(const RVLCountedObject* object) noexcept;
+  static bool IsReferentAlive(const RVLCountedObject* object) noexcept;
+  /// Raises RVLEInvalidCast.
+  [[noreturn]] static void ThrowInvalidCast();
+};

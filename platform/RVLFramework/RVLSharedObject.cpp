@@ -1,0 +1,3 @@
+#include "RVLSharedObject.h"
+
+RVL_DEFINE_CLASS_INFO(RVLSharedObject, RVLCountedObject)

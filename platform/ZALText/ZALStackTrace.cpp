@@ -1,0 +1,6 @@
+#include "ZALStackTrace.h"
+
+ZALBasicStackTrace ZALStackTrace::GetTrace()
+{
+  return ZALBasicStackTrace::Capture();
+}
