@@ -1,0 +1,139 @@
+#pragma once
+#include "ZALMPBuildingMode.h"
+#include "ZALMPClassIdentity.h"
+#include "ZALMPExport.h"
+#include "ZALMPIdentifierMap.h"
+#include "ZALMPLinkList.h"
+
+#include <RVLBasicEntity.h>
+#include <RVLSharedHandle.h>
+#include <RVLSharedVector.h>
+#include <ZALStatus.h>
+#include <ZALString.h>
+
+#include <memory>
+#include <string>
+
+class ZALBaseUnknown;
+class ZALIMPEntityLoader;
+class ZALMPDeserializer;
+class ZALMPParameter;
+class ZALMPSerializer;
+class ZALMPState;
+class ZALMPWorld;
+
+/// The base of every entity a world holds: persistent identifier, name, active
+/// flag, building mode, host loader and model object, the parameter, state and
+/// aggregated-element lists, and the common part of writing and reading.
+class ZALMP_EXPORT ZALMPEntity : public RVLBasicEntity {
+  ZALMP_DECLARE_CLASS(ZALMPEntity, RVLBasicEntity);
+
+public:
+  /// The event an entity posts when its state moved (see NotifyUpdate).
+  static constexpr int kUpdateEvent = 9;
+
+  ~ZALMPEntity() override;
+
+  /// Unless already being orphaned: asks each linked partner to drop this entity
+  /// (RemoveParent), drops its own lists (ClearContainers), then leaves the host
+  /// framework's owners.
+  void orphanObject() override;
+
+  /// Store / read the building mode; S_OK.
+  virtual HRESULT SetBuildingMode(ZALMPBuildingMode::Enum mode);
+  virtual HRESULT GetBuildingMode(ZALMPBuildingMode::Enum& mode) const;
+
+  /// Takes ownership of `loader` (the previous one is deleted); S_OK.
+  virtual HRESULT SetLoader(ZALIMPEntityLoader* loader);
+  /// The loader, still owned by the entity (null when there is none); S_OK.
+  virtual HRESULT GetLoader(ZALIMPEntityLoader*& loader) const;
+
+  /// `inWorld` is true when the entity belongs to a host world; always S_OK.
+  virtual HRESULT IsInWorld(bool& inWorld) const;
+  /// S_OK: `world` is the model world extending the entity's host world.
+  /// E_FAIL (reported): no host world, no model world on it; `world` is null.
+  virtual HRESULT GetWorld(RVLSharedHandle<ZALMPWorld>& world) const;
+
+  /// Already active: S_OK and nothing else. Else active, then the loader's
+  /// OnActivate result (S_OK without a loader). Deactivate mirrors it.
+  virtual HRESULT Activate();
+  virtual HRESULT Deactivate();
+  virtual bool IsActive() const;
+
+  /// Holds one reference to `object`, releasing the previous one.
+  /// E_FAIL: null object (reported); the held one stays.
+  virtual HRESULT SetModelObject(ZALBaseUnknown* object);
+  /// S_OK: `object` is the held object with a new reference for the caller.
+  /// E_FAIL: none held; `object` is null.
+  virtual HRESULT GetModelObject(ZALBaseUnknown*& object) const;
+
+  /// Writes the common part into the entity's own `element`: "id", "name",
+  /// "isActive" (from R2017.1 on), "Parameters", "States", "AggregatedElements".
+  /// Local failures are reported and writing goes on; S_OK (also for a null element).
+  virtual HRESULT Serialize(ZALMPSerializer* element) const;
+  /// Reads the common part from the entity's own `element`; references resolve
+  /// through `ids` (unknown ids are skipped). Local failures are reported; S_OK.
+  /// A reference to an entity of the wrong kind raises RVLEInvalidCast.
+  virtual HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids);
+
+  /// The persistent identifier, made on the first request and fixed from then on.
+  /// E_OUTOFMEMORY when it cannot be stored (reported).
+  HRESULT GetIdentifier(std::wstring& id) const;
+  /// Only while the entity has no identifier: S_OK. E_FAIL (reported) once it has one.
+  HRESULT SetIdentifier(const std::wstring& id);
+  /// The entity name as narrow text (not the identifier).
+  ZALString GetID() const;
+
+  /// S_OK: appended. S_FALSE: already there. E_FAIL: empty handle (reported).
+  HRESULT AddParameter(const RVLSharedHandle<ZALMPParameter>& parameter);
+  HRESULT AddState(const RVLSharedHandle<ZALMPState>& state);
+  HRESULT AddAggregatedElement(const RVLSharedHandle<ZALMPEntity>& element);
+  int GetParameterCount() const;
+  int GetStateCount() const;
+  int GetAggregatedElementCount() const;
+  /// S_OK and the entry at `index`; E_FAIL and a null handle outside the list.
+  HRESULT GetParameter(int index, RVLSharedHandle<ZALMPParameter>& parameter) const;
+  HRESULT GetState(int index, RVLSharedHandle<ZALMPState>& state) const;
+  HRESULT GetAggregatedElement(int index, RVLSharedHandle<ZALMPEntity>& element) const;
+  /// The first parameter (or state), descendants included, whose GetID() is
+  /// `name`: S_OK. E_FAIL: none; the handle is untouched.
+  HRESULT GetParameter(const ZALString& name, RVLSharedHandle<ZALMPParameter>& parameter) const;
+  HRESULT GetState(const ZALString& name, RVLSharedHandle<ZALMPState>& state) const;
+  /// Appends every parameter (state), each followed by its descendants.
+  /// S_FALSE: no parameter, `all` untouched. Else the answer for the last
+  /// parameter whose descendants could be listed (S_OK when it had some,
+  /// S_FALSE when not), E_FAIL when none could be listed.
+  HRESULT GetAllParameters(RVLSharedVector<ZALMPParameter>& all) const;
+  HRESULT GetAllStates(RVLSharedVector<ZALMPState>& all) const;
+
+  /// Posts the update event (kUpdateEvent) to the entity's subscribers.
+  void NotifyUpdate();
+
+protected:
+  ZALMPEntity();
+  /// The copy that every kind makes: the host part (the name) is copied, the
+  /// common part starts as for a new entity: building mode 0, active, no loader,
+  /// no model object, no identifier, empty lists.
+  ZALMPEntity(const ZALMPEntity& source);
+  /// Tag of the second copy: it also copies building mode, active flag and
+  /// model object (not used by the library's own kinds).
+  struct CopyCommonPart {};
+  ZALMPEntity(const ZALMPEntity& source, CopyCommonPart);
+
+  /// Drops the entity's own lists of links; nothing here.
+  virtual HRESULT ClearContainers();
+  /// Asks each linked partner to drop this entity; nothing to ask here: S_OK.
+  virtual HRESULT RemoveParent();
+
+private:
+  HRESULT GenerateID(std::wstring& id) const;
+
+  ZALMPBuildingMode::Enum m_buildingMode = ZALMPBuildingMode::Default;
+  std::unique_ptr<ZALIMPEntityLoader> m_loader;
+  bool m_active = true;
+  ZALBaseUnknown* m_modelObject = nullptr;
+  mutable std::unique_ptr<std::wstring> m_identifier;
+  ZALMPLinkList<ZALMPParameter> m_parameters;
+  ZALMPLinkList<ZALMPState> m_states;
+  ZALMPLinkList<ZALMPEntity> m_aggregatedElements;
+};

@@ -1,0 +1,65 @@
+#pragma once
+#include "ZALMPAssertionReport.h"
+#include "ZALMPSourceLocation.h"
+
+#include <RVLSharedHandle.h>
+#include <RVLSharedVector.h>
+#include <ZALStatus.h>
+
+#include <algorithm>
+#include <cstddef>
+
+/// An ordered list of links to other entities, each referent at most once: the
+/// one mechanism behind every Add/Remove/Get/Count of entity links. Failures are
+/// reported at the caller's location.
+template <class T>
+class ZALMPLinkList {
+public:
+  /// S_OK: appended. S_FALSE: already in the list. E_FAIL: empty handle (reported).
+  HRESULT Add(const RVLSharedHandle<T>& link, ZALMPSourceLocation where)
+  {
+    if (!link) return Fail(where);
+    if (Contains(link)) return S_FALSE;
+    m_links.push_back(link);
+    return S_OK;
+  }
+
+  /// S_OK: removed. S_FALSE: not in the list. E_FAIL: empty handle (reported).
+  HRESULT Remove(const RVLSharedHandle<T>& link, ZALMPSourceLocation where)
+  {
+    if (!link) return Fail(where);
+    const auto found = std::find(m_links.begin(), m_links.end(), link);
+    if (found == m_links.end()) return S_FALSE;
+    m_links.erase(found);
+    return S_OK;
+  }
+
+  /// S_OK and the link at `index`; E_FAIL and a null handle outside [0, Count()).
+  /// Not reported: callers probe indices to find the end.
+  HRESULT Get(int index, RVLSharedHandle<T>& link) const
+  {
+    if (index < 0 || index >= Count()) {
+      link.Release();
+      return E_FAIL;
+    }
+    link = m_links[static_cast<std::size_t>(index)];
+    return S_OK;
+  }
+
+  int Count() const { return static_cast<int>(m_links.size()); }
+  bool Contains(const RVLSharedHandle<T>& link) const
+  {
+    return std::find(m_links.begin(), m_links.end(), link) != m_links.end();
+  }
+  void Clear() { m_links.clear(); }
+  const RVLSharedVector<T>& Links() const { return m_links; }
+
+private:
+  static HRESULT Fail(ZALMPSourceLocation where)
+  {
+    ZALMPAssertionReport("", where.file, where.line);
+    return E_FAIL;
+  }
+
+  RVLSharedVector<T> m_links;
+};

@@ -1,0 +1,416 @@
+#define ZALMP_SOURCE_FILE "ZALMPEntity.m/src/ZALMPEntity"
+#include "ZALMPReport.h"
+
+#include "ZALMPEntityReferences.h"
+
+#include <ZALIMPEntityLoader.h>
+#include <ZALMPDeserializer.h>
+#include <ZALMPEntity.h>
+#include <ZALMPParameter.h>
+#include <ZALMPSerializer.h>
+#include <ZALMPState.h>
+#include <ZALMPVersion.h>
+#include <ZALMPWorld.h>
+
+#include <RVLBasicWorld.h>
+#include <ZALBaseUnknown.h>
+#include <ZALGetEnv.h>
+#include <ZALUnicodeString.h>
+#include <ZALUuid.h>
+
+#include <new>
+#include <string>
+
+ZALMP_DEFINE_CLASS(ZALMPEntity, RVLBasicEntity);
+
+namespace {
+
+// The identifier switches are read once per process; a switch counts as set
+// when the variable exists, whatever its value.
+struct IdentifierSwitches {
+  bool useName;
+  bool sequential;
+};
+
+const IdentifierSwitches& Switches()
+{
+  static const IdentifierSwitches switches = [] {
+    const bool useName = ZALGetEnv("MP_USE_NAME_FOR_ID") != nullptr;
+    return IdentifierSwitches{useName, !useName && ZALGetEnv("WKS_ODT_OUT") != nullptr};
+  }();
+  return switches;
+}
+
+// Process-wide counter of the sequential identifiers id0, id1, ...
+unsigned g_nextSequentialId = 0;
+
+}  // namespace
+
+ZALMPEntity::ZALMPEntity() = default;
+
+ZALMPEntity::ZALMPEntity(const ZALMPEntity& source) : RVLBasicEntity(source) {}
+
+ZALMPEntity::ZALMPEntity(const ZALMPEntity& source, CopyCommonPart)
+    : RVLBasicEntity(source), m_buildingMode(source.m_buildingMode), m_active(source.m_active)
+{
+  if (source.m_modelObject) {
+    m_modelObject = source.m_modelObject;
+    m_modelObject->AddRef();
+  }
+}
+
+ZALMPEntity::~ZALMPEntity()
+{
+  if (m_modelObject) m_modelObject->Release();
+}
+
+void ZALMPEntity::orphanObject()
+{
+  if (isBeingOrphaned()) return;
+  RemoveParent();
+  ClearContainers();
+  RVLBasicEntity::orphanObject();
+}
+
+HRESULT ZALMPEntity::SetBuildingMode(ZALMPBuildingMode::Enum mode)
+{
+  m_buildingMode = mode;
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::GetBuildingMode(ZALMPBuildingMode::Enum& mode) const
+{
+  mode = m_buildingMode;
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::SetLoader(ZALIMPEntityLoader* loader)
+{
+  if (loader != m_loader.get()) m_loader.reset(loader);
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::GetLoader(ZALIMPEntityLoader*& loader) const
+{
+  loader = m_loader.get();
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::IsInWorld(bool& inWorld) const
+{
+  inWorld = static_cast<bool>(getWorld());
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::GetWorld(RVLSharedHandle<ZALMPWorld>& world) const
+{
+  world.Release();
+  const RVLSharedHandle<RVLBasicWorld> hostWorld = getWorld();
+  if (!hostWorld) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  const RVLSharedHandle<RVLExtensionObject> extension = hostWorld->getExtension(ZALMPWorld::ClassID());
+  if (!extension) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  world = RVLSharedHandle<ZALMPWorld>(extension);
+  if (!world) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::Activate()
+{
+  if (m_active) return S_OK;
+  m_active = true;
+  return m_loader ? m_loader->OnActivate() : S_OK;
+}
+
+HRESULT ZALMPEntity::Deactivate()
+{
+  if (!m_active) return S_OK;
+  m_active = false;
+  return m_loader ? m_loader->OnDeactivate() : S_OK;
+}
+
+bool ZALMPEntity::IsActive() const
+{
+  return m_active;
+}
+
+HRESULT ZALMPEntity::SetModelObject(ZALBaseUnknown* object)
+{
+  if (!object) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  object->AddRef();
+  if (m_modelObject) m_modelObject->Release();
+  m_modelObject = object;
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::GetModelObject(ZALBaseUnknown*& object) const
+{
+  object = m_modelObject;
+  if (!object) return E_FAIL;
+  object->AddRef();
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::GetIdentifier(std::wstring& id) const
+{
+  id.clear();
+  if (m_identifier) {
+    id = *m_identifier;
+    return S_OK;
+  }
+  try {
+    std::wstring generated;
+    const HRESULT status = GenerateID(generated);
+    // An empty result (a nameless entity under "MP_USE_NAME_FOR_ID") is not
+    // kept, so the entity gets its name as identifier once it has one.
+    if (!generated.empty()) m_identifier = std::make_unique<std::wstring>(generated);
+    id = std::move(generated);
+    return status;
+  } catch (const std::bad_alloc&) {
+    ZALMP_REPORT();
+    return E_OUTOFMEMORY;
+  }
+}
+
+HRESULT ZALMPEntity::GenerateID(std::wstring& id) const
+{
+  if (Switches().useName) {
+    id = getEntityName(ExternalName, ExternalNameSeparator);
+    if (id.empty()) ZALMP_REPORT();
+    return S_OK;
+  }
+  if (Switches().sequential) {
+    id = L"id" + std::to_wstring(g_nextSequentialId++);
+    return S_OK;
+  }
+  id = L"id" + ZALUnicodeString(ZALUuid().UUID_to_chaine().c_str()).ConvertToWChar();
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::SetIdentifier(const std::wstring& id)
+{
+  if (m_identifier) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  try {
+    m_identifier = std::make_unique<std::wstring>(id);
+    return S_OK;
+  } catch (const std::bad_alloc&) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+}
+
+ZALString ZALMPEntity::GetID() const
+{
+  return ZALString(ZALUnicodeString(getEntityName(ExternalName, ExternalNameSeparator)).ConvertToChar());
+}
+
+HRESULT ZALMPEntity::AddParameter(const RVLSharedHandle<ZALMPParameter>& parameter)
+{
+  return m_parameters.Add(parameter, ZALMP_HERE);
+}
+
+HRESULT ZALMPEntity::AddState(const RVLSharedHandle<ZALMPState>& state)
+{
+  return m_states.Add(state, ZALMP_HERE);
+}
+
+HRESULT ZALMPEntity::AddAggregatedElement(const RVLSharedHandle<ZALMPEntity>& element)
+{
+  return m_aggregatedElements.Add(element, ZALMP_HERE);
+}
+
+int ZALMPEntity::GetParameterCount() const
+{
+  return m_parameters.Count();
+}
+
+int ZALMPEntity::GetStateCount() const
+{
+  return m_states.Count();
+}
+
+int ZALMPEntity::GetAggregatedElementCount() const
+{
+  return m_aggregatedElements.Count();
+}
+
+HRESULT ZALMPEntity::GetParameter(int index, RVLSharedHandle<ZALMPParameter>& parameter) const
+{
+  return m_parameters.Get(index, parameter);
+}
+
+HRESULT ZALMPEntity::GetState(int index, RVLSharedHandle<ZALMPState>& state) const
+{
+  return m_states.Get(index, state);
+}
+
+HRESULT ZALMPEntity::GetAggregatedElement(int index, RVLSharedHandle<ZALMPEntity>& element) const
+{
+  return m_aggregatedElements.Get(index, element);
+}
+
+namespace {
+
+// Appends each attribute of `roots` followed by its descendants, narrowed to
+// the roots' kind. The result is that of the last attribute whose descendants
+// could be listed: S_OK with some, S_FALSE without; E_FAIL when none could.
+template <class Kind>
+HRESULT AppendWithDescendants(const RVLSharedVector<Kind>& roots, RVLSharedVector<Kind>& all, ZALMPSourceLocation where)
+{
+  if (roots.empty()) return S_FALSE;
+  HRESULT result = E_FAIL;
+  for (const RVLSharedHandle<Kind>& root : roots) {
+    all.push_back(root);
+    if (!root) {
+      ZALMPAssertionReport("", where.file, where.line);
+      continue;
+    }
+    RVLSharedVector<ZALMPAttribute> descendants;
+    if (FAILED(root->GetAllChildren(descendants))) {
+      ZALMPAssertionReport("", where.file, where.line);
+      continue;
+    }
+    for (const RVLSharedHandle<ZALMPAttribute>& descendant : descendants) all.emplace_back(descendant);
+    result = descendants.empty() ? S_FALSE : S_OK;
+  }
+  return result;
+}
+
+// The first attribute of the listing whose GetID() is `name`; a null entry is reported and skipped.
+template <class Kind>
+HRESULT FindByName(const RVLSharedVector<Kind>& all, const ZALString& name, RVLSharedHandle<Kind>& found,
+                   ZALMPSourceLocation where)
+{
+  for (const RVLSharedHandle<Kind>& attribute : all) {
+    if (!attribute) {
+      ZALMPAssertionReport("", where.file, where.line);
+      continue;
+    }
+    if (attribute->GetID() == name) {
+      found = attribute;
+      return S_OK;
+    }
+  }
+  return E_FAIL;
+}
+
+}  // namespace
+
+HRESULT ZALMPEntity::GetAllParameters(RVLSharedVector<ZALMPParameter>& all) const
+{
+  return AppendWithDescendants(m_parameters.Links(), all, ZALMP_HERE);
+}
+
+HRESULT ZALMPEntity::GetAllStates(RVLSharedVector<ZALMPState>& all) const
+{
+  return AppendWithDescendants(m_states.Links(), all, ZALMP_HERE);
+}
+
+HRESULT ZALMPEntity::GetParameter(const ZALString& name, RVLSharedHandle<ZALMPParameter>& parameter) const
+{
+  RVLSharedVector<ZALMPParameter> all;
+  if (FAILED(GetAllParameters(all))) return E_FAIL;
+  return FindByName(all, name, parameter, ZALMP_HERE);
+}
+
+HRESULT ZALMPEntity::GetState(const ZALString& name, RVLSharedHandle<ZALMPState>& state) const
+{
+  RVLSharedVector<ZALMPState> all;
+  if (FAILED(GetAllStates(all))) return E_FAIL;
+  return FindByName(all, name, state, ZALMP_HERE);
+}
+
+void ZALMPEntity::NotifyUpdate()
+{
+  postEvent(kUpdateEvent);
+}
+
+HRESULT ZALMPEntity::ClearContainers()
+{
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::RemoveParent()
+{
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::Serialize(ZALMPSerializer* element) const
+{
+  if (!element) return S_OK;
+
+  std::wstring id;
+  if (FAILED(GetIdentifier(id)) || FAILED(element->AddAttribute(L"id", id))) {
+    ZALMP_REPORT();
+  }
+  if (FAILED(element->AddAttribute(L"name", getEntityName(ExternalName, ExternalNameSeparator)))) ZALMP_REPORT();
+
+  std::wstring version;
+  element->GetVersion(version);
+  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1) &&
+      FAILED(element->AddAttribute(L"isActive", std::wstring(m_active ? L"yes" : L"no")))) {
+    ZALMP_REPORT();
+  }
+
+  ZALMPEntityReferences::WriteGroup(element, L"Parameters", L"Parameter", m_parameters.Links(), ZALMP_HERE);
+  ZALMPEntityReferences::WriteGroup(element, L"States", L"State", m_states.Links(), ZALMP_HERE);
+  ZALMPEntityReferences::WriteGroup(element, L"AggregatedElements", L"Element", m_aggregatedElements.Links(),
+                                    ZALMP_HERE);
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
+{
+  if (!element) return S_OK;
+
+  std::wstring id;
+  if (FAILED(element->GetAttribute(L"id", id)) || m_identifier) {
+    ZALMP_REPORT();
+  } else {
+    SetIdentifier(id);
+  }
+
+  std::wstring name;
+  if (SUCCEEDED(element->GetAttribute(L"name", name)))
+    setEntityName(name);
+  else
+    ZALMP_REPORT();
+
+  std::wstring version;
+  element->GetVersion(version);
+  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1)) {
+    std::wstring active;
+    if (FAILED(element->GetAttribute(L"isActive", active))) {
+      ZALMP_REPORT();
+    } else if (active == L"yes") {
+      Activate();
+    } else if (active == L"no") {
+      Deactivate();
+    }
+  }
+
+  ZALMPEntityReferences::ReadGroup<ZALMPParameter>(
+      element, L"Parameters", L"Parameter", ids,
+      [this](const RVLSharedHandle<ZALMPParameter>& parameter) { return AddParameter(parameter); }, ZALMP_HERE);
+  ZALMPEntityReferences::ReadGroup<ZALMPState>(
+      element, L"States", L"State", ids, [this](const RVLSharedHandle<ZALMPState>& state) { return AddState(state); },
+      ZALMP_HERE);
+  ZALMPEntityReferences::ReadGroup<ZALMPEntity>(
+      element, L"AggregatedElements", L"Element", ids,
+      [this](const RVLSharedHandle<ZALMPEntity>& aggregated) { return AddAggregatedElement(aggregated); }, ZALMP_HERE);
+  return S_OK;
+}

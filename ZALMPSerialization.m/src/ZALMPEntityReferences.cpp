@@ -1,0 +1,41 @@
+#include "ZALMPEntityReferences.h"
+
+HRESULT ZALMPEntityReferences::Write(ZALMPSerializer* parent, const std::wstring& itemId,
+                                     const RVLSharedHandle<ZALMPEntity>& target, ZALMPSourceLocation where)
+{
+  ZALMPSerializer* item = nullptr;
+  if (!parent || FAILED(parent->AddElement(itemId, item)) || !item) {
+    Report(where);
+    return E_FAIL;
+  }
+  if (!target.IsAlive()) {
+    Report(where);
+    return S_OK;
+  }
+  std::wstring id;
+  if (FAILED(target->GetIdentifier(id)) || id.empty() || FAILED(item->AddAttribute(L"id", id))) Report(where);
+  if (FAILED(item->AddAttribute(L"name", target->getEntityName()))) Report(where);
+  return S_OK;
+}
+
+RVLSharedHandle<ZALMPEntity> ZALMPEntityReferences::Resolve(const ZALMPDeserializer* item,
+                                                            const ZALMPIdentifierMap& ids, ZALMPSourceLocation where)
+{
+  std::wstring id;
+  if (!item || FAILED(item->GetAttribute(L"id", id))) {
+    Report(where);
+    return nullptr;
+  }
+  const auto found = ids.find(id);
+  return found == ids.end() ? nullptr : found->second;
+}
+
+std::vector<ZALMPDeserializer*> ZALMPEntityReferences::Children(const ZALMPDeserializer* group,
+                                                                const std::wstring& itemId)
+{
+  ZALMPDeserializer::ElementIterator begin{};
+  ZALMPDeserializer::ElementIterator end{};
+  if (!group->HasElement(itemId)) return {};
+  group->GetElements(itemId, begin, end);
+  return std::vector<ZALMPDeserializer*>(begin, end);
+}

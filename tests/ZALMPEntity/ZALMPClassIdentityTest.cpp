@@ -1,0 +1,126 @@
+#include "ZALMPEntityTestDoubles.h"
+#include "ZALMPTestSupport.h"
+
+#include <ZALMPAttribute.h>
+#include <ZALMPClassTable.h>
+#include <ZALMPEntity.h>
+#include <ZALMPFactory.h>
+#include <ZALMPParameter.h>
+#include <ZALMPState.h>
+#include <ZALMPValue.h>
+#include <ZALMPWorld.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+// Checks the identity of class T against its row of the class table.
+template <class T>
+void ExpectIdentityFromTable()
+{
+  const ZALMPClassTable::Row* row = ZALMPClassTable::Find(T::ClassName());
+  ASSERT_NE(nullptr, row) << T::ClassName();
+  EXPECT_EQ(row->className, T::ClassInfo().getClassName());
+  ASSERT_NE(nullptr, T::ClassInfo().getBase()) << row->className;
+  EXPECT_EQ(row->baseName, T::ClassInfo().getBase()->getClassName()) << row->className;
+  EXPECT_EQ(RVLUUID(row->classIdText), T::ClassID()) << row->className;
+}
+
+TEST(ClassTable, HoldsEveryClassOnceWithAWellFormedIdAndAKnownBase)
+{
+  const auto rows = ZALMPClassTable::Rows();
+  EXPECT_EQ(116u, rows.size());
+  std::set<std::string_view> names;
+  std::set<RVLUUID> ids;
+  int factoryRows = 0;
+  for (const ZALMPClassTable::Row& row : rows) {
+    EXPECT_TRUE(names.insert(row.className).second) << "twice: " << row.className;
+    const auto id = RVLUUID::Parse(row.classIdText);
+    ASSERT_TRUE(id.has_value()) << row.className;
+    EXPECT_TRUE(ids.insert(*id).second) << "shared id: " << row.className;
+    const bool hostBase = row.baseName.starts_with("RVL");
+    EXPECT_TRUE(hostBase || ZALMPClassTable::Find(row.baseName)) << row.className << " : " << row.baseName;
+    factoryRows += row.factory ? 1 : 0;
+  }
+  EXPECT_EQ(97, factoryRows);
+
+  // Near-identical ids stay distinct, and each keeps its own letter case.
+  EXPECT_EQ("C1FACC58-6FB0-4d0f-AEA9-04CCBF7EE9C4", ZALMPClassTable::Find("ZALMPSensor")->classIdText);
+  EXPECT_EQ("C1FACC58-6FB0-4d0f-AEA9-04CCBF7EE9C5", ZALMPClassTable::Find("ZALMPDisplacementSensor")->classIdText);
+  EXPECT_NE(RVLUUID(ZALMPClassTable::Find("ZALMPCoupling")->classIdText),
+            RVLUUID(ZALMPClassTable::Find("ZALMPUniversal")->classIdText));
+}
+
+TEST(ClassIdentity, EachWrittenClassTakesItsIdentityFromTheTable)
+{
+  ExpectIdentityFromTable<ZALMPEntity>();
+  ExpectIdentityFromTable<ZALMPAttribute>();
+  ExpectIdentityFromTable<ZALMPParameter>();
+  ExpectIdentityFromTable<ZALMPState>();
+  ExpectIdentityFromTable<ZALMPValue>();
+  ExpectIdentityFromTable<ZALMPWorld>();
+  EXPECT_EQ(&RVLBasicEntity::ClassInfo(), ZALMPEntity::ClassInfo().getBase());
+  EXPECT_NE(nullptr, ZALMPWorld::ClassInfo().getCreator()) << "the world's record carries its creator";
+  EXPECT_EQ(nullptr, ZALMPEntity::ClassInfo().getCreator());
+}
+
+TEST(ClassIdentity, EveryRegisteredClassOfTheTableIsMadeWithItsOwnIdentity)
+{
+  const auto registered = ZALMPFactory::GetRegisteredNames();
+  for (const ZALMPClassTable::Row& row : ZALMPClassTable::Rows()) {
+    const std::string name(row.className);
+    const bool isRegistered = std::find(registered.begin(), registered.end(), name) != registered.end();
+    if (!row.factory) {
+      EXPECT_FALSE(isRegistered) << name << " must not be made by name";
+      continue;
+    }
+    if (!isRegistered) continue;  // a kind not built yet
+    RVLSharedHandle<ZALMPEntity> made;
+    ASSERT_EQ(S_OK, ZALMPFactory::Create(name, made)) << name;
+    EXPECT_EQ(name, made->getClassName());
+    EXPECT_EQ(RVLUUID(row.classIdText), made->getClassID()) << name;
+    EXPECT_EQ(row.baseName, made->getClassInfo().getBase()->getClassName()) << name;
+  }
+}
+
+TEST(ClassIdentity, VirtualIdentityAnswersForTheMostDerivedClass)
+{
+  const RVLSharedHandle<ZALMPEntity> entity = TestParameter::create(L"p");
+  EXPECT_STREQ("TestParameter", entity->getClassName());
+  EXPECT_EQ(TestParameter::ClassID(), entity->getClassID());
+  EXPECT_TRUE(entity->isDerivedFrom(ZALMPAttribute::ClassInfo()));
+  EXPECT_TRUE(entity->isDerivedFrom(RVLBasicEntity::ClassInfo()));
+  EXPECT_TRUE(entity->isDerivedFrom(TestParameter::ClassInfo()));
+  EXPECT_FALSE(entity->isDerivedFrom(ZALMPState::ClassInfo()));
+  EXPECT_TRUE(entity->isInstanceOf(TestParameter::ClassInfo()));
+  EXPECT_FALSE(entity->isInstanceOf(ZALMPParameter::ClassInfo()));
+}
+
+TEST(Factory, MakesRegisteredClassesByNameAndRefusesOthers)
+{
+  ReportCapture reports;
+  RVLSharedHandle<ZALMPEntity> made;
+  ASSERT_EQ(S_OK, ZALMPFactory::Create("TestEntity", made));
+  ASSERT_TRUE(made);
+  EXPECT_STREQ("TestEntity", made->getClassName());
+  EXPECT_EQ(L"", made->getEntityName());
+  EXPECT_EQ(0, reports.Count());
+
+  // Abstract bases, unregistered kinds and names from newer files are refused with a report.
+  for (const char* name : {"ZALMPEntity", "ZALMPMaterial", "TestState", "ZALMPFutureKind", ""}) {
+    made = TestEntity::create(L"stale");
+    EXPECT_EQ(E_FAIL, ZALMPFactory::Create(name, made)) << name;
+    EXPECT_FALSE(made) << name;
+  }
+  EXPECT_EQ(5, reports.Count());
+  EXPECT_EQ("ZALMPSerialization.m/src/ZALMPFactory", reports.Files().front());
+
+  const auto names = ZALMPFactory::GetRegisteredNames();
+  EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+  EXPECT_NE(names.end(), std::find(names.begin(), names.end(), "TestParameter"));
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#pragma once
+#include <ZALIMPEntityLoader.h>
+#include <ZALMPEntity.h>
+#include <ZALMPParameter.h>
+#include <ZALMPState.h>
+
+#include <string>
+#include <vector>
+
+/// A concrete entity with nothing of its own, registered as "TestEntity".
+class TestEntity : public ZALMPEntity {
+  ZALMP_DECLARE_CLASS(TestEntity, ZALMPEntity);
+  ZALMP_DECLARE_CONCRETE(TestEntity);
+
+public:
+  int removeParentCalls = 0;
+  int clearContainersCalls = 0;
+
+protected:
+  TestEntity() = default;
+  TestEntity(const TestEntity& source) : ZALMPEntity(source) {}
+  HRESULT RemoveParent() override;
+  HRESULT ClearContainers() override;
+};
+
+/// A parameter whose descendants are whatever the test gives it.
+class TestParameter : public ZALMPParameter {
+  ZALMP_DECLARE_CLASS(TestParameter, ZALMPParameter);
+  ZALMP_DECLARE_CONCRETE(TestParameter);
+
+public:
+  RVLSharedVector<ZALMPAttribute> children;
+  bool failListing = false;
+  HRESULT GetAllChildren(RVLSharedVector<ZALMPAttribute>& descendants) const override;
+
+protected:
+  TestParameter() = default;
+  TestParameter(const TestParameter& source) : ZALMPParameter(source) {}
+};
+
+/// A state with no descendants.
+class TestState : public ZALMPState {
+  ZALMP_DECLARE_CLASS(TestState, ZALMPState);
+  ZALMP_DECLARE_CONCRETE(TestState);
+
+public:
+  HRESULT GetAllChildren(RVLSharedVector<ZALMPAttribute>&) const override { return S_FALSE; }
+
+protected:
+  TestState() = default;
+  TestState(const TestState& source) : ZALMPState(source) {}
+};
+
+/// Records the loader calls it receives and answers with `answer`.
+class RecordingLoader : public ZALIMPEntityLoader {
+public:
+  RecordingLoader(std::vector<std::string>& calls, HRESULT answer) : m_calls(calls), m_answer(answer) {}
+  ~RecordingLoader() override { m_calls.push_back("deleted"); }
+  HRESULT OnActivate() override
+  {
+    m_calls.push_back("activate");
+    return m_answer;
+  }
+  HRESULT OnDeactivate() override
+  {
+    m_calls.push_back("deactivate");
+    return m_answer;
+  }
+
+private:
+  std::vector<std::string>& m_calls;
+  HRESULT m_answer;
+};
