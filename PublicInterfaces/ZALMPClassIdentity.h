@@ -99,9 +99,9 @@ private:                                                                        
 
 /// As ZALMP_DEFINE_CLASS, for the one class whose record carries a creator.
 #define ZALMP_DEFINE_CLASS_WITH_CREATOR(T, Base, creator)                                                    \
-  static_assert(ZALMPClassTable::Find(#T) != nullptr, #T " is missing from the class table");               \
-  static_assert(ZALMPClassTable::Find(#T)->baseName == #Base, #T " has another base in the class table");   \
-  ZALMP_DEFINE_CLASS_WITH_ID(T, Base, ZALMPClassTable::Find(#T)->classIdText, creator)
+  static_assert(ZALMPClassTable::IndexOf(#T) >= 0, #T " is missing from the class table");                  \
+  static_assert(ZALMPClassTable::RowOf(#T).baseName == #Base, #T " has another base in the class table");   \
+  ZALMP_DEFINE_CLASS_WITH_ID(T, Base, ZALMPClassTable::RowOf(#T).classIdText, creator)
 
 /// Class id and class record from explicit values, for classes outside the
 /// library's table (a host's own entities, test doubles).
@@ -111,7 +111,7 @@ private:                                                                        
 
 /// Files a concrete class of the class table in the factory under its class name.
 #define ZALMP_REGISTER_CLASS(T)                                                                              \
-  static_assert(ZALMPClassTable::Find(#T) != nullptr && ZALMPClassTable::Find(#T)->factory,                  \
+  static_assert(ZALMPClassTable::RowOf(#T).factory,                                                         \
                 #T " is not made by name in the class table");                                               \
   ZALMP_REGISTER_CLASS_AS(T, #T)
 

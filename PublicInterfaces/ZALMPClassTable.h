@@ -1,4 +1,5 @@
 #pragma once
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -17,12 +18,27 @@ public:
 
   static constexpr std::span<const Row> Rows() { return kRows; }
 
+  /// The position of `className` in the table, or -1 when it has no such class.
+  static constexpr int IndexOf(std::string_view className)
+  {
+    for (std::size_t i = 0; i < std::size(kRows); ++i)
+      if (kRows[i].className == className) return static_cast<int>(i);
+    return -1;
+  }
+
   /// The row of `className`, or null when the table has no such class.
   static constexpr const Row* Find(std::string_view className)
   {
-    for (const Row& row : kRows)
-      if (row.className == className) return &row;
-    return nullptr;
+    const int index = IndexOf(className);
+    return index < 0 ? nullptr : &kRows[index];
+  }
+
+  /// The row of `className`, by value, for constant expressions; an empty row
+  /// when the table has no such class.
+  static constexpr Row RowOf(std::string_view className)
+  {
+    const int index = IndexOf(className);
+    return index < 0 ? Row{} : kRows[index];
   }
 
 private:
