@@ -1,0 +1,13 @@
+#include "MYRSysConverter.h"
+
+#include "ZALBase64.h"
+
+HRESULT MYRSysConverter::ConvertToBase64(const void* bytes, int length, std::string& text)
+{
+  return ZALBase64::Encode(bytes, length, text);
+}
+
+HRESULT MYRSysConverter::ConvertFromBase64(std::string_view text, std::vector<unsigned char>& bytes)
+{
+  return ZALBase64::Decode(text, bytes);
+}

@@ -1,0 +1,69 @@
+#include "ZALBase64.h"
+
+#include <array>
+#include <cstdint>
+
+namespace {
+
+constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr int kNotInAlphabet = -1;
+
+constexpr std::array<int, 256> MakeDecodeTable()
+{
+  std::array<int, 256> table{};
+  table.fill(kNotInAlphabet);
+  for (std::size_t i = 0; i < kAlphabet.size(); ++i) table[static_cast<unsigned char>(kAlphabet[i])] = static_cast<int>(i);
+  return table;
+}
+
+constexpr std::array<int, 256> kDecodeTable = MakeDecodeTable();
+
+int SextetOf(char c) { return kDecodeTable[static_cast<unsigned char>(c)]; }
+
+}  // namespace
+
+HRESULT ZALBase64::Encode(const void* bytes, int length, std::string& text)
+{
+  text.clear();
+  if (length < 0 || (!bytes && length > 0)) return E_FAIL;
+  const auto* in = static_cast<const unsigned char*>(bytes);
+  const auto size = static_cast<std::size_t>(length);
+  text.reserve((size + 2) / 3 * 4);
+  for (std::size_t i = 0; i < size; i += 3) {
+    const std::size_t count = size - i < 3 ? size - i : 3;
+    std::uint32_t group = static_cast<std::uint32_t>(in[i]) << 16;
+    if (count > 1) group |= static_cast<std::uint32_t>(in[i + 1]) << 8;
+    if (count > 2) group |= in[i + 2];
+    text += kAlphabet[(group >> 18) & 0x3F];
+    text += kAlphabet[(group >> 12) & 0x3F];
+    text += count > 1 ? kAlphabet[(group >> 6) & 0x3F] : '=';
+    text += count > 2 ? kAlphabet[group & 0x3F] : '=';
+  }
+  return S_OK;
+}
+
+HRESULT ZALBase64::Decode(std::string_view text, std::vector<unsigned char>& bytes)
+{
+  bytes.clear();
+  if (text.size() % 4 != 0) return E_FAIL;
+  std::vector<unsigned char> out;
+  out.reserve(text.size() / 4 * 3);
+  for (std::size_t i = 0; i < text.size(); i += 4) {
+    // padding may only fill the last one or two places of the last group
+    const bool last = i + 4 == text.size();
+    const int padding = last ? (text[i + 3] == '=') + (text[i + 2] == '=' && text[i + 3] == '=') : 0;
+    std::uint32_t group = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+      const int sextet = k < 4 - static_cast<std::size_t>(padding) ? SextetOf(text[i + k]) : 0;
+      if (sextet == kNotInAlphabet) return E_FAIL;
+      group = (group << 6) | static_cast<std::uint32_t>(sextet);
+    }
+    // canonical text leaves the bits after the last byte at zero
+    if ((padding == 1 && (group & 0xFF) != 0) || (padding == 2 && (group & 0xFFFF) != 0)) return E_FAIL;
+    out.push_back(static_cast<unsigned char>(group >> 16));
+    if (padding < 2) out.push_back(static_cast<unsigned char>(group >> 8));
+    if (padding < 1) out.push_back(static_cast<unsigned char>(group));
+  }
+  bytes = std::move(out);
+  return S_OK;
+}
