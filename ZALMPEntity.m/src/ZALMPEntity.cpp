@@ -377,29 +377,27 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
 {
   if (!element) return S_OK;
 
+  // An attribute that is absent is reported by the element itself.
   std::wstring id;
-  if (FAILED(element->GetAttribute(L"id", id)) || m_identifier) {
-    ZALMP_REPORT();
-  } else {
-    SetIdentifier(id);
+  if (SUCCEEDED(element->GetAttribute(L"id", id))) {
+    if (m_identifier)
+      ZALMP_REPORT();
+    else
+      SetIdentifier(id);
   }
 
   std::wstring name;
-  if (SUCCEEDED(element->GetAttribute(L"name", name)))
-    setEntityName(name);
-  else
-    ZALMP_REPORT();
+  if (SUCCEEDED(element->GetAttribute(L"name", name))) setEntityName(name);
 
   std::wstring version;
   element->GetVersion(version);
   if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1)) {
     std::wstring active;
-    if (FAILED(element->GetAttribute(L"isActive", active))) {
-      ZALMP_REPORT();
-    } else if (active == L"yes") {
-      Activate();
-    } else if (active == L"no") {
-      Deactivate();
+    if (SUCCEEDED(element->GetAttribute(L"isActive", active))) {
+      if (active == L"yes")
+        Activate();
+      else if (active == L"no")
+        Deactivate();
     }
   }
 

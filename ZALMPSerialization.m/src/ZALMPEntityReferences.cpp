@@ -21,11 +21,12 @@ HRESULT ZALMPEntityReferences::Write(ZALMPSerializer* parent, const std::wstring
 RVLSharedHandle<ZALMPEntity> ZALMPEntityReferences::Resolve(const ZALMPDeserializer* item,
                                                             const ZALMPIdentifierMap& ids, ZALMPSourceLocation where)
 {
-  std::wstring id;
-  if (!item || FAILED(item->GetAttribute(L"id", id))) {
+  if (!item) {
     Report(where);
     return nullptr;
   }
+  std::wstring id;
+  if (FAILED(item->GetAttribute(L"id", id))) return nullptr;  // reported by the element
   const auto found = ids.find(id);
   return found == ids.end() ? nullptr : found->second;
 }

@@ -66,11 +66,12 @@ HRESULT ReadCoordinates(const ZALMPDeserializer* tree, const std::wstring& name,
     ZALMP_REPORT();
     return E_FAIL;
   }
-  // A coordinate that cannot be read is 0, the coordinate of a fresh point.
+  // A coordinate that cannot be read (reported by the element) is 0, the
+  // coordinate of a fresh point.
   std::array<double, 3> read = {0.0, 0.0, 0.0};
   for (std::size_t i = 0; i < ids.size(); ++i) {
     ZALMPDeserializer* coordinate = nullptr;
-    if (FAILED(element->GetElement(ids[i], coordinate, read[i]))) ZALMP_REPORT();
+    element->GetElement(ids[i], coordinate, read[i]);
   }
   values = read;
   return S_OK;
@@ -157,10 +158,7 @@ HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const 
       return E_FAIL;
     }
     std::wstring id;
-    if (FAILED(child->GetAttribute(L"id", id))) {
-      ZALMP_REPORT();
-      return E_FAIL;
-    }
+    if (FAILED(child->GetAttribute(L"id", id))) return E_FAIL;  // reported by the element
     const auto found = ids.find(id);
     if (found == ids.end() || !found->second) return E_FAIL;
     values[i] = RVLSharedHandle<ZALMPValue>(found->second);

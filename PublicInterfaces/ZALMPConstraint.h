@@ -1,0 +1,66 @@
+#pragma once
+#include "ZALMPEntity.h"
+#include "ZALMPExport.h"
+#include "ZALMPLinkList.h"
+
+class ZALIMPConstraintLoader;
+class ZALMPGeometry;
+class ZALMPJoint;
+class ZALMPSensor;
+class ZALMPVariable;
+struct ZALMPOptionsOrientation;
+
+/// The base of every constraint: the geometries it ties, the joint it may stand
+/// for, the variables it uses and the sensors that observe it. Whether it holds
+/// and its current value come from the host through the constraint loader.
+class ZALMP_EXPORT ZALMPConstraint : public ZALMPEntity {
+  ZALMP_DECLARE_CLASS(ZALMPConstraint, ZALMPEntity);
+
+public:
+  ~ZALMPConstraint() override;
+
+  /// The entity's loader narrowed to a constraint loader (null when it is none); S_OK.
+  virtual HRESULT GetLoader(ZALIMPConstraintLoader*& loader) const;
+  using ZALMPEntity::GetLoader;
+
+  /// Replaces the joint (an empty handle clears it); S_OK.
+  virtual HRESULT SetJoint(const RVLSharedHandle<ZALMPJoint>& joint);
+  /// S_OK and the joint; E_FAIL and a null handle when there is none.
+  virtual HRESULT GetJoint(RVLSharedHandle<ZALMPJoint>& joint) const;
+  /// S_OK: cleared. S_FALSE: `joint` is not the current joint. E_FAIL: empty (reported).
+  HRESULT RemoveJoint(const RVLSharedHandle<ZALMPJoint>& joint);
+
+  /// S_OK: linked. S_FALSE: already linked. E_FAIL: an empty handle (reported).
+  virtual HRESULT LinkToGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry);
+  virtual HRESULT LinkToVariable(const RVLSharedHandle<ZALMPVariable>& variable);
+  virtual HRESULT LinkToSensor(const RVLSharedHandle<ZALMPSensor>& sensor);
+  /// S_OK and the i-th link; E_FAIL and a null handle outside the list.
+  virtual HRESULT GetLinkedGeometry(int index, RVLSharedHandle<ZALMPGeometry>& geometry) const;
+  virtual HRESULT GetLinkedVariable(int index, RVLSharedHandle<ZALMPVariable>& variable) const;
+  virtual HRESULT GetLinkedSensor(int index, RVLSharedHandle<ZALMPSensor>& sensor) const;
+  virtual int GetLinkedGeometryCount() const;
+  virtual int GetLinkedVariableCount() const;
+  virtual int GetLinkedSensorCount() const;
+  /// S_OK: removed. S_FALSE: not linked. E_FAIL: an empty handle (reported).
+  HRESULT RemoveGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry);
+  HRESULT RemoveVariable(const RVLSharedHandle<ZALMPVariable>& variable);
+  HRESULT RemoveSensor(const RVLSharedHandle<ZALMPSensor>& sensor);
+
+  /// The loader's answers. Without a loader: false / E_FAIL.
+  virtual bool IsSatisfied(double& error);
+  /// As above; an error the loader raises makes the answer false.
+  virtual bool IsSatisfied();
+  virtual HRESULT CurrentValue(int index, double& value, double& secondValue);
+  virtual HRESULT CurrentValue(double& value);
+  virtual HRESULT CurrentOptions(ZALMPOptionsOrientation& options);
+
+protected:
+  ZALMPConstraint();
+  ZALMPConstraint(const ZALMPConstraint& source);
+
+private:
+  RVLSharedHandle<ZALMPJoint> m_joint;
+  ZALMPLinkList<ZALMPGeometry> m_geometries;
+  ZALMPLinkList<ZALMPVariable> m_variables;
+  ZALMPLinkList<ZALMPSensor> m_sensors;
+};

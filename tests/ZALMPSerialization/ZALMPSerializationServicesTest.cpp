@@ -1,0 +1,174 @@
+#include "ZALMPTestSupport.h"
+#include "ZALMPTreeRoundTrip.h"
+
+#include <ZALMPSerializationServices.h>
+#include <ZALMPValue.h>
+
+#include <RVLEInvalidCast.h>
+#include <ZALMathPoint.h>
+#include <ZALMathVector.h>
+#include <ZALWBEquation.h>
+#include <ZALWBFactory.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class ServiceValue : public ZALMPValue {
+  ZALMP_DECLARE_CLASS(ServiceValue, ZALMPValue);
+  ZALMP_DECLARE_CONCRETE(ServiceValue);
+
+protected:
+  ServiceValue() = default;
+  ServiceValue(const ServiceValue& source) : ZALMPValue(source) {}
+};
+
+class NotAValue : public ZALMPEntity {
+  ZALMP_DECLARE_CLASS(NotAValue, ZALMPEntity);
+  ZALMP_DECLARE_CONCRETE(NotAValue);
+
+protected:
+  NotAValue() = default;
+  NotAValue(const NotAValue& source) : ZALMPEntity(source) {}
+};
+
+}  // namespace
+
+ZALMP_DEFINE_CLASS_WITH_ID(ServiceValue, ZALMPValue, "0E0E0E0E-0000-4000-8000-0000000000A1", nullptr);
+ZALMP_DEFINE_CLASS_WITH_ID(NotAValue, ZALMPEntity, "0E0E0E0E-0000-4000-8000-0000000000A2", nullptr);
+
+namespace {
+
+using Services = ZALMPSerializationServices;
+
+std::wstring IdOf(const RVLSharedHandle<ZALMPValue>& value)
+{
+  std::wstring id;
+  value->GetIdentifier(id);
+  return id;
+}
+
+TEST(ValueReferences, WriteStopsAtTheFirstEmptyValueAndReadResolvesThroughTheMap)
+{
+  ReportCapture reports;
+  const RVLSharedHandle<ZALMPValue> stiffness = ServiceValue::create(L"k");
+  const RVLSharedHandle<ZALMPValue> damping = ServiceValue::create(L"c");
+  const RVLSharedHandle<ZALMPValue> values[] = {stiffness, nullptr, damping};
+
+  ZALMPXmlWriter root;
+  ZALMPSerializer* tree = &root;
+  EXPECT_EQ(E_FAIL, Services::Serialize(tree, values, 3, {L"Stiffness", L"Missing", L"Damping"}));
+  EXPECT_EQ(E_FAIL, Services::Serialize(tree, values, 2, {L"OnlyOne"})) << "count and names differ";
+  ZALMPSerializer* none = nullptr;
+  EXPECT_EQ(E_FAIL, Services::Serialize(none, stiffness, L"X"));
+  EXPECT_EQ(3, reports.Count());
+  EXPECT_EQ(S_OK, Services::Serialize(tree, values, 0, {})) << "nothing to write";
+
+  const auto read = ReadBack(root);
+  ZALMPDeserializer* stiffnessElement = nullptr;
+  read->GetElement(L"Stiffness", stiffnessElement);
+  std::wstring text;
+  ASSERT_EQ(S_OK, stiffnessElement->GetAttribute(L"name", text));
+  EXPECT_EQ(L"k", text);
+  EXPECT_TRUE(read->HasElement(L"Missing")) << "the empty child stays";
+  EXPECT_FALSE(read->HasElement(L"Damping")) << "later children are not written";
+
+  ZALMPDeserializer* input = read.get();
+  RVLSharedHandle<ZALMPValue> resolved[2];
+  const ZALMPIdentifierMap ids = {{IdOf(stiffness), stiffness}};
+  reports.Clear();
+  EXPECT_EQ(S_OK, Services::Deserialize(input, {L"Stiffness"}, ids, resolved));
+  EXPECT_TRUE(resolved[0] == stiffness);
+  EXPECT_EQ(E_FAIL, Services::Deserialize(input, {L"Stiffness", L"Damping"}, {}, resolved));
+  EXPECT_EQ(0, reports.Count()) << "an unknown id or an absent child fails silently";
+  EXPECT_EQ(E_FAIL, Services::Deserialize(input, {L"Stiffness", L"Missing"}, ids, resolved));
+  EXPECT_EQ(1, reports.Count()) << "a child without \"id\" is reported";
+
+  // The single form empties its output and reports.
+  RVLSharedHandle<ZALMPValue> single = damping;
+  EXPECT_EQ(E_FAIL, Services::Deserialize(input, L"Stiffness", {}, single));
+  EXPECT_FALSE(single);
+  EXPECT_EQ(S_OK, Services::Deserialize(input, L"Stiffness", ids, single));
+  EXPECT_TRUE(single == stiffness);
+
+  const ZALMPIdentifierMap wrongKind = {{IdOf(stiffness), NotAValue::create(L"x")}};
+  EXPECT_THROW(Services::Deserialize(input, {L"Stiffness"}, wrongKind, resolved), RVLEInvalidCast);
+}
+
+TEST(PointsAndVectors, AreThreeQuantisedCoordinatesThatReadBack)
+{
+  ReportCapture reports;
+  ZALMPXmlWriter root;
+  ZALMPSerializer* tree = &root;
+  ASSERT_EQ(S_OK, Services::Serialize(tree, ZALMathPoint(1.0, 2.5e-13, -3.0), L"Origin"));
+  ASSERT_EQ(S_OK, Services::Serialize(tree, ZALMathVector(0.1, 2.5e-12, -1e300), L"Axis"));
+
+  const auto read = ReadBack(root);
+  ZALMPDeserializer* input = read.get();
+  ZALMathPoint origin(9, 9, 9);
+  ASSERT_EQ(S_OK, Services::Deserialize(input, L"Origin", {}, origin));
+  EXPECT_EQ(ZALMathPoint(1.0, 0.0, -3.0), origin);
+  ZALMathVector axis;
+  ASSERT_EQ(S_OK, Services::Deserialize(input, L"Axis", {}, axis));
+  EXPECT_DOUBLE_EQ(0.1, axis.GetX());
+  EXPECT_DOUBLE_EQ(3e-12, axis.GetY());
+  EXPECT_DOUBLE_EQ(-1e300, axis.GetZ());
+  EXPECT_EQ(0, reports.Count());
+
+  // A point read as a vector misses its three coordinates: reported, read as 0.
+  EXPECT_EQ(S_OK, Services::Deserialize(input, L"Origin", {}, axis));
+  EXPECT_EQ(ZALMathVector(0, 0, 0), axis);
+  EXPECT_EQ(3, reports.Count());
+  EXPECT_EQ(E_FAIL, Services::Deserialize(input, L"Nowhere", {}, origin));
+  EXPECT_EQ(ZALMathPoint(1.0, 0.0, -3.0), origin) << "unchanged";
+}
+
+TEST(TextConversions, MapElementIdsAndClassNamesBothWays)
+{
+  EXPECT_EQ("ZALMP0DoF", Services::to_type(L"ZeroDoF"));
+  EXPECT_EQ("ZALMP0DoF", Services::to_type(L"0DoF"));
+  EXPECT_EQ("ZALMP6DoF", Services::to_type(L"SixDoF"));
+  EXPECT_EQ("ZALMP3DRep", Services::to_type(L"Rep3D"));
+  EXPECT_EQ("ZALMPBody", Services::to_type(L"Body"));
+  EXPECT_EQ(L"ZeroDoF", Services::to_element_id("ZALMP0DoF"));
+  EXPECT_EQ(L"Rep3D", Services::to_element_id("ZALMP3DRep"));
+  EXPECT_EQ(L"Revolute", Services::to_element_id("ZALMPRevolute"));
+
+  EXPECT_EQ(L"-12", Services::to_wstring(-12));
+  EXPECT_EQ(L"\u00e9t\u00e9", Services::to_wstring("\xc3\xa9t\xc3\xa9"));
+  char* narrow = nullptr;
+  ASSERT_EQ(S_OK, Services::ConvertToCString(L"Body.1 \u00e9", narrow));
+  EXPECT_STREQ("Body.1 \xc3\xa9", narrow);
+  std::free(narrow);
+}
+
+TEST(Equations, ParseExactlyOneEquationIntoTheFactoryAndPrintBack)
+{
+  ReportCapture reports;
+  ZALWBFactory factory;
+  ZALWBEquation* equation = nullptr;
+  ASSERT_EQ(S_OK, Services::ParseWBEquation(L"y = 2*x^2 - sin(Body.1.a)", &factory, equation));
+  ASSERT_NE(nullptr, equation);
+  std::wstring text;
+  ASSERT_EQ(S_OK, Services::PrintWBEquation(equation, text));
+  ZALWBEquation* again = nullptr;
+  ASSERT_EQ(S_OK, Services::ParseWBEquation(text, &factory, again));
+  std::wstring textAgain;
+  Services::PrintWBEquation(again, textAgain);
+  EXPECT_EQ(text, textAgain);
+  EXPECT_EQ(0, reports.Count());
+
+  for (const wchar_t* bad : {L"a = b; c = d", L"a = (b", L""}) {
+    equation = again;
+    EXPECT_EQ(E_FAIL, Services::ParseWBEquation(bad, &factory, equation)) << bad;
+    EXPECT_EQ(nullptr, equation) << bad;
+  }
+  EXPECT_EQ(E_FAIL, Services::ParseWBEquation(L"a = b", nullptr, equation));
+  EXPECT_EQ(E_FAIL, Services::PrintWBEquation(nullptr, text));
+  EXPECT_EQ(5, reports.Count());
+}
+
+}  // namespace
