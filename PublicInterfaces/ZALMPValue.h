@@ -1,15 +1,76 @@
 #pragma once
 #include "ZALMPEntity.h"
 #include "ZALMPExport.h"
+#include "ZALMPPhysicalQuantity.h"
+#include "ZALMPSourceLocation.h"
 
-/// The base of the model's values: constants, expressions, booleans and strings.
+class ZALIMPValueLoader;
+
+/// The base of the model's values: constants, expressions, booleans and
+/// strings, which value-backed properties hold. A value only knows its
+/// physical quantity, which may be left unset.
 class ZALMP_EXPORT ZALMPValue : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPValue, ZALMPEntity);
 
 public:
   ~ZALMPValue() override;
 
+  /// Writes the common part and then the quantity into the kind's own
+  /// `element`: child "PhysicalQuantity", by number before R2018.0, by name
+  /// from R2018.0 on. S_OK. S_FALSE: the quantity is not set, nothing of it is
+  /// written. E_FAIL (reported): no element, or the quantity cannot be added.
+  HRESULT Serialize(ZALMPSerializer* element) const override;
+  /// Reads the common part and then the quantity from the kind's own `element`.
+  /// S_OK. S_FALSE: from R2018.0 on, no "PhysicalQuantity" (the quantity stays
+  /// unset). E_FAIL (reported): no element; before R2018.0 no quantity; a
+  /// quantity that is 0 or a name that is not a quantity.
+  HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
+
+  /// The loader narrowed to a value loader; null when there is none or it is of
+  /// another kind. S_OK. E_FAIL (reported) when the loader cannot be had.
+  virtual HRESULT GetLoader(ZALIMPValueLoader*& loader) const;
+  using ZALMPEntity::GetLoader;
+
+  /// S_OK: stored. E_FAIL (reported): NoPhysicalQuantity, which would unset it; nothing changes.
+  virtual HRESULT SetPhysicalQuantity(ZALMPPhysicalQuantity::Enum quantity);
+  /// S_OK and the quantity. E_FAIL (not reported) when it is not set; `quantity`
+  /// is then NoPhysicalQuantity.
+  virtual HRESULT GetPhysicalQuantity(ZALMPPhysicalQuantity::Enum& quantity) const;
+
 protected:
   ZALMPValue();
+  /// Copies the physical quantity; the common part starts afresh.
   ZALMPValue(const ZALMPValue& source);
+
+  /// Narrows the entity's loader to the loader interface `Loader`: null when
+  /// there is none or it is of another kind. E_FAIL when the entity's loader
+  /// cannot be had (the caller reports).
+  template <class Loader>
+  HRESULT NarrowLoader(Loader*& loader) const
+  {
+    loader = nullptr;
+    ZALIMPEntityLoader* entityLoader = nullptr;
+    if (FAILED(ZALMPEntity::GetLoader(entityLoader))) return E_FAIL;
+    loader = dynamic_cast<Loader*>(entityLoader);
+    return S_OK;
+  }
+
+  /// Adds the kind's own element (its class name without the prefix) under
+  /// `parent` and writes the value part into it (S_FALSE from it is accepted).
+  /// E_FAIL: no `parent` or the element cannot be added (reported at `where`),
+  /// or the value part failed (reported by it); `own` is then null.
+  HRESULT SerializeOwnElement(ZALMPSerializer* parent, ZALMPSerializer*& own, ZALMPSourceLocation where) const;
+  /// Takes the next child of `parent` with the kind's element id and reads the
+  /// value part from it. E_FAIL: no `parent` or no such child (reported at
+  /// `where`), or the value part failed (reported by it); `own` is then null.
+  HRESULT DeserializeOwnElement(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
+                                const ZALMPDeserializer*& own, ZALMPSourceLocation where);
+
+  /// Nothing to drop.
+  HRESULT ClearContainers() override;
+  /// No partner to tell; S_OK.
+  HRESULT RemoveParent() override;
+
+private:
+  ZALMPPhysicalQuantity::Enum m_physicalQuantity = ZALMPPhysicalQuantity::NoPhysicalQuantity;
 };

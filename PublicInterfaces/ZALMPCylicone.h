@@ -1,0 +1,50 @@
+#pragma once
+#include "ZALMPExport.h"
+#include "ZALMPGeometry.h"
+
+#include <ZALMathPoint.h>
+#include <ZALMathVector.h>
+#include <ZALStatus.h>
+
+/// A blend of cylinder and cone: an origin on its axis, the axis direction, an angle and a radius. Its numbers are in
+/// the coordinates of its body and are kept exactly as set.
+class ZALMP_EXPORT ZALMPCylicone : public ZALMPGeometry {
+  ZALMP_DECLARE_CLASS(ZALMPCylicone, ZALMPGeometry);
+  ZALMP_DECLARE_CONCRETE(ZALMPCylicone);
+
+public:
+  ~ZALMPCylicone() override;
+
+  /// Adds "Cylicone" under `element`: the common part, then "Coordinates" holding "Ox", "Oy", "Oz", "Dx", "Dy", "Dz",
+  /// "angle", "radius". S_OK; E_FAIL (reported): null `element`, an element that cannot be added or a failed common
+  /// part. A number that cannot be written is reported and the rest is written.
+  HRESULT Serialize(ZALMPSerializer* element) const override;
+  /// Reads the "Cylicone" child of `element`: the common part, then the numbers of "Coordinates"; a missing number is
+  /// reported and read as 0. The axis is made a unit vector ((1, 0, 0) for the zero vector). S_OK; E_FAIL (reported):
+  /// null `element`, no "Cylicone" or "Coordinates", or a failed common part. What was read before a failure stays
+  /// set.
+  HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
+
+  /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
+  /// zero direction or a negative radius is kept as given).
+  virtual HRESULT SetOrigin(const ZALMathPoint& origin);
+  virtual HRESULT GetOrigin(ZALMathPoint& origin) const;
+  virtual HRESULT SetAxis(const ZALMathVector& axis);
+  virtual HRESULT GetAxis(ZALMathVector& axis) const;
+  virtual HRESULT SetAngle(double angle);
+  virtual HRESULT GetAngle(double& angle) const;
+  virtual HRESULT SetRadius(double radius);
+  virtual HRESULT GetRadius(double& radius) const;
+
+protected:
+  ZALMPCylicone();
+  /// A copy carries the angle and the radius; its points and directions start as for a new cylicone, with no body and
+  /// no constraints.
+  ZALMPCylicone(const ZALMPCylicone& source);
+
+private:
+  ZALMathPoint m_origin;
+  ZALMathVector m_axis{1.0, 0.0, 0.0};
+  double m_angle = 0.0;
+  double m_radius = 0.0;
+};

@@ -1,0 +1,71 @@
+#pragma once
+#include "ZALMPEntity.h"
+#include "ZALMPExport.h"
+#include "ZALMPLinkList.h"
+
+#include <RVLSharedHandle.h>
+#include <ZALStatus.h>
+
+class ZALIMPGeometryLoader;
+class ZALMPBody;
+class ZALMPConstraint;
+
+/// The base of every geometry: the body that carries it and the constraints
+/// that use it. Each kind adds its own numbers, expressed in the coordinates of
+/// its body, and writes them under its own element after this common part.
+class ZALMP_EXPORT ZALMPGeometry : public ZALMPEntity {
+  ZALMP_DECLARE_CLASS(ZALMPGeometry, ZALMPEntity);
+
+public:
+  ~ZALMPGeometry() override;
+
+  /// Writes the entity's common part, then "Body" (when a body is set) and
+  /// "Constraints" (when at least one is linked) as references, into the kind's
+  /// own `element`. S_OK; E_FAIL: null element or the common part failed.
+  /// A reference that cannot be written is reported and writing goes on.
+  HRESULT Serialize(ZALMPSerializer* element) const override;
+  /// Reads the common part back from the kind's own `element`, linking the body
+  /// and constraints found in `ids` (unknown ids are skipped). S_OK; E_FAIL:
+  /// null element or the common part failed. A reference to an entity of the
+  /// wrong kind raises RVLEInvalidCast.
+  HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
+
+  /// The entity's loader narrowed to a geometry loader (null when it is none).
+  /// S_OK; E_FAIL when the entity's loader cannot be read (reported).
+  virtual HRESULT GetLoader(ZALIMPGeometryLoader*& loader) const;
+  using ZALMPEntity::GetLoader;
+
+  /// Stores the body that carries the geometry; the body's own list is the
+  /// caller's to update. S_OK; E_FAIL: empty handle (reported), nothing changes.
+  virtual HRESULT SetBody(const RVLSharedHandle<ZALMPBody>& body);
+  /// S_OK and the body; E_FAIL and a null handle when there is none (not reported).
+  virtual HRESULT GetBody(RVLSharedHandle<ZALMPBody>& body) const;
+  /// Detaches `body` if it is the one this geometry sits on.
+  /// S_OK: detached. S_FALSE: `body` is another body; nothing changes.
+  /// E_FAIL: `body` is empty (reported).
+  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& body);
+
+  /// S_OK: appended. S_FALSE: already linked. E_FAIL: empty handle (reported).
+  virtual HRESULT LinkToConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint);
+  /// S_OK and the constraint at `index` (link order); E_FAIL and a null handle
+  /// outside [0, GetLinkedConstraintCount()).
+  virtual HRESULT GetLinkedConstraint(int index, RVLSharedHandle<ZALMPConstraint>& constraint) const;
+  virtual int GetLinkedConstraintCount() const;
+  /// S_OK: removed. S_FALSE: not linked. E_FAIL: empty handle (reported).
+  HRESULT RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint);
+
+protected:
+  ZALMPGeometry();
+  /// A copy carries neither the body nor the constraints of its source.
+  ZALMPGeometry(const ZALMPGeometry& source);
+
+  /// Empties the constraint list; the body link stays.
+  HRESULT ClearContainers() override;
+  /// Asks the body, then each linked constraint, to drop this geometry, and
+  /// clears the body link. Stops at the first failing answer and returns it.
+  HRESULT RemoveParent() override;
+
+private:
+  RVLSharedHandle<ZALMPBody> m_body;
+  ZALMPLinkList<ZALMPConstraint> m_constraints;
+};

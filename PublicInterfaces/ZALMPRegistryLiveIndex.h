@@ -1,0 +1,31 @@
+#pragma once
+#include "ZALMPExport.h"
+
+#include <cstdint>
+#include <vector>
+
+/// Which slots of an append-only slot array are still live, as a Fenwick tree
+/// of live flags: a slot is added at the end, vacated anywhere, and the
+/// index-th live slot is found in logarithmic time (directly while no slot is
+/// vacant).
+class ZALMP_EXPORT ZALMPRegistryLiveIndex {
+public:
+  /// Adds a live slot at the end.
+  void Append();
+  /// Marks the live slot `slot` vacant.
+  void Vacate(std::uint32_t slot);
+  /// The slot of the `index`-th live slot, counted from 0 in slot order;
+  /// 0 <= index < LiveCount().
+  std::uint32_t FindLive(int index) const;
+  /// Starts again with `liveSlots` slots, all live.
+  void Reset(std::uint32_t liveSlots);
+
+  int LiveCount() const { return m_live; }
+  std::uint32_t SlotCount() const { return static_cast<std::uint32_t>(m_tree.size() - 1); }
+  std::uint32_t VacantCount() const { return SlotCount() - static_cast<std::uint32_t>(m_live); }
+
+private:
+  // Node i (from 1) counts the live slots i - lowbit(i) .. i - 1; node 0 is unused.
+  std::vector<int> m_tree = std::vector<int>(1, 0);
+  int m_live = 0;
+};

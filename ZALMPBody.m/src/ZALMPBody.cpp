@@ -1,0 +1,716 @@
+#define ZALMP_SOURCE_FILE "ZALMPBody.m/src/ZALMPBody"
+#include "ZALMPReport.h"
+
+#include "ZALMPEntityReferences.h"
+#include "ZALMPPlacementElements.h"
+
+#include <ZALIMPBodyLoader.h>
+#include <ZALMPBody.h>
+#include <ZALMPConnector.h>
+#include <ZALMPDeserializer.h>
+#include <ZALMPDisplacementSensor.h>
+#include <ZALMPGeometry.h>
+#include <ZALMPJoint.h>
+#include <ZALMPSerializationServices.h>
+#include <ZALMPSerializer.h>
+#include <ZALMPShape.h>
+#include <ZALMPVersion.h>
+
+#include <RVLBasicBody3D.h>
+#include <ZALMathLine.h>
+
+#include <string>
+#include <string_view>
+
+ZALMP_DEFINE_CLASS(ZALMPBody, ZALMPEntity);
+ZALMP_REGISTER_CLASS(ZALMPBody);
+
+namespace {
+
+// The host names its bodies with a fixed-length prefix and may mark a body
+// being edited; neither belongs in the model's name.
+constexpr std::size_t kHostNamePrefixLength = 18;
+constexpr std::wstring_view kInWorkMarks[] = {L"---IN_WORK", L"--- IN_WORK"};
+
+std::wstring ModelNameOf(const RVLBasicBody3D& hostBody)
+{
+  // The host's name mode 1, with its external separator.
+  std::wstring name = hostBody.getEntityName(RVLBasicEntity::InternalName, RVLBasicEntity::ExternalNameSeparator);
+  name.erase(0, kHostNamePrefixLength);
+  for (const std::wstring_view mark : kInWorkMarks) {
+    const std::size_t at = name.find(mark);
+    if (at != std::wstring::npos) name.erase(at, mark.size());
+  }
+  return name;
+}
+
+bool HasPositiveComponent(const ZALMathVector& vector)
+{
+  return vector.GetX() > 0.0 || vector.GetY() > 0.0 || vector.GetZ() > 0.0;
+}
+
+// Asks each partner of `links` to drop `body`, in order. The first failure
+// ends it; else the last answer, or `status` when there is no partner.
+template <class Partner>
+HRESULT DetachFrom(const RVLSharedVector<Partner>& links, const RVLSharedHandle<ZALMPBody>& body, HRESULT status)
+{
+  for (const RVLSharedHandle<Partner>& partner : links) {
+    if (!partner.IsAlive()) {
+      ZALMP_REPORT();
+      return E_FAIL;
+    }
+    status = partner->RemoveBody(body);
+    if (FAILED(status)) return status;
+  }
+  return status;
+}
+
+}  // namespace
+
+ZALMPBody::ZALMPBody() = default;
+
+ZALMPBody::ZALMPBody(const ZALMPBody& source)
+    : ZALMPEntity(source),
+      m_fixed(source.m_fixed),
+      m_outOfWorld(source.m_outOfWorld),
+      m_position(source.m_position),
+      m_linearVelocity(source.m_linearVelocity),
+      m_angularVelocity(source.m_angularVelocity),
+      m_linearAcceleration(source.m_linearAcceleration),
+      m_angularAcceleration(source.m_angularAcceleration),
+      m_mass(source.m_mass),
+      m_centerOfGravity(source.m_centerOfGravity),
+      m_inertia(source.m_inertia)
+{
+}
+
+ZALMPBody::ZALMPBody(const ZALMPBody& source, SpatialStateAtDefaults) : ZALMPEntity(source) {}
+
+ZALMPBody::~ZALMPBody() = default;
+
+RVLSharedHandle<ZALMPBody> ZALMPBody::Self()
+{
+  return RVLSharedHandle<ZALMPBody>(this);
+}
+
+HRESULT ZALMPBody::GetLoader(ZALIMPBodyLoader*& loader) const
+{
+  loader = nullptr;
+  ZALIMPEntityLoader* entityLoader = nullptr;
+  if (FAILED(ZALMPEntity::GetLoader(entityLoader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  loader = dynamic_cast<ZALIMPBodyLoader*>(entityLoader);
+  return S_OK;
+}
+
+HRESULT ZALMPBody::AddGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry)
+{
+  return m_geometries.Add(geometry, ZALMP_HERE);
+}
+
+HRESULT ZALMPBody::RemoveGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry)
+{
+  return m_geometries.Remove(geometry, ZALMP_HERE);
+}
+
+int ZALMPBody::GetGeometryCount() const
+{
+  return m_geometries.Count();
+}
+
+HRESULT ZALMPBody::GetGeometry(int index, RVLSharedHandle<ZALMPGeometry>& geometry) const
+{
+  return m_geometries.Get(index, geometry);
+}
+
+HRESULT ZALMPBody::LinkToJoint(const RVLSharedHandle<ZALMPJoint>& joint)
+{
+  return m_joints.Add(joint, ZALMP_HERE);
+}
+
+HRESULT ZALMPBody::RemoveJoint(const RVLSharedHandle<ZALMPJoint>& joint)
+{
+  return m_joints.Remove(joint, ZALMP_HERE);
+}
+
+int ZALMPBody::GetLinkedJointCount() const
+{
+  return m_joints.Count();
+}
+
+HRESULT ZALMPBody::GetLinkedJoint(int index, RVLSharedHandle<ZALMPJoint>& joint) const
+{
+  return m_joints.Get(index, joint);
+}
+
+HRESULT ZALMPBody::LinkToShape(const RVLSharedHandle<ZALMPShape>& shape)
+{
+  return m_shapes.Add(shape, ZALMP_HERE);
+}
+
+HRESULT ZALMPBody::RemoveShape(const RVLSharedHandle<ZALMPShape>& shape)
+{
+  return m_shapes.Remove(shape, ZALMP_HERE);
+}
+
+int ZALMPBody::GetLinkedShapeCount() const
+{
+  return m_shapes.Count();
+}
+
+HRESULT ZALMPBody::GetLinkedShape(int index, RVLSharedHandle<ZALMPShape>& shape) const
+{
+  return m_shapes.Get(index, shape);
+}
+
+HRESULT ZALMPBody::LinkToConnector(const RVLSharedHandle<ZALMPConnector>& connector)
+{
+  return m_connectors.Add(connector, ZALMP_HERE);
+}
+
+HRESULT ZALMPBody::RemoveConnector(const RVLSharedHandle<ZALMPConnector>& connector)
+{
+  return m_connectors.Remove(connector, ZALMP_HERE);
+}
+
+int ZALMPBody::GetLinkedConnectorCount() const
+{
+  return m_connectors.Count();
+}
+
+HRESULT ZALMPBody::GetLinkedConnector(int index, RVLSharedHandle<ZALMPConnector>& connector) const
+{
+  return m_connectors.Get(index, connector);
+}
+
+HRESULT ZALMPBody::AddImpactedChildBody(const RVLSharedHandle<ZALMPBody>& child)
+{
+  return m_impactedChildren.Add(child, ZALMP_HERE);
+}
+
+HRESULT ZALMPBody::RemoveBody(const RVLSharedHandle<ZALMPBody>& child)
+{
+  return m_impactedChildren.Remove(child, ZALMP_HERE);
+}
+
+int ZALMPBody::GetImpactedChildBodyCount() const
+{
+  return m_impactedChildren.Count();
+}
+
+HRESULT ZALMPBody::GetImpactedChildBody(int index, RVLSharedHandle<ZALMPBody>& child) const
+{
+  return m_impactedChildren.Get(index, child);
+}
+
+HRESULT ZALMPBody::SetDisplacementSensor(const RVLSharedHandle<ZALMPDisplacementSensor>& sensor)
+{
+  m_displacementSensor = sensor;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetDisplacementSensor(RVLSharedHandle<ZALMPDisplacementSensor>& sensor) const
+{
+  sensor = m_displacementSensor;
+  return sensor ? S_OK : E_FAIL;
+}
+
+HRESULT ZALMPBody::RemoveDisplacementSensor(const RVLSharedHandle<ZALMPDisplacementSensor>& sensor)
+{
+  if (!sensor) {
+    ZALMP_REPORT();
+    return S_OK;
+  }
+  if (sensor == m_displacementSensor) m_displacementSensor.Release();
+  return S_OK;
+}
+
+HRESULT ZALMPBody::AddBody(const RVLSharedHandle<ZALMPBody>& child)
+{
+  if (m_hostBody && child) m_hostBody->addBody(child->m_hostBody);
+  return S_OK;
+}
+
+HRESULT ZALMPBody::SetMass(double mass)
+{
+  m_mass = mass;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetMass(double& mass) const
+{
+  mass = m_mass;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::SetCenterOfGravity(const ZALMathPoint& centerOfGravity)
+{
+  m_centerOfGravity = centerOfGravity;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetCenterOfGravity(ZALMathPoint& centerOfGravity) const
+{
+  centerOfGravity = m_centerOfGravity;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::SetInertiaMatrix(const ZALMath3x3Matrix& inertia)
+{
+  m_inertia = inertia;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetInertiaMatrix(ZALMath3x3Matrix& inertia) const
+{
+  inertia = m_inertia;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::SetVelocity(const ZALMathVector& linear, const ZALMathVector& angular)
+{
+  m_linearVelocity = linear;
+  m_angularVelocity = angular;
+  ZALIMPBodyLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  m_velocityKnown = true;
+  return loader ? loader->SetVelocity(linear, angular) : S_OK;
+}
+
+HRESULT ZALMPBody::GetVelocity(ZALMathVector& linear, ZALMathVector& angular) const
+{
+  if (!m_velocityKnown) return E_FAIL;
+  linear = m_linearVelocity;
+  angular = m_angularVelocity;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetVelocity(ZALMathVector& linear, ZALMathVector& angular, ZALMathPoint& point)
+{
+  ZALIMPBodyLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  if (loader && FAILED(loader->ComputeVelocity(m_linearVelocity, m_angularVelocity, point))) ZALMP_REPORT();
+  linear = m_linearVelocity;
+  angular = m_angularVelocity;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::SetAcceleration(const ZALMathVector& linear, const ZALMathVector& angular)
+{
+  m_linearAcceleration = linear;
+  m_angularAcceleration = angular;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetAcceleration(ZALMathVector& linear, ZALMathVector& angular) const
+{
+  linear = m_linearAcceleration;
+  angular = m_angularAcceleration;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetAcceleration(ZALMathVector& linear, ZALMathVector& angular, ZALMathPoint& point)
+{
+  ZALIMPBodyLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  if (loader && FAILED(loader->ComputeAcceleration(m_linearAcceleration, m_angularAcceleration, point)))
+    ZALMP_REPORT();
+  linear = m_linearAcceleration;
+  angular = m_angularAcceleration;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetVelocityAndAcceleration(ZALMathVector& linearVelocity, ZALMathVector& angularVelocity,
+                                              ZALMathVector& linearAcceleration, ZALMathVector& angularAcceleration,
+                                              ZALMathPoint& point, unsigned char& flag, ZALMathLine& line,
+                                              PointWhereToComputeVelAndAcc where, const ZALMathPoint* referencePoint,
+                                              RVLSharedHandle<ZALMPBody> referenceBody,
+                                              const ZALMathAxis* referenceAxis)
+{
+  ZALIMPBodyLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  if (loader && FAILED(loader->ComputeVelocityAndAcceleration(m_linearVelocity, m_angularVelocity,
+                                                              m_linearAcceleration, m_angularAcceleration, point,
+                                                              flag, line, where, referencePoint,
+                                                              std::move(referenceBody), referenceAxis))) {
+    ZALMP_REPORT();
+  }
+  linearVelocity = m_linearVelocity;
+  angularVelocity = m_angularVelocity;
+  linearAcceleration = m_linearAcceleration;
+  angularAcceleration = m_angularAcceleration;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetVelocityAndAcceleration(ZALMathVector& linearVelocity, ZALMathVector& angularVelocity,
+                                              ZALMathVector& linearAcceleration, ZALMathVector& angularAcceleration,
+                                              ZALMathPoint& point, PointWhereToComputeVelAndAcc where,
+                                              const ZALMathPoint* referencePoint,
+                                              RVLSharedHandle<ZALMPBody> referenceBody,
+                                              const ZALMathAxis* referenceAxis)
+{
+  unsigned char flag = 0;
+  ZALMathLine line;
+  return GetVelocityAndAcceleration(linearVelocity, angularVelocity, linearAcceleration, angularAcceleration, point,
+                                    flag, line, where, referencePoint, std::move(referenceBody), referenceAxis);
+}
+
+bool ZALMPBody::IsFixed() const
+{
+  return m_fixed;
+}
+
+void ZALMPBody::Fix()
+{
+  if (m_fixed) return;
+  m_fixed = true;
+  ZALIMPBodyLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader)))
+    ZALMP_REPORT();
+  else if (loader)
+    loader->Fix();
+}
+
+void ZALMPBody::Unfix()
+{
+  if (!m_fixed) return;
+  m_fixed = false;
+  ZALIMPBodyLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader)))
+    ZALMP_REPORT();
+  else if (loader)
+    loader->Unfix();
+}
+
+void ZALMPBody::SetFix(bool fixed)
+{
+  if (fixed)
+    Fix();
+  else
+    Unfix();
+}
+
+HRESULT ZALMPBody::SetOutOfWorld(bool outOfWorld)
+{
+  m_outOfWorld = outOfWorld;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::IsOutOfWorld(bool& outOfWorld) const
+{
+  outOfWorld = m_outOfWorld;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::GetPosition(ZALMathTransformation& position) const
+{
+  if (m_hostBody.IsAlive())
+    m_hostBody->GetPosition(position);
+  else
+    position = m_position;
+  return S_OK;
+}
+
+HRESULT ZALMPBody::SetPosition(const ZALMathTransformation& position, unsigned char pushToHost)
+{
+  // The loader hears of the relative move; a singular stored placement gives
+  // no usable move, and the identity stands for it.
+  ZALMathTransformation delta;
+  ZALMathTransformation inverse;
+  if (m_position.Inverse(inverse)) {
+    delta = position * inverse;
+    if (delta.IsIdentity()) return S_OK;
+  }
+  m_position = position;
+
+  HRESULT status = S_OK;
+  ZALIMPBodyLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader))) {
+    ZALMP_REPORT();
+    status = E_FAIL;
+  } else if (loader) {
+    if (FAILED(loader->ApplyTransformation(delta))) ZALMP_REPORT();
+    status = loader->Unfix();
+  }
+
+  if (!pushToHost) return status;
+  if (m_hostBody.IsAlive() && FAILED(m_hostBody->SetPosition(position))) ZALMP_REPORT();
+  return S_OK;
+}
+
+HRESULT ZALMPBody::UpdatePosition(const ZALMathTransformation& delta, bool skipIdentity)
+{
+  if (skipIdentity && delta.IsIdentity()) return S_OK;
+  m_position = delta * m_position;
+  if (m_hostBody.IsAlive() && FAILED(m_hostBody->SetPosition(m_position))) ZALMP_REPORT();
+
+  HRESULT status = S_OK;
+  if (m_displacementSensor && !m_displacementSensor.IsAlive()) {
+    ZALMP_REPORT();
+    status = E_FAIL;
+  } else {
+    if (m_displacementSensor && m_displacementSensor->IsActive()) {
+      ZALMathTransformation displacement;
+      m_displacementSensor->GetDisplacement(displacement);
+      m_displacementSensor->SetDisplacement(delta * displacement);
+    }
+    NotifyUpdate();
+  }
+
+  UpdateChildrenPosition();
+  return status;
+}
+
+HRESULT ZALMPBody::UpdateChildrenPosition()
+{
+  // The children keep their placements; each re-publishes it to its host
+  // body and its observers, and passes the update on to its own children.
+  const ZALMathTransformation identity;
+  for (const RVLSharedHandle<ZALMPBody>& child : m_impactedChildren.Links()) {
+    if (!child.IsAlive()) {
+      ZALMP_REPORT();
+      return E_FAIL;
+    }
+    const HRESULT status = child->UpdatePosition(identity, false);
+    if (FAILED(status)) return status;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPBody::ApplyBodyLoaderTransfo(const ZALMathTransformation& relative)
+{
+  ZALIMPBodyLoader* loader = nullptr;
+  const HRESULT request = GetLoader(loader);
+  if (FAILED(request)) ZALMP_REPORT();
+  if (!loader) return request;
+  if (FAILED(loader->ApplyTransformation(relative))) ZALMP_REPORT();
+  return loader->Unfix();
+}
+
+HRESULT ZALMPBody::SetWDMBody(const RVLSharedHandle<RVLBasicBody3D>& hostBody)
+{
+  if (!hostBody.IsAlive()) return S_FALSE;
+  hostBody->GetPosition(m_position);
+  m_hostBody = hostBody;
+  m_initialFloating = hostBody->isFloating();
+  setEntityName(ModelNameOf(*hostBody));
+  return S_OK;
+}
+
+HRESULT ZALMPBody::SetFloating(bool)
+{
+  return Restore_Initial_WDMBody_Floating_status();
+}
+
+HRESULT ZALMPBody::Restore_Initial_WDMBody_Floating_status()
+{
+  if (m_hostBody.IsAlive()) m_hostBody->setFloating(m_initialFloating);
+  return S_OK;
+}
+
+HRESULT ZALMPBody::ClearContainers()
+{
+  m_geometries.Clear();
+  m_joints.Clear();
+  m_shapes.Clear();
+  m_connectors.Clear();
+  m_impactedChildren.Clear();
+  return S_OK;
+}
+
+HRESULT ZALMPBody::RemoveParent()
+{
+  const RVLSharedHandle<ZALMPBody> self = Self();
+  HRESULT status = S_OK;
+  if (m_displacementSensor) {
+    if (m_displacementSensor.IsAlive())
+      status = m_displacementSensor->RemoveBody(self);
+    else
+      ZALMP_REPORT();
+    m_displacementSensor.Release();
+    if (FAILED(status)) return status;
+  }
+  status = DetachFrom(m_geometries.Links(), self, status);
+  if (FAILED(status)) return status;
+  status = DetachFrom(m_joints.Links(), self, status);
+  if (FAILED(status)) return status;
+  status = DetachFrom(m_shapes.Links(), self, status);
+  if (FAILED(status)) return status;
+  status = DetachFrom(m_connectors.Links(), self, status);
+  if (FAILED(status)) return status;
+  return DetachFrom(m_impactedChildren.Links(), self, status);
+}
+
+namespace {
+
+// Writes a group of numbered children; each failure is reported and the next written.
+void WriteVectors(ZALMPSerializer* parent, std::wstring_view groupId, std::wstring_view linearId,
+                  const ZALMathVector& linear, std::wstring_view angularId, const ZALMathVector& angular)
+{
+  ZALMPSerializer* group = nullptr;
+  if (FAILED(parent->AddElement(groupId, group)) || !group) {
+    ZALMP_REPORT();
+    return;
+  }
+  // The services report their own failures.
+  ZALMPSerializationServices::Serialize(group, linear, std::wstring(linearId));
+  ZALMPSerializationServices::Serialize(group, angular, std::wstring(angularId));
+}
+
+// The next `id` child of `parent`, or null (reported).
+ZALMPDeserializer* ChildOf(const ZALMPDeserializer* parent, std::wstring_view id)
+{
+  ZALMPDeserializer* child = nullptr;
+  if (!parent->HasElement(id) || FAILED(parent->GetElement(id, child)) || !child) {
+    ZALMP_REPORT();
+    return nullptr;
+  }
+  return child;
+}
+
+// Reads vector `id` of `group` into `vector` when present; a missing vector is reported.
+bool ReadVector(ZALMPDeserializer* group, std::wstring_view id, ZALMathVector& vector)
+{
+  if (!group->HasElement(id)) {
+    ZALMP_REPORT();
+    return false;
+  }
+  return SUCCEEDED(ZALMPSerializationServices::Deserialize(group, std::wstring(id), {}, vector));
+}
+
+}  // namespace
+
+HRESULT ZALMPBody::Serialize(ZALMPSerializer* element) const
+{
+  ZALMPSerializer* own = nullptr;
+  if (!element || FAILED(element->AddElement(L"Body", own)) || !own) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+
+  if (FAILED(ZALMPEntity::Serialize(own))) {
+    ZALMP_REPORT();
+  } else {
+    ZALMathTransformation placement;
+    GetPosition(placement);
+    ZALMPPlacementElements::WritePlacement(own, L"Position", placement, ZALMP_HERE);
+    WriteVectors(own, L"Velocity", L"LinearVelocity", m_linearVelocity, L"AngularVelocity", m_angularVelocity);
+    WriteVectors(own, L"Acceleration", L"LinearAcceleration", m_linearAcceleration, L"AngularAcceleration",
+                 m_angularAcceleration);
+
+    ZALMPSerializer* weight = nullptr;
+    ZALMPSerializer* mass = nullptr;
+    if (FAILED(own->AddElement(L"Weight", weight)) || !weight || FAILED(weight->AddElement(L"Mass", mass, m_mass))) {
+      ZALMP_REPORT();
+    } else {
+      ZALMPSerializationServices::Serialize(weight, m_centerOfGravity, L"COG");
+      ZALMPPlacementElements::WriteMatrix(weight, L"InertiaMatrix", m_inertia, ZALMP_HERE);
+    }
+
+    own->AddAttribute(L"is_fixed", m_fixed ? L"yes" : L"no");
+    std::wstring version;
+    element->GetVersion(version);
+    ZALMPSerializer* outOfWorld = nullptr;
+    if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_1) &&
+        FAILED(own->AddElement(L"OutOfWorld", outOfWorld, m_outOfWorld))) {
+      ZALMP_REPORT();
+    }
+  }
+
+  ZALMPEntityReferences::WriteGroup(own, L"Geometries", L"Geometry", m_geometries.Links(), ZALMP_HERE);
+  ZALMPEntityReferences::WriteGroup(own, L"Joints", L"Joint", m_joints.Links(), ZALMP_HERE);
+  ZALMPEntityReferences::WriteGroup(own, L"Shapes", L"Shape", m_shapes.Links(), ZALMP_HERE);
+  ZALMPEntityReferences::WriteGroup(own, L"Connectors", L"Connector", m_connectors.Links(), ZALMP_HERE);
+  if (m_displacementSensor)
+    ZALMPEntityReferences::Write(own, L"DisplacementSensor", m_displacementSensor, ZALMP_HERE);
+  ZALMPEntityReferences::WriteGroup(own, L"ImpactedChildrenBodies", L"ImpactedChildBody", m_impactedChildren.Links(),
+                                    ZALMP_HERE);
+  return S_OK;
+}
+
+HRESULT ZALMPBody::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
+{
+  if (!element) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  std::wstring version;
+  element->GetVersion(version);
+  ZALMPDeserializer* own = nullptr;
+  if (FAILED(element->GetElement(L"Body", own)) || !own) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+
+  if (FAILED(ZALMPEntity::Deserialize(own, ids))) {
+    ZALMP_REPORT();
+  } else {
+    ZALMathTransformation placement;
+    if (SUCCEEDED(ZALMPPlacementElements::ReadPlacement(own, L"Position", placement, ZALMP_HERE)))
+      SetPosition(placement, 1);
+
+    if (ZALMPDeserializer* velocity = ChildOf(own, L"Velocity")) {
+      if (ReadVector(velocity, L"LinearVelocity", m_linearVelocity) && HasPositiveComponent(m_linearVelocity))
+        m_velocityKnown = true;
+      if (ReadVector(velocity, L"AngularVelocity", m_angularVelocity) && HasPositiveComponent(m_angularVelocity))
+        m_velocityKnown = true;
+    }
+    if (ZALMPDeserializer* acceleration = ChildOf(own, L"Acceleration")) {
+      ReadVector(acceleration, L"LinearAcceleration", m_linearAcceleration);
+      ReadVector(acceleration, L"AngularAcceleration", m_angularAcceleration);
+    }
+    if (ZALMPDeserializer* weight = ChildOf(own, L"Weight")) {
+      ZALMPDeserializer* mass = nullptr;
+      weight->GetElement(L"Mass", mass, m_mass);
+      if (weight->HasElement(L"COG"))
+        ZALMPSerializationServices::Deserialize(weight, L"COG", ids, m_centerOfGravity);
+      else
+        ZALMP_REPORT();
+      ZALMPPlacementElements::ReadMatrix(weight, L"InertiaMatrix", m_inertia, ZALMP_HERE);
+    }
+
+    std::wstring fixed;
+    if (SUCCEEDED(own->GetAttribute(L"is_fixed", fixed))) SetFix(fixed == L"yes");
+    if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_1)) {
+      ZALMPDeserializer* outOfWorld = nullptr;
+      own->GetElement(L"OutOfWorld", outOfWorld, m_outOfWorld);
+    }
+  }
+
+  ZALMPEntityReferences::ReadGroup<ZALMPGeometry>(
+      own, L"Geometries", L"Geometry", ids,
+      [this](const RVLSharedHandle<ZALMPGeometry>& geometry) { return AddGeometry(geometry); }, ZALMP_HERE);
+  ZALMPEntityReferences::ReadGroup<ZALMPJoint>(
+      own, L"Joints", L"Joint", ids, [this](const RVLSharedHandle<ZALMPJoint>& joint) { return LinkToJoint(joint); },
+      ZALMP_HERE);
+  ZALMPEntityReferences::ReadGroup<ZALMPShape>(
+      own, L"Shapes", L"Shape", ids, [this](const RVLSharedHandle<ZALMPShape>& shape) { return LinkToShape(shape); },
+      ZALMP_HERE);
+  ZALMPEntityReferences::ReadGroup<ZALMPConnector>(
+      own, L"Connectors", L"Connector", ids,
+      [this](const RVLSharedHandle<ZALMPConnector>& connector) { return LinkToConnector(connector); }, ZALMP_HERE);
+  if (own->HasElement(L"DisplacementSensor")) {
+    ZALMPDeserializer* item = nullptr;
+    own->GetElement(L"DisplacementSensor", item);
+    const RVLSharedHandle<ZALMPEntity> sensor = ZALMPEntityReferences::Resolve(item, ids, ZALMP_HERE);
+    if (sensor) SetDisplacementSensor(RVLSharedHandle<ZALMPDisplacementSensor>(sensor));
+  }
+  ZALMPEntityReferences::ReadGroup<ZALMPBody>(
+      own, L"ImpactedChildrenBodies", L"ImpactedChildBody", ids,
+      [this](const RVLSharedHandle<ZALMPBody>& child) { return AddImpactedChildBody(child); }, ZALMP_HERE);
+  return S_OK;
+}

@@ -1,0 +1,63 @@
+#define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCircle"
+#include "ZALMPReport.h"
+
+#include "ZALMPCoordinateNames.h"
+#include "ZALMPGeometryReader.h"
+#include "ZALMPGeometryWriter.h"
+
+#include <ZALMPCircle.h>
+
+#include <ZALMathPlane.h>
+#include <ZALMathPoint.h>
+#include <ZALMathVector.h>
+
+ZALMP_DEFINE_CLASS(ZALMPCircle, ZALMPGeometry);
+ZALMP_REGISTER_CLASS(ZALMPCircle);
+
+namespace names = ZALMPCoordinateNames;
+
+ZALMPCircle::ZALMPCircle() = default;
+
+ZALMPCircle::ZALMPCircle(const ZALMPCircle& source) : ZALMPGeometry(source) {}
+
+ZALMPCircle::~ZALMPCircle() = default;
+
+HRESULT ZALMPCircle::Serialize(ZALMPSerializer* element) const
+{
+  ZALMPGeometryWriter writer(ZALMP_HERE);
+  if (FAILED(writer.Begin(*this, ClassName(), element))) return E_FAIL;
+  writer.Point(names::kCentre, m_circle.GetCenter());
+  ZALMathVector first;
+  ZALMathVector second;
+  m_circle.GetDirections(first, second);
+  writer.Vector(names::kDirection, first.Cross(second));
+  writer.Number(names::kRadius, m_circle.GetRadius());
+  return S_OK;
+}
+
+HRESULT ZALMPCircle::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
+{
+  ZALMPGeometryReader reader(ZALMP_HERE);
+  if (FAILED(reader.Begin(*this, ClassName(), element, ids))) return E_FAIL;
+  const ZALMathPoint centre = reader.Point(names::kCentre);
+  const ZALMathVector normal = reader.Vector(names::kDirection);
+  const double radius = reader.Number(names::kRadius);
+  // Only the normal is stored, so the plane's own directions span the circle.
+  ZALMathVector first;
+  ZALMathVector second;
+  ZALMathPlane(centre, normal).GetDirections(first, second);
+  if (FAILED(m_circle.Set(centre, first, second, radius, 1.0, 0.0))) ZALMP_REPORT();
+  return S_OK;
+}
+
+HRESULT ZALMPCircle::SetCircle(const ZALMathCircle& circle)
+{
+  m_circle = circle;
+  return S_OK;
+}
+
+HRESULT ZALMPCircle::GetCircle(ZALMathCircle& circle) const
+{
+  circle = m_circle;
+  return S_OK;
+}

@@ -1,0 +1,268 @@
+#include <ZALMPCompactText.h>
+
+#include <ZALUtf8.h>
+
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::uint32_t kReplacement = 0xFFFD;
+
+std::allocator<char>& Allocator()
+{
+  static std::allocator<char> allocator;
+  return allocator;
+}
+
+// The length of the sequence that `lead` starts, 0 for a continuation byte.
+int SequenceLength(unsigned char lead) noexcept
+{
+  if (lead < 0x80) return 1;
+  if (lead < 0xC0) return 0;
+  if (lead < 0xE0) return 2;
+  if (lead < 0xF0) return 3;
+  if (lead < 0xF8) return 4;
+  if (lead < 0xFC) return 5;
+  if (lead < 0xFE) return 6;
+  if (lead == 0xFE) return 7;
+  return 0;
+}
+
+}  // namespace
+
+ZALMPCompactText::ZALMPCompactText() noexcept
+{
+  std::memset(m_raw, 0, sizeof m_raw);
+}
+
+ZALMPCompactText::ZALMPCompactText(std::string_view bytes) : ZALMPCompactText()
+{
+  Assign(bytes);
+}
+
+ZALMPCompactText::ZALMPCompactText(const ZALMPCompactText& other) : ZALMPCompactText()
+{
+  Assign(other.View());
+}
+
+ZALMPCompactText::ZALMPCompactText(ZALMPCompactText&& other) noexcept
+{
+  std::memcpy(m_raw, other.m_raw, sizeof m_raw);
+  std::memset(other.m_raw, 0, sizeof other.m_raw);
+}
+
+ZALMPCompactText& ZALMPCompactText::operator=(const ZALMPCompactText& other)
+{
+  if (this != &other) Assign(other.View());
+  return *this;
+}
+
+ZALMPCompactText& ZALMPCompactText::operator=(ZALMPCompactText&& other) noexcept
+{
+  if (this != &other) {
+    Release();
+    std::memcpy(m_raw, other.m_raw, sizeof m_raw);
+    std::memset(other.m_raw, 0, sizeof other.m_raw);
+  }
+  return *this;
+}
+
+void ZALMPCompactText::Free() noexcept
+{
+  Allocator().deallocate(HeapData(), HeapSize());
+}
+
+void ZALMPCompactText::Release() noexcept
+{
+  if (m_raw[kInlineCapacity] == kHeapTag) Allocator().deallocate(HeapData(), HeapSize());
+  std::memset(m_raw, 0, sizeof m_raw);
+}
+
+void ZALMPCompactText::AssignElsewhere(std::string_view bytes)
+{
+  if (bytes.size() > std::numeric_limits<std::uint32_t>::max())
+    throw std::length_error("ZALMPCompactText: text longer than 4 GiB");
+  // `bytes` may view this text's own content: build the new state first.
+  unsigned char fresh[sizeof m_raw] = {};
+  if (bytes.size() <= kInlineCapacity) {
+    if (!bytes.empty()) std::memcpy(fresh, bytes.data(), bytes.size());
+    fresh[kInlineCapacity] = static_cast<unsigned char>(bytes.size());
+  } else {
+    char* block = Allocator().allocate(bytes.size());
+    std::memcpy(block, bytes.data(), bytes.size());
+    const auto size = static_cast<std::uint32_t>(bytes.size());
+    std::memcpy(fresh, &block, sizeof block);
+    std::memcpy(fresh + 8, &size, sizeof size);
+    fresh[kInlineCapacity] = kHeapTag;
+  }
+  Release();
+  std::memcpy(m_raw, fresh, sizeof m_raw);
+}
+
+void ZALMPCompactText::Borrow(std::string_view bytes)
+{
+  if (bytes.size() <= kInlineCapacity) {
+    Assign(bytes);
+    return;
+  }
+  if (bytes.size() > std::numeric_limits<std::uint32_t>::max())
+    throw std::length_error("ZALMPCompactText: text longer than 4 GiB");
+  Release();
+  const char* data = bytes.data();
+  const auto size = static_cast<std::uint32_t>(bytes.size());
+  std::memcpy(m_raw, &data, sizeof data);
+  std::memcpy(m_raw + 8, &size, sizeof size);
+  m_raw[kInlineCapacity] = kBorrowedTag;
+}
+
+void ZALMPCompactText::AppendUnit(std::string& out, std::uint32_t unit)
+{
+  if (unit < 0x80) {
+    out += static_cast<char>(unit);
+    return;
+  }
+  // Lead byte marker and count of continuation bytes for each length.
+  unsigned char lead = 0;
+  int extra = 0;
+  if (unit < 0x800) {
+    lead = 0xC0;
+    extra = 1;
+  } else if (unit < 0x10000) {
+    lead = 0xE0;
+    extra = 2;
+  } else if (unit < 0x200000) {
+    lead = 0xF0;
+    extra = 3;
+  } else if (unit < 0x4000000) {
+    lead = 0xF8;
+    extra = 4;
+  } else if (unit < 0x80000000) {
+    lead = 0xFC;
+    extra = 5;
+  } else {
+    lead = 0xFE;
+    extra = 6;
+  }
+  out += static_cast<char>(lead | (extra == 6 ? 0 : unit >> (6 * extra)));
+  for (int k = extra - 1; k >= 0; --k) out += static_cast<char>(0x80 | ((unit >> (6 * k)) & 0x3F));
+}
+
+std::uint32_t ZALMPCompactText::NextUnit(std::string_view encoded, std::size_t& pos) noexcept
+{
+  const auto lead = static_cast<unsigned char>(encoded[pos]);
+  const int length = SequenceLength(lead);
+  if (length == 1) {
+    ++pos;
+    return lead;
+  }
+  if (length == 0 || pos + static_cast<std::size_t>(length) > encoded.size()) {
+    ++pos;
+    return kReplacement;
+  }
+  // The lead keeps 7 - length payload bits (none for the 7-byte form).
+  std::uint32_t unit = length == 7 ? 0 : lead & (0x7Fu >> length);
+  for (int k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(encoded[pos + static_cast<std::size_t>(k)]);
+    if ((next & 0xC0) != 0x80) {
+      ++pos;
+      return kReplacement;
+    }
+    unit = (unit << 6) | (next & 0x3F);
+  }
+  pos += static_cast<std::size_t>(length);
+  return unit;
+}
+
+bool ZALMPCompactText::IsUtf8Checked(std::string_view bytes) noexcept
+{
+  std::size_t i = 0;
+  const std::size_t n = bytes.size();
+  while (i < n) {
+    // Plain ASCII, eight bytes at a time.
+    while (i + 8 <= n) {
+      std::uint64_t word;
+      std::memcpy(&word, bytes.data() + i, sizeof word);
+      if (word & 0x8080808080808080ull) break;
+      i += 8;
+    }
+    if (i == n) break;
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    int extra = 0;
+    std::uint32_t unit = 0;
+    std::uint32_t smallest = 0;
+    if ((lead & 0xE0) == 0xC0) {
+      extra = 1;
+      unit = lead & 0x1F;
+      smallest = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      extra = 2;
+      unit = lead & 0x0F;
+      smallest = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      extra = 3;
+      unit = lead & 0x07;
+      smallest = 0x10000;
+    } else {
+      return false;
+    }
+    if (i + static_cast<std::size_t>(extra) >= n) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) return false;
+      unit = (unit << 6) | (next & 0x3F);
+    }
+    if (unit < smallest || unit > 0x10FFFF || (unit >= 0xD800 && unit <= 0xDFFF)) return false;
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return true;
+}
+
+int ZALMPCompactText::Compare(std::string_view left, std::string_view right) noexcept
+{
+  const std::size_t common = left.size() < right.size() ? left.size() : right.size();
+  const int bytes = common == 0 ? 0 : std::memcmp(left.data(), right.data(), common);
+  if (bytes != 0) return bytes;
+  if (left.size() == right.size()) return 0;
+  return left.size() < right.size() ? -1 : 1;
+}
+
+ZALMPCompactText ZALMPCompactText::FromWide(std::wstring_view text)
+{
+  std::size_t ascii = 0;
+  while (ascii < text.size() && text[ascii] >= 0 && text[ascii] < 0x80) ++ascii;
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (std::size_t i = 0; i < ascii; ++i) bytes += static_cast<char>(text[i]);
+  for (std::size_t i = ascii; i < text.size(); ++i) AppendUnit(bytes, static_cast<std::uint32_t>(text[i]));
+  return ZALMPCompactText(bytes);
+}
+
+ZALMPCompactText ZALMPCompactText::FromUtf8(std::string_view utf8)
+{
+  if (IsUtf8(utf8)) return ZALMPCompactText(utf8);
+  return FromWide(ZALUtf8ToWide(utf8));
+}
+
+std::wstring ZALMPCompactText::ToWide(std::string_view encoded)
+{
+  std::wstring text;
+  text.reserve(encoded.size());
+  std::size_t pos = 0;
+  while (pos < encoded.size()) {
+    const auto byte = static_cast<unsigned char>(encoded[pos]);
+    if (byte < 0x80) {
+      text += static_cast<wchar_t>(byte);
+      ++pos;
+    } else {
+      text += static_cast<wchar_t>(NextUnit(encoded, pos));
+    }
+  }
+  return text;
+}

@@ -1,0 +1,934 @@
+#include <ZALMPDeserializer.h>
+
+#include "ZALMPTreeStorage.h"
+#include "ZALMPVersionSlot.h"
+
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <locale.h>
+#include <new>
+#include <stdexcept>
+
+#define ZALMP_SOURCE_FILE "ZALMPSerialization.m/src/ZALMPDeserializer"
+#include "ZALMPReport.h"
+
+namespace {
+
+enum Flags : std::uint8_t {
+  kUnsorted = 1u << 0,           // children were added out of key order
+  kHasCursors = 1u << 1,         // some child holds a GetElement position
+  kFiledUnderOwnId = 1u << 2,    // this element's key in its parent is its id
+  kFiledUnderRareKey = 1u << 3,  // ... is kept in Rare::key
+  // 1u << 4 is kObjectInStorage: the element itself lives in its storage
+};
+
+// A run of objects in heap or storage memory; the element manages it.
+template <class T>
+struct Slice {
+  T* data = nullptr;
+  std::uint32_t size = 0;
+  std::uint32_t capacity = 0;
+
+  T* begin() const { return data; }
+  T* end() const { return data + size; }
+};
+
+// Children arrays of up to this size are sorted in place, without a buffer.
+constexpr std::uint32_t kSmallSort = 32;
+
+template <class Scalar>
+std::string_view BytesOf(const Scalar& value)
+{
+  return {reinterpret_cast<const char*>(&value), sizeof value};
+}
+
+template <class Scalar>
+Scalar ScalarOf(const ZALMPCompactText& slot)
+{
+  Scalar value{};
+  std::memcpy(&value, slot.View().data(), sizeof value);
+  return value;
+}
+
+HRESULT AllocationFailure(const std::exception& error)
+{
+  return dynamic_cast<const std::length_error*>(&error) ? E_FAIL : E_OUTOFMEMORY;
+}
+
+// Stored types as the variable type enumeration.
+using Type = ZALMPSerializationVariable::Type;
+
+bool IsScanfSpace(char c)
+{
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Reads an int as scanf "%d" does: leading white space, an optional sign, at
+// least one digit; anything after the digits is ignored. A number outside the
+// int range is refused instead of wrapping.
+bool ScanInt(std::string_view text, std::int32_t& value)
+{
+  std::size_t i = 0;
+  while (i < text.size() && IsScanfSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size() || text[i] < '0' || text[i] > '9') return false;
+  std::uint64_t magnitude = 0;
+  const auto [end, error] = std::from_chars(text.data() + i, text.data() + text.size(), magnitude);
+  (void)end;
+  const std::uint64_t limit = negative ? 2147483648ull : 2147483647ull;
+  if (error != std::errc() || magnitude > limit) return false;
+  value = negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(magnitude))
+                   : static_cast<std::int32_t>(magnitude);
+  return true;
+}
+
+// strtod in the "C" locale, for the range cases that from_chars leaves open.
+double CLocaleStrtod(const std::string& text)
+{
+  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t());
+  return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+// Reads a double as scanf "%le" does: leading white space, an optional sign,
+// then a decimal or hexadecimal number, "inf", "infinity" or "nan"; anything
+// after the number is ignored. Out-of-range numbers become infinity or the
+// nearest tiny value, as strtod gives them.
+bool ScanDouble(std::string_view text, double& value)
+{
+  std::size_t i = 0;
+  while (i < text.size() && IsScanfSpace(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i == text.size() || text[i] == '+' || text[i] == '-') return false;
+  const char* begin = text.data() + i;
+  const char* end = text.data() + text.size();
+  std::chars_format format = std::chars_format::general;
+  if (end - begin > 2 && begin[0] == '0' && (begin[1] == 'x' || begin[1] == 'X')) {
+    begin += 2;
+    format = std::chars_format::hex;
+    if (*begin == '+' || *begin == '-') return false;
+  }
+  double magnitude = 0.0;
+  const auto [stop, error] = std::from_chars(begin, end, magnitude, format);
+  if (error == std::errc::result_out_of_range) {
+    magnitude = CLocaleStrtod(std::string(text.substr(i)));
+  } else if (error != std::errc()) {
+    return false;
+  }
+  (void)stop;
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
+// The boolean words; anything else is no boolean (a silent failure).
+bool ScanBool(std::string_view text, bool& value)
+{
+  for (std::string_view word : {"1", "true", "TRUE", "yes", "YES"})
+    if (text == word) {
+      value = true;
+      return true;
+    }
+  for (std::string_view word : {"0", "false", "FALSE", "no", "NO"})
+    if (text == word) {
+      value = false;
+      return true;
+    }
+  return false;
+}
+
+HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, bool& value)
+{
+  if (type == Type::Bool) {
+    value = ScalarOf<bool>(slot);
+    return S_OK;
+  }
+  if (type == Type::String) return ScanBool(slot.View(), value) ? S_OK : E_FAIL;
+  ZALMP_REPORT();
+  return E_FAIL;
+}
+
+HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::int32_t& value)
+{
+  if (type == Type::Int) {
+    value = ScalarOf<std::int32_t>(slot);
+    return S_OK;
+  }
+  if (type == Type::String && ScanInt(slot.View(), value)) return S_OK;
+  ZALMP_REPORT();
+  return E_FAIL;
+}
+
+HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, double& value)
+{
+  if (type == Type::Double) {
+    value = ScalarOf<double>(slot);
+    return S_OK;
+  }
+  if (type == Type::String && ScanDouble(slot.View(), value)) return S_OK;
+  ZALMP_REPORT();
+  return E_FAIL;
+}
+
+HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::wstring& value)
+{
+  if (type != Type::String) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  try {
+    value = slot.ToWide();
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+}  // namespace
+
+struct ZALMPDeserializer::Attribute {
+  ZALMPCompactText id;
+  ZALMPCompactText value;  // as the own value: text or the bytes of the scalar
+  std::uint8_t type = Type::None;
+};
+
+struct ZALMPDeserializer::Rare {
+  ZALMPCompactText key;        // the id this element is filed under, when not its own
+  std::wstring customVersion;  // the version text when m_version is kCustomVersion
+};
+
+struct ZALMPDeserializer::Content {
+  Slice<ZALMPDeserializer*> children;  // owned; grouped by key (stable) unless kUnsorted
+  Slice<Attribute> attributes;         // ordered by id, ids unique
+  Rare* rare = nullptr;
+};
+
+struct ZALMPDeserializer::Group {
+  ElementIterator first;
+  ElementIterator last;
+  bool Empty() const { return first == last; }
+};
+
+// Construction, storage and teardown
+
+ZALMPDeserializer::ZALMPDeserializer() : m_version(kNewestVersionSlot) {}
+
+ZALMPDeserializer::ZALMPDeserializer(NewStorage) : m_storage(ZALMPTreeStorage::Create()), m_version(kNewestVersionSlot)
+{
+  m_storage->AddUser();
+}
+
+ZALMPDeserializer::ZALMPDeserializer(ZALMPTreeStorage& storage) : m_storage(&storage), m_version(kNewestVersionSlot)
+{
+  m_storage->AddUser();
+}
+
+ZALMPDeserializer::~ZALMPDeserializer()
+{
+  Clean();
+  if (m_content) {
+    FreeArray(m_content->children.data, m_content->children.capacity);
+    FreeArray(m_content->attributes.data, m_content->attributes.capacity);
+    if (Rare* rare = m_content->rare) {
+      rare->~Rare();
+      FreeArray(rare, 1);
+    }
+    FreeArray(m_content, 1);
+  }
+  // An element inside the storage lets go of it only once it is fully ended (Dispose).
+  if (m_storage && !(m_flags & kObjectInStorage)) m_storage->RemoveUser();
+}
+
+void ZALMPDeserializer::ElementDeleter::operator()(ZALMPDeserializer* element) const noexcept
+{
+  Dispose(element);
+}
+
+void ZALMPDeserializer::Dispose(ZALMPDeserializer* element) noexcept
+{
+  if (!(element->m_flags & kObjectInStorage)) {
+    std::unique_ptr<ZALMPDeserializer> owned(element);
+    return;
+  }
+  ZALMPTreeStorage* const storage = element->m_storage;
+  element->~ZALMPDeserializer();
+  storage->RemoveUser();
+}
+
+void* ZALMPDeserializer::AllocateElement(std::size_t size, std::size_t alignment)
+{
+  return m_storage->Allocate(size, alignment);
+}
+
+template <class T>
+T* ZALMPDeserializer::NewArray(std::uint32_t count)
+{
+  if (m_storage) return static_cast<T*>(m_storage->Allocate(sizeof(T) * count, alignof(T)));
+  return std::allocator<T>().allocate(count);
+}
+
+template <class T>
+void ZALMPDeserializer::FreeArray(T* array, std::uint32_t count) noexcept
+{
+  if (!m_storage && array) std::allocator<T>().deallocate(array, count);
+}
+
+template <class T, class SliceOfT>
+void ZALMPDeserializer::Grow(SliceOfT& slice, std::uint32_t capacity)
+{
+  if (capacity <= slice.capacity) return;
+  T* fresh = NewArray<T>(capacity);
+  for (std::uint32_t i = 0; i < slice.size; ++i) {
+    ::new (fresh + i) T(std::move(slice.data[i]));
+    slice.data[i].~T();
+  }
+  FreeArray(slice.data, slice.capacity);
+  slice.data = fresh;
+  slice.capacity = capacity;
+}
+
+ZALMPDeserializer::Content& ZALMPDeserializer::Contents()
+{
+  if (!m_content) m_content = ::new (NewArray<Content>(1)) Content();
+  return *m_content;
+}
+
+ZALMPDeserializer::Rare& ZALMPDeserializer::Rares()
+{
+  Content& content = Contents();
+  if (!content.rare) content.rare = ::new (NewArray<Rare>(1)) Rare();
+  return *content.rare;
+}
+
+void ZALMPDeserializer::StoreText(ZALMPCompactText& text, std::string_view bytes)
+{
+  if (!m_storage || bytes.size() <= 15) {
+    text.Assign(bytes);
+    return;
+  }
+  char* copy = NewArray<char>(static_cast<std::uint32_t>(bytes.size()));
+  std::memcpy(copy, bytes.data(), bytes.size());
+  text.Borrow({copy, bytes.size()});
+}
+
+void ZALMPDeserializer::Clean() noexcept
+{
+  if (m_content && m_content->children.size != 0) {
+    // Ends the subtree after its leaves first, keeping one entry per level
+    // instead of recursing, so that a deep tree never exhausts the stack.
+    struct Level {
+      ZALMPDeserializer* element;
+      std::uint32_t next;
+    };
+    std::vector<Level> levels;
+    try {
+      levels.push_back({this, 0});
+      while (!levels.empty()) {
+        const std::size_t top = levels.size() - 1;
+        ZALMPDeserializer* const element = levels[top].element;
+        Slice<ZALMPDeserializer*>& children = element->m_content->children;
+        const std::uint32_t next = levels[top].next;
+        if (next < children.size) {
+          ZALMPDeserializer* const child = children.data[next];
+          if (child->m_content && child->m_content->children.size != 0)
+            levels.push_back({child, 0});  // the only step that can fail; nothing moved yet
+          else
+            Dispose(child);
+          levels[top].next = next + 1;
+          continue;
+        }
+        children.size = 0;
+        levels.pop_back();
+        if (element != this) Dispose(element);
+      }
+    } catch (const std::bad_alloc&) {
+      // Without room for the levels, each element ends its own subtree. The
+      // open levels hold elements whose first children are already ended.
+      for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
+        Slice<ZALMPDeserializer*>& children = level->element->m_content->children;
+        for (std::uint32_t i = level->next; i < children.size; ++i) Dispose(children.data[i]);
+        children.size = 0;
+        if (level->element != this) Dispose(level->element);
+      }
+      if (levels.empty())
+        for (ZALMPDeserializer* child : m_content->children) Dispose(child);
+      m_content->children.size = 0;
+    }
+  }
+  if (m_content) {
+    for (Attribute& attribute : m_content->attributes) attribute.~Attribute();
+    m_content->attributes.size = 0;
+  }
+  m_flags &= static_cast<std::uint8_t>(~(kUnsorted | kHasCursors));
+  m_type = Type::None;
+}
+
+// Keys, order and lookup
+
+std::string_view ZALMPDeserializer::KeyText() const
+{
+  if (m_flags & kFiledUnderOwnId) return m_id.View();
+  return m_content->rare->key.View();
+}
+
+// Before this element's id changes, keeps the key its parent files it under.
+void ZALMPDeserializer::PinKey()
+{
+  if (!(m_flags & kFiledUnderOwnId)) return;
+  StoreText(Rares().key, m_id.View());
+  m_flags = static_cast<std::uint8_t>((m_flags & ~kFiledUnderOwnId) | kFiledUnderRareKey);
+}
+
+void ZALMPDeserializer::EnsureSorted() const
+{
+  if (!(m_flags & kUnsorted)) return;
+  Slice<ZALMPDeserializer*>& children = m_content->children;
+  const auto before = [](const ZALMPDeserializer* a, const ZALMPDeserializer* b) {
+    return ZALMPCompactText::Compare(a->KeyText(), b->KeyText()) < 0;
+  };
+  if (children.size <= kSmallSort) {
+    for (std::uint32_t i = 1; i < children.size; ++i) {
+      ZALMPDeserializer* const moving = children.data[i];
+      std::uint32_t j = i;
+      for (; j > 0 && before(moving, children.data[j - 1]); --j) children.data[j] = children.data[j - 1];
+      children.data[j] = moving;
+    }
+  } else {
+    std::stable_sort(children.begin(), children.end(), before);
+  }
+  m_flags &= static_cast<std::uint8_t>(~kUnsorted);
+}
+
+ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) const
+{
+  struct KeyLess {
+    bool operator()(const ZALMPDeserializer* element, std::string_view k) const
+    {
+      return ZALMPCompactText::Compare(element->KeyText(), k) < 0;
+    }
+    bool operator()(std::string_view k, const ZALMPDeserializer* element) const
+    {
+      return ZALMPCompactText::Compare(k, element->KeyText()) < 0;
+    }
+  };
+  const Slice<ZALMPDeserializer*>& children = m_content->children;
+  const auto range = std::equal_range<ElementIterator>(children.begin(), children.end(), key, KeyLess());
+  return {range.first, range.second};
+}
+
+void ZALMPDeserializer::ClearCursors() const
+{
+  if (!(m_flags & kHasCursors)) return;
+  for (ZALMPDeserializer* child : m_content->children) child->m_cursor = 0;
+  m_flags &= static_cast<std::uint8_t>(~kHasCursors);
+}
+
+void ZALMPDeserializer::CopyVersionFrom(const ZALMPDeserializer& other)
+{
+  if (other.m_version == kCustomVersion) Rares().customVersion = other.m_content->rare->customVersion;
+  m_version = other.m_version;
+}
+
+std::wstring_view ZALMPDeserializer::VersionView() const
+{
+  if (m_version == kCustomVersion) return m_content->rare->customVersion;
+  return KnownVersionAt(m_version);
+}
+
+// Reading
+
+HRESULT ZALMPDeserializer::GetId(std::wstring& id) const
+{
+  try {
+    id = m_id.ToWide();
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::GetValue(bool& value) const
+{
+  return Convert(m_type, m_value, value);
+}
+
+HRESULT ZALMPDeserializer::GetValue(std::int32_t& value) const
+{
+  return Convert(m_type, m_value, value);
+}
+
+HRESULT ZALMPDeserializer::GetValue(double& value) const
+{
+  return Convert(m_type, m_value, value);
+}
+
+HRESULT ZALMPDeserializer::GetValue(std::wstring& value) const
+{
+  return Convert(m_type, m_value, value);
+}
+
+const ZALMPDeserializer::Attribute* ZALMPDeserializer::FindAttribute(std::wstring_view id) const
+{
+  if (!m_content) return nullptr;
+  const ZALMPCompactText key = ZALMPCompactText::FromWide(id);
+  const Slice<Attribute>& attributes = m_content->attributes;
+  const Attribute* found = std::lower_bound(attributes.begin(), attributes.end(), key,
+                                            [](const Attribute& a, const ZALMPCompactText& k) { return a.id < k; });
+  return found != attributes.end() && found->id == key ? found : nullptr;
+}
+
+template <class Value>
+HRESULT ZALMPDeserializer::GetAttributeValue(std::wstring_view id, Value& value) const
+{
+  const Attribute* attribute = nullptr;
+  try {
+    attribute = FindAttribute(id);
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  if (!attribute) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return Convert(attribute->type, attribute->value, value);
+}
+
+HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, bool& value) const
+{
+  return GetAttributeValue(id, value);
+}
+
+HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, std::int32_t& value) const
+{
+  return GetAttributeValue(id, value);
+}
+
+HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, double& value) const
+{
+  return GetAttributeValue(id, value);
+}
+
+HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, std::wstring& value) const
+{
+  return GetAttributeValue(id, value);
+}
+
+bool ZALMPDeserializer::HasElement(std::wstring_view id) const
+{
+  if (!m_content || m_content->children.size == 0) return false;
+  EnsureSorted();
+  return !FindGroup(ZALMPCompactText::FromWide(id).View()).Empty();
+}
+
+HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& child) const
+{
+  child = nullptr;
+  if (!m_content || m_content->children.size == 0) return S_OK;
+  try {
+    EnsureSorted();
+    const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
+    if (group.Empty()) return S_OK;
+
+    // The group's first child keeps the position: 1 + the index last returned.
+    ZALMPDeserializer* head = *group.first;
+    const auto count = static_cast<std::size_t>(group.last - group.first);
+    std::size_t index = head->m_cursor;  // the next one, or 0 when there is no position
+    if (index >= count) index = 0;       // past the last child: start again
+    const bool restart = head->m_cursor != 0 && index == 0;
+
+    ZALMPDeserializer* found = group.first[index];
+    found->CopyVersionFrom(*this);
+    head->m_cursor = restart ? 0 : static_cast<std::uint32_t>(index + 1);
+    m_flags |= kHasCursors;
+    child = found;
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+template <class Value>
+HRESULT ZALMPDeserializer::GetChildValue(std::wstring_view id, ZALMPDeserializer*& child, Value& value) const
+{
+  if (FAILED(GetElement(id, child)) || !child || FAILED(child->GetValue(value))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& child, bool& value) const
+{
+  return GetChildValue(id, child, value);
+}
+
+HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& child, std::int32_t& value) const
+{
+  return GetChildValue(id, child, value);
+}
+
+HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& child, double& value) const
+{
+  return GetChildValue(id, child, value);
+}
+
+HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& child, std::wstring& value) const
+{
+  return GetChildValue(id, child, value);
+}
+
+HRESULT ZALMPDeserializer::GetElements(std::vector<ZALMPDeserializer*>& children) const
+{
+  if (!m_content) return S_OK;
+  EnsureSorted();
+  try {
+    children.insert(children.end(), m_content->children.begin(), m_content->children.end());
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::GetElements(std::wstring_view id, ElementIterator& begin, ElementIterator& end) const
+{
+  if (!m_content || m_content->children.size == 0) return S_OK;
+  EnsureSorted();
+  try {
+    const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
+    if (group.Empty()) return S_OK;
+    begin = group.first;
+    end = group.last;
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::GetVersion(std::wstring& version) const
+{
+  try {
+    version = VersionView();
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SetVersion(std::wstring_view version)
+{
+  const std::uint8_t slot = VersionSlotOf(version);
+  if (slot == kCustomVersion) {
+    try {
+      Rares().customVersion = version;
+    } catch (const std::exception& error) {
+      ZALMP_REPORT();
+      return AllocationFailure(error);
+    }
+  }
+  m_version = slot;
+  return S_OK;
+}
+
+// Building
+
+HRESULT ZALMPDeserializer::SetId(std::wstring_view id)
+{
+  try {
+    const ZALMPCompactText text = ZALMPCompactText::FromWide(id);
+    PinKey();
+    StoreText(m_id, text.View());
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SetIdUtf8(std::string_view id)
+{
+  try {
+    PinKey();
+    if (ZALMPCompactText::IsUtf8(id))
+      StoreText(m_id, id);
+    else
+      StoreText(m_id, ZALMPCompactText::FromUtf8(id).View());
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SetValue(bool value)
+{
+  m_value.Assign(BytesOf(value));
+  m_type = Type::Bool;
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SetValue(std::int32_t value)
+{
+  m_value.Assign(BytesOf(value));
+  m_type = Type::Int;
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SetValue(double value)
+{
+  m_value.Assign(BytesOf(value));
+  m_type = Type::Double;
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SetValue(std::wstring_view value)
+{
+  try {
+    StoreText(m_value, ZALMPCompactText::FromWide(value).View());
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  m_type = Type::String;
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SetValueUtf8(std::string_view value)
+{
+  try {
+    if (ZALMPCompactText::IsUtf8(value))
+      StoreText(m_value, value);
+    else
+      StoreText(m_value, ZALMPCompactText::FromUtf8(value).View());
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  m_type = Type::String;
+  return S_OK;
+}
+
+void ZALMPDeserializer::PutAttribute(std::string_view id, std::string_view value, std::uint8_t type)
+{
+  Slice<Attribute>& attributes = Contents().attributes;
+  // Readers mostly meet attributes in order or few of them: append when possible.
+  std::uint32_t position = attributes.size;
+  if (attributes.size != 0 && ZALMPCompactText::Compare(attributes.data[attributes.size - 1].id.View(), id) >= 0) {
+    const Attribute* found = std::lower_bound(attributes.begin(), attributes.end(), id, [](const Attribute& a, std::string_view k) {
+      return ZALMPCompactText::Compare(a.id.View(), k) < 0;
+    });
+    position = static_cast<std::uint32_t>(found - attributes.begin());
+    if (found->id.View() == id) {
+      ZALMPCompactText text;  // complete before the attribute changes
+      StoreText(text, value);
+      attributes.data[position].value = std::move(text);
+      attributes.data[position].type = type;
+      return;
+    }
+  }
+  if (attributes.size == attributes.capacity) Grow<Attribute>(attributes, std::max<std::uint32_t>(2, 2 * attributes.capacity));
+  Attribute* const slot = ::new (attributes.data + attributes.size) Attribute();
+  try {
+    StoreText(slot->id, id);
+    StoreText(slot->value, value);
+  } catch (...) {
+    slot->~Attribute();
+    throw;
+  }
+  slot->type = type;
+  ++attributes.size;
+  if (position + 1 != attributes.size)
+    std::rotate(attributes.data + position, attributes.data + attributes.size - 1, attributes.data + attributes.size);
+}
+
+HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, bool value)
+{
+  try {
+    PutAttribute(ZALMPCompactText::FromWide(id).View(), BytesOf(value), Type::Bool);
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, std::int32_t value)
+{
+  try {
+    PutAttribute(ZALMPCompactText::FromWide(id).View(), BytesOf(value), Type::Int);
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, double value)
+{
+  try {
+    PutAttribute(ZALMPCompactText::FromWide(id).View(), BytesOf(value), Type::Double);
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, std::wstring_view value)
+{
+  try {
+    PutAttribute(ZALMPCompactText::FromWide(id).View(), ZALMPCompactText::FromWide(value).View(), Type::String);
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::AddAttributeValueUtf8(std::string_view id, std::string_view value)
+{
+  try {
+    if (ZALMPCompactText::IsUtf8(id) && ZALMPCompactText::IsUtf8(value))
+      PutAttribute(id, value, Type::String);
+    else
+      PutAttribute(ZALMPCompactText::FromUtf8(id).View(), ZALMPCompactText::FromUtf8(value).View(), Type::String);
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::ReserveElements(int count)
+{
+  try {
+    if (count > 0) Grow<ZALMPDeserializer*>(Contents().children, static_cast<std::uint32_t>(count));
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::ReserveAttributes(int count)
+{
+  try {
+    if (count > 0) Grow<Attribute>(Contents().attributes, static_cast<std::uint32_t>(count));
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+void ZALMPDeserializer::TakeChild(std::string_view key, bool ownId, Element<ZALMPDeserializer> child)
+{
+  // The steps that can fail come first.
+  Slice<ZALMPDeserializer*>& children = Contents().children;
+  if (children.size == children.capacity) Grow<ZALMPDeserializer*>(children, std::max<std::uint32_t>(4, 2 * children.capacity));
+  ownId = ownId || key == child->m_id.View();
+  if (!ownId) child->StoreText(child->Rares().key, key);
+  child->m_flags &= static_cast<std::uint8_t>(~(kFiledUnderOwnId | kFiledUnderRareKey));
+  child->m_flags |= ownId ? kFiledUnderOwnId : kFiledUnderRareKey;
+
+  ClearCursors();
+  if (!(m_flags & kUnsorted) && children.size != 0 &&
+      ZALMPCompactText::Compare(children.data[children.size - 1]->KeyText(), key) > 0)
+    m_flags |= kUnsorted;
+  children.data[children.size++] = child.release();
+}
+
+HRESULT ZALMPDeserializer::AddElement(std::wstring_view id, Element<ZALMPDeserializer> child)
+{
+  if (!child) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  try {
+    TakeChild(ZALMPCompactText::FromWide(id).View(), false, std::move(child));
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::AddElement(Element<ZALMPDeserializer> child)
+{
+  if (!child) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  try {
+    const std::string_view key = child->m_id.View();
+    TakeChild(key, true, std::move(child));
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& children)
+{
+  if (children.empty()) return S_OK;
+  for (const Element<ZALMPDeserializer>& child : children)
+    if (!child) {
+      ZALMP_REPORT();
+      return E_FAIL;
+    }
+  try {
+    Slice<ZALMPDeserializer*>& mine = Contents().children;
+    Grow<ZALMPDeserializer*>(mine, mine.size + static_cast<std::uint32_t>(children.size()));
+    // With the room made and each child under its own id, nothing below can fail.
+    for (Element<ZALMPDeserializer>& child : children) {
+      const std::string_view key = child->m_id.View();
+      TakeChild(key, true, std::move(child));
+    }
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  children.clear();
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::SwapContent(ZALMPDeserializer& other)
+{
+  if (m_storage != other.m_storage) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  try {
+    // Both need room for the texts they exchange and for their own keys.
+    Rares();
+    other.Rares();
+    PinKey();
+    other.PinKey();
+  } catch (const std::exception& error) {
+    ZALMP_REPORT();
+    return AllocationFailure(error);
+  }
+  std::swap(m_id, other.m_id);
+  std::swap(m_value, other.m_value);
+  std::swap(m_type, other.m_type);
+  std::swap(m_version, other.m_version);
+  std::swap(m_content->children, other.m_content->children);
+  std::swap(m_content->attributes, other.m_content->attributes);
+  std::swap(m_content->rare->customVersion, other.m_content->rare->customVersion);
+  constexpr std::uint8_t kChildFlags = kUnsorted | kHasCursors;
+  const std::uint8_t mine = m_flags & kChildFlags;
+  m_flags = static_cast<std::uint8_t>((m_flags & ~kChildFlags) | (other.m_flags & kChildFlags));
+  other.m_flags = static_cast<std::uint8_t>((other.m_flags & ~kChildFlags) | mine);
+  return S_OK;
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+// The memory of one input tree: taken from the heap in large blocks, handed
+// out by moving a pointer, and given back all at once when the last element
+// that uses it is gone. Nothing inside is given back on its own. One thread
+// at a time, like the tree.
+class ZALMPTreeStorage {
+public:
+  // A new storage, used by nobody yet: the first element made with it holds it.
+  static ZALMPTreeStorage* Create() { return new ZALMPTreeStorage(); }
+
+  void AddUser() noexcept { ++m_users; }
+  // Gives the memory back when this was the last user.
+  void RemoveUser() noexcept
+  {
+    if (--m_users == 0) delete this;
+  }
+
+  void* Allocate(std::size_t size, std::size_t alignment);
+
+private:
+  ZALMPTreeStorage() = default;
+  ~ZALMPTreeStorage() = default;
+
+  std::vector<std::unique_ptr<std::byte[]>> m_blocks;
+  std::byte* m_next = nullptr;
+  std::byte* m_end = nullptr;
+  std::size_t m_blockSize = 16 * 1024;
+  std::size_t m_users = 0;
+};

@@ -1,0 +1,208 @@
+#define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPExpression"
+#include "ZALMPReport.h"
+
+#include "ZALMPEntityReferences.h"
+
+#include <ZALIMPExpressionLoader.h>
+#include <ZALMPDeserializer.h>
+#include <ZALMPExpression.h>
+#include <ZALMPSerializationServices.h>
+#include <ZALMPSerializer.h>
+#include <ZALMPVariable.h>
+#include <ZALMPWorld.h>
+
+#include <ZALWBEquation.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+ZALMP_DEFINE_CLASS(ZALMPExpression, ZALMPValue);
+ZALMP_REGISTER_CLASS(ZALMPExpression);
+
+namespace {
+
+constexpr std::wstring_view kVariableMapping = L"VariableMapping";
+
+// The child of the mapping entry with key `key`: "Var0", "Var1" ...
+std::wstring MappingEntryId(int key)
+{
+  return L"Var" + ZALMPSerializationServices::to_wstring(key);
+}
+
+}  // namespace
+
+ZALMPExpression::ZALMPExpression() = default;
+
+ZALMPExpression::ZALMPExpression(const ZALMPExpression& source)
+    : ZALMPValue(source), m_equation(source.m_equation), m_mapping(source.m_mapping)
+{
+}
+
+ZALMPExpression::~ZALMPExpression() = default;
+
+HRESULT ZALMPExpression::GetLoader(ZALIMPExpressionLoader*& loader) const
+{
+  if (FAILED(NarrowLoader(loader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPExpression::SetValue(ZALWBEquation* equation)
+{
+  if (!equation) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  m_equation = equation;
+  return S_OK;
+}
+
+HRESULT ZALMPExpression::GetValue(ZALWBEquation*& equation) const
+{
+  equation = m_equation;
+  return equation ? S_OK : E_FAIL;
+}
+
+HRESULT ZALMPExpression::LinkToVariable(const RVLSharedHandle<ZALMPVariable>& variable)
+{
+  const int index = m_variables.Count();
+  const HRESULT added = m_variables.Add(variable, ZALMP_HERE);
+  if (added != S_OK) return added;
+  m_mapping[index] = index;
+  return S_OK;
+}
+
+HRESULT ZALMPExpression::GetLinkedVariable(int index, RVLSharedHandle<ZALMPVariable>& variable) const
+{
+  return m_variables.Get(index, variable);
+}
+
+int ZALMPExpression::GetLinkedVariableCount() const
+{
+  return m_variables.Count();
+}
+
+HRESULT ZALMPExpression::SetVariableMapping(const std::map<int, int>& mapping)
+{
+  if (&mapping != &m_mapping) m_mapping = mapping;
+  return S_OK;
+}
+
+HRESULT ZALMPExpression::GetVariableMapping(std::map<int, int>& mapping) const
+{
+  if (&mapping != &m_mapping) mapping = m_mapping;
+  return S_OK;
+}
+
+HRESULT ZALMPExpression::ClearContainers()
+{
+  m_variables.Clear();
+  return S_OK;
+}
+
+HRESULT ZALMPExpression::Serialize(ZALMPSerializer* parent) const
+{
+  ZALMPSerializer* own = nullptr;
+  if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
+  bool failed = false;
+
+  ZALWBEquation* equation = nullptr;
+  std::wstring text;
+  ZALMPSerializer* child = nullptr;
+  if (FAILED(GetValue(equation)) || FAILED(ZALMPSerializationServices::PrintWBEquation(equation, text)) ||
+      FAILED(own->AddElement(L"Value", child, std::wstring_view(text)))) {
+    ZALMP_REPORT();
+    failed = true;
+  }
+
+  ZALMPEntityReferences::WriteGroup(own, L"Variables", L"Variable", m_variables.Links(), ZALMP_HERE);
+
+  ZALMPSerializer* mapping = nullptr;
+  if (FAILED(own->AddElement(kVariableMapping, mapping)) || !mapping) {
+    ZALMP_REPORT();
+    failed = true;
+  } else {
+    for (const auto& [key, value] : m_mapping) {
+      ZALMPSerializer* entry = nullptr;
+      if (FAILED(mapping->AddElement(MappingEntryId(key), entry, static_cast<std::int32_t>(value)))) ZALMP_REPORT();
+    }
+  }
+  return failed ? E_FAIL : S_OK;
+}
+
+HRESULT ZALMPExpression::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
+{
+  const ZALMPDeserializer* own = nullptr;
+  if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
+
+  const HRESULT equationRead = ReadEquation(own);
+  ZALMPEntityReferences::ReadGroup<ZALMPVariable>(
+      own, L"Variables", L"Variable", ids,
+      [this](const RVLSharedHandle<ZALMPVariable>& variable) { return LinkToVariable(variable); }, ZALMP_HERE);
+  ReadVariableMapping(own);
+
+  if (FAILED(equationRead)) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+// Parses "Value" into the equation factory of the expression's world; each
+// problem is reported where it is found.
+HRESULT ZALMPExpression::ReadEquation(const ZALMPDeserializer* own)
+{
+  if (!own->HasElement(L"Value")) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  std::wstring text;
+  ZALMPDeserializer* child = nullptr;
+  if (FAILED(own->GetElement(L"Value", child, text))) return E_FAIL;
+  bool inWorld = false;
+  if (FAILED(IsInWorld(inWorld)) || !inWorld) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  RVLSharedHandle<ZALMPWorld> world;
+  ZALWBFactory* factory = nullptr;
+  if (FAILED(GetWorld(world)) || FAILED(world->GetWBFactory(factory)) || !factory) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  ZALWBEquation* equation = nullptr;
+  if (FAILED(ZALMPSerializationServices::ParseWBEquation(text, factory, equation)) || !equation) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return SetValue(equation);
+}
+
+// Entry k is read from "Var<k>" for k below the number of children, so the
+// keys are expected to run from 0 without gaps; the read entries replace the mapping.
+void ZALMPExpression::ReadVariableMapping(const ZALMPDeserializer* own)
+{
+  ZALMPDeserializer* group = nullptr;
+  if (FAILED(own->GetElement(kVariableMapping, group)) || !group) {
+    ZALMP_REPORT();
+    return;
+  }
+  std::vector<ZALMPDeserializer*> children;
+  group->GetElements(children);
+  std::map<int, int> mapping;
+  const int count = static_cast<int>(children.size());
+  for (int key = 0; key < count; ++key) {
+    const std::wstring id = MappingEntryId(key);
+    if (!group->HasElement(id)) {
+      ZALMP_REPORT();
+      continue;
+    }
+    std::int32_t value = 0;
+    ZALMPDeserializer* entry = nullptr;
+    if (SUCCEEDED(group->GetElement(id, entry, value))) mapping[key] = value;
+  }
+  SetVariableMapping(mapping);
+}

@@ -1,0 +1,58 @@
+#define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPString"
+#include "ZALMPReport.h"
+
+#include <ZALMPDeserializer.h>
+#include <ZALMPSerializer.h>
+#include <ZALMPString.h>
+
+#include <string>
+#include <utility>
+
+ZALMP_DEFINE_CLASS(ZALMPString, ZALMPValue);
+ZALMP_REGISTER_CLASS(ZALMPString);
+
+ZALMPString::ZALMPString() = default;
+
+ZALMPString::ZALMPString(const ZALMPString& source) : ZALMPValue(source), m_value(source.m_value) {}
+
+ZALMPString::~ZALMPString() = default;
+
+HRESULT ZALMPString::SetValue(ZALUnicodeString value)
+{
+  m_value = std::move(value);
+  return S_OK;
+}
+
+HRESULT ZALMPString::GetValue(ZALUnicodeString& value) const
+{
+  value = m_value;
+  return S_OK;
+}
+
+HRESULT ZALMPString::Serialize(ZALMPSerializer* parent) const
+{
+  ZALMPSerializer* own = nullptr;
+  if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
+  ZALUnicodeString value;
+  ZALMPSerializer* child = nullptr;
+  if (FAILED(GetValue(value)) || FAILED(own->AddElement(L"Value", child, std::wstring_view(value.ConvertToWChar())))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPString::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
+{
+  const ZALMPDeserializer* own = nullptr;
+  if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
+  std::wstring text;
+  ZALMPDeserializer* child = nullptr;
+  // A value that does not convert is reported by the tree.
+  if (!own->HasElement(L"Value")) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  if (FAILED(own->GetElement(L"Value", child, text))) return E_FAIL;
+  return SetValue(ZALUnicodeString(std::move(text)));
+}

@@ -1,0 +1,492 @@
+#define ZALMP_SOURCE_FILE "ZALMPVariable.m/src/ZALMPVariable"
+#include "ZALMPReport.h"
+
+#include "ZALMPEntityReferences.h"
+
+#include <ZALIMPVariableLoader.h>
+#include <ZALMPConstraint.h>
+#include <ZALMPDeserializer.h>
+#include <ZALMPSerializationServices.h>
+#include <ZALMPSerializer.h>
+#include <ZALMPVariable.h>
+#include <ZALMPVersion.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+ZALMP_DEFINE_CLASS(ZALMPVariable, ZALMPEntity);
+ZALMP_REGISTER_CLASS(ZALMPVariable);
+
+namespace {
+
+constexpr std::wstring_view kPhysicalQuantity = L"PhysicalQuantity";
+constexpr std::wstring_view kType = L"Type";
+
+// One group of the grouped layout: a flag child and, when it is set, a number child.
+struct FlaggedGroup {
+  std::wstring_view group;
+  std::wstring_view flag;
+  std::wstring_view number;
+};
+
+constexpr FlaggedGroup kValueGroup{L"Value", L"HasValue", L"Value"};
+constexpr FlaggedGroup kMaxValueGroup{L"MaxValue", L"HasMaxValue", L"MaxValue"};
+constexpr FlaggedGroup kMinValueGroup{L"MinValue", L"HasMinValue", L"MinValue"};
+constexpr FlaggedGroup kMaxRestitutionGroup{L"MaxLimitRestitution", L"HasMaxLimitRestitution",
+                                            L"MaxLimitRestitutionValue"};
+constexpr FlaggedGroup kMinRestitutionGroup{L"MinLimitRestitution", L"HasMinLimitRestitution",
+                                            L"MinLimitRestitutionValue"};
+
+void Report(ZALMPSourceLocation where)
+{
+  ZALMPAssertionReport("", where.file, where.line);
+}
+
+// Writes `group` with its flag and, when set, its number. False when an
+// element could not be added (reported).
+bool WriteFlagged(ZALMPSerializer* element, const FlaggedGroup& group, bool isSet, double number,
+                  ZALMPSourceLocation where)
+{
+  ZALMPSerializer* groupElement = nullptr;
+  ZALMPSerializer* child = nullptr;
+  if (FAILED(element->AddElement(group.group, groupElement)) || !groupElement ||
+      FAILED(groupElement->AddElement(group.flag, child, isSet))) {
+    Report(where);
+    return false;
+  }
+  child = nullptr;
+  if (isSet && FAILED(groupElement->AddElement(group.number, child, number))) {
+    Report(where);
+    return false;
+  }
+  return true;
+}
+
+// The typed value of child `id` of `element`. False when there is no such
+// child (reported here) or its value does not convert (reported by the tree).
+template <class Value>
+bool ReadChild(const ZALMPDeserializer* element, std::wstring_view id, Value& value, ZALMPSourceLocation where)
+{
+  if (!element || !element->HasElement(id)) {
+    Report(where);
+    return false;
+  }
+  ZALMPDeserializer* child = nullptr;
+  return SUCCEEDED(element->GetElement(id, child, value));
+}
+
+// Reads `group`: `isSet` is its flag (false when missing) and, when set, `number`
+// its number. False when the group, the flag or a required number is missing.
+bool ReadFlagged(const ZALMPDeserializer* element, const FlaggedGroup& group, bool& isSet, double& number,
+                 ZALMPSourceLocation where)
+{
+  isSet = false;
+  ZALMPDeserializer* groupElement = nullptr;
+  if (FAILED(element->GetElement(group.group, groupElement)) || !groupElement) {
+    Report(where);
+    return false;
+  }
+  if (!ReadChild(groupElement, group.flag, isSet, where)) {
+    isSet = false;
+    return false;
+  }
+  if (!isSet) return true;
+  if (!ReadChild(groupElement, group.number, number, where)) {
+    isSet = false;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ZALMPVariable::ZALMPVariable() = default;
+
+ZALMPVariable::ZALMPVariable(const ZALMPVariable& source)
+    : ZALMPEntity(source),
+      m_value(source.m_value),
+      m_minValue(source.m_minValue),
+      m_maxValue(source.m_maxValue),
+      m_restitutionOnMinLimit(source.m_restitutionOnMinLimit),
+      m_restitutionOnMaxLimit(source.m_restitutionOnMaxLimit),
+      m_physicalQuantity(source.m_physicalQuantity),
+      m_type(source.m_type)
+{
+}
+
+ZALMPVariable::~ZALMPVariable() = default;
+
+HRESULT ZALMPVariable::GetLoader(ZALIMPVariableLoader*& loader) const
+{
+  loader = nullptr;
+  ZALIMPEntityLoader* entityLoader = nullptr;
+  if (FAILED(ZALMPEntity::GetLoader(entityLoader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  loader = dynamic_cast<ZALIMPVariableLoader*>(entityLoader);
+  return S_OK;
+}
+
+HRESULT ZALMPVariable::TellLoader(HRESULT (ZALIMPVariableLoader::*changed)(double), double value)
+{
+  ZALIMPVariableLoader* loader = nullptr;
+  if (FAILED(GetLoader(loader))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return loader ? (loader->*changed)(value) : S_OK;
+}
+
+HRESULT ZALMPVariable::LinkToConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint)
+{
+  return m_constraints.Add(constraint, ZALMP_HERE);
+}
+
+HRESULT ZALMPVariable::GetLinkedConstraint(int index, RVLSharedHandle<ZALMPConstraint>& constraint) const
+{
+  return m_constraints.Get(index, constraint);
+}
+
+int ZALMPVariable::GetLinkedConstraintCount() const
+{
+  return m_constraints.Count();
+}
+
+HRESULT ZALMPVariable::RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint)
+{
+  return m_constraints.Remove(constraint, ZALMP_HERE);
+}
+
+HRESULT ZALMPVariable::SetValue(double value)
+{
+  m_value.Set(value);
+  return TellLoader(&ZALIMPVariableLoader::ValueChanged, value);
+}
+
+HRESULT ZALMPVariable::GetValue(double& value) const
+{
+  value = m_value.number;
+  return S_OK;
+}
+
+bool ZALMPVariable::HasValue() const
+{
+  return m_value.isSet;
+}
+
+HRESULT ZALMPVariable::UpdateValue(double value)
+{
+  m_value.number = value;
+  NotifyUpdate();
+  if (m_type != ZALMPVariableType::Controlled) return S_OK;
+  const int count = GetLinkedConstraintCount();
+  for (int i = 0; i < count; ++i) {
+    RVLSharedHandle<ZALMPConstraint> constraint;
+    if (FAILED(GetLinkedConstraint(i, constraint)) || !constraint) {
+      ZALMP_REPORT();
+      continue;
+    }
+    constraint->NotifyUpdate();
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPVariable::SetMinValue(double value)
+{
+  m_minValue.Set(value);
+  return TellLoader(&ZALIMPVariableLoader::MinValueChanged, value);
+}
+
+HRESULT ZALMPVariable::GetMinValue(double& value) const
+{
+  value = m_minValue.number;
+  return S_OK;
+}
+
+bool ZALMPVariable::HasMinValue() const
+{
+  return m_minValue.isSet;
+}
+
+HRESULT ZALMPVariable::SetMaxValue(double value)
+{
+  m_maxValue.Set(value);
+  return TellLoader(&ZALIMPVariableLoader::MaxValueChanged, value);
+}
+
+HRESULT ZALMPVariable::GetMaxValue(double& value) const
+{
+  value = m_maxValue.number;
+  return S_OK;
+}
+
+bool ZALMPVariable::HasMaxValue() const
+{
+  return m_maxValue.isSet;
+}
+
+HRESULT ZALMPVariable::SetPhysicalQuantity(ZALMPPhysicalQuantity::Enum quantity)
+{
+  m_physicalQuantity = quantity;
+  return S_OK;
+}
+
+ZALMPPhysicalQuantity::Enum ZALMPVariable::GetPhysicalQuantity() const
+{
+  return m_physicalQuantity;
+}
+
+HRESULT ZALMPVariable::SetType(ZALMPVariableType::Enum type)
+{
+  m_type = type;
+  return S_OK;
+}
+
+ZALMPVariableType::Enum ZALMPVariable::GetType() const
+{
+  return m_type;
+}
+
+HRESULT ZALMPVariable::SetStartingValue(double value)
+{
+  m_startingValue.Set(value);
+  return S_OK;
+}
+
+HRESULT ZALMPVariable::GetStartingValue(double& value) const
+{
+  value = m_startingValue.number;
+  return S_OK;
+}
+
+bool ZALMPVariable::HasStartingValue() const
+{
+  return m_startingValue.isSet;
+}
+
+HRESULT ZALMPVariable::SetRestitutionOnMinLimit(double value)
+{
+  m_restitutionOnMinLimit.Set(value);
+  return S_OK;
+}
+
+HRESULT ZALMPVariable::GetRestitutionOnMinLimit(double& value) const
+{
+  value = m_restitutionOnMinLimit.number;
+  return S_OK;
+}
+
+bool ZALMPVariable::HasRestitutionOnMinLimit() const
+{
+  return m_restitutionOnMinLimit.isSet;
+}
+
+HRESULT ZALMPVariable::SetRestitutionOnMaxLimit(double value)
+{
+  m_restitutionOnMaxLimit.Set(value);
+  return S_OK;
+}
+
+HRESULT ZALMPVariable::GetRestitutionOnMaxLimit(double& value) const
+{
+  value = m_restitutionOnMaxLimit.number;
+  return S_OK;
+}
+
+bool ZALMPVariable::HasRestitutionOnMaxLimit() const
+{
+  return m_restitutionOnMaxLimit.isSet;
+}
+
+HRESULT ZALMPVariable::ClearContainers()
+{
+  m_constraints.Clear();
+  return S_OK;
+}
+
+HRESULT ZALMPVariable::RemoveParent()
+{
+  const RVLSharedHandle<ZALMPVariable> self(this);
+  for (const RVLSharedHandle<ZALMPConstraint>& constraint : m_constraints.Links()) {
+    if (!constraint) {
+      ZALMP_REPORT();
+      return E_FAIL;
+    }
+    const HRESULT removed = constraint->RemoveVariable(self);
+    if (FAILED(removed)) return removed;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPVariable::Serialize(ZALMPSerializer* parent) const
+{
+  if (!parent) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  std::wstring version;
+  if (FAILED(parent->GetVersion(version))) ZALMP_REPORT();
+
+  ZALMPSerializer* own = nullptr;
+  if (FAILED(parent->AddElement(ZALMPSerializationServices::to_element_id(ClassName()), own)) || !own ||
+      FAILED(ZALMPEntity::Serialize(own))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+
+  HRESULT result = S_OK;
+  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_0))
+    result = WriteGroupedLayout(own);
+  else
+    WriteOlderLayout(own, version);
+
+  // Constraint references do not change the result.
+  ZALMPEntityReferences::WriteGroup(own, L"Constraints", L"Constraint", m_constraints.Links(), ZALMP_HERE);
+  return result;
+}
+
+// From R2017.0 on: each number in a group with its flag, then the quantity and
+// the type by name. E_FAIL when any of them was not written completely.
+HRESULT ZALMPVariable::WriteGroupedLayout(ZALMPSerializer* element) const
+{
+  bool complete = true;
+  complete &= WriteFlagged(element, kValueGroup, m_value.isSet, m_value.number, ZALMP_HERE);
+  complete &= WriteFlagged(element, kMaxValueGroup, m_maxValue.isSet, m_maxValue.number, ZALMP_HERE);
+  complete &= WriteFlagged(element, kMinValueGroup, m_minValue.isSet, m_minValue.number, ZALMP_HERE);
+  complete &= WriteFlagged(element, kMaxRestitutionGroup, m_restitutionOnMaxLimit.isSet,
+                           m_restitutionOnMaxLimit.number, ZALMP_HERE);
+  complete &= WriteFlagged(element, kMinRestitutionGroup, m_restitutionOnMinLimit.isSet,
+                           m_restitutionOnMinLimit.number, ZALMP_HERE);
+
+  ZALMPSerializer* child = nullptr;
+  if (FAILED(element->AddElement(kPhysicalQuantity, child, ZALMPPhysicalQuantity::ToName(m_physicalQuantity)))) {
+    ZALMP_REPORT();
+    complete = false;
+  }
+  child = nullptr;
+  if (FAILED(element->AddElement(kType, child, ZALMPVariableType::ToName(m_type)))) {
+    ZALMP_REPORT();
+    complete = false;
+  }
+  return complete ? S_OK : E_FAIL;
+}
+
+// Before R2017.0: the three numbers as attributes whatever their flags, then
+// the quantity and (from R2016.0 on) the type by number. Failures are reported only.
+void ZALMPVariable::WriteOlderLayout(ZALMPSerializer* element, std::wstring_view version) const
+{
+  if (FAILED(element->AddAttribute(L"value", m_value.number))) ZALMP_REPORT();
+  if (FAILED(element->AddAttribute(L"minvalue", m_minValue.number))) ZALMP_REPORT();
+  if (FAILED(element->AddAttribute(L"maxvalue", m_maxValue.number))) ZALMP_REPORT();
+
+  ZALMPSerializer* child = nullptr;
+  if (FAILED(element->AddElement(kPhysicalQuantity, child, static_cast<std::int32_t>(m_physicalQuantity))))
+    ZALMP_REPORT();
+  child = nullptr;
+  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_0) &&
+      FAILED(element->AddElement(kType, child, static_cast<std::int32_t>(m_type)))) {
+    ZALMP_REPORT();
+  }
+}
+
+HRESULT ZALMPVariable::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
+{
+  if (!parent) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  std::wstring version;
+  if (FAILED(parent->GetVersion(version))) ZALMP_REPORT();
+
+  ZALMPDeserializer* own = nullptr;
+  if (FAILED(parent->GetElement(ZALMPSerializationServices::to_element_id(ClassName()), own)) || !own ||
+      FAILED(ZALMPEntity::Deserialize(own, ids))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+
+  HRESULT result = S_OK;
+  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_0))
+    result = ReadGroupedLayout(own);
+  else
+    ReadOlderLayout(own, version);
+
+  ReadConstraints(own, ids);
+  if (FAILED(result)) ZALMP_REPORT();
+  return result;
+}
+
+// Applies whatever can be read; E_FAIL when a group, flag, required number,
+// the quantity or the type is missing, or a setter failed.
+HRESULT ZALMPVariable::ReadGroupedLayout(const ZALMPDeserializer* element)
+{
+  bool complete = true;
+  bool isSet = false;
+  double number = 0.0;
+
+  // The value and the limits go through their setters, so the loader is told.
+  using Setter = HRESULT (ZALMPVariable::*)(double);
+  const std::array<std::pair<const FlaggedGroup*, Setter>, 3> told = {{
+      {&kValueGroup, &ZALMPVariable::SetValue},
+      {&kMinValueGroup, &ZALMPVariable::SetMinValue},
+      {&kMaxValueGroup, &ZALMPVariable::SetMaxValue},
+  }};
+  for (const auto& [group, setter] : told) {
+    complete &= ReadFlagged(element, *group, isSet, number, ZALMP_HERE);
+    if (isSet && FAILED((this->*setter)(number))) complete = false;
+  }
+
+  // The restitution coefficients are stored without telling the loader.
+  const std::array<std::pair<const FlaggedGroup*, Optional*>, 2> stored = {{
+      {&kMinRestitutionGroup, &m_restitutionOnMinLimit},
+      {&kMaxRestitutionGroup, &m_restitutionOnMaxLimit},
+  }};
+  for (const auto& [group, field] : stored) {
+    complete &= ReadFlagged(element, *group, isSet, number, ZALMP_HERE);
+    if (isSet) field->Set(number);
+  }
+
+  // Texts outside the name tables read as NoPhysicalQuantity / Free.
+  std::wstring name;
+  if (ReadChild(element, kPhysicalQuantity, name, ZALMP_HERE))
+    complete &= SUCCEEDED(SetPhysicalQuantity(ZALMPPhysicalQuantity::FromName(name)));
+  else
+    complete = false;
+  if (ReadChild(element, kType, name, ZALMP_HERE))
+    complete &= SUCCEEDED(SetType(ZALMPVariableType::FromName(name)));
+  else
+    complete = false;
+
+  return complete ? S_OK : E_FAIL;
+}
+
+// Before R2017.0: the numbers go straight into their fields (flags untouched,
+// loader not told). Missing items are reported only.
+void ZALMPVariable::ReadOlderLayout(const ZALMPDeserializer* element, std::wstring_view version)
+{
+  const std::array<std::pair<std::wstring_view, double*>, 3> numbers = {{
+      {L"value", &m_value.number},
+      {L"minvalue", &m_minValue.number},
+      {L"maxvalue", &m_maxValue.number},
+  }};
+  for (const auto& [id, field] : numbers)
+    if (FAILED(element->GetAttribute(id, *field))) ZALMP_REPORT();
+
+  std::int32_t number = 0;
+  if (ReadChild(element, kPhysicalQuantity, number, ZALMP_HERE))
+    SetPhysicalQuantity(static_cast<ZALMPPhysicalQuantity::Enum>(number));
+  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_0) && ReadChild(element, kType, number, ZALMP_HERE))
+    SetType(static_cast<ZALMPVariableType::Enum>(number));
+}
+
+void ZALMPVariable::ReadConstraints(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
+{
+  ZALMPEntityReferences::ReadGroup<ZALMPConstraint>(
+      element, L"Constraints", L"Constraint", ids,
+      [this](const RVLSharedHandle<ZALMPConstraint>& constraint) { return LinkToConstraint(constraint); },
+      ZALMP_HERE);
+}

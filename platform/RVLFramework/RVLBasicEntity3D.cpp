@@ -1,0 +1,3 @@
+#include "RVLBasicEntity3D.h"
+
+RVL_DEFINE_CLASS_INFO(RVLBasicEntity3D, RVLBasicEntity)

@@ -1,0 +1,290 @@
+#include "ZALMPBodyTestDoubles.h"
+#include "ZALMPTestSupport.h"
+
+#include <ZALMPDisplacementSensor.h>
+#include <ZALMPPoint.h>
+
+#include <RVLBasicBody3D.h>
+#include <RVLNotificationAgent.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+ZALMathTransformation Shift(double x, double y, double z)
+{
+  return ZALMathTransformation(ZALMath3x3Matrix(), ZALMathVector(x, y, z));
+}
+
+// A quarter turn about z, with exact coefficients.
+const ZALMathTransformation kQuarterTurn(ZALMath3x3Matrix({0, 1, 0}, {-1, 0, 0}, {0, 0, 1}));
+
+template <class Placed>
+ZALMathTransformation PositionOf(const Placed& placed)
+{
+  ZALMathTransformation position;
+  placed.GetPosition(position);
+  return position;
+}
+
+// Counts the update notices (event 9) that one entity posts while it lives.
+class UpdateCounter {
+public:
+  explicit UpdateCounter(const RVLSharedHandle<ZALMPEntity>& entity) : m_entity(entity)
+  {
+    m_entity->addSubscriber(Functor(), RVLEventSet().set(ZALMPEntity::kUpdateEvent));
+  }
+  ~UpdateCounter() { m_entity->removeSubscriber(Functor()); }
+  UpdateCounter(const UpdateCounter&) = delete;
+  UpdateCounter& operator=(const UpdateCounter&) = delete;
+  int count = 0;
+
+private:
+  RVLNotificationAgent::Functor Functor()
+  {
+    return RVLNotificationAgent::Functor::Bind(this, &UpdateCounter::OnEvent);
+  }
+  void OnEvent(const RVLSharedConstPointer<RVLNotificationAgent>&, const RVLEventSet&) { ++count; }
+  RVLSharedHandle<ZALMPEntity> m_entity;
+};
+
+TEST(BodyLinks, ListsRefuseDuplicatesAndEmptyHandlesAndKeepTheirOrder)
+{
+  ReportCapture reports;
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Crank");
+  const RVLSharedHandle<TestJoint> first = TestJoint::create(L"first");
+  const RVLSharedHandle<TestJoint> second = TestJoint::create(L"second");
+  EXPECT_EQ(S_OK, body->LinkToJoint(first));
+  EXPECT_EQ(S_OK, body->LinkToJoint(second));
+  EXPECT_EQ(S_FALSE, body->LinkToJoint(first));
+  EXPECT_EQ(S_FALSE, body->RemoveJoint(TestJoint::create(L"absent")));
+  EXPECT_EQ(0, reports.Count());
+  EXPECT_EQ(E_FAIL, body->LinkToShape(nullptr));
+  EXPECT_EQ(E_FAIL, body->RemoveConnector(nullptr));
+  EXPECT_EQ(2, reports.Count()) << "an empty handle is reported";
+
+  EXPECT_EQ(S_OK, body->RemoveJoint(first));
+  RVLSharedHandle<ZALMPJoint> got;
+  ASSERT_EQ(S_OK, body->GetLinkedJoint(0, got));
+  EXPECT_TRUE(got == second) << "the others keep their order";
+  EXPECT_EQ(E_FAIL, body->GetLinkedJoint(1, got));
+  EXPECT_FALSE(got);
+
+  // Only the held displacement sensor is cleared; an empty handle is reported but answers S_OK.
+  const RVLSharedHandle<ZALMPDisplacementSensor> sensor = ZALMPDisplacementSensor::create(L"s");
+  RVLSharedHandle<ZALMPDisplacementSensor> held;
+  body->SetDisplacementSensor(sensor);
+  EXPECT_EQ(S_OK, body->RemoveDisplacementSensor(ZALMPDisplacementSensor::create(L"other")));
+  EXPECT_EQ(S_OK, body->RemoveDisplacementSensor(nullptr));
+  EXPECT_EQ(3, reports.Count());
+  EXPECT_EQ(S_OK, body->GetDisplacementSensor(held));
+  EXPECT_EQ(S_OK, body->RemoveDisplacementSensor(sensor));
+  EXPECT_EQ(E_FAIL, body->GetDisplacementSensor(held));
+  ZALMPBody::destroy(body);
+}
+
+TEST(BodyLoader, HearsOfVelocitiesFixChangesAndMovesButNotOfNoOps)
+{
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Crank");
+  ZALMathVector linear(9, 9, 9);
+  ZALMathVector angular;
+  EXPECT_EQ(E_FAIL, body->GetVelocity(linear, angular)) << "no velocity given yet";
+  EXPECT_EQ(ZALMathVector(9, 9, 9), linear);
+  EXPECT_EQ(S_OK, body->SetVelocity(ZALMathVector(), ZALMathVector()));
+  EXPECT_EQ(S_OK, body->GetVelocity(linear, angular)) << "zero velocities are known too";
+
+  std::vector<std::string> calls;
+  auto owned = std::make_unique<RecordingBodyLoader>(calls, S_FALSE);
+  RecordingBodyLoader* const loader = owned.get();
+  body->SetLoader(owned.release());
+  EXPECT_EQ(S_FALSE, body->SetVelocity(ZALMathVector(1, 0, 0), ZALMathVector())) << "the loader's answer";
+  body->Fix();
+  body->Fix();
+  body->SetFix(false);
+  body->Unfix();
+  EXPECT_EQ(S_OK, body->SetPosition(ZALMathTransformation(), 1)) << "the current placement: nothing to do";
+  EXPECT_EQ(S_FALSE, body->SetPosition(Shift(1, 0, 0), 0)) << "the loader's Unfix answer";
+  EXPECT_EQ(S_OK, body->SetPosition(Shift(3, 0, 0), 1));
+  EXPECT_EQ(Shift(2, 0, 0), loader->lastTransformation) << "the move relative to the old placement";
+  EXPECT_EQ(S_FALSE, body->ApplyBodyLoaderTransfo(kQuarterTurn));
+  EXPECT_EQ(Shift(3, 0, 0), PositionOf(*body)) << "the loader's transformation does not move the body";
+
+  ZALMathPoint at(2, 0, 0);
+  EXPECT_EQ(S_OK, body->GetVelocity(linear, angular, at));
+  EXPECT_EQ(ZALMathVector(2, 0, 0), linear);
+  EXPECT_EQ(S_OK, body->GetVelocity(linear, angular)) << "the computed velocities are stored";
+  EXPECT_EQ(ZALMathVector(0, 0, 1), angular);
+  ZALMathVector linearAcceleration, angularAcceleration;
+  at = ZALMathPoint(5, 0, 0);
+  EXPECT_EQ(S_OK, body->GetVelocityAndAcceleration(linear, angular, linearAcceleration, angularAcceleration, at,
+                                                   ZALMPBody::AtBodyOrigin, nullptr, nullptr, nullptr));
+  EXPECT_EQ(ZALMathVector(5, 0, 0), linearAcceleration);
+
+  const std::vector<std::string> expected = {"SetVelocity", "Fix", "Unfix", "ApplyTransformation", "Unfix",
+                                             "ApplyTransformation", "Unfix", "ApplyTransformation", "Unfix",
+                                             "ComputeVelocity", "ComputeVelocityAndAcceleration"};
+  EXPECT_EQ(expected, calls);
+  ZALMPBody::destroy(body);
+}
+
+TEST(BodyHostBinding, TheHostBodyGivesPlacementNameAndFloatingStatusAndFollowsMoves)
+{
+  RVLSharedHandle<RVLBasicBody3D> host = RVLBasicBody3D::create(L"0123456789abcdefghCrank---IN_WORK");
+  host->SetPosition(Shift(1, 2, 3));
+  host->setFloating(true);
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"before");
+  EXPECT_EQ(S_FALSE, body->SetWDMBody(nullptr));
+  EXPECT_EQ(L"before", body->getEntityName());
+  EXPECT_EQ(S_OK, body->SetWDMBody(host));
+  EXPECT_EQ(L"Crank", body->getEntityName());
+  EXPECT_EQ(Shift(1, 2, 3), PositionOf(*body));
+
+  // Reads come from the host body; moves reach it only when pushed.
+  host->SetPosition(Shift(5, 0, 0));
+  EXPECT_EQ(Shift(5, 0, 0), PositionOf(*body));
+  body->SetPosition(Shift(7, 0, 0), 0);
+  EXPECT_EQ(Shift(5, 0, 0), PositionOf(*host));
+  body->SetPosition(Shift(8, 0, 0), 1);
+  EXPECT_EQ(Shift(8, 0, 0), PositionOf(*host));
+  host->setFloating(false);
+  body->SetFloating(false);
+  EXPECT_TRUE(host->isFloating()) << "the status recorded at binding comes back";
+
+  RVLSharedHandle<ZALMPBody> child = ZALMPBody::create(L"x");
+  child->SetWDMBody(RVLBasicBody3D::create(L"0123456789abcdefghRod--- IN_WORK"));
+  EXPECT_EQ(L"Rod", child->getEntityName());
+  body->AddBody(child);
+  EXPECT_EQ(1, host->getLogicalChildCount()) << "the child's host body became a sub-body";
+  child->SetWDMBody(RVLBasicBody3D::create(L"too short"));
+  EXPECT_EQ(L"", child->getEntityName());
+  ZALMPBody::destroy(child);
+  ZALMPBody::destroy(body);
+  RVLBasicBody3D::destroy(host);
+}
+
+TEST(BodyUpdatePosition, AccumulatesIntoAnActiveSensorAndPostsTheUpdateNotice)
+{
+  ReportCapture reports;
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Crank");
+  RVLSharedHandle<ZALMPDisplacementSensor> sensor = ZALMPDisplacementSensor::create(L"s");
+  body->SetDisplacementSensor(sensor);
+  sensor->SetBody(body);
+  RVLSharedHandle<ZALMPBody> child = ZALMPBody::create(L"Rod");
+  RVLSharedHandle<RVLBasicBody3D> childHost = RVLBasicBody3D::create(L"Rod");
+  child->SetWDMBody(childHost);
+  childHost->SetPosition(Shift(0, 0, 9));
+  body->AddImpactedChildBody(child);
+  UpdateCounter bodyNotices(body);
+  UpdateCounter childNotices(child);
+
+  EXPECT_EQ(S_OK, body->UpdatePosition(ZALMathTransformation(), true));
+  EXPECT_EQ(0, bodyNotices.count) << "a skipped identity posts nothing";
+  EXPECT_EQ(S_OK, body->UpdatePosition(ZALMathTransformation(), false));
+  EXPECT_EQ(1, bodyNotices.count);
+  EXPECT_EQ(1, childNotices.count);
+  EXPECT_EQ(ZALMathTransformation(), PositionOf(*childHost)) << "the child re-pushes its own placement";
+
+  body->UpdatePosition(Shift(1, 0, 0), true);
+  body->UpdatePosition(kQuarterTurn, true);
+  ZALMathTransformation displacement;
+  sensor->GetDisplacement(displacement);
+  EXPECT_EQ(kQuarterTurn * Shift(1, 0, 0), displacement);
+  EXPECT_EQ(kQuarterTurn * Shift(1, 0, 0), PositionOf(*body)) << "changes apply on the left";
+  EXPECT_EQ(ZALMathTransformation(), PositionOf(*child)) << "children do not move";
+
+  sensor->Deactivate();
+  body->UpdatePosition(Shift(0, 1, 0), true);
+  sensor->GetDisplacement(displacement);
+  EXPECT_EQ(kQuarterTurn * Shift(1, 0, 0), displacement) << "an inactive sensor keeps its displacement";
+  EXPECT_EQ(4, bodyNotices.count) << "but the notice is posted";
+  EXPECT_EQ(0, reports.Count());
+
+  // A sensor that is no longer alive fails the update without a notice.
+  RVLSharedHandle<ZALMPDisplacementSensor> gone = ZALMPDisplacementSensor::create(L"gone");
+  body->SetDisplacementSensor(gone);
+  ZALMPDisplacementSensor::destroy(gone);
+  EXPECT_EQ(E_FAIL, body->UpdatePosition(Shift(0, 1, 0), true));
+  EXPECT_EQ(4, bodyNotices.count);
+  EXPECT_EQ(1, reports.Count());
+  body->SetDisplacementSensor(nullptr);
+  ZALMPDisplacementSensor::destroy(sensor);
+  ZALMPBody::destroy(body);
+  ZALMPBody::destroy(child);
+  RVLBasicBody3D::destroy(childHost);
+}
+
+TEST(BodyOrphaning, DestroyAsksEveryPartnerToDropTheBody)
+{
+  ReportCapture reports;
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Crank");
+  const RVLSharedHandle<ZALMPBody> kept = body;
+  const RVLSharedHandle<TestJoint> joint = TestJoint::create(L"j");
+  const RVLSharedHandle<TestShape> shape = TestShape::create(L"s");
+  const RVLSharedHandle<TestConnector> connector = TestConnector::create(L"c");
+  const RVLSharedHandle<ZALMPPoint> point = ZALMPPoint::create(L"p");
+  const RVLSharedHandle<ZALMPDisplacementSensor> sensor = ZALMPDisplacementSensor::create(L"d");
+  RVLSharedHandle<ZALMPBody> leader = ZALMPBody::create(L"leader");
+  joint->body = shape->body = connector->body = body;
+  body->LinkToJoint(joint);
+  body->LinkToShape(shape);
+  body->LinkToConnector(connector);
+  point->SetBody(body);
+  body->AddGeometry(point);
+  sensor->SetBody(body);
+  body->SetDisplacementSensor(sensor);
+  leader->AddImpactedChildBody(body);
+  body->AddImpactedChildBody(leader);
+
+  ZALMPBody::destroy(body);
+  EXPECT_FALSE(joint->body || shape->body || connector->body);
+  EXPECT_EQ(0, leader->GetImpactedChildBodyCount());
+  EXPECT_EQ(0, reports.Count());
+  RVLSharedHandle<ZALMPBody> partnerBody;
+  EXPECT_EQ(E_FAIL, point->GetBody(partnerBody));
+  EXPECT_EQ(E_FAIL, sensor->GetBody(partnerBody));
+  // The body let go of its own links too.
+  RVLSharedHandle<ZALMPDisplacementSensor> held;
+  EXPECT_EQ(E_FAIL, kept->GetDisplacementSensor(held));
+  EXPECT_EQ(0, kept->GetLinkedJointCount() + kept->GetGeometryCount() + kept->GetImpactedChildBodyCount());
+  ZALMPBody::destroy(leader);
+}
+
+TEST(BodyClone, CopiesTheStateWithoutLinksAndLeavesTheOriginalAlone)
+{
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Crank");
+  body->SetMass(2.5);
+  body->SetPosition(Shift(1, 0, 0), 1);
+  body->SetVelocity(ZALMathVector(0, 7, 0), ZALMathVector(0, 0, 8));
+  body->Fix();
+  body->LinkToJoint(TestJoint::create(L"j"));
+
+  RVLSharedHandle<ZALMPBody> copy = ZALMPBody::clone(body);
+  ASSERT_TRUE(copy);
+  double mass = 0;
+  copy->GetMass(mass);
+  EXPECT_EQ(2.5, mass);
+  EXPECT_EQ(Shift(1, 0, 0), PositionOf(*copy));
+  EXPECT_TRUE(copy->IsFixed());
+  EXPECT_EQ(0, copy->GetLinkedJointCount());
+  ZALMathVector linear, angular;
+  EXPECT_EQ(E_FAIL, copy->GetVelocity(linear, angular)) << "a copy's velocity is not known";
+  ZALMathPoint at;
+  copy->GetVelocity(linear, angular, at);
+  EXPECT_EQ(ZALMathVector(0, 7, 0), linear) << "but the vectors are copied";
+
+  copy->SetMass(9);
+  copy->SetPosition(Shift(0, 5, 0), 1);
+  copy->Unfix();
+  body->GetMass(mass);
+  EXPECT_EQ(2.5, mass);
+  EXPECT_EQ(Shift(1, 0, 0), PositionOf(*body));
+  EXPECT_TRUE(body->IsFixed());
+  ZALMPBody::destroy(copy);
+  ZALMPBody::destroy(body);
+}
+
+}  // namespace

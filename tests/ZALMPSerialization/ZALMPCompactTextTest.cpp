@@ -1,0 +1,76 @@
+#include <ZALMPCompactText.h>
+#include <ZALMPVersion.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Hex(std::wstring_view text)
+{
+  std::string out;
+  for (wchar_t c : text) out += std::to_string(static_cast<unsigned long>(static_cast<std::uint32_t>(c))) + " ";
+  return out;
+}
+
+TEST(CompactText, EveryWideCodeUnitRoundTrips)
+{
+  const std::wstring texts[] = {L"",
+                                L"Body",
+                                L"fifteen bytes!!",   // the last length kept inline
+                                L"sixteen bytes!!!",  // the first one kept apart
+                                L"Grüße, 世界 😀",
+                                std::wstring(L"nul\0inside", 10),
+                                std::wstring{static_cast<wchar_t>(0xD800), L'x', static_cast<wchar_t>(0xDFFF)},
+                                std::wstring{static_cast<wchar_t>(0x110000), static_cast<wchar_t>(0x7FFFFFFF)},
+                                std::wstring{static_cast<wchar_t>(-1), static_cast<wchar_t>(0x80000000u)},
+                                std::wstring(1000, L'é')};
+  for (const std::wstring& text : texts) {
+    const ZALMPCompactText encoded = ZALMPCompactText::FromWide(text);
+    EXPECT_EQ(text, encoded.ToWide()) << Hex(text);
+    ZALMPCompactText copy = encoded;
+    ZALMPCompactText moved = std::move(copy);
+    EXPECT_EQ(encoded, moved) << Hex(text);
+    moved = moved;  // self-assignment keeps the content
+    EXPECT_EQ(text, moved.ToWide()) << Hex(text);
+  }
+  // Unicode text is stored as its plain UTF-8
+  EXPECT_EQ("Gr\xC3\xBC\xC3\x9F""e", ZALMPCompactText::FromWide(L"Grüße").View());
+  EXPECT_EQ("Gr\xC3\xBC\xC3\x9F""e", ZALMPCompactText::FromUtf8("Gr\xC3\xBC\xC3\x9F""e").View());
+  EXPECT_EQ(L"a\uFFFDb", ZALMPCompactText::FromUtf8("a\xFF" "b").ToWide());
+  EXPECT_FALSE(ZALMPCompactText::IsUtf8("\xED\xA0\x80"));  // a surrogate is no UTF-8
+}
+
+TEST(CompactText, EncodedOrderIsTheOrderOfUnsignedCodeUnits)
+{
+  std::mt19937 random(7);
+  const wchar_t alphabet[] = {L'A', L'a', L'z', static_cast<wchar_t>(0xE9), static_cast<wchar_t>(0xD800),
+                              static_cast<wchar_t>(0xFFFF), static_cast<wchar_t>(0x1F600),
+                              static_cast<wchar_t>(0x3FFFFFF), static_cast<wchar_t>(-5)};
+  std::vector<std::wstring> texts;
+  for (int i = 0; i < 300; ++i) {
+    std::wstring text;
+    const int length = static_cast<int>(random() % 5);
+    for (int k = 0; k < length; ++k) text += alphabet[random() % std::size(alphabet)];
+    texts.push_back(text);
+  }
+  std::vector<std::wstring> byUnits = texts;
+  std::sort(byUnits.begin(), byUnits.end(),
+            [](const std::wstring& l, const std::wstring& r) { return ZALMPVersion::Compare(l, r) < 0; });
+  std::vector<std::wstring> byBytes = texts;
+  std::stable_sort(byBytes.begin(), byBytes.end(), [](const std::wstring& l, const std::wstring& r) {
+    return ZALMPCompactText::FromWide(l) < ZALMPCompactText::FromWide(r);
+  });
+  for (std::size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(byUnits[i], byBytes[i]) << "position " << i;
+
+  EXPECT_TRUE(ZALMPVersion::IsBefore(ZALMPVersion::kR2015x_0, ZALMPVersion::kR2016_0));
+  EXPECT_TRUE(ZALMPVersion::IsAtLeast(ZALMPVersion::kR2018_0, ZALMPVersion::kR2017_1));
+  EXPECT_TRUE(ZALMPVersion::IsAtLeast(ZALMPVersion::kR2017_1, ZALMPVersion::kR2017_1));
+  EXPECT_FALSE(ZALMPVersion::IsAtLeast(L"R2017", ZALMPVersion::kR2017_0));
+}
+
+}  // namespace

@@ -1,0 +1,236 @@
+#include "ZALMPTreeTestElements.h"
+
+#include <ZALMPTestSupport.h>
+#include <ZALMPVersion.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace {
+
+std::wstring IdOf(const ZALMPDeserializer* element)
+{
+  std::wstring id;
+  if (element) element->GetId(id);
+  return id;
+}
+
+std::wstring VersionOf(const ZALMPDeserializer* element)
+{
+  std::wstring version;
+  element->GetVersion(version);
+  return version;
+}
+
+TEST(Deserializer, GetElementWalksTheChildrenOfOneIdAndThenStartsAgain)
+{
+  ReportCapture reports;
+  TestReader root(L"Bodies");
+  const ZALMPDeserializer* a = root.Add(L"Body");
+  root.Add(L"Axis");
+  const ZALMPDeserializer* b = root.Add(L"Body");
+  const ZALMPDeserializer* c = root.Add(L"Body");
+
+  // the first child comes twice in a row once the walk has passed the last
+  const ZALMPDeserializer* expected[] = {a, b, c, a, a, b};
+  for (std::size_t i = 0; i < std::size(expected); ++i) {
+    ZALMPDeserializer* got = nullptr;
+    EXPECT_EQ(S_OK, root.GetElement(L"Body", got)) << "call " << i;
+    EXPECT_EQ(expected[i], got) << "call " << i;
+    // each id keeps its own position
+    ZALMPDeserializer* axis = nullptr;
+    root.GetElement(L"Axis", axis);
+    EXPECT_EQ(L"Axis", IdOf(axis)) << "call " << i;
+  }
+
+  // listing all children neither moves the walk nor needs it
+  std::vector<ZALMPDeserializer*> all;
+  EXPECT_EQ(S_OK, root.GetElements(all));
+  EXPECT_EQ(4u, all.size());
+  ZALMPDeserializer* got = nullptr;
+  root.GetElement(L"Body", got);
+  EXPECT_EQ(c, got);
+
+  // adding a child starts every walk again
+  root.Add(L"Joint");
+  root.GetElement(L"Body", got);
+  EXPECT_EQ(a, got);
+  EXPECT_EQ(0, reports.Count());
+}
+
+TEST(Deserializer, AFetchedChildTakesItsParentsVersion)
+{
+  TestReader root(L"World");
+  root.SetVersion(ZALMPVersion::kR2017_0);
+  TestReader* body = root.Add(L"Body");
+  body->SetVersion(ZALMPVersion::kR2018_1);
+  TestReader* custom = root.Add(L"Custom");
+  custom->SetVersion(L"R2019.0-beta");
+
+  std::vector<ZALMPDeserializer*> listed;
+  root.GetElements(listed);
+  EXPECT_EQ(ZALMPVersion::kR2018_1, VersionOf(body));  // listing passes nothing on
+
+  ZALMPDeserializer* got = nullptr;
+  ASSERT_EQ(S_OK, root.GetElement(L"Body", got));
+  EXPECT_EQ(ZALMPVersion::kR2017_0, VersionOf(got));
+  root.SetVersion(L"R2020.7");
+  ASSERT_EQ(S_OK, root.GetElement(L"Body", got));
+  EXPECT_EQ(L"R2020.7", VersionOf(got));
+  ASSERT_EQ(S_OK, root.GetElement(L"Custom", got));
+  EXPECT_EQ(L"R2020.7", VersionOf(got));
+}
+
+TEST(Deserializer, ChildrenAreGroupedByIdInOrderAndWithinAnIdInTheOrderAdded)
+{
+  TestReader root(L"Collection");
+  root.Add(L"Joint");
+  TestReader* first = root.Add(L"Body");
+  root.Add(L"Axis");
+  TestReader* second = root.Add(L"Body");
+  TestReader* filed = root.Add(L"Wheel", L"Body");  // filed under another id than its own
+  root.Add(L"Ängle");
+  second->SetId(L"Renamed");  // a new id does not move a child that is filed already
+
+  std::vector<ZALMPDeserializer*> all{nullptr};
+  ASSERT_EQ(S_OK, root.GetElements(all));
+  const std::wstring ids[] = {L"", L"Axis", L"Body", L"Renamed", L"Wheel", L"Joint", L"Ängle"};
+  ASSERT_EQ(std::size(ids), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(ids[i], IdOf(all[i])) << "position " << i;
+
+  ZALMPDeserializer::ElementIterator begin{}, end{};
+  ASSERT_EQ(S_OK, root.GetElements(L"Body", begin, end));
+  ASSERT_EQ(3, end - begin);
+  EXPECT_EQ(first, begin[0]);
+  EXPECT_EQ(second, begin[1]);
+  EXPECT_EQ(filed, begin[2]);
+
+  // an absent id leaves the range as it was
+  ZALMPDeserializer::ElementIterator keptBegin = begin, keptEnd = end;
+  EXPECT_EQ(S_OK, root.GetElements(L"Wheel", begin, end));
+  EXPECT_TRUE(begin == keptBegin && end == keptEnd);
+  EXPECT_TRUE(root.HasElement(L"Body"));
+  EXPECT_FALSE(root.HasElement(L"Wheel"));
+  EXPECT_FALSE(root.HasElement(L"Renamed"));
+}
+
+TEST(Deserializer, AnAbsentChildIsNoFailureButItsValueIs)
+{
+  ReportCapture reports;
+  TestReader root(L"Point");
+  root.Add(L"X")->SetValue(L"1.25");
+  root.Add(L"Y")->SetValue(L"north");
+
+  ZALMPDeserializer* child = &root;
+  EXPECT_EQ(S_OK, root.GetElement(L"Z", child));
+  EXPECT_EQ(nullptr, child);
+  EXPECT_EQ(0, reports.Count());
+
+  std::int32_t count = 5;
+  EXPECT_EQ(E_FAIL, root.GetElement(L"Z", child, count));
+  EXPECT_EQ(5, count);
+  EXPECT_EQ(1, reports.Count());
+
+  double x = 0.0;
+  EXPECT_EQ(S_OK, root.GetElement(L"X", child, x));
+  EXPECT_EQ(1.25, x);
+  EXPECT_EQ(L"X", IdOf(child));
+
+  // a value that does not convert fails the fetch, reported even where the conversion is silent
+  reports.Clear();
+  bool flag = true;
+  EXPECT_EQ(E_FAIL, root.GetElement(L"Y", child, flag));
+  EXPECT_TRUE(flag);
+  EXPECT_EQ(L"Y", IdOf(child));
+  EXPECT_EQ(1, reports.Count());
+}
+
+TEST(Deserializer, TypedReadsConvertOnlyWhatTheStoredTypeAllows)
+{
+  ReportCapture reports;
+  TestReader root(L"Values");
+  root.AddAttributeValue(L"b", true);
+  root.AddAttributeValue(L"i", 12);
+  root.AddAttributeValue(L"d", 0.5);
+  root.AddAttributeValue(L"s", L"old");
+  root.AddAttributeValue(L"s", L"2.5");  // replaces
+
+  double d = 0.0;
+  EXPECT_EQ(S_OK, root.GetAttribute(L"s", d));
+  EXPECT_EQ(2.5, d);
+  EXPECT_EQ(S_OK, root.GetAttribute(L"d", d));
+  EXPECT_EQ(0.5, d);
+  std::int32_t i = 0;
+  EXPECT_EQ(S_OK, root.GetAttribute(L"i", i));
+  EXPECT_EQ(12, i);
+  bool b = false;
+  EXPECT_EQ(S_OK, root.GetAttribute(L"b", b));
+  EXPECT_TRUE(b);
+  EXPECT_EQ(0, reports.Count());
+
+  // no widening, no narrowing, no text from numbers; absent ids fail: all reported, outputs untouched
+  std::wstring s = L"kept";
+  d = 9.0;
+  i = 9;
+  b = false;
+  EXPECT_EQ(E_FAIL, root.GetAttribute(L"i", d));
+  EXPECT_EQ(E_FAIL, root.GetAttribute(L"d", i));
+  EXPECT_EQ(E_FAIL, root.GetAttribute(L"i", b));
+  EXPECT_EQ(E_FAIL, root.GetAttribute(L"b", s));
+  EXPECT_EQ(E_FAIL, root.GetAttribute(L"absent", s));
+  EXPECT_EQ(E_FAIL, root.GetValue(i));  // the root has no value of its own
+  EXPECT_EQ(6, reports.Count());
+  EXPECT_TRUE(d == 9.0 && i == 9 && !b && s == L"kept");
+
+  // texts as booleans: exact words only; any other text fails without a report
+  const struct {
+    const wchar_t* text;
+    HRESULT status;
+    bool value;
+  } words[] = {{L"1", S_OK, true},      {L"true", S_OK, true},   {L"TRUE", S_OK, true},  {L"yes", S_OK, true},
+               {L"YES", S_OK, true},    {L"0", S_OK, false},     {L"false", S_OK, false}, {L"FALSE", S_OK, false},
+               {L"no", S_OK, false},    {L"NO", S_OK, false},    {L"No", E_FAIL, true},  {L"True", E_FAIL, true},
+               {L" yes", E_FAIL, true}, {L"", E_FAIL, true}};
+  reports.Clear();
+  for (const auto& w : words) {
+    root.SetValue(w.text);
+    bool value = true;
+    EXPECT_EQ(w.status, root.GetValue(value)) << "\"" << w.text << "\"";
+    EXPECT_EQ(w.value, value) << "\"" << w.text << "\"";
+  }
+  EXPECT_EQ(0, reports.Count());
+
+  // texts as numbers, read the way "%d" and "%le" read them
+  const struct {
+    const wchar_t* text;
+    bool isInt;
+    std::int32_t asInt;
+    bool isDouble;
+    double asDouble;
+  } numbers[] = {{L"42", true, 42, true, 42.0},           {L"  -7 units", true, -7, true, -7.0},
+                 {L"+3.75", true, 3, true, 3.75},         {L"1e3", true, 1, true, 1000.0},
+                 {L"-0x1p3", true, 0, true, -8.0},        {L"2147483648", false, 0, true, 2147483648.0},
+                 {L"-2147483648", true, INT32_MIN, true, -2147483648.0},
+                 {L"1e999", true, 1, true, std::numeric_limits<double>::infinity()},
+                 {L".5", false, 0, true, 0.5},             {L"- 1", false, 0, false, 0.0},
+                 {L"north", false, 0, false, 0.0},        {L"", false, 0, false, 0.0}};
+  for (const auto& n : numbers) {
+    root.SetValue(n.text);
+    reports.Clear();
+    std::int32_t asInt = 99;
+    EXPECT_EQ(n.isInt ? S_OK : E_FAIL, root.GetValue(asInt)) << "\"" << n.text << "\"";
+    EXPECT_EQ(n.isInt ? n.asInt : 99, asInt) << "\"" << n.text << "\"";
+    double asDouble = 99.0;
+    EXPECT_EQ(n.isDouble ? S_OK : E_FAIL, root.GetValue(asDouble)) << "\"" << n.text << "\"";
+    EXPECT_EQ(n.isDouble ? n.asDouble : 99.0, asDouble) << "\"" << n.text << "\"";
+    EXPECT_EQ((n.isInt ? 0 : 1) + (n.isDouble ? 0 : 1), reports.Count()) << "\"" << n.text << "\"";
+  }
+  root.SetValue(L"inf");
+  EXPECT_EQ(S_OK, root.GetValue(d));
+  EXPECT_TRUE(std::isinf(d));
+}
+
+}  // namespace

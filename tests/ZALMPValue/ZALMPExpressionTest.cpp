@@ -1,0 +1,134 @@
+#include "ZALMPTestSupport.h"
+#include "ZALMPValueTestDoubles.h"
+
+#include <ZALMPExpression.h>
+#include <ZALMPSerializationServices.h>
+#include <ZALMPVariable.h>
+#include <ZALMPVersion.h>
+#include <ZALMPWorld.h>
+
+#include <RVLBasicWorld.h>
+#include <ZALWBEquation.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Mapping = std::map<int, int>;
+
+Mapping MappingOf(const ZALMPExpression& expression)
+{
+  Mapping mapping;
+  expression.GetVariableMapping(mapping);
+  return mapping;
+}
+
+TEST(Expression, LinkingAVariableMapsItsIndexToItself)
+{
+  ReportCapture reports;
+  const RVLSharedHandle<ZALMPExpression> expression = ZALMPExpression::create(L"e");
+  const RVLSharedHandle<ZALMPVariable> x = ZALMPVariable::create(L"x");
+  EXPECT_EQ(S_OK, expression->LinkToVariable(x));
+  EXPECT_EQ(S_OK, expression->LinkToVariable(ZALMPVariable::create(L"y")));
+  EXPECT_EQ((Mapping{{0, 0}, {1, 1}}), MappingOf(*expression));
+  expression->SetVariableMapping({{1, 0}});
+  EXPECT_EQ(S_FALSE, expression->LinkToVariable(x));
+  EXPECT_EQ((Mapping{{1, 0}}), MappingOf(*expression)) << "an existing link changes nothing";
+  EXPECT_EQ(2, expression->GetLinkedVariableCount());
+
+  ZALWBEquation* equation = nullptr;
+  EXPECT_EQ(E_FAIL, expression->GetValue(equation));
+  EXPECT_EQ(nullptr, equation);
+  EXPECT_EQ(0, reports.Count()) << "a missing equation is not reported";
+  EXPECT_EQ(E_FAIL, expression->SetValue(nullptr));
+  EXPECT_EQ(E_FAIL, expression->LinkToVariable(nullptr));
+  EXPECT_EQ(2, reports.Count());
+}
+
+class ExpressionInWorld : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    ASSERT_EQ(S_OK, world->GetWBFactory(factory));
+    ASSERT_EQ(S_OK, ZALMPSerializationServices::ParseWBEquation(L"y = 2*t + 1", factory, equation));
+    source->SetValue(equation);
+    source->LinkToVariable(t);
+    source->LinkToVariable(y);
+    source->SetVariableMapping({{0, 1}, {1, 0}});
+    xml = WriteXml(*source, ZALMPVersion::kR2018_1, written);
+  }
+  void TearDown() override
+  {
+    ZALMPWorld::destroy(world);
+    RVLBasicWorld::destroy(host);
+  }
+  RVLSharedHandle<ZALMPExpression> InWorld(const RVLSharedHandle<ZALMPExpression>& expression)
+  {
+    EXPECT_EQ(S_OK, world->Add<ZALMPValue>(expression));
+    return expression;
+  }
+
+  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"Host");
+  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
+  ZALWBFactory* factory = nullptr;
+  ZALWBEquation* equation = nullptr;
+  RVLSharedHandle<ZALMPExpression> source = InWorld(ZALMPExpression::create(L"Law"));
+  RVLSharedHandle<ZALMPVariable> t = ZALMPVariable::create(L"t");
+  RVLSharedHandle<ZALMPVariable> y = ZALMPVariable::create(L"y");
+  HRESULT written = E_FAIL;
+  std::string xml;
+};
+
+TEST_F(ExpressionInWorld, RoundTripsEquationVariablesAndMapping)
+{
+  ReportCapture reports;
+  EXPECT_EQ(S_OK, written);
+  EXPECT_NE(std::string::npos, xml.find("<Var0>1</Var0>")) << xml;
+  const RVLSharedHandle<ZALMPExpression> read = InWorld(ZALMPExpression::create());
+  EXPECT_EQ(S_OK, read->Deserialize(ReadXml(xml).get(), IdsOf({t, y})));
+  ZALWBEquation* readEquation = nullptr;
+  ASSERT_EQ(S_OK, read->GetValue(readEquation));
+  EXPECT_NE(equation, readEquation) << "parsed anew into the world's factory";
+  EXPECT_TRUE(readEquation->IsSameAs(*equation));
+  RVLSharedHandle<ZALMPVariable> second;
+  read->GetLinkedVariable(1, second);
+  EXPECT_TRUE(second == y);
+  EXPECT_EQ((Mapping{{0, 1}, {1, 0}}), MappingOf(*read)) << "the stored mapping replaces the identity entries";
+  EXPECT_EQ(0, reports.Count());
+
+  // A copy points at the same equation and keeps the mapping, without the links.
+  const RVLSharedHandle<ZALMPExpression> copy = ZALMPExpression::clone(source);
+  ZALWBEquation* copied = nullptr;
+  EXPECT_EQ(S_OK, copy->GetValue(copied));
+  EXPECT_EQ(equation, copied);
+  EXPECT_EQ(0, copy->GetLinkedVariableCount());
+  copy->SetVariableMapping({});
+  EXPECT_EQ((Mapping{{0, 1}, {1, 0}}), MappingOf(*source));
+}
+
+TEST_F(ExpressionInWorld, WithoutAWorldOrAnEquationTheRestIsStillReadAndWritten)
+{
+  ReportCapture reports;
+  const RVLSharedHandle<ZALMPExpression> outside = ZALMPExpression::create();
+  EXPECT_EQ(E_FAIL, outside->Deserialize(ReadXml(xml).get(), IdsOf({t, y})));
+  EXPECT_EQ(1 + 1, reports.Count()) << "the equation is not read, and the read fails";
+  ZALWBEquation* none = nullptr;
+  EXPECT_EQ(E_FAIL, outside->GetValue(none));
+  EXPECT_EQ(2, outside->GetLinkedVariableCount());
+  EXPECT_EQ((Mapping{{0, 1}, {1, 0}}), MappingOf(*outside));
+
+  // Mapping entries are looked up as Var0 .. Var<n-1>: after a gap the rest is missed.
+  const std::string gapped = Replaced(xml, "<Var1>0</Var1>", "<Var2>0</Var2>");
+  const RVLSharedHandle<ZALMPExpression> read = InWorld(ZALMPExpression::create());
+  EXPECT_EQ(S_OK, read->Deserialize(ReadXml(gapped).get(), {}));
+  EXPECT_EQ((Mapping{{0, 1}}), MappingOf(*read));
+
+  HRESULT emptyWritten = S_OK;
+  EXPECT_NE(std::string::npos, WriteXml(*ZALMPExpression::create(), ZALMPVersion::kR2018_1, emptyWritten)
+                                   .find("<VariableMapping"));
+  EXPECT_EQ(E_FAIL, emptyWritten) << "no equation to write";
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include "ZALMPTestSupport.h"
+#include "ZALMPValueTestDoubles.h"
+
+#include <ZALMPBoolean.h>
+#include <ZALMPConstant.h>
+#include <ZALMPFactory.h>
+#include <ZALMPString.h>
+#include <ZALMPVariableType.h>
+#include <ZALMPVersion.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ZALMPPhysicalQuantity::Enum QuantityOf(const ZALMPValue& value)
+{
+  ZALMPPhysicalQuantity::Enum quantity = ZALMPPhysicalQuantity::Mass;
+  value.GetPhysicalQuantity(quantity);
+  return quantity;
+}
+
+TEST(NameTables, FallBackToTheFirstRowBothWays)
+{
+  for (int number = 0; number <= ZALMPPhysicalQuantity::AngularDamping; ++number) {
+    const auto quantity = static_cast<ZALMPPhysicalQuantity::Enum>(number);
+    EXPECT_EQ(quantity, ZALMPPhysicalQuantity::FromName(ZALMPPhysicalQuantity::ToName(quantity))) << number;
+  }
+  EXPECT_EQ(L"AngularDamping", ZALMPPhysicalQuantity::ToName(ZALMPPhysicalQuantity::AngularDamping));
+  EXPECT_EQ(L"NoPhysicalQuantity", ZALMPPhysicalQuantity::ToName(static_cast<ZALMPPhysicalQuantity::Enum>(33)));
+  EXPECT_EQ(ZALMPPhysicalQuantity::NoPhysicalQuantity, ZALMPPhysicalQuantity::FromName(L"length")) << "case matters";
+  EXPECT_EQ(L"Controlled", ZALMPVariableType::ToName(ZALMPVariableType::Controlled));
+  EXPECT_EQ(L"Free", ZALMPVariableType::ToName(static_cast<ZALMPVariableType::Enum>(-1)));
+  EXPECT_EQ(ZALMPVariableType::Constant, ZALMPVariableType::FromName(L"Constant"));
+  EXPECT_EQ(ZALMPVariableType::Free, ZALMPVariableType::FromName(L"Fixed"));
+}
+
+TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
+{
+  ReportCapture reports;
+  const RVLSharedHandle<ZALMPConstant> unset = ZALMPConstant::create(L"u");
+  ZALMPPhysicalQuantity::Enum quantity = ZALMPPhysicalQuantity::Mass;
+  EXPECT_EQ(E_FAIL, unset->GetPhysicalQuantity(quantity)) << "not reported";
+  EXPECT_EQ(ZALMPPhysicalQuantity::NoPhysicalQuantity, quantity);
+  ZALMPXmlWriter root;
+  EXPECT_EQ(S_FALSE, unset->ZALMPValue::Serialize(&root)) << "nothing of the quantity to write";
+  EXPECT_EQ(0, reports.Count());
+
+  // Without a quantity the value reads back from R2018.0 on; before, the quantity is required.
+  for (const std::wstring_view version : {ZALMPVersion::kR2018_0, ZALMPVersion::kR2017_0}) {
+    const bool optional = version == ZALMPVersion::kR2018_0;
+    HRESULT written = E_FAIL;
+    const std::string xml = WriteXml(*unset, version, written);
+    EXPECT_EQ(S_OK, written);
+    EXPECT_EQ(std::string::npos, xml.find("PhysicalQuantity"));
+    EXPECT_EQ(optional ? S_OK : E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(xml).get(), {}));
+  }
+
+  const RVLSharedHandle<ZALMPConstant> mass = ZALMPConstant::create(L"m");
+  mass->SetPhysicalQuantity(ZALMPPhysicalQuantity::Mass);
+  reports.Clear();
+  EXPECT_EQ(E_FAIL, mass->SetPhysicalQuantity(ZALMPPhysicalQuantity::NoPhysicalQuantity));
+  EXPECT_EQ(ZALMPPhysicalQuantity::Mass, QuantityOf(*mass));
+  HRESULT written = E_FAIL;
+  EXPECT_NE(std::string::npos, WriteXml(*mass, ZALMPVersion::kR2017_1, written).find(">2</PhysicalQuantity>"));
+  const std::string byName = WriteXml(*mass, ZALMPVersion::kR2018_0, written);
+  EXPECT_NE(std::string::npos, byName.find(">Mass</PhysicalQuantity>"));
+
+  // A name outside the table reads as "not set", which a value refuses.
+  EXPECT_EQ(E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(Replaced(byName, ">Mass<", ">Mas<")).get(), {}));
+  EXPECT_EQ(2, reports.Count());
+}
+
+TEST(LiteralValues, RoundTripTheirValueQuantityAndName)
+{
+  ReportCapture reports;
+  const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create(L"Stiffness");
+  constant->SetValue(1250.5);
+  constant->SetPhysicalQuantity(ZALMPPhysicalQuantity::LinearStiffness);
+  const RVLSharedHandle<ZALMPBoolean> boolean = ZALMPBoolean::create(L"Enabled");
+  boolean->SetValue(1);
+  const RVLSharedHandle<ZALMPString> string = ZALMPString::create(L"Label");
+  string->SetValue(ZALUnicodeString(L"Pi\u00f1\u00f3n <A&B>"));
+
+  HRESULT written = E_FAIL;
+  const auto constantTree = ReadXml(WriteXml(*constant, ZALMPVersion::kR2018_1, written));
+  RVLSharedHandle<ZALMPEntity> made;
+  ASSERT_EQ(S_OK, ZALMPFactory::Create("ZALMPConstant", made));
+  const RVLSharedHandle<ZALMPConstant> readConstant(made);
+  EXPECT_EQ(S_OK, readConstant->Deserialize(constantTree.get(), {}));
+  double number = 0.0;
+  readConstant->GetValue(number);
+  EXPECT_EQ(1250.5, number);
+  EXPECT_EQ(ZALMPPhysicalQuantity::LinearStiffness, QuantityOf(*readConstant));
+  EXPECT_EQ(L"Stiffness", readConstant->getEntityName());
+
+  const std::string booleanXml = WriteXml(*boolean, ZALMPVersion::kR2018_1, written);
+  for (const bool upperCase : {true, false}) {
+    const RVLSharedHandle<ZALMPBoolean> read = ZALMPBoolean::create();
+    read->SetValue(upperCase ? 0 : 1);
+    const std::string xml = upperCase ? booleanXml : Replaced(booleanXml, ">TRUE<", ">true<");
+    EXPECT_EQ(S_OK, read->Deserialize(ReadXml(xml).get(), {}));
+    unsigned char flag = 2;
+    read->GetValue(flag);
+    EXPECT_EQ(upperCase ? 1 : 0, flag) << "only the exact text TRUE is true";
+  }
+
+  const RVLSharedHandle<ZALMPString> readString = ZALMPString::create();
+  EXPECT_EQ(S_OK, readString->Deserialize(ReadXml(WriteXml(*string, ZALMPVersion::kR2018_1, written)).get(), {}));
+  ZALUnicodeString text;
+  readString->GetValue(text);
+  EXPECT_EQ(L"Pi\u00f1\u00f3n <A&B>", text.ConvertToWChar());
+  EXPECT_EQ(0, reports.Count());
+
+  EXPECT_EQ(E_FAIL, ZALMPString::create()->Deserialize(constantTree.get(), {})) << "no element of its kind";
+  EXPECT_EQ(1, reports.Count());
+}
+
+}  // namespace

@@ -1,0 +1,40 @@
+#pragma once
+#include "ZALMPXmlReader.h"
+#include "ZALMPXmlResult.h"
+#include "ZALMPXmlWriter.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+/// Element trees to XML documents and back, in text and in files.
+///
+/// The document's root element is the tree's root. Ids that are no XML names
+/// are escaped reversibly (see ZALMPXmlWriter and the "_x<hex>_" escape): any
+/// id and any text, including ones with characters XML cannot carry, reads
+/// back unchanged.
+class ZALMPXmlCodec {
+public:
+  /// The XML document (UTF-8) of the tree below `root`.
+  static std::string Write(const ZALMPXmlWriter& root);
+  /// Reads the XML document `text`. On success `root` holds the new tree; on
+  /// failure it is left as it was and the result says what is wrong and where
+  /// (malformed XML, a bad entity or character reference, no or two root elements).
+  static ZALMPXmlResult Read(std::string_view text, std::unique_ptr<ZALMPXmlReader>& root);
+
+  /// Writes the document of `root` to `path`: into a new file beside it, flushed
+  /// to disk, then renamed over `path`. On failure `path` is as it was and no
+  /// temporary file remains.
+  static ZALMPXmlResult Save(const ZALMPXmlWriter& root, const std::filesystem::path& path);
+  /// Reads the document in `path` as `Read` does.
+  static ZALMPXmlResult Load(const std::filesystem::path& path, std::unique_ptr<ZALMPXmlReader>& root);
+  /// Replaces the id, value, attributes, children and version of `element`
+  /// by those of the root element of the document in `path`; on failure
+  /// `element` is unchanged.
+  static ZALMPXmlResult Load(const std::filesystem::path& path, ZALMPXmlReader& element);
+
+private:
+  static ZALMPXmlResult ReadFileInto(const std::filesystem::path& path, ZALMPXmlReader& root);
+  static ZALMPXmlResult Located(const ZALMPXmlReader::Problem& problem, std::string_view original);
+};

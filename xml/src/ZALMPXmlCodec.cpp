@@ -1,0 +1,178 @@
+#include <ZALMPXmlCodec.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string SystemError(const std::string& what, const std::filesystem::path& path, int error)
+{
+  return what + " \"" + path.string() + "\": " + std::strerror(error);
+}
+
+// Reads the whole file; false with `error` set when it cannot.
+bool ReadFile(const std::filesystem::path& path, std::string& content, int& error)
+{
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = errno;
+    return false;
+  }
+  struct stat info {};
+  content.clear();
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
+  char chunk[1 << 16];
+  while (true) {
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got == 0) break;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      error = errno;
+      ::close(fd);
+      return false;
+    }
+    content.append(chunk, static_cast<std::size_t>(got));
+  }
+  ::close(fd);
+  return true;
+}
+
+bool WriteAll(int fd, std::string_view data)
+{
+  while (!data.empty()) {
+    const ssize_t put = ::write(fd, data.data(), data.size());
+    if (put < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return true;
+}
+
+// A new file beside `target`, created exclusively; -1 with errno when none can be made.
+int CreateBeside(const std::filesystem::path& target, std::filesystem::path& created)
+{
+  std::random_device entropy;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    created = target;
+    created += ".tmp-" + std::to_string(entropy());
+    const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+// The directory entry of a rename is durable once its directory is flushed.
+void FlushDirectoryOf(const std::filesystem::path& path)
+{
+  std::filesystem::path directory = path.parent_path();
+  if (directory.empty()) directory = ".";
+  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+std::string ZALMPXmlCodec::Write(const ZALMPXmlWriter& root)
+{
+  std::string text;
+  root.Print(text);
+  return text;
+}
+
+ZALMPXmlResult ZALMPXmlCodec::Read(std::string_view text, std::unique_ptr<ZALMPXmlReader>& root)
+{
+  std::string buffer(text);
+  auto fresh = std::make_unique<ZALMPXmlReader>(ZALMPXmlReader::NewStorage());
+  ZALMPXmlReader::Problem problem;
+  if (!ZALMPXmlReader::Build(buffer, *fresh, problem)) return Located(problem, text);
+  root = std::move(fresh);
+  return {};
+}
+
+ZALMPXmlResult ZALMPXmlCodec::ReadFileInto(const std::filesystem::path& path, ZALMPXmlReader& root)
+{
+  std::string buffer;
+  int error = 0;
+  if (!ReadFile(path, buffer, error)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
+  ZALMPXmlReader::Problem problem;
+  if (ZALMPXmlReader::Build(buffer, root, problem)) return {};
+
+  // Parsing works in place; the position is found again in the file's own text.
+  std::string original;
+  if (!ReadFile(path, original, error)) original.clear();
+  return Located(problem, original);
+}
+
+ZALMPXmlResult ZALMPXmlCodec::Load(const std::filesystem::path& path, std::unique_ptr<ZALMPXmlReader>& root)
+{
+  auto fresh = std::make_unique<ZALMPXmlReader>(ZALMPXmlReader::NewStorage());
+  ZALMPXmlResult result = ReadFileInto(path, *fresh);
+  if (result) root = std::move(fresh);
+  return result;
+}
+
+ZALMPXmlResult ZALMPXmlCodec::Load(const std::filesystem::path& path, ZALMPXmlReader& element)
+{
+  // Built apart, in the element's own storage, and swapped in once complete.
+  ZALMPXmlReader::Element<ZALMPXmlReader> fresh = element.MakeElement<ZALMPXmlReader>();
+  ZALMPXmlResult result = ReadFileInto(path, *fresh);
+  if (result && FAILED(element.SwapContent(*fresh))) result = ZALMPXmlResult::Failure("out of memory");
+  return result;
+}
+
+ZALMPXmlResult ZALMPXmlCodec::Save(const ZALMPXmlWriter& root, const std::filesystem::path& path)
+{
+  const std::string text = Write(root);
+  std::filesystem::path temporary;
+  const int fd = CreateBeside(path, temporary);
+  if (fd < 0) return ZALMPXmlResult::Failure(SystemError("cannot create a file beside", path, errno));
+
+  auto fail = [&temporary, &path](int error) {
+    ::unlink(temporary.c_str());
+    return ZALMPXmlResult::Failure(SystemError("cannot write", path, error));
+  };
+  if (!WriteAll(fd, text) || ::fsync(fd) != 0) {
+    const int error = errno;
+    ::close(fd);
+    return fail(error);
+  }
+  if (::close(fd) != 0) return fail(errno);
+  if (::rename(temporary.c_str(), path.c_str()) != 0) return fail(errno);
+  FlushDirectoryOf(path);
+  return {};
+}
+
+ZALMPXmlResult ZALMPXmlCodec::Located(const ZALMPXmlReader::Problem& problem, std::string_view original)
+{
+  std::size_t offset = std::min(problem.offset, original.size());
+  if (problem.mark != 0) {
+    std::size_t seen = 0;
+    for (std::size_t i = offset; i < original.size(); ++i)
+      if (original[i] == problem.mark && seen++ == problem.ordinal) {
+        offset = i;
+        break;
+      }
+  }
+  // Lines count from 1; a column counts characters, not the bytes of UTF-8.
+  int line = 1;
+  std::size_t lineStart = 0;
+  for (std::size_t i = 0; i < offset; ++i)
+    if (original[i] == '\n') {
+      ++line;
+      lineStart = i + 1;
+    }
+  int column = 1;
+  for (std::size_t i = lineStart; i < offset; ++i)
+    if ((static_cast<unsigned char>(original[i]) & 0xC0) != 0x80) ++column;
+  return ZALMPXmlResult::Failure(problem.message, line, column);
+}

@@ -1,0 +1,213 @@
+#include "ZALMPXmlEscape.h"
+
+#include <ZALMPCompactText.h>
+
+#include <charconv>
+
+namespace {
+
+void AppendEscape(std::string& out, std::uint32_t unit)
+{
+  char digits[8];
+  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, unit, 16);
+  (void)error;
+  out += "_x";
+  for (const char* p = digits; p != end; ++p) out += static_cast<char>(*p >= 'a' ? *p - 'a' + 'A' : *p);
+  out += '_';
+}
+
+bool IsAsciiLetter(char c)
+{
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool IsPlainAsciiNameChar(char c)
+{
+  return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
+}
+
+// XML reserves names that begin with "xml" in any case.
+bool StartsWithXml(std::string_view id)
+{
+  return id.size() >= 3 && (id[0] | 0x20) == 'x' && (id[1] | 0x20) == 'm' && (id[2] | 0x20) == 'l';
+}
+
+int HexDigit(char c)
+{
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// An escape "_x" + 1 to 8 hex digits + "_" at `pos`: its unit and length, or length 0.
+std::size_t EscapeAt(std::string_view text, std::size_t pos, std::uint32_t& unit)
+{
+  if (pos + 3 > text.size() || text[pos] != '_' || text[pos + 1] != 'x') return 0;
+  std::size_t i = pos + 2;
+  std::uint32_t value = 0;
+  while (i < text.size() && i - (pos + 2) < 8 && HexDigit(text[i]) >= 0)
+    value = value * 16 + static_cast<std::uint32_t>(HexDigit(text[i++]));
+  if (i == pos + 2 || i >= text.size() || text[i] != '_') return 0;
+  unit = value;
+  return i + 1 - pos;
+}
+
+}  // namespace
+
+bool ZALMPXmlEscape::IsXmlChar(std::uint32_t unit)
+{
+  return unit == 0x9 || unit == 0xA || unit == 0xD || (unit >= 0x20 && unit <= 0xD7FF) ||
+         (unit >= 0xE000 && unit <= 0xFFFD) || (unit >= 0x10000 && unit <= 0x10FFFF);
+}
+
+bool ZALMPXmlEscape::IsNameStartChar(std::uint32_t unit)
+{
+  if (unit < 0x80) return unit == ':' || unit == '_' || IsAsciiLetter(static_cast<char>(unit));
+  return (unit >= 0xC0 && unit <= 0xD6) || (unit >= 0xD8 && unit <= 0xF6) || (unit >= 0xF8 && unit <= 0x2FF) ||
+         (unit >= 0x370 && unit <= 0x37D) || (unit >= 0x37F && unit <= 0x1FFF) || (unit >= 0x200C && unit <= 0x200D) ||
+         (unit >= 0x2070 && unit <= 0x218F) || (unit >= 0x2C00 && unit <= 0x2FEF) ||
+         (unit >= 0x3001 && unit <= 0xD7FF) || (unit >= 0xF900 && unit <= 0xFDCF) ||
+         (unit >= 0xFDF0 && unit <= 0xFFFD) || (unit >= 0x10000 && unit <= 0xEFFFF);
+}
+
+bool ZALMPXmlEscape::IsNameChar(std::uint32_t unit)
+{
+  return IsNameStartChar(unit) || unit == '-' || unit == '.' || (unit >= '0' && unit <= '9') || unit == 0xB7 ||
+         (unit >= 0x300 && unit <= 0x36F) || (unit >= 0x203F && unit <= 0x2040);
+}
+
+void ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
+{
+  if (id.empty()) {
+    out += "_x_";
+    return;
+  }
+  const bool reserved = StartsWithXml(id);
+  bool plain = !reserved && (IsAsciiLetter(id[0]) || id[0] == '_');
+  for (std::size_t i = 0; plain && i < id.size(); ++i)
+    plain = IsPlainAsciiNameChar(id[i]) && !(id[i] == '_' && i + 1 < id.size() && id[i + 1] == 'x');
+  if (plain) {
+    out += id;
+    return;
+  }
+
+  std::size_t pos = 0;
+  while (pos < id.size()) {
+    const std::size_t start = pos;
+    const std::uint32_t unit = ZALMPCompactText::NextUnit(id, pos);
+    bool keep = start == 0 ? IsNameStartChar(unit) && !reserved : IsNameChar(unit);
+    if (unit == ':' || (unit == '_' && pos < id.size() && id[pos] == 'x')) keep = false;
+    if (keep)
+      out += id.substr(start, pos - start);  // a name character is plain UTF-8 in the tree's encoding
+    else
+      AppendEscape(out, unit);
+  }
+}
+
+void ZALMPXmlEscape::AppendText(std::string& out, std::string_view text, bool inAttribute)
+{
+  const std::size_t n = text.size();
+  std::size_t run = 0;  // start of the bytes still to copy as they are
+  std::size_t pos = 0;
+  auto flush = [&](std::size_t until) { out.append(text.data() + run, until - run); };
+  while (pos < n) {
+    const auto c = static_cast<unsigned char>(text[pos]);
+    if (c >= 0x80) {
+      const std::size_t start = pos;
+      const std::uint32_t unit = ZALMPCompactText::NextUnit(text, pos);
+      if (!IsXmlChar(unit)) {
+        flush(start);
+        AppendEscape(out, unit);
+        run = pos;
+      }
+      continue;
+    }
+    const char* replacement = nullptr;
+    switch (c) {
+    case '&': replacement = "&amp;"; break;
+    case '<': replacement = "&lt;"; break;
+    case '>': replacement = "&gt;"; break;
+    case '"': replacement = inAttribute ? "&quot;" : nullptr; break;
+    case '\t': replacement = "&#9;"; break;
+    case '\n': replacement = "&#10;"; break;
+    case '\r': replacement = "&#13;"; break;
+    case ' ': replacement = !inAttribute && (pos == 0 || pos + 1 == n) ? "&#32;" : nullptr; break;
+    case '_': replacement = pos + 1 < n && text[pos + 1] == 'x' ? "_x5F_" : nullptr; break;
+    default: break;
+    }
+    if (replacement || c < 0x20) {
+      flush(pos);
+      if (replacement)
+        out += replacement;
+      else
+        AppendEscape(out, c);
+      run = pos + 1;
+    }
+    ++pos;
+  }
+  flush(n);
+}
+
+bool ZALMPXmlEscape::HasEscapes(std::string_view text)
+{
+  return text.find("_x") != std::string_view::npos;
+}
+
+std::wstring ZALMPXmlEscape::Decode(std::string_view text, bool name)
+{
+  if (name && text == "_x_") return {};
+  std::wstring out;
+  out.reserve(text.size());
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::uint32_t unit = 0;
+    if (const std::size_t length = EscapeAt(text, pos, unit)) {
+      out += static_cast<wchar_t>(unit);
+      pos += length;
+    } else {
+      out += static_cast<wchar_t>(ZALMPCompactText::NextUnit(text, pos));
+    }
+  }
+  return out;
+}
+
+bool ZALMPXmlEscape::ResolveReferences(std::string_view raw, std::string& out, std::size_t& bad)
+{
+  out.clear();
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t amp = raw.find('&', pos);
+    if (amp == std::string_view::npos) {
+      out.append(raw.substr(pos));
+      return true;
+    }
+    out.append(raw.substr(pos, amp - pos));
+    bad = amp;
+    const std::size_t semicolon = raw.find(';', amp + 1);
+    if (semicolon == std::string_view::npos) return false;
+    const std::string_view name = raw.substr(amp + 1, semicolon - amp - 1);
+    if (name == "lt") {
+      out += '<';
+    } else if (name == "gt") {
+      out += '>';
+    } else if (name == "amp") {
+      out += '&';
+    } else if (name == "apos") {
+      out += '\'';
+    } else if (name == "quot") {
+      out += '"';
+    } else if (name.size() >= 2 && name[0] == '#') {
+      const bool hex = name[1] == 'x';
+      const std::string_view digits = name.substr(hex ? 2 : 1);
+      std::uint32_t unit = 0;
+      const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), unit, hex ? 16 : 10);
+      if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || !IsXmlChar(unit))
+        return false;
+      ZALMPCompactText::AppendUnit(out, unit);
+    } else {
+      return false;
+    }
+    pos = semicolon + 1;
+  }
+}
