@@ -23,9 +23,9 @@
 /// keys appear only in the entity list; an entity added first without keys and
 /// then with keys is listed twice. No operation reports or throws.
 ///
-/// Copies share the entities and keys of their source. Adding, removing and
-/// reaching an entity by index or by key pair all take logarithmic time at
-/// worst.
+/// Copies share the entities and keys of their source. Adding, removing,
+/// GetKeys and Get by index or by key pair take (amortized) logarithmic time
+/// at most; none of them walks the entity list.
 template <class T>
 class ZALMPRegistry {
 public:

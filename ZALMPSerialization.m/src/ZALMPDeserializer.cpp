@@ -890,15 +890,24 @@ HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& 
   try {
     Slice<ZALMPDeserializer*>& mine = Contents().children;
     Grow<ZALMPDeserializer*>(mine, mine.size + static_cast<std::uint32_t>(children.size()));
-    // With the room made and each child under its own id, nothing below can fail.
-    for (Element<ZALMPDeserializer>& child : children) {
-      const std::string_view key = child->m_id.View();
-      TakeChild(key, true, std::move(child));
-    }
   } catch (const std::exception& error) {
     ZALMP_REPORT();
     return AllocationFailure(error);
   }
+  // With the room made and each child under its own id, nothing below can fail.
+  ClearCursors();
+  Slice<ZALMPDeserializer*>& mine = m_content->children;
+  std::string_view previous = mine.size != 0 ? mine.data[mine.size - 1]->KeyText() : std::string_view();
+  bool sorted = !(m_flags & kUnsorted);
+  for (Element<ZALMPDeserializer>& child : children) {
+    ZALMPDeserializer* const taken = child.release();
+    taken->m_flags = static_cast<std::uint8_t>((taken->m_flags & ~kFiledUnderRareKey) | kFiledUnderOwnId);
+    const std::string_view key = taken->m_id.View();
+    if (sorted && mine.size != 0 && ZALMPCompactText::Compare(previous, key) > 0) sorted = false;
+    previous = key;
+    mine.data[mine.size++] = taken;
+  }
+  if (!sorted) m_flags |= kUnsorted;
   children.clear();
   return S_OK;
 }

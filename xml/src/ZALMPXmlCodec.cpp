@@ -26,7 +26,8 @@ bool ReadFile(const std::filesystem::path& path, std::string& content, int& erro
   }
   struct stat info {};
   content.clear();
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
+  // A little beyond the file, for the reader's working space.
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size) + 64);
   char chunk[1 << 16];
   while (true) {
     const ssize_t got = ::read(fd, chunk, sizeof chunk);
@@ -91,7 +92,9 @@ std::string ZALMPXmlCodec::Write(const ZALMPXmlWriter& root)
 
 ZALMPXmlResult ZALMPXmlCodec::Read(std::string_view text, std::unique_ptr<ZALMPXmlReader>& root)
 {
-  std::string buffer(text);
+  std::string buffer;
+  buffer.reserve(text.size() + 64);  // a little beyond the text, for the reader's working space
+  buffer.assign(text);
   auto fresh = std::make_unique<ZALMPXmlReader>(ZALMPXmlReader::NewStorage());
   ZALMPXmlReader::Problem problem;
   if (!ZALMPXmlReader::Build(buffer, *fresh, problem)) return Located(problem, text);

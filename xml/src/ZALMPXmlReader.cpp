@@ -12,7 +12,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <deque>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -39,7 +43,8 @@ constexpr auto kMarks = [] {
   return marks;
 }();
 
-RawText Scan(const char* raw)
+// Reads one byte after another; for texts that may end anywhere.
+RawText ScanBytes(const char* raw)
 {
   RawText scanned;
   const char* p = raw;
@@ -56,6 +61,56 @@ RawText Scan(const char* raw)
   return scanned;
 }
 
+// Working space after the document, so that a text in it can be read eight
+// bytes at a time without leaving the buffer.
+constexpr std::size_t kPadding = 8;
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+// The high bit of each zero byte of `word` (and perhaps of bytes above one).
+constexpr std::uint64_t ZeroBytes(std::uint64_t word)
+{
+  return (word - kOnes) & ~word & kHighs;
+}
+
+constexpr std::uint64_t BytesEqual(std::uint64_t word, unsigned char c)
+{
+  return ZeroBytes(word ^ (kOnes * c));
+}
+
+// As ScanBytes, eight bytes at a time, for a text inside the padded buffer.
+RawText ScanWords(const char* raw)
+{
+  RawText scanned;
+  const char* p = raw;
+  while (true) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const std::uint64_t zero = ZeroBytes(word);
+    const std::uint64_t marks = BytesEqual(word, '&') | BytesEqual(word, '_') | BytesEqual(word, ':') | BytesEqual(word, '<');
+    if (marks) {
+      // A mark may lie in this word: look at its bytes one by one.
+      for (int i = 0; i < 8; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        if (!c) {
+          scanned.text = std::string_view(raw, static_cast<std::size_t>(p + i - raw));
+          return scanned;
+        }
+        if (c == '&') scanned.reference = true;
+        if (c == '_' && p[i + 1] == 'x') scanned.escape = true;
+        if (c == ':') scanned.colon = true;
+        if (c == '<' && !scanned.lessThan) scanned.lessThan = p + i;
+      }
+    } else if (zero) {
+      // The lowest flagged byte is the text's end (only bytes above a zero can be flagged wrongly).
+      scanned.text = std::string_view(raw, static_cast<std::size_t>(p - raw) + std::countr_zero(zero) / 8);
+      return scanned;
+    }
+    p += 8;
+  }
+}
+
 // Up to this many attributes on an element, repeated names are looked for pair by pair.
 constexpr int kFewAttributes = 16;
 
@@ -69,7 +124,10 @@ std::size_t Count(std::string_view text, char mark, std::size_t until)
 // Turns a parsed document into a tree, element by element, without recursion.
 class ZALMPXmlReader::Builder {
 public:
-  Builder(const char* base, Problem& problem) : m_base(base), m_problem(problem) {}
+  Builder(const char* base, std::size_t length, Problem& problem)
+      : m_base(base), m_end(base + length), m_problem(problem)
+  {
+  }
 
   // Visits the elements in document order, so that the text and the parser's
   // nodes are read front to back. An element's children are attached all at
@@ -130,6 +188,14 @@ private:
   bool OutOfMemory(const pugi::xml_node& node) { return Fail("out of memory", Offset(node)); }
   bool Repeated(const char* name) { return Fail("attribute \"" + std::string(name) + "\" given twice", Offset(name)); }
   std::size_t Offset(const char* p) const { return static_cast<std::size_t>(p - m_base); }
+
+  // Texts of the document lie in the padded buffer; anything else (the
+  // parser's own empty text) is read byte by byte.
+  RawText Scan(const char* raw) const
+  {
+    return std::less_equal<const char*>()(m_base, raw) && std::less<const char*>()(raw, m_end) ? ScanWords(raw)
+                                                                                            : ScanBytes(raw);
+  }
   static std::size_t Offset(const pugi::xml_node& node) { return static_cast<std::size_t>(node.offset_debug()); }
 
   // The text of `raw` with its references resolved, viewing `raw` itself when it has none.
@@ -170,21 +236,24 @@ private:
     if (FAILED(tag.escape ? element.SetId(ZALMPXmlEscape::Decode(tag.text, true)) : element.SetIdUtf8(tag.text)))
       return OutOfMemory(node);
 
-    int count = 0;
-    for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) ++count;
+    // One pass over the parser's attributes, then room for exactly that many.
+    m_attributes.clear();
+    for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute())
+      m_attributes.push_back({attribute.name(), attribute.value()});
+    const auto count = static_cast<int>(m_attributes.size());
     if (count != 0 && FAILED(element.ReserveAttributes(count))) return OutOfMemory(node);
 
     version = parentVersion;
     bool emptyText = false;
     m_names.clear();
-    for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute()) {
-      const RawText name = Scan(attribute.name());
+    for (const auto& [rawName, rawValue] : m_attributes) {
+      const RawText name = Scan(rawName);
       // XML allows each attribute name once on an element; long lists are checked below.
       if (count <= kFewAttributes)
         for (std::string_view earlier : m_names)
           if (earlier == name.text) return Repeated(name.text.data());
       m_names.push_back(name.text);
-      const RawText raw = Scan(attribute.value());
+      const RawText raw = Scan(rawValue);
       if (raw.lessThan)
         return Fail("'<' in an attribute value", Offset(raw.text.data()), '<',
                     Count(raw.text, '<', static_cast<std::size_t>(raw.lessThan - raw.text.data())));
@@ -244,9 +313,11 @@ private:
   }
 
   const char* const m_base;
+  const char* const m_end;
   Problem& m_problem;
   std::string m_resolved;
   std::vector<std::string_view> m_names;
+  std::vector<std::pair<const char*, const char*>> m_attributes;  // name and value of each
   std::vector<Open> m_open;
   // Per open element (by depth), its children made but not yet attached.
   std::vector<std::vector<Element<ZALMPDeserializer>>> m_made;
@@ -261,9 +332,11 @@ HRESULT ZALMPXmlReader::Load(const std::wstring& path)
 
 bool ZALMPXmlReader::Build(std::string& buffer, ZALMPXmlReader& root, Problem& problem)
 {
+  const std::size_t length = buffer.size();
+  buffer.append(kPadding, '\0');
   pugi::xml_document document;
   const pugi::xml_parse_result parsed =
-      document.load_buffer_inplace(buffer.data(), buffer.size(), kParseFlags, pugi::encoding_utf8);
+      document.load_buffer_inplace(buffer.data(), length, kParseFlags, pugi::encoding_utf8);
   if (!parsed) {
     problem = {parsed.description(), static_cast<std::size_t>(parsed.offset)};
     return false;
@@ -282,5 +355,5 @@ bool ZALMPXmlReader::Build(std::string& buffer, ZALMPXmlReader& root, Problem& p
     problem = {"no root element", 0};
     return false;
   }
-  return Builder(buffer.data(), problem).Build(top, root);
+  return Builder(buffer.data(), length, problem).Build(top, root);
 }
