@@ -91,7 +91,14 @@ public:
     return IsUtf8Checked(bytes);
   }
   /// Byte-wise comparison of two encoded texts: negative, zero or positive.
-  static int Compare(std::string_view left, std::string_view right) noexcept;
+  static int Compare(std::string_view left, std::string_view right) noexcept
+  {
+    const std::size_t common = left.size() < right.size() ? left.size() : right.size();
+    const int bytes = common == 0 ? 0 : std::memcmp(left.data(), right.data(), common);
+    if (bytes != 0) return bytes;
+    if (left.size() == right.size()) return 0;
+    return left.size() < right.size() ? -1 : 1;
+  }
 
 private:
   static constexpr std::size_t kInlineCapacity = 15;

@@ -224,15 +224,6 @@ bool ZALMPCompactText::IsUtf8Checked(std::string_view bytes) noexcept
   return true;
 }
 
-int ZALMPCompactText::Compare(std::string_view left, std::string_view right) noexcept
-{
-  const std::size_t common = left.size() < right.size() ? left.size() : right.size();
-  const int bytes = common == 0 ? 0 : std::memcmp(left.data(), right.data(), common);
-  if (bytes != 0) return bytes;
-  if (left.size() == right.size()) return 0;
-  return left.size() < right.size() ? -1 : 1;
-}
-
 ZALMPCompactText ZALMPCompactText::FromWide(std::wstring_view text)
 {
   std::size_t ascii = 0;

@@ -11,19 +11,15 @@ constexpr std::size_t kLargestBlock = 32 * 1024;
 
 }  // namespace
 
-void* ZALMPTreeStorage::Allocate(std::size_t size, std::size_t alignment)
+void* ZALMPTreeStorage::AllocateInNewBlock(std::size_t size, std::size_t alignment)
 {
-  auto address = reinterpret_cast<std::uintptr_t>(m_next);
-  std::uintptr_t aligned = (address + alignment - 1) & ~(static_cast<std::uintptr_t>(alignment) - 1);
-  if (!m_next || aligned + size > reinterpret_cast<std::uintptr_t>(m_end)) {
-    const std::size_t blockSize = std::max(m_blockSize, size + alignment);
-    m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(blockSize));
-    m_next = m_blocks.back().get();
-    m_end = m_next + blockSize;
-    if (m_blockSize < kLargestBlock) m_blockSize *= 2;
-    address = reinterpret_cast<std::uintptr_t>(m_next);
-    aligned = (address + alignment - 1) & ~(static_cast<std::uintptr_t>(alignment) - 1);
-  }
+  const std::size_t blockSize = std::max(m_blockSize, size + alignment);
+  m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(blockSize));
+  m_next = m_blocks.back().get();
+  m_end = m_next + blockSize;
+  if (m_blockSize < kLargestBlock) m_blockSize *= 2;
+  const auto address = reinterpret_cast<std::uintptr_t>(m_next);
+  const std::uintptr_t aligned = (address + alignment - 1) & ~(static_cast<std::uintptr_t>(alignment) - 1);
   m_next = reinterpret_cast<std::byte*>(aligned + size);
   return reinterpret_cast<void*>(aligned);
 }

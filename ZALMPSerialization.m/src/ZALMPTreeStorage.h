@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -19,9 +20,20 @@ public:
     if (--m_users == 0) delete this;
   }
 
-  void* Allocate(std::size_t size, std::size_t alignment);
+  void* Allocate(std::size_t size, std::size_t alignment)
+  {
+    const auto address = reinterpret_cast<std::uintptr_t>(m_next);
+    const std::uintptr_t aligned = (address + alignment - 1) & ~(static_cast<std::uintptr_t>(alignment) - 1);
+    if (m_next && aligned + size <= reinterpret_cast<std::uintptr_t>(m_end)) {
+      m_next = reinterpret_cast<std::byte*>(aligned + size);
+      return reinterpret_cast<void*>(aligned);
+    }
+    return AllocateInNewBlock(size, alignment);
+  }
 
 private:
+  void* AllocateInNewBlock(std::size_t size, std::size_t alignment);
+
   ZALMPTreeStorage() = default;
   ~ZALMPTreeStorage() = default;
 

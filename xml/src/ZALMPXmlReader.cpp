@@ -79,7 +79,21 @@ constexpr std::uint64_t BytesEqual(std::uint64_t word, unsigned char c)
   return ZeroBytes(word ^ (kOnes * c));
 }
 
+// Notes the marks among the `count` bytes at `p`.
+void NoteMarks(const char* p, int count, RawText& scanned)
+{
+  for (int i = 0; i < count; ++i) {
+    const auto c = static_cast<unsigned char>(p[i]);
+    if (c == '&') scanned.reference = true;
+    if (c == '_' && p[i + 1] == 'x') scanned.escape = true;
+    if (c == ':') scanned.colon = true;
+    if (c == '<' && !scanned.lessThan) scanned.lessThan = p + i;
+  }
+}
+
 // As ScanBytes, eight bytes at a time, for a text inside the padded buffer.
+// Names can hold "_x" and ':'; other texts "_x", '&' and '<'.
+template <bool kName>
 RawText ScanWords(const char* raw)
 {
   RawText scanned;
@@ -88,25 +102,18 @@ RawText ScanWords(const char* raw)
     std::uint64_t word;
     std::memcpy(&word, p, sizeof word);
     const std::uint64_t zero = ZeroBytes(word);
-    const std::uint64_t marks = BytesEqual(word, '&') | BytesEqual(word, '_') | BytesEqual(word, ':') | BytesEqual(word, '<');
-    if (marks) {
-      // A mark may lie in this word: look at its bytes one by one.
-      for (int i = 0; i < 8; ++i) {
-        const auto c = static_cast<unsigned char>(p[i]);
-        if (!c) {
-          scanned.text = std::string_view(raw, static_cast<std::size_t>(p + i - raw));
-          return scanned;
-        }
-        if (c == '&') scanned.reference = true;
-        if (c == '_' && p[i + 1] == 'x') scanned.escape = true;
-        if (c == ':') scanned.colon = true;
-        if (c == '<' && !scanned.lessThan) scanned.lessThan = p + i;
-      }
-    } else if (zero) {
-      // The lowest flagged byte is the text's end (only bytes above a zero can be flagged wrongly).
-      scanned.text = std::string_view(raw, static_cast<std::size_t>(p - raw) + std::countr_zero(zero) / 8);
+    std::uint64_t marks = kName ? BytesEqual(word, '_') | BytesEqual(word, ':')
+                                : BytesEqual(word, '_') | BytesEqual(word, '&') | BytesEqual(word, '<');
+    if (zero) {
+      // The lowest flagged byte is the text's end: bytes are flagged wrongly
+      // only above a true one, so marks below the end are true ones.
+      const int end = std::countr_zero(zero) / 8;
+      marks &= end == 0 ? 0 : ~0ull >> (64 - 8 * end);
+      if (marks) NoteMarks(p, end, scanned);
+      scanned.text = std::string_view(raw, static_cast<std::size_t>(p - raw) + static_cast<std::size_t>(end));
       return scanned;
     }
+    if (marks) NoteMarks(p, 8, scanned);
     p += 8;
   }
 }
@@ -191,11 +198,13 @@ private:
 
   // Texts of the document lie in the padded buffer; anything else (the
   // parser's own empty text) is read byte by byte.
+  template <bool kName = false>
   RawText Scan(const char* raw) const
   {
-    return std::less_equal<const char*>()(m_base, raw) && std::less<const char*>()(raw, m_end) ? ScanWords(raw)
+    return std::less_equal<const char*>()(m_base, raw) && std::less<const char*>()(raw, m_end) ? ScanWords<kName>(raw)
                                                                                             : ScanBytes(raw);
   }
+  RawText ScanName(const char* raw) const { return Scan<true>(raw); }
   static std::size_t Offset(const pugi::xml_node& node) { return static_cast<std::size_t>(node.offset_debug()); }
 
   // The text of `raw` with its references resolved, viewing `raw` itself when it has none.
@@ -232,7 +241,7 @@ private:
   bool Fill(ZALMPXmlReader& element, const pugi::xml_node& node, std::wstring_view parentVersion,
             std::wstring_view& version)
   {
-    const RawText tag = Scan(node.name());
+    const RawText tag = ScanName(node.name());
     if (FAILED(tag.escape ? element.SetId(ZALMPXmlEscape::Decode(tag.text, true)) : element.SetIdUtf8(tag.text)))
       return OutOfMemory(node);
 
@@ -247,7 +256,7 @@ private:
     bool emptyText = false;
     m_names.clear();
     for (const auto& [rawName, rawValue] : m_attributes) {
-      const RawText name = Scan(rawName);
+      const RawText name = ScanName(rawName);
       // XML allows each attribute name once on an element; long lists are checked below.
       if (count <= kFewAttributes)
         for (std::string_view earlier : m_names)
