@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one step, on a fresh Debian machine (as root or with sudo).
-#   ./run.sh demo   build, then run the demo: a small model saved as XML and read back
+#   ./run.sh demo   build, then run `zalmp demo`: the demo mechanism saved as demo.xml, read back and described
 #   ./run.sh test   build the default and the sanitizer presets and run every test
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -29,7 +29,7 @@ install_missing
 case "${1:-}" in
   demo)
     build default
-    ./build/default/examples/zalmp_roundtrip_example "${2:-demo.xml}"
+    ./build/default/tools/zalmp/zalmp demo "${2:-demo.xml}"
     ;;
   test)
     for preset in default asan; do

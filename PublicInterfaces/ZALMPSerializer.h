@@ -30,6 +30,11 @@ public:
   virtual HRESULT Save(const std::wstring& path) const = 0;
   /// The tree below this element as text in the writer's encoding. S_OK.
   virtual HRESULT Print(std::string& text) const = 0;
+  /// Declares the children added to this element so far finished: nothing
+  /// will be added below them any more. A writer that streams may encode them
+  /// and let go of them; the others keep them. S_OK, or E_FAIL when a
+  /// streaming writer could not write them.
+  virtual HRESULT Commit();
 
   /// Appends a new child element with id `id`, no value and this element's
   /// current version, and returns it through `child` (owned by this element).
@@ -75,6 +80,9 @@ protected:
 
   /// A new, empty element of the concrete writer's type; null when none can be made.
   virtual std::unique_ptr<ZALMPSerializer> CreateElement() const = 0;
+  /// Deletes the child at `index` once a writer has encoded it; its place
+  /// stays, and GetElement gives null there from then on.
+  void ReleaseElement(int index);
 
   // What the concrete writer reads back. Indices must lie within the counts.
   std::wstring GetId() const;

@@ -115,18 +115,29 @@ protected:
   HRESULT RemoveParent() override;
 
 private:
-  /// A number that may or may not have been set.
+  /// A number that may or may not have been set; every number of the variable
+  /// is one, so they all set and read the same way.
   struct Optional {
     double number = 0.0;
     bool isSet = false;
-    void Set(double value)
+    /// Stores `value` and marks it set. S_OK.
+    HRESULT Set(double value)
     {
       number = value;
       isSet = true;
+      return S_OK;
+    }
+    /// The number, set or not. S_OK.
+    HRESULT Get(double& value) const
+    {
+      value = number;
+      return S_OK;
     }
   };
 
-  HRESULT TellLoader(HRESULT (ZALIMPVariableLoader::*changed)(double), double value);
+  /// Sets `field`, then tells the loader through `changed`: the value and the
+  /// limits share this.
+  HRESULT SetAndTell(Optional& field, HRESULT (ZALIMPVariableLoader::*changed)(double), double value);
   HRESULT WriteGroupedLayout(ZALMPSerializer* element) const;
   void WriteOlderLayout(ZALMPSerializer* element, std::wstring_view version) const;
   HRESULT ReadGroupedLayout(const ZALMPDeserializer* element);

@@ -5,6 +5,7 @@
 #include <RVLBasicWorld.h>
 #include <RVLExtensionObject.h>
 #include <RVLSharedHandle.h>
+#include <RVLSharedList.h>
 #include <RVLSharedVector.h>
 #include <ZALBaseUnknown_var.h>
 #include <ZALMathPoint.h>
@@ -16,6 +17,9 @@
 class ZALBaseUnknown;
 class ZALMPAxisSystem;
 class ZALMPBody;
+class ZALMPDeserializer;
+class ZALMPEntity;
+class ZALMPSerializer;
 class ZALMPVariable;
 class ZALWBFactory;
 
@@ -140,6 +144,33 @@ public:
   /// False when a body with at least one linked shape has a mass of exactly 0.
   bool IsWeighted() const;
 
+  /// Writes the world under `parent`: a "World" element with the settings, the
+  /// "Globals" (by identifier) and one collection element per non-empty
+  /// registry, each entity written by itself in registry index order. S_OK
+  /// (a per-entity problem is reported and writing goes on); E_FAIL: `parent`
+  /// is null or "World" cannot be added.
+  HRESULT Serialize(ZALMPSerializer* parent) const;
+  /// Fills this world, meant to be new, from the "World" element under `root`:
+  /// settings, then every entity of every collection, created by class name,
+  /// read (resolving references through the saved identifiers, in any
+  /// collection and in any order) and filed in the registry of its kind in
+  /// ascending identifier order; then the globals named in "Globals". Each
+  /// entity reads the very element it was created from, so a bad element
+  /// never shifts its neighbours. S_OK (per-element problems are reported and
+  /// skipped); E_FAIL: `root` is null or has no "World".
+  HRESULT Deserialize(const ZALMPDeserializer* root);
+
+  /// A new world (in a new host world, kept alive by the copy until it is
+  /// destroyed) with copies of the settings and of
+  /// every registered entity, filed under the same keys, and copies of the
+  /// globals as its globals. The copies are not linked to each other. Null
+  /// when the host world cannot be made.
+  RVLSharedHandle<ZALMPWorld> Clone() const;
+  /// As Clone, copying only the listed entities (connectors and values are
+  /// passed over), then linking the copies to each other as their sources
+  /// are linked; links to entities outside the list are left out.
+  RVLSharedHandle<ZALMPWorld> CloneWithFilter(const RVLSharedList<ZALMPEntity>& entities) const;
+
 protected:
   ZALMPWorld();
   /// Settings, registries (sharing the entities) and globals; no loader, no
@@ -154,6 +185,10 @@ private:
   template <class T>
   auto& Registry() const;
   RVLSharedHandle<RVLBasicWorld> HostWorld() const;
+  /// A new world in a host world of its own, with this world's settings.
+  RVLSharedHandle<ZALMPWorld> NewWorldWithSettings() const;
+  /// Makes `entity` a logical child of the host world unless it is one.
+  void AdoptIntoHostWorld(const RVLSharedHandle<ZALMPEntity>& entity) const;
   /// The class record's creator: a default, unbound world.
   static RVLDynamicObject* _CreateObject();
 
@@ -170,4 +205,6 @@ private:
   RVLSharedHandle<ZALMPAxisSystem> m_globalAxisSystem;
   RVLSharedHandle<ZALMPVariable> m_globalTime;
   std::unique_ptr<ZALWBFactory> m_factory;
+  // The host world made for a clone; null for a world bound by its host.
+  RVLSharedHandle<RVLBasicWorld> m_ownHostWorld;
 };

@@ -4,6 +4,7 @@
 #include "ZALMPXmlWriter.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,6 +28,13 @@ public:
   /// to disk, then renamed over `path`. On failure `path` is as it was and no
   /// temporary file remains.
   static ZALMPXmlResult Save(const ZALMPXmlWriter& root, const std::filesystem::path& path);
+  /// Writes `text` to `path` in the same atomic way.
+  static ZALMPXmlResult SaveText(std::string_view text, const std::filesystem::path& path);
+  /// Lets `fill` write into the root of a streamed tree (ZALMPXmlStreamedTree),
+  /// whose text goes to `path` as it is committed, in the same atomic way.
+  /// `fill` answers false when it failed; the old file then stays.
+  static ZALMPXmlResult SaveStreamed(const std::function<bool(ZALMPXmlWriter&)>& fill,
+                                     const std::filesystem::path& path);
   /// Reads the document in `path` as `Read` does.
   static ZALMPXmlResult Load(const std::filesystem::path& path, std::unique_ptr<ZALMPXmlReader>& root);
   /// Replaces the id, value, attributes, children and version of `element`
@@ -35,6 +43,9 @@ public:
   static ZALMPXmlResult Load(const std::filesystem::path& path, ZALMPXmlReader& element);
 
 private:
+  /// Creates a file beside `path`, lets `write` fill it (false: failed, errno
+  /// set), flushes it and renames it over `path`; removes it on any failure.
+  static ZALMPXmlResult SaveWith(const std::function<bool(int)>& write, const std::filesystem::path& path);
   static ZALMPXmlResult ReadFileInto(const std::filesystem::path& path, ZALMPXmlReader& root);
   static ZALMPXmlResult Located(const ZALMPXmlReader::Problem& problem, std::string_view original);
 };

@@ -1,8 +1,11 @@
 #pragma once
 #include <ZALMPSerializer.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 /// The XML writer of the element tree. Make a root, let entities write into
 /// it, then encode it with `Print` or `Save` (or ZALMPXmlCodec).
@@ -23,12 +26,87 @@ public:
   HRESULT Save(const std::wstring& path) const override;
   /// The XML document (UTF-8) whose root element is this element. S_OK.
   HRESULT Print(std::string& text) const override;
+  /// Hands the document to `sink` in consecutive pieces (about 1 MiB each).
+  /// False when the sink refused a piece; no piece follows a refusal.
+  bool Stream(const std::function<bool(std::string_view)>& sink) const;
+
+  /// In a streamed tree (see ZALMPXmlStreamedTree): encodes the children
+  /// added so far and lets go of them, so that a large model never sits whole
+  /// in memory. S_OK (also outside a streamed tree, where it does nothing);
+  /// E_FAIL when the sink refused the text or the tree was changed out of order.
+  HRESULT Commit() override;
 
 protected:
   std::unique_ptr<ZALMPSerializer> CreateElement() const override;
 
 private:
+  friend class ZALMPXmlStreamedTree;
+  class Printer;
+
   void AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const;
   void AppendValue(std::string& out) const;
   bool HasText() const;
+
+  // The printer of the streamed tree this element belongs to; null otherwise.
+  Printer* m_printer = nullptr;
+};
+
+/// Encodes the document of a tree in document order, in pieces handed to a
+/// sink; with `releasePrinted` it deletes each element once it is written.
+class ZALMPXmlWriter::Printer {
+public:
+  /// A holder root is not written itself: the document is its first element.
+  Printer(const ZALMPXmlWriter& root, std::function<bool(std::string_view)> sink, bool releasePrinted,
+          bool holderRoot);
+  /// Writes everything up to the last child `element` has now; false when
+  /// `element` is not open in the document any more or the sink refused.
+  bool PrintChildrenOf(const ZALMPXmlWriter& element);
+  /// Writes the rest of the document; false when the sink refused a piece.
+  bool Finish();
+
+private:
+  static constexpr std::size_t kPiece = 1 << 20;
+  struct Open {
+    const ZALMPXmlWriter* element;
+    std::uint64_t next;  // index of the next child to write
+    int depth;
+    bool compactInside;
+    bool compactOutside;
+  };
+
+  bool Start(const ZALMPXmlWriter& element, const ZALMPXmlWriter* parent, int depth, bool compact, bool keepOpen);
+  bool Run(const ZALMPXmlWriter* pauseInside);
+  void Release(const ZALMPXmlWriter& parent, std::uint64_t index);
+  void Flush(std::size_t atLeast);
+
+  const ZALMPXmlWriter& m_root;
+  std::function<bool(std::string_view)> m_sink;
+  bool m_release;
+  bool m_holder;
+  bool m_started = false;
+  bool m_accepted = true;
+  bool m_broken = false;
+  std::string m_out;
+  std::vector<Open> m_open;
+};
+
+/// A writer tree whose elements are encoded and released as soon as they are
+/// committed (ZALMPSerializer::Commit), for saving large models: memory stays
+/// that of one entity, whatever the model's size. Elements must be finished in
+/// document order: once an element is committed, nothing may be added to the
+/// elements before it, and its children (and everything before them) are gone:
+/// pointers to them must not be used any more.
+class ZALMPXmlStreamedTree {
+public:
+  explicit ZALMPXmlStreamedTree(std::function<bool(std::string_view)> sink);
+  /// A holder, never written itself: the first element added under it is the
+  /// document's root element. Set the version here; children take it.
+  ZALMPXmlWriter& Root() { return m_root; }
+  /// Writes the rest of the document. False when the sink refused a piece or
+  /// an element was changed after it was written.
+  bool Finish();
+
+private:
+  ZALMPXmlWriter m_root;
+  std::unique_ptr<ZALMPXmlWriter::Printer> m_printer;
 };

@@ -1,4 +1,5 @@
 #include <ZALMPAssertionReport.h>
+#include <ZALMPReportCollector.h>
 
 #include <ZALDevelopmentStage.h>
 #include <ZALErrorSink.h>
@@ -36,6 +37,7 @@ unsigned Flags()
 
 void ZALMPAssertionReport(const char* message, const char* file, int line)
 {
+  ZALMPReportCollector::Collect(file, line);
   const unsigned flags = Flags();
   if (!(flags & (kDevelopmentStage | kTestInput)) || (flags & kNoAbend)) return;
 

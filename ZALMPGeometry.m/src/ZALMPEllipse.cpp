@@ -1,16 +1,12 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPEllipse"
 #include "ZALMPReport.h"
 
-#include "ZALMPCoordinateNames.h"
-#include "ZALMPGeometryReader.h"
-#include "ZALMPGeometryWriter.h"
+#include "ZALMPConicCoordinates.h"
 
 #include <ZALMPEllipse.h>
 
 ZALMP_DEFINE_CLASS(ZALMPEllipse, ZALMPGeometry);
 ZALMP_REGISTER_CLASS(ZALMPEllipse);
-
-namespace names = ZALMPCoordinateNames;
 
 ZALMPEllipse::ZALMPEllipse() = default;
 
@@ -23,26 +19,14 @@ ZALMPEllipse::~ZALMPEllipse() = default;
 
 HRESULT ZALMPEllipse::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPGeometryWriter writer(ZALMP_HERE);
-  if (FAILED(writer.Begin(*this, ClassName(), element))) return E_FAIL;
-  writer.Point(names::kCentre, m_centre);
-  writer.Vector(names::kDirection, m_majorDirection);
-  writer.Vector(names::kNormal, m_normal);
-  writer.Number(names::kMajorRadius, m_majorRadius);
-  writer.Number(names::kMinorRadius, m_minorRadius);
-  return S_OK;
+  return ZALMPConicCoordinates::WriteWithRadii(*this, ClassName(), element, ZALMP_HERE, m_centre, m_majorDirection,
+                                               m_normal, m_majorRadius, m_minorRadius);
 }
 
 HRESULT ZALMPEllipse::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  ZALMPGeometryReader reader(ZALMP_HERE);
-  if (FAILED(reader.Begin(*this, ClassName(), element, ids))) return E_FAIL;
-  m_centre = reader.Point(names::kCentre);
-  m_majorDirection = reader.Direction(names::kDirection);
-  m_normal = reader.Direction(names::kNormal);
-  m_majorRadius = reader.Number(names::kMajorRadius);
-  m_minorRadius = reader.Number(names::kMinorRadius);
-  return S_OK;
+  return ZALMPConicCoordinates::ReadWithRadii(*this, ClassName(), element, ids, ZALMP_HERE, m_centre, m_majorDirection,
+                                              m_normal, m_majorRadius, m_minorRadius);
 }
 
 HRESULT ZALMPEllipse::SetCenter(const ZALMathPoint& center)

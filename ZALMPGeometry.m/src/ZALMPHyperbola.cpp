@@ -1,16 +1,12 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPHyperbola"
 #include "ZALMPReport.h"
 
-#include "ZALMPCoordinateNames.h"
-#include "ZALMPGeometryReader.h"
-#include "ZALMPGeometryWriter.h"
+#include "ZALMPConicCoordinates.h"
 
 #include <ZALMPHyperbola.h>
 
 ZALMP_DEFINE_CLASS(ZALMPHyperbola, ZALMPGeometry);
 ZALMP_REGISTER_CLASS(ZALMPHyperbola);
-
-namespace names = ZALMPCoordinateNames;
 
 ZALMPHyperbola::ZALMPHyperbola() = default;
 
@@ -23,26 +19,14 @@ ZALMPHyperbola::~ZALMPHyperbola() = default;
 
 HRESULT ZALMPHyperbola::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPGeometryWriter writer(ZALMP_HERE);
-  if (FAILED(writer.Begin(*this, ClassName(), element))) return E_FAIL;
-  writer.Point(names::kCentre, m_centre);
-  writer.Vector(names::kDirection, m_majorDirection);
-  writer.Vector(names::kNormal, m_normal);
-  writer.Number(names::kMajorRadius, m_majorRadius);
-  writer.Number(names::kMinorRadius, m_minorRadius);
-  return S_OK;
+  return ZALMPConicCoordinates::WriteWithRadii(*this, ClassName(), element, ZALMP_HERE, m_centre, m_majorDirection,
+                                               m_normal, m_majorRadius, m_minorRadius);
 }
 
 HRESULT ZALMPHyperbola::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  ZALMPGeometryReader reader(ZALMP_HERE);
-  if (FAILED(reader.Begin(*this, ClassName(), element, ids))) return E_FAIL;
-  m_centre = reader.Point(names::kCentre);
-  m_majorDirection = reader.Direction(names::kDirection);
-  m_normal = reader.Direction(names::kNormal);
-  m_majorRadius = reader.Number(names::kMajorRadius);
-  m_minorRadius = reader.Number(names::kMinorRadius);
-  return S_OK;
+  return ZALMPConicCoordinates::ReadWithRadii(*this, ClassName(), element, ids, ZALMP_HERE, m_centre, m_majorDirection,
+                                              m_normal, m_majorRadius, m_minorRadius);
 }
 
 HRESULT ZALMPHyperbola::SetCenter(const ZALMathPoint& center)

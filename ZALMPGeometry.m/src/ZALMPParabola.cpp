@@ -1,16 +1,12 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPParabola"
 #include "ZALMPReport.h"
 
-#include "ZALMPCoordinateNames.h"
-#include "ZALMPGeometryReader.h"
-#include "ZALMPGeometryWriter.h"
+#include "ZALMPConicCoordinates.h"
 
 #include <ZALMPParabola.h>
 
 ZALMP_DEFINE_CLASS(ZALMPParabola, ZALMPGeometry);
 ZALMP_REGISTER_CLASS(ZALMPParabola);
-
-namespace names = ZALMPCoordinateNames;
 
 ZALMPParabola::ZALMPParabola() = default;
 
@@ -20,24 +16,14 @@ ZALMPParabola::~ZALMPParabola() = default;
 
 HRESULT ZALMPParabola::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPGeometryWriter writer(ZALMP_HERE);
-  if (FAILED(writer.Begin(*this, ClassName(), element))) return E_FAIL;
-  writer.Point(names::kCentre, m_centre);
-  writer.Vector(names::kDirection, m_majorDirection);
-  writer.Vector(names::kNormal, m_normal);
-  writer.Number(names::kCurvature, m_curvature);
-  return S_OK;
+  return ZALMPConicCoordinates::WriteWithCurvature(*this, ClassName(), element, ZALMP_HERE, m_centre, m_majorDirection,
+                                                   m_normal, m_curvature);
 }
 
 HRESULT ZALMPParabola::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  ZALMPGeometryReader reader(ZALMP_HERE);
-  if (FAILED(reader.Begin(*this, ClassName(), element, ids))) return E_FAIL;
-  m_centre = reader.Point(names::kCentre);
-  m_majorDirection = reader.Direction(names::kDirection);
-  m_normal = reader.Direction(names::kNormal);
-  m_curvature = reader.Number(names::kCurvature);
-  return S_OK;
+  return ZALMPConicCoordinates::ReadWithCurvature(*this, ClassName(), element, ids, ZALMP_HERE, m_centre,
+                                                  m_majorDirection, m_normal, m_curvature);
 }
 
 HRESULT ZALMPParabola::SetCenter(const ZALMathPoint& center)

@@ -1,6 +1,8 @@
 #include <ZALMPDeserializer.h>
 
+#include "ZALMPAllocationStatus.h"
 #include "ZALMPTreeStorage.h"
+#include "ZALMPValueCell.h"
 #include "ZALMPVersionSlot.h"
 
 #include <algorithm>
@@ -39,25 +41,6 @@ struct Slice {
 
 // Children arrays of up to this size are sorted in place, without a buffer.
 constexpr std::uint32_t kSmallSort = 32;
-
-template <class Scalar>
-std::string_view BytesOf(const Scalar& value)
-{
-  return {reinterpret_cast<const char*>(&value), sizeof value};
-}
-
-template <class Scalar>
-Scalar ScalarOf(const ZALMPCompactText& slot)
-{
-  Scalar value{};
-  std::memcpy(&value, slot.View().data(), sizeof value);
-  return value;
-}
-
-HRESULT AllocationFailure(const std::exception& error)
-{
-  return dynamic_cast<const std::length_error*>(&error) ? E_FAIL : E_OUTOFMEMORY;
-}
 
 // Stored types as the variable type enumeration.
 using Type = ZALMPSerializationVariable::Type;
@@ -144,7 +127,7 @@ bool ScanBool(std::string_view text, bool& value)
 HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, bool& value)
 {
   if (type == Type::Bool) {
-    value = ScalarOf<bool>(slot);
+    value = ZALMPValueCell::ScalarOf<bool>(slot);
     return S_OK;
   }
   if (type == Type::String) return ScanBool(slot.View(), value) ? S_OK : E_FAIL;
@@ -155,7 +138,7 @@ HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, bool& value)
 HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::int32_t& value)
 {
   if (type == Type::Int) {
-    value = ScalarOf<std::int32_t>(slot);
+    value = ZALMPValueCell::ScalarOf<std::int32_t>(slot);
     return S_OK;
   }
   if (type == Type::String && ScanInt(slot.View(), value)) return S_OK;
@@ -166,7 +149,7 @@ HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::int32_t& v
 HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, double& value)
 {
   if (type == Type::Double) {
-    value = ScalarOf<double>(slot);
+    value = ZALMPValueCell::ScalarOf<double>(slot);
     return S_OK;
   }
   if (type == Type::String && ScanDouble(slot.View(), value)) return S_OK;
@@ -180,21 +163,14 @@ HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::wstring& v
     ZALMP_REPORT();
     return E_FAIL;
   }
-  try {
-    value = slot.ToWide();
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] { value = slot.ToWide(); });
 }
 
 }  // namespace
 
 struct ZALMPDeserializer::Attribute {
   ZALMPCompactText id;
-  ZALMPCompactText value;  // as the own value: text or the bytes of the scalar
-  std::uint8_t type = Type::None;
+  ZALMPValueCell value;
 };
 
 struct ZALMPDeserializer::Rare {
@@ -444,13 +420,7 @@ std::wstring_view ZALMPDeserializer::VersionView() const
 
 HRESULT ZALMPDeserializer::GetId(std::wstring& id) const
 {
-  try {
-    id = m_id.ToWide();
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] { id = m_id.ToWide(); });
 }
 
 HRESULT ZALMPDeserializer::GetValue(bool& value) const
@@ -487,17 +457,13 @@ template <class Value>
 HRESULT ZALMPDeserializer::GetAttributeValue(std::wstring_view id, Value& value) const
 {
   const Attribute* attribute = nullptr;
-  try {
-    attribute = FindAttribute(id);
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
+  const HRESULT found = RunTakingMemory(ZALMP_HERE, [&] { attribute = FindAttribute(id); });
+  if (FAILED(found)) return found;
   if (!attribute) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  return Convert(attribute->type, attribute->value, value);
+  return Convert(attribute->value.type, attribute->value.content, value);
 }
 
 HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, bool& value) const
@@ -531,10 +497,10 @@ HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& 
 {
   child = nullptr;
   if (!m_content || m_content->children.size == 0) return S_OK;
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     EnsureSorted();
     const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
-    if (group.Empty()) return S_OK;
+    if (group.Empty()) return;
 
     // The group's first child keeps the position: 1 + the index last returned.
     ZALMPDeserializer* head = *group.first;
@@ -548,6 +514,21 @@ HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& 
     head->m_cursor = restart ? 0 : static_cast<std::uint32_t>(index + 1);
     m_flags |= kHasCursors;
     child = found;
+  });
+}
+
+HRESULT ZALMPDeserializer::SetNextElement(std::wstring_view id, int place) const
+{
+  if (!m_content || m_content->children.size == 0) return S_FALSE;
+  try {
+    EnsureSorted();
+    const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
+    if (group.Empty()) return S_FALSE;
+    // The position is kept as in GetElement: 1 + the index last returned, 0 for none.
+    const auto count = static_cast<std::size_t>(group.last - group.first);
+    const std::size_t next = place > 0 && static_cast<std::size_t>(place) < count ? static_cast<std::size_t>(place) : 0;
+    (*group.first)->m_cursor = static_cast<std::uint32_t>(next);
+    m_flags |= kHasCursors;
   } catch (const std::exception& error) {
     ZALMP_REPORT();
     return AllocationFailure(error);
@@ -589,133 +570,93 @@ HRESULT ZALMPDeserializer::GetElements(std::vector<ZALMPDeserializer*>& children
 {
   if (!m_content) return S_OK;
   EnsureSorted();
-  try {
-    children.insert(children.end(), m_content->children.begin(), m_content->children.end());
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  const Slice<ZALMPDeserializer*>& mine = m_content->children;
+  return RunTakingMemory(ZALMP_HERE, [&] { children.insert(children.end(), mine.begin(), mine.end()); });
 }
 
 HRESULT ZALMPDeserializer::GetElements(std::wstring_view id, ElementIterator& begin, ElementIterator& end) const
 {
   if (!m_content || m_content->children.size == 0) return S_OK;
   EnsureSorted();
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
-    if (group.Empty()) return S_OK;
+    if (group.Empty()) return;
     begin = group.first;
     end = group.last;
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 HRESULT ZALMPDeserializer::GetVersion(std::wstring& version) const
 {
-  try {
-    version = VersionView();
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] { version = VersionView(); });
 }
 
 HRESULT ZALMPDeserializer::SetVersion(std::wstring_view version)
 {
-  const std::uint8_t slot = VersionSlotOf(version);
-  if (slot == kCustomVersion) {
-    try {
-      Rares().customVersion = version;
-    } catch (const std::exception& error) {
-      ZALMP_REPORT();
-      return AllocationFailure(error);
-    }
-  }
-  m_version = slot;
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] {
+    const std::uint8_t slot = VersionSlotOf(version);
+    if (slot == kCustomVersion) Rares().customVersion = version;
+    m_version = slot;
+  });
 }
 
 // Building
 
 HRESULT ZALMPDeserializer::SetId(std::wstring_view id)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     const ZALMPCompactText text = ZALMPCompactText::FromWide(id);
     PinKey();
     StoreText(m_id, text.View());
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 HRESULT ZALMPDeserializer::SetIdUtf8(std::string_view id)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     PinKey();
     if (ZALMPCompactText::IsUtf8(id))
       StoreText(m_id, id);
     else
       StoreText(m_id, ZALMPCompactText::FromUtf8(id).View());
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 HRESULT ZALMPDeserializer::SetValue(bool value)
 {
-  m_value.Assign(BytesOf(value));
-  m_type = Type::Bool;
+  ZALMPValueCell::Store(m_value, m_type, value);
   return S_OK;
 }
 
 HRESULT ZALMPDeserializer::SetValue(std::int32_t value)
 {
-  m_value.Assign(BytesOf(value));
-  m_type = Type::Int;
+  ZALMPValueCell::Store(m_value, m_type, value);
   return S_OK;
 }
 
 HRESULT ZALMPDeserializer::SetValue(double value)
 {
-  m_value.Assign(BytesOf(value));
-  m_type = Type::Double;
+  ZALMPValueCell::Store(m_value, m_type, value);
   return S_OK;
 }
 
 HRESULT ZALMPDeserializer::SetValue(std::wstring_view value)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     StoreText(m_value, ZALMPCompactText::FromWide(value).View());
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  m_type = Type::String;
-  return S_OK;
+    m_type = Type::String;
+  });
 }
 
 HRESULT ZALMPDeserializer::SetValueUtf8(std::string_view value)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     if (ZALMPCompactText::IsUtf8(value))
       StoreText(m_value, value);
     else
       StoreText(m_value, ZALMPCompactText::FromUtf8(value).View());
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  m_type = Type::String;
-  return S_OK;
+    m_type = Type::String;
+  });
 }
 
 void ZALMPDeserializer::PutAttribute(std::string_view id, std::string_view value, std::uint8_t type)
@@ -731,8 +672,8 @@ void ZALMPDeserializer::PutAttribute(std::string_view id, std::string_view value
     if (found->id.View() == id) {
       ZALMPCompactText text;  // complete before the attribute changes
       StoreText(text, value);
-      attributes.data[position].value = std::move(text);
-      attributes.data[position].type = type;
+      attributes.data[position].value.content = std::move(text);
+      attributes.data[position].value.type = type;
       return;
     }
   }
@@ -740,12 +681,12 @@ void ZALMPDeserializer::PutAttribute(std::string_view id, std::string_view value
   Attribute* const slot = ::new (attributes.data + attributes.size) Attribute();
   try {
     StoreText(slot->id, id);
-    StoreText(slot->value, value);
+    StoreText(slot->value.content, value);
   } catch (...) {
     slot->~Attribute();
     throw;
   }
-  slot->type = type;
+  slot->value.type = type;
   ++attributes.size;
   if (position + 1 != attributes.size)
     std::rotate(attributes.data + position, attributes.data + attributes.size - 1, attributes.data + attributes.size);
@@ -753,82 +694,54 @@ void ZALMPDeserializer::PutAttribute(std::string_view id, std::string_view value
 
 HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, bool value)
 {
-  try {
-    PutAttribute(ZALMPCompactText::FromWide(id).View(), BytesOf(value), Type::Bool);
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] {
+    PutAttribute(ZALMPCompactText::FromWide(id).View(), ZALMPValueCell::BytesOf(value), Type::Bool);
+  });
 }
 
 HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, std::int32_t value)
 {
-  try {
-    PutAttribute(ZALMPCompactText::FromWide(id).View(), BytesOf(value), Type::Int);
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] {
+    PutAttribute(ZALMPCompactText::FromWide(id).View(), ZALMPValueCell::BytesOf(value), Type::Int);
+  });
 }
 
 HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, double value)
 {
-  try {
-    PutAttribute(ZALMPCompactText::FromWide(id).View(), BytesOf(value), Type::Double);
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] {
+    PutAttribute(ZALMPCompactText::FromWide(id).View(), ZALMPValueCell::BytesOf(value), Type::Double);
+  });
 }
 
 HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, std::wstring_view value)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     PutAttribute(ZALMPCompactText::FromWide(id).View(), ZALMPCompactText::FromWide(value).View(), Type::String);
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 HRESULT ZALMPDeserializer::AddAttributeValueUtf8(std::string_view id, std::string_view value)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     if (ZALMPCompactText::IsUtf8(id) && ZALMPCompactText::IsUtf8(value))
       PutAttribute(id, value, Type::String);
     else
       PutAttribute(ZALMPCompactText::FromUtf8(id).View(), ZALMPCompactText::FromUtf8(value).View(), Type::String);
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 HRESULT ZALMPDeserializer::ReserveElements(int count)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     if (count > 0) Grow<ZALMPDeserializer*>(Contents().children, static_cast<std::uint32_t>(count));
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 HRESULT ZALMPDeserializer::ReserveAttributes(int count)
 {
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     if (count > 0) Grow<Attribute>(Contents().attributes, static_cast<std::uint32_t>(count));
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 void ZALMPDeserializer::TakeChild(std::string_view key, bool ownId, Element<ZALMPDeserializer> child)
@@ -854,13 +767,8 @@ HRESULT ZALMPDeserializer::AddElement(std::wstring_view id, Element<ZALMPDeseria
     ZALMP_REPORT();
     return E_FAIL;
   }
-  try {
-    TakeChild(ZALMPCompactText::FromWide(id).View(), false, std::move(child));
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE,
+                         [&] { TakeChild(ZALMPCompactText::FromWide(id).View(), false, std::move(child)); });
 }
 
 HRESULT ZALMPDeserializer::AddElement(Element<ZALMPDeserializer> child)
@@ -869,14 +777,10 @@ HRESULT ZALMPDeserializer::AddElement(Element<ZALMPDeserializer> child)
     ZALMP_REPORT();
     return E_FAIL;
   }
-  try {
+  return RunTakingMemory(ZALMP_HERE, [&] {
     const std::string_view key = child->m_id.View();
     TakeChild(key, true, std::move(child));
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  });
 }
 
 HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& children)
@@ -918,16 +822,14 @@ HRESULT ZALMPDeserializer::SwapContent(ZALMPDeserializer& other)
     ZALMP_REPORT();
     return E_FAIL;
   }
-  try {
-    // Both need room for the texts they exchange and for their own keys.
+  // Both need room for the texts they exchange and for their own keys.
+  const HRESULT room = RunTakingMemory(ZALMP_HERE, [&] {
     Rares();
     other.Rares();
     PinKey();
     other.PinKey();
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
+  });
+  if (FAILED(room)) return room;
   std::swap(m_id, other.m_id);
   std::swap(m_value, other.m_value);
   std::swap(m_type, other.m_type);

@@ -1,11 +1,10 @@
 #include <ZALMPSerializer.h>
 
+#include "ZALMPAllocationStatus.h"
+#include "ZALMPValueCell.h"
 #include "ZALMPVersionSlot.h"
 
 #include <cmath>
-#include <cstring>
-#include <new>
-#include <stdexcept>
 #include <vector>
 
 #define ZALMP_SOURCE_FILE "ZALMPSerialization.m/src/ZALMPSerializer"
@@ -13,8 +12,7 @@
 
 struct ZALMPSerializer::Attribute {
   ZALMPCompactText id;
-  ZALMPCompactText value;  // as the own value: text or the bytes of the scalar
-  Type type = Type::None;
+  ZALMPValueCell value;
 };
 
 struct ZALMPSerializer::Content {
@@ -25,31 +23,11 @@ struct ZALMPSerializer::Content {
 
 namespace {
 
-template <class Scalar>
-std::string_view BytesOf(const Scalar& value)
-{
-  return {reinterpret_cast<const char*>(&value), sizeof value};
-}
-
-template <class Scalar>
-Scalar ScalarOf(const ZALMPCompactText& slot)
-{
-  Scalar value{};
-  std::memcpy(&value, slot.View().data(), sizeof value);
-  return value;
-}
-
 // Decimal texts are what the tree means by "a multiple of 1e-12"; beyond 2^52
 // steps every double is already a whole number of steps, so it stays.
 constexpr double kStep = 1e-12;
 constexpr double kStepsPerUnit = 1e12;
 constexpr double kWholeSteps = 4503599627370496.0;  // 2^52
-
-// A text too long to keep is a plain failure; anything else here is memory.
-HRESULT AllocationFailure(const std::exception& error)
-{
-  return dynamic_cast<const std::length_error*>(&error) ? E_FAIL : E_OUTOFMEMORY;
-}
 
 }  // namespace
 
@@ -74,7 +52,7 @@ ZALMPSerializer::~ZALMPSerializer()
   while (!pending.empty()) {
     std::unique_ptr<ZALMPSerializer> element(pending.back());
     pending.pop_back();
-    if (element->m_content) {
+    if (element && element->m_content) {  // a released child leaves an empty place
       std::vector<ZALMPSerializer*>& children = element->m_content->children;
       pending.insert(pending.end(), children.begin(), children.end());
       children.clear();
@@ -128,8 +106,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
     ZALMP_REPORT();
     return E_FAIL;
   }
-  child->m_type = Type::Bool;
-  child->m_value.Assign(BytesOf(value));
+  ZALMPValueCell::Store(child->m_value, child->m_type, value);
   return S_OK;
 }
 
@@ -139,8 +116,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
     ZALMP_REPORT();
     return E_FAIL;
   }
-  child->m_type = Type::Int;
-  child->m_value.Assign(BytesOf(value));
+  ZALMPValueCell::Store(child->m_value, child->m_type, value);
   return S_OK;
 }
 
@@ -150,9 +126,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
     ZALMP_REPORT();
     return E_FAIL;
   }
-  const double stored = Quantise(value);
-  child->m_type = Type::Double;
-  child->m_value.Assign(BytesOf(stored));
+  ZALMPValueCell::Store(child->m_value, child->m_type, Quantise(value));
   return S_OK;
 }
 
@@ -162,96 +136,56 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
     ZALMP_REPORT();
     return E_FAIL;
   }
-  try {
+  // On failure the child stays, without a value: the element was added as promised.
+  return RunTakingMemory(ZALMP_HERE, [&] {
     child->m_value = ZALMPCompactText::FromWide(value);
-  } catch (const std::exception& error) {
-    // The child stays, without a value: the element was added as promised.
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  child->m_type = Type::String;
-  return S_OK;
+    child->m_type = Type::String;
+  });
 }
 
 void ZALMPSerializer::AppendAttribute(std::wstring_view id, Type type, std::string_view value)
 {
   Attribute attribute;
   attribute.id = ZALMPCompactText::FromWide(id);
-  attribute.value.Assign(value);
-  attribute.type = type;
+  attribute.value.content.Assign(value);
+  attribute.value.type = type;
   Contents().attributes.push_back(std::move(attribute));
 }
 
 HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, bool value)
 {
-  try {
-    AppendAttribute(id, Type::Bool, BytesOf(value));
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] { AppendAttribute(id, Type::Bool, ZALMPValueCell::BytesOf(value)); });
 }
 
 HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, std::int32_t value)
 {
-  try {
-    AppendAttribute(id, Type::Int, BytesOf(value));
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] { AppendAttribute(id, Type::Int, ZALMPValueCell::BytesOf(value)); });
 }
 
 HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, double value)
 {
   const double stored = Quantise(value);
-  try {
-    AppendAttribute(id, Type::Double, BytesOf(stored));
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] { AppendAttribute(id, Type::Double, ZALMPValueCell::BytesOf(stored)); });
 }
 
 HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, std::wstring_view value)
 {
-  try {
-    const ZALMPCompactText text = ZALMPCompactText::FromWide(value);
-    AppendAttribute(id, Type::String, text.View());
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE,
+                         [&] { AppendAttribute(id, Type::String, ZALMPCompactText::FromWide(value).View()); });
 }
 
 HRESULT ZALMPSerializer::GetVersion(std::wstring& version) const
 {
-  try {
-    version = GetVersionView();
-  } catch (const std::exception& error) {
-    ZALMP_REPORT();
-    return AllocationFailure(error);
-  }
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] { version = GetVersionView(); });
 }
 
 HRESULT ZALMPSerializer::SetVersion(std::wstring_view version)
 {
-  const std::uint8_t slot = VersionSlotOf(version);
-  if (slot == kCustomVersion) {
-    try {
-      Contents().customVersion = version;
-    } catch (const std::exception& error) {
-      ZALMP_REPORT();
-      return AllocationFailure(error);
-    }
-  }
-  m_version = slot;
-  return S_OK;
+  return RunTakingMemory(ZALMP_HERE, [&] {
+    const std::uint8_t slot = VersionSlotOf(version);
+    if (slot == kCustomVersion) Contents().customVersion = version;
+    m_version = slot;
+  });
 }
 
 std::wstring_view ZALMPSerializer::GetVersionView() const
@@ -265,29 +199,31 @@ std::wstring ZALMPSerializer::GetId() const
   return m_id.ToWide();
 }
 
+// A value of another kind than asked for reads as false, -1, -1.0 or an empty text.
+
 bool ZALMPSerializer::GetValueb() const
 {
-  return m_type == Type::Bool ? ScalarOf<bool>(m_value) : false;
+  return ZALMPValueCell::ScalarOr(m_type, m_value, false);
 }
 
 std::int32_t ZALMPSerializer::GetValuei() const
 {
-  return m_type == Type::Int ? ScalarOf<std::int32_t>(m_value) : -1;
+  return ZALMPValueCell::ScalarOr<std::int32_t>(m_type, m_value, -1);
 }
 
 double ZALMPSerializer::GetValued() const
 {
-  return m_type == Type::Double ? ScalarOf<double>(m_value) : -1.0;
+  return ZALMPValueCell::ScalarOr(m_type, m_value, -1.0);
 }
 
 std::wstring ZALMPSerializer::GetValues() const
 {
-  return m_type == Type::String ? m_value.ToWide() : std::wstring();
+  return ZALMPCompactText::ToWide(GetValueText());
 }
 
 std::string_view ZALMPSerializer::GetValueText() const
 {
-  return m_type == Type::String ? m_value.View() : std::string_view();
+  return ZALMPValueCell::TextOf(m_type, m_value);
 }
 
 std::uint64_t ZALMPSerializer::GetAttributeCount() const
@@ -307,37 +243,44 @@ std::string_view ZALMPSerializer::GetAttributeIdText(int index) const
 
 ZALMPSerializer::Type ZALMPSerializer::GetAttributeType(int index) const
 {
-  return AttributeAt(index).type;
+  return static_cast<Type>(AttributeAt(index).value.type);
 }
 
 bool ZALMPSerializer::GetAttributeValueb(int index) const
 {
-  const Attribute& attribute = AttributeAt(index);
-  return attribute.type == Type::Bool ? ScalarOf<bool>(attribute.value) : false;
+  return AttributeAt(index).value.ScalarOr(false);
 }
 
 std::int32_t ZALMPSerializer::GetAttributeValuei(int index) const
 {
-  const Attribute& attribute = AttributeAt(index);
-  return attribute.type == Type::Int ? ScalarOf<std::int32_t>(attribute.value) : -1;
+  return AttributeAt(index).value.ScalarOr<std::int32_t>(-1);
 }
 
 double ZALMPSerializer::GetAttributeValued(int index) const
 {
-  const Attribute& attribute = AttributeAt(index);
-  return attribute.type == Type::Double ? ScalarOf<double>(attribute.value) : -1.0;
+  return AttributeAt(index).value.ScalarOr(-1.0);
 }
 
 std::wstring ZALMPSerializer::GetAttributeValues(int index) const
 {
-  const Attribute& attribute = AttributeAt(index);
-  return attribute.type == Type::String ? attribute.value.ToWide() : std::wstring();
+  return ZALMPCompactText::ToWide(GetAttributeValueText(index));
 }
 
 std::string_view ZALMPSerializer::GetAttributeValueText(int index) const
 {
-  const Attribute& attribute = AttributeAt(index);
-  return attribute.type == Type::String ? attribute.value.View() : std::string_view();
+  return AttributeAt(index).value.Text();
+}
+
+HRESULT ZALMPSerializer::Commit()
+{
+  return S_OK;
+}
+
+void ZALMPSerializer::ReleaseElement(int index)
+{
+  ZALMPSerializer*& child = m_content->children[static_cast<std::size_t>(index)];
+  delete child;
+  child = nullptr;
 }
 
 std::uint64_t ZALMPSerializer::GetElementCount() const

@@ -131,8 +131,9 @@ HRESULT ZALMPVariable::GetLoader(ZALIMPVariableLoader*& loader) const
   return S_OK;
 }
 
-HRESULT ZALMPVariable::TellLoader(HRESULT (ZALIMPVariableLoader::*changed)(double), double value)
+HRESULT ZALMPVariable::SetAndTell(Optional& field, HRESULT (ZALIMPVariableLoader::*changed)(double), double value)
 {
+  field.Set(value);
   ZALIMPVariableLoader* loader = nullptr;
   if (FAILED(GetLoader(loader))) {
     ZALMP_REPORT();
@@ -163,14 +164,12 @@ HRESULT ZALMPVariable::RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>& 
 
 HRESULT ZALMPVariable::SetValue(double value)
 {
-  m_value.Set(value);
-  return TellLoader(&ZALIMPVariableLoader::ValueChanged, value);
+  return SetAndTell(m_value, &ZALIMPVariableLoader::ValueChanged, value);
 }
 
 HRESULT ZALMPVariable::GetValue(double& value) const
 {
-  value = m_value.number;
-  return S_OK;
+  return m_value.Get(value);
 }
 
 bool ZALMPVariable::HasValue() const
@@ -197,14 +196,12 @@ HRESULT ZALMPVariable::UpdateValue(double value)
 
 HRESULT ZALMPVariable::SetMinValue(double value)
 {
-  m_minValue.Set(value);
-  return TellLoader(&ZALIMPVariableLoader::MinValueChanged, value);
+  return SetAndTell(m_minValue, &ZALIMPVariableLoader::MinValueChanged, value);
 }
 
 HRESULT ZALMPVariable::GetMinValue(double& value) const
 {
-  value = m_minValue.number;
-  return S_OK;
+  return m_minValue.Get(value);
 }
 
 bool ZALMPVariable::HasMinValue() const
@@ -214,14 +211,12 @@ bool ZALMPVariable::HasMinValue() const
 
 HRESULT ZALMPVariable::SetMaxValue(double value)
 {
-  m_maxValue.Set(value);
-  return TellLoader(&ZALIMPVariableLoader::MaxValueChanged, value);
+  return SetAndTell(m_maxValue, &ZALIMPVariableLoader::MaxValueChanged, value);
 }
 
 HRESULT ZALMPVariable::GetMaxValue(double& value) const
 {
-  value = m_maxValue.number;
-  return S_OK;
+  return m_maxValue.Get(value);
 }
 
 bool ZALMPVariable::HasMaxValue() const
@@ -253,14 +248,12 @@ ZALMPVariableType::Enum ZALMPVariable::GetType() const
 
 HRESULT ZALMPVariable::SetStartingValue(double value)
 {
-  m_startingValue.Set(value);
-  return S_OK;
+  return m_startingValue.Set(value);
 }
 
 HRESULT ZALMPVariable::GetStartingValue(double& value) const
 {
-  value = m_startingValue.number;
-  return S_OK;
+  return m_startingValue.Get(value);
 }
 
 bool ZALMPVariable::HasStartingValue() const
@@ -270,14 +263,12 @@ bool ZALMPVariable::HasStartingValue() const
 
 HRESULT ZALMPVariable::SetRestitutionOnMinLimit(double value)
 {
-  m_restitutionOnMinLimit.Set(value);
-  return S_OK;
+  return m_restitutionOnMinLimit.Set(value);
 }
 
 HRESULT ZALMPVariable::GetRestitutionOnMinLimit(double& value) const
 {
-  value = m_restitutionOnMinLimit.number;
-  return S_OK;
+  return m_restitutionOnMinLimit.Get(value);
 }
 
 bool ZALMPVariable::HasRestitutionOnMinLimit() const
@@ -287,14 +278,12 @@ bool ZALMPVariable::HasRestitutionOnMinLimit() const
 
 HRESULT ZALMPVariable::SetRestitutionOnMaxLimit(double value)
 {
-  m_restitutionOnMaxLimit.Set(value);
-  return S_OK;
+  return m_restitutionOnMaxLimit.Set(value);
 }
 
 HRESULT ZALMPVariable::GetRestitutionOnMaxLimit(double& value) const
 {
-  value = m_restitutionOnMaxLimit.number;
-  return S_OK;
+  return m_restitutionOnMaxLimit.Get(value);
 }
 
 bool ZALMPVariable::HasRestitutionOnMaxLimit() const

@@ -1,26 +1,17 @@
 #define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPWorld"
 #include "ZALMPReport.h"
 
+#include "ZALMPWorldCloner.h"
+#include "ZALMPWorldKinds.h"
+#include "ZALMPWorldPersistence.h"
+
 #include <ZALIMPBodyLoader.h>
 #include <ZALIMPConstraintLoader.h>
 #include <ZALIMPVariableLoader.h>
-#include <ZALMPActuator.h>
-#include <ZALMPAttribute.h>
 #include <ZALMPAxisSystem.h>
-#include <ZALMPBody.h>
-#include <ZALMPConnector.h>
-#include <ZALMPConstraint.h>
-#include <ZALMPGeometry.h>
-#include <ZALMPInteraction.h>
-#include <ZALMPJoint.h>
-#include <ZALMPMaterial.h>
 #include <ZALMPRegistry.h>
-#include <ZALMPSensor.h>
-#include <ZALMPShape.h>
-#include <ZALMPSupport.h>
-#include <ZALMPValue.h>
-#include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
+#include <ZALMPWorldGlobals.h>
 
 #include <ZALBaseUnknown.h>
 #include <ZALWBFactory.h>
@@ -30,14 +21,18 @@
 
 ZALMP_DEFINE_CLASS_WITH_CREATOR(ZALMPWorld, RVLExtensionObject, &ZALMPWorld::_CreateObject);
 
+namespace {
+template <class List>
+struct RegistryTuple;
+template <class... Kinds>
+struct RegistryTuple<ZALMPKindList<Kinds...>> {
+  using type = std::tuple<ZALMPRegistry<Kinds>...>;
+};
+}  // namespace
+
 // The fourteen registries, in the order in which the world walks them.
 struct ZALMPWorld::Registries {
-  std::tuple<ZALMPRegistry<ZALMPActuator>, ZALMPRegistry<ZALMPBody>, ZALMPRegistry<ZALMPConnector>,
-             ZALMPRegistry<ZALMPConstraint>, ZALMPRegistry<ZALMPGeometry>, ZALMPRegistry<ZALMPInteraction>,
-             ZALMPRegistry<ZALMPJoint>, ZALMPRegistry<ZALMPMaterial>, ZALMPRegistry<ZALMPSensor>,
-             ZALMPRegistry<ZALMPValue>, ZALMPRegistry<ZALMPVariable>, ZALMPRegistry<ZALMPShape>,
-             ZALMPRegistry<ZALMPAttribute>, ZALMPRegistry<ZALMPSupport>>
-      all;
+  RegistryTuple<ZALMPRegistryOrder>::type all;
 
   /// Calls `visit` with each registry in registry order.
   template <class Visit>
@@ -162,6 +157,9 @@ void ZALMPWorld::orphanObject()
   m_globalAxisSystem.Release();
   m_globalTime.Release();
   RVLExtensionObject::orphanObject();
+  // A clone's own host world goes with it, letting go of its logical children.
+  const RVLSharedHandle<RVLBasicWorld> ownHost = std::move(m_ownHostWorld);
+  if (ownHost) ownHost->orphanObject();
 }
 
 HRESULT ZALMPWorld::RemoveGlobals()
@@ -179,29 +177,27 @@ RVLSharedHandle<RVLBasicWorld> ZALMPWorld::HostWorld() const
   return RVLSharedHandle<RVLBasicWorld>(getExtendible());
 }
 
+void ZALMPWorld::AdoptIntoHostWorld(const RVLSharedHandle<ZALMPEntity>& entity) const
+{
+  const RVLSharedHandle<RVLBasicWorld> host = HostWorld();
+  if (!host)
+    ZALMP_REPORT();
+  else if (entity && !host->hasLogicalChild(entity))
+    host->addLogicalChild(entity);
+}
+
+// Values live in the model as logical children of the host world.
 template <class T>
 HRESULT ZALMPWorld::Add(const RVLSharedHandle<T>& entity)
 {
-  if constexpr (std::is_same_v<T, ZALMPValue>) {
-    const RVLSharedHandle<RVLBasicWorld> host = HostWorld();
-    if (!host)
-      ZALMP_REPORT();
-    else if (entity && !host->hasLogicalChild(entity))
-      host->addLogicalChild(entity);
-  }
+  if constexpr (std::is_same_v<T, ZALMPValue>) AdoptIntoHostWorld(entity);
   return Registry<T>().Add(entity);
 }
 
 template <class T>
 HRESULT ZALMPWorld::Add(ZALBaseUnknown_var key1, ZALBaseUnknown_var key2, const RVLSharedHandle<T>& entity)
 {
-  if constexpr (std::is_same_v<T, ZALMPValue>) {
-    const RVLSharedHandle<RVLBasicWorld> host = HostWorld();
-    if (!host)
-      ZALMP_REPORT();
-    else if (entity && !host->hasLogicalChild(entity))
-      host->addLogicalChild(entity);
-  }
+  if constexpr (std::is_same_v<T, ZALMPValue>) AdoptIntoHostWorld(entity);
   return Registry<T>().Add(key1, key2, entity);
 }
 
@@ -281,40 +277,24 @@ int ZALMPWorld::GetBodyCount() const
   return Count<ZALMPBody>();
 }
 
-namespace {
-
-// Looks `entity` up in the registry of kind T when it is of that kind.
-template <class T>
-bool KeysIfOfKind(const ZALMPWorld& world, const RVLSharedHandle<RVLBasicEntity>& entity, ZALBaseUnknown_var& key1,
-                  ZALBaseUnknown_var& key2, HRESULT& result)
-{
-  if (!entity->isDerivedFrom(T::ClassInfo())) return false;
-  result = world.GetKeys(RVLSharedHandle<T>(entity), key1, key2);
-  return true;
-}
-
-}  // namespace
-
 HRESULT ZALMPWorld::GetKeys(const RVLSharedHandle<RVLBasicEntity>& entity, ZALBaseUnknown_var& key1,
                             ZALBaseUnknown_var& key2) const
 {
   HRESULT result = E_FAIL;
   // Interactions are not tested here; their typed GetKeys serves them.
-  if (entity && (KeysIfOfKind<ZALMPBody>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPJoint>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPConstraint>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPGeometry>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPVariable>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPActuator>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPSensor>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPMaterial>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPConnector>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPShape>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPValue>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPAttribute>(*this, entity, key1, key2, result) ||
-                 KeysIfOfKind<ZALMPSupport>(*this, entity, key1, key2, result)))
-    return result;
-  return E_FAIL;
+  if (entity) ZALMPKeyLookupOrder::First(*entity, [&]<class T>(std::type_identity<T>) {
+      result = GetKeys(RVLSharedHandle<T>(entity), key1, key2);
+    });
+  return result;
+}
+
+ZALMPWorldGlobals ZALMPWorldGlobals::Of(const ZALMPWorld& world)
+{
+  ZALMPWorldGlobals globals;
+  world.GetGlobalBody(globals.body);
+  world.GetGlobalAxisSystem(globals.axisSystem);
+  world.GetGlobalTime(globals.time);
+  return globals;
 }
 
 HRESULT ZALMPWorld::GetGlobalBody(RVLSharedHandle<ZALMPBody>& body) const
@@ -589,4 +569,50 @@ bool ZALMPWorld::IsWeighted() const
     if (hasShape && mass == 0.0) return false;
   }
   return true;
+}
+
+HRESULT ZALMPWorld::Serialize(ZALMPSerializer* parent) const
+{
+  return ZALMPWorldPersistence::Write(*this, parent);
+}
+
+HRESULT ZALMPWorld::Deserialize(const ZALMPDeserializer* root)
+{
+  return ZALMPWorldPersistence::Read(*this, root);
+}
+
+RVLSharedHandle<ZALMPWorld> ZALMPWorld::Clone() const
+{
+  RVLSharedHandle<ZALMPWorld> copy = NewWorldWithSettings();
+  if (copy) ZALMPWorldCloner::CopyAll(*this, *copy);
+  return copy;
+}
+
+RVLSharedHandle<ZALMPWorld> ZALMPWorld::CloneWithFilter(const RVLSharedList<ZALMPEntity>& entities) const
+{
+  RVLSharedHandle<ZALMPWorld> copy = NewWorldWithSettings();
+  if (copy) ZALMPWorldCloner::CopyListed(*this, entities, *copy);
+  return copy;
+}
+
+// The copy lives in a host world of its own, which nobody but the copy knows
+// of; the copy keeps it alive until it is destroyed.
+RVLSharedHandle<ZALMPWorld> ZALMPWorld::NewWorldWithSettings() const
+{
+  const RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"BasicWorld");
+  if (!host) return nullptr;
+  RVLSharedHandle<ZALMPWorld> copy = create(host);
+  if (!copy) {
+    ZALMP_REPORT();
+    return copy;
+  }
+  copy->m_ownHostWorld = host;
+  copy->m_size[0] = m_size[0];
+  copy->m_size[1] = m_size[1];
+  copy->m_size[2] = m_size[2];
+  copy->m_linearTolerance = m_linearTolerance;
+  copy->m_angularTolerance = m_angularTolerance;
+  copy->m_origin = m_origin;
+  copy->m_gravity = m_gravity;
+  return copy;
 }

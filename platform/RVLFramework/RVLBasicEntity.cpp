@@ -30,6 +30,7 @@ bool RVLBasicEntity::addLogicalChild(const RVLSharedHandle<RVLBasicEntity>& chil
   if (!child || child.get() == this || child->m_parent == this) return false;
   if (child->m_parent) child->m_parent->removeLogicalChild(child);
   child->m_parent = this;
+  child->m_placeInParent = m_children.size();
   m_children.push_back(child);
   return true;
 }
@@ -43,7 +44,12 @@ bool RVLBasicEntity::removeLogicalChild(const RVLSharedHandle<RVLBasicEntity>& c
 {
   if (!hasLogicalChild(child)) return false;
   child->m_parent = nullptr;
-  m_children.erase(std::find(m_children.begin(), m_children.end(), child));
+  const std::size_t place = child->m_placeInParent;
+  if (place + 1 != m_children.size()) {
+    m_children[place] = std::move(m_children.back());
+    m_children[place]->m_placeInParent = place;
+  }
+  m_children.pop_back();
   return true;
 }
 

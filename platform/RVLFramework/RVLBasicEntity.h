@@ -51,5 +51,9 @@ private:
   // Not counted: the parent holds this entity and clears the link before it
   // lets go, so the pointer never dangles and no cycle forms.
   RVLBasicEntity* m_parent = nullptr;
+  // This entity's place in its parent's m_children, so that leaving a parent
+  // of many children costs no search.
+  std::size_t m_placeInParent = 0;
+  // In no particular order: a child leaving takes the last one's place.
   std::vector<RVLSharedHandle<RVLBasicEntity>> m_children;
 };

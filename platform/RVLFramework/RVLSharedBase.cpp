@@ -18,7 +18,7 @@ bool RVLSharedBase::IsReferentAlive(const RVLCountedObject* object) noexcept
   return object && !object->isOrphaned();
 }
 
-void RVLSharedBase::ThrowInvalidCast()
+void RVLSharedBase::ThrowInvalidCast(const char* sourceClass, const char* targetClass)
 {
-  throw RVLEInvalidCast();
+  throw RVLEInvalidCast(sourceClass ? sourceClass : "", targetClass ? targetClass : "");
 }

@@ -90,8 +90,26 @@ private:
   {
     if (!source) return nullptr;
     T* target = dynamic_cast<T*>(source);
-    if (!target) ThrowInvalidCast();
+    if (!target) ThrowInvalidCast(ClassNameOf(source), ClassNameOf<T>());
     return target;
+  }
+
+  // Framework objects know their class name; other types have none to give.
+  template <class U>
+  static const char* ClassNameOf(const U* object)
+  {
+    if constexpr (requires { object->getClassName(); })
+      return object->getClassName();
+    else
+      return nullptr;
+  }
+  template <class U>
+  static const char* ClassNameOf()
+  {
+    if constexpr (requires { U::ClassName(); })
+      return U::ClassName();
+    else
+      return nullptr;
   }
 
   T* m_object = nullptr;

@@ -48,20 +48,15 @@ private:
   HRESULT m_answer;
 };
 
-/// Counts the update events (event 9) an entity posts while this lives.
-class UpdateCounter {
-public:
-  explicit UpdateCounter(const RVLSharedHandle<ZALMPEntity>& entity) : m_entity(entity)
+/// Counts the update events (event 9) an entity posts; it must outlive the entity's notices.
+struct UpdateCounter {
+  explicit UpdateCounter(ZALMPEntity& entity)
   {
-    m_entity->addSubscriber(m_functor, RVLEventSet().set(ZALMPEntity::kUpdateEvent), -1);
+    entity.addSubscriber(RVLNotificationAgent::Functor::Bind(this, &UpdateCounter::OnEvent),
+                         RVLEventSet().set(ZALMPEntity::kUpdateEvent));
   }
-  ~UpdateCounter() { m_entity->removeSubscriber(m_functor); }
-  int count = 0;
-
-private:
   void OnEvent(const RVLSharedConstPointer<RVLNotificationAgent>&, const RVLEventSet&) { ++count; }
-  RVLSharedHandle<ZALMPEntity> m_entity;
-  RVLNotificationAgent::Functor m_functor = RVLNotificationAgent::Functor::Bind(this, &UpdateCounter::OnEvent);
+  int count = 0;
 };
 
 /// The XML document of `entity` written under a root of `version`; `written` is the write's result.

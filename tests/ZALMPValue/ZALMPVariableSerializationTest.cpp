@@ -43,25 +43,40 @@ bool Contains(const std::string& xml, const char* text)
   return xml.find(text) != std::string::npos;
 }
 
-TEST(VariableSerialization, GroupedLayoutStoresFlagsAndNamesAndReadsThroughTheSetters)
+// From R2017.0 on: grouped numbers with flags, names, read through the setters.
+// Before: attributes and numbers, the type only from R2016.0, read straight
+// into the fields (no flags, no loader).
+TEST(VariableSerialization, EachLayoutKeepsItsNumbersQuantityTypeAndConstraints)
 {
   ReportCapture reports;
   const RVLSharedHandle<ZALMPConstraint> constraint = TestConstraint::create(L"c");
-  for (const std::wstring_view version : {ZALMPVersion::kR2017_0, ZALMPVersion::kR2018_1}) {
+  const RVLSharedHandle<ZALMPVariable> source = FullySetVariable(constraint);
+  for (const std::wstring_view version :
+       {ZALMPVersion::kR2015x_0, ZALMPVersion::kR2016_1, ZALMPVersion::kR2017_0, ZALMPVersion::kR2018_1}) {
+    SCOPED_TRACE(testing::Message() << "version " << std::wstring(version));
+    const bool grouped = ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_0);
+    const bool hasType = version != ZALMPVersion::kR2015x_0;
     HRESULT written = E_FAIL;
-    const std::string xml = WriteXml(*FullySetVariable(constraint), version, written);
+    const std::string xml = WriteXml(*source, version, written);
     EXPECT_EQ(S_OK, written);
-    EXPECT_TRUE(Contains(xml, ">Length</PhysicalQuantity>") && Contains(xml, ">Controlled</Type>")) << xml;
+    if (grouped)
+      EXPECT_TRUE(Contains(xml, ">Length</PhysicalQuantity>") && Contains(xml, ">Controlled</Type>")) << xml;
+    else
+      EXPECT_TRUE(Contains(xml, "minvalue=\"-1.25\"") && Contains(xml, ">1</PhysicalQuantity>")) << xml;
+    EXPECT_EQ(hasType && !grouped, Contains(xml, ">2</Type>")) << xml;
 
     std::vector<std::string> calls;
     const RVLSharedHandle<ZALMPVariable> read = ZALMPVariable::create();
     read->SetLoader(new RecordingVariableLoader(calls, S_OK));
     EXPECT_EQ(S_OK, read->Deserialize(ReadXml(xml).get(), IdsOf({constraint})));
-    EXPECT_EQ((std::vector<std::string>{"value 0.5", "min -1.25", "max 2"}), calls);
-    EXPECT_EQ((std::vector<double>{0.5, -1.25, 2.0, 0.1, 0.9}), Numbers(*read));
-    EXPECT_TRUE(read->HasRestitutionOnMinLimit() && read->HasRestitutionOnMaxLimit());
+    const std::vector<std::string> told{"value 0.5", "min -1.25", "max 2"};
+    EXPECT_EQ(grouped ? told : std::vector<std::string>(), calls);
+    EXPECT_EQ((std::vector<double>{0.5, -1.25, 2.0, grouped ? 0.1 : 0.0, grouped ? 0.9 : 0.0}), Numbers(*read));
+    const int flagsSet = read->HasValue() + read->HasMinValue() + read->HasMaxValue() +
+                         read->HasRestitutionOnMinLimit() + read->HasRestitutionOnMaxLimit();
+    EXPECT_EQ(grouped ? 5 : 0, flagsSet);
     EXPECT_EQ(ZALMPPhysicalQuantity::Length, read->GetPhysicalQuantity());
-    EXPECT_EQ(ZALMPVariableType::Controlled, read->GetType());
+    EXPECT_EQ(hasType ? ZALMPVariableType::Controlled : ZALMPVariableType::Free, read->GetType());
     EXPECT_FALSE(read->HasStartingValue()) << "the starting value is never written";
     RVLSharedHandle<ZALMPConstraint> linked;
     read->GetLinkedConstraint(0, linked);
@@ -80,33 +95,6 @@ TEST(VariableSerialization, GroupedLayoutStoresFlagsAndNamesAndReadsThroughTheSe
   EXPECT_EQ(S_OK, read->Deserialize(ReadXml(bare).get(), {}));
   EXPECT_EQ((std::vector<double>{6.0, 0.0, 0.0, 0.0, 0.4}), Numbers(*read));
   EXPECT_TRUE(read->HasValue());
-  EXPECT_EQ(0, reports.Count());
-}
-
-TEST(VariableSerialization, OlderLayoutsStoreNumbersAsAttributesAndTheTypeFromR2016)
-{
-  ReportCapture reports;
-  const RVLSharedHandle<ZALMPVariable> source = FullySetVariable(TestConstraint::create(L"c"));
-  for (const std::wstring_view version : {ZALMPVersion::kR2015x_0, ZALMPVersion::kR2016_1}) {
-    const bool hasType = version == ZALMPVersion::kR2016_1;
-    HRESULT written = E_FAIL;
-    const std::string xml = WriteXml(*source, version, written);
-    EXPECT_EQ(S_OK, written);
-    EXPECT_TRUE(Contains(xml, "minvalue=\"-1.25\"") && Contains(xml, ">1</PhysicalQuantity>")) << xml;
-    EXPECT_EQ(hasType, Contains(xml, ">2</Type>")) << xml;
-
-    // The numbers go straight into the fields: no flags, no loader.
-    std::vector<std::string> calls;
-    const RVLSharedHandle<ZALMPVariable> read = ZALMPVariable::create();
-    read->SetLoader(new RecordingVariableLoader(calls, S_OK));
-    EXPECT_EQ(S_OK, read->Deserialize(ReadXml(xml).get(), {}));
-    EXPECT_EQ((std::vector<double>{0.5, -1.25, 2.0, 0.0, 0.0}), Numbers(*read));
-    EXPECT_FALSE(read->HasValue() || read->HasMinValue() || read->HasMaxValue());
-    EXPECT_TRUE(calls.empty());
-    EXPECT_EQ(ZALMPPhysicalQuantity::Length, read->GetPhysicalQuantity());
-    EXPECT_EQ(hasType ? ZALMPVariableType::Controlled : ZALMPVariableType::Free, read->GetType());
-    EXPECT_EQ(0, read->GetLinkedConstraintCount()) << "an unknown constraint is skipped";
-  }
   EXPECT_EQ(0, reports.Count());
 }
 

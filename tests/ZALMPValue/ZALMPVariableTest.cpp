@@ -49,7 +49,7 @@ TEST(Variable, UpdateValueAlsoNotifiesTheConstraintsOfAControlledVariable)
   const RVLSharedHandle<TestConstraint> second = TestConstraint::create(L"c2");
   variable->LinkToConstraint(first);
   variable->LinkToConstraint(second);
-  const UpdateCounter onVariable(variable), onFirst(first), onSecond(second);
+  UpdateCounter onVariable(*variable), onFirst(*first), onSecond(*second);
 
   // Free, Constant, then Controlled: only the last reaches the constraints.
   for (int type = 0; type <= ZALMPVariableType::Controlled; ++type) {

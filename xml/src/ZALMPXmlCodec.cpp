@@ -135,7 +135,29 @@ ZALMPXmlResult ZALMPXmlCodec::Load(const std::filesystem::path& path, ZALMPXmlRe
 
 ZALMPXmlResult ZALMPXmlCodec::Save(const ZALMPXmlWriter& root, const std::filesystem::path& path)
 {
-  const std::string text = Write(root);
+  return SaveWith([&root](int fd) { return root.Stream([fd](std::string_view piece) { return WriteAll(fd, piece); }); },
+                  path);
+}
+
+ZALMPXmlResult ZALMPXmlCodec::SaveText(std::string_view text, const std::filesystem::path& path)
+{
+  return SaveWith([text](int fd) { return WriteAll(fd, text); }, path);
+}
+
+ZALMPXmlResult ZALMPXmlCodec::SaveStreamed(const std::function<bool(ZALMPXmlWriter&)>& fill,
+                                           const std::filesystem::path& path)
+{
+  return SaveWith(
+      [&fill](int fd) {
+        ZALMPXmlStreamedTree tree([fd](std::string_view piece) { return WriteAll(fd, piece); });
+        errno = EIO;  // what a refused or broken tree reports, when no write call failed
+        return fill(tree.Root()) && tree.Finish();
+      },
+      path);
+}
+
+ZALMPXmlResult ZALMPXmlCodec::SaveWith(const std::function<bool(int)>& write, const std::filesystem::path& path)
+{
   std::filesystem::path temporary;
   const int fd = CreateBeside(path, temporary);
   if (fd < 0) return ZALMPXmlResult::Failure(SystemError("cannot create a file beside", path, errno));
@@ -144,7 +166,7 @@ ZALMPXmlResult ZALMPXmlCodec::Save(const ZALMPXmlWriter& root, const std::filesy
     ::unlink(temporary.c_str());
     return ZALMPXmlResult::Failure(SystemError("cannot write", path, error));
   };
-  if (!WriteAll(fd, text) || ::fsync(fd) != 0) {
+  if (!write(fd) || ::fsync(fd) != 0) {
     const int error = errno;
     ::close(fd);
     return fail(error);

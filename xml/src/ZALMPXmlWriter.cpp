@@ -33,11 +33,6 @@ void AppendIndent(std::string& out, int depth)
 
 }  // namespace
 
-std::unique_ptr<ZALMPSerializer> ZALMPXmlWriter::CreateElement() const
-{
-  return std::make_unique<ZALMPXmlWriter>();
-}
-
 HRESULT ZALMPXmlWriter::Save(const std::wstring& path) const
 {
   return ZALMPXmlCodec::Save(*this, std::filesystem::path(path)).status;
@@ -114,57 +109,148 @@ void ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* pare
 
 HRESULT ZALMPXmlWriter::Print(std::string& text) const
 {
-  std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+  std::string whole;
+  Stream([&whole](std::string_view piece) {
+    whole += piece;
+    return true;
+  });
+  text = std::move(whole);
+  return S_OK;
+}
 
-  // An element with both text and children writes its children without
-  // layout white space, which would otherwise become part of its text.
-  struct Open {
-    const ZALMPXmlWriter* element;
-    std::uint64_t next;  // index of the next child to write
-    int depth;
-    bool compactInside;
-    bool compactOutside;
-  };
-  std::vector<Open> open;
+bool ZALMPXmlWriter::Stream(const std::function<bool(std::string_view)>& sink) const
+{
+  Printer printer(*this, sink, false, false);
+  return printer.Finish();
+}
 
-  auto start = [&](const ZALMPXmlWriter* element, const ZALMPXmlWriter* parent, int depth, bool compact) {
-    if (!compact) AppendIndent(out, depth);
-    element->AppendStartTag(out, parent);
-    const bool hasText = element->HasText();
-    if (!hasText && element->GetElementCount() == 0) {
-      out += "/>";
-      if (!compact) out += '\n';
-      return;
-    }
+std::unique_ptr<ZALMPSerializer> ZALMPXmlWriter::CreateElement() const
+{
+  auto element = std::make_unique<ZALMPXmlWriter>();
+  element->m_printer = m_printer;
+  return element;
+}
+
+HRESULT ZALMPXmlWriter::Commit()
+{
+  if (!m_printer) return S_OK;
+  return m_printer->PrintChildrenOf(*this) ? S_OK : E_FAIL;
+}
+
+ZALMPXmlWriter::Printer::Printer(const ZALMPXmlWriter& root, std::function<bool(std::string_view)> sink,
+                                 bool releasePrinted, bool holderRoot)
+  : m_root(root), m_sink(std::move(sink)), m_release(releasePrinted), m_holder(holderRoot)
+{
+}
+
+void ZALMPXmlWriter::Printer::Flush(std::size_t atLeast)
+{
+  if (m_out.size() < atLeast || !m_accepted) return;
+  m_accepted = m_sink(m_out);
+  m_out.clear();
+}
+
+// An element with both text and children writes its children without layout
+// white space, which would otherwise become part of its text. `keepOpen`
+// leaves the element open even without children (more are coming); true when
+// the element was left open.
+bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXmlWriter* parent, int depth,
+                                    bool compact, bool keepOpen)
+{
+  std::string& out = m_out;
+  if (!compact) AppendIndent(out, depth);
+  element.AppendStartTag(out, parent);
+  const bool hasText = element.HasText();
+  const bool open = keepOpen || element.GetElementCount() > 0;
+  if (!hasText && !open) {
+    out += "/>";
+    if (!compact) out += '\n';
+    return false;
+  }
+  out += '>';
+  if (hasText) element.AppendValue(out);
+  if (!open) {
+    out += "</";
+    ZALMPXmlEscape::AppendName(out, element.GetIdText());
     out += '>';
-    if (hasText) element->AppendValue(out);
-    if (element->GetElementCount() == 0) {
-      out += "</";
-      ZALMPXmlEscape::AppendName(out, element->GetIdText());
-      out += '>';
-      if (!compact) out += '\n';
-      return;
-    }
-    const bool compactInside = compact || hasText;
-    if (!compactInside) out += '\n';
-    open.push_back({element, 0, depth, compactInside, compact});
-  };
+    if (!compact) out += '\n';
+    return false;
+  }
+  const bool compactInside = compact || hasText;
+  if (!compactInside) out += '\n';
+  m_open.push_back({&element, 0, depth, compactInside, compact});
+  Flush(kPiece);
+  return true;
+}
 
-  start(this, nullptr, 0, false);
-  while (!open.empty()) {
-    Open& top = open.back();
-    if (top.next < top.element->GetElementCount()) {
-      const auto* child = static_cast<const ZALMPXmlWriter*>(top.element->GetElement(static_cast<int>(top.next++)));
-      start(child, top.element, top.depth + 1, top.compactInside);
+// The streamed tree's elements are its own, not the caller's: letting go of
+// printed ones changes nothing anybody still reads.
+void ZALMPXmlWriter::Printer::Release(const ZALMPXmlWriter& parent, std::uint64_t index)
+{
+  if (m_release) const_cast<ZALMPXmlWriter&>(parent).ReleaseElement(static_cast<int>(index));
+}
+
+bool ZALMPXmlWriter::Printer::Run(const ZALMPXmlWriter* pauseInside)
+{
+  if (!m_started) {
+    // A holder root is never written: its first element is the document's root.
+    const ZALMPXmlWriter* documentRoot = &m_root;
+    if (m_holder)
+      documentRoot =
+          m_root.GetElementCount() > 0 ? static_cast<const ZALMPXmlWriter*>(m_root.GetElement(0)) : nullptr;
+    if (!documentRoot) return false;
+    m_started = true;
+    m_out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    m_out.reserve(kPiece + 4096);
+    Start(*documentRoot, nullptr, 0, false, documentRoot == pauseInside);
+  }
+  while (!m_open.empty()) {
+    Open& top = m_open.back();
+    const ZALMPXmlWriter* element = top.element;
+    if (top.next < element->GetElementCount()) {
+      const std::uint64_t index = top.next++;
+      const auto* child = static_cast<const ZALMPXmlWriter*>(element->GetElement(static_cast<int>(index)));
+      if (!child) {
+        m_broken = true;  // released earlier: something was added behind the printer
+        continue;
+      }
+      const bool keepOpen = child == pauseInside;
+      if (!Start(*child, element, top.depth + 1, top.compactInside, keepOpen)) Release(*element, index);
       continue;
     }
-    if (!top.compactInside) AppendIndent(out, top.depth);
-    out += "</";
-    ZALMPXmlEscape::AppendName(out, top.element->GetIdText());
-    out += '>';
-    if (!top.compactOutside) out += '\n';
-    open.pop_back();
+    if (element == pauseInside) return m_accepted && !m_broken;
+    if (!top.compactInside) AppendIndent(m_out, top.depth);
+    m_out += "</";
+    ZALMPXmlEscape::AppendName(m_out, element->GetIdText());
+    m_out += '>';
+    if (!top.compactOutside) m_out += '\n';
+    m_open.pop_back();
+    if (!m_open.empty()) Release(*m_open.back().element, m_open.back().next - 1);
   }
-  text = std::move(out);
-  return S_OK;
+  // A committed element that is no longer open was committed out of order.
+  if (pauseInside) m_broken = true;
+  return m_accepted && !m_broken;
+}
+
+bool ZALMPXmlWriter::Printer::PrintChildrenOf(const ZALMPXmlWriter& element)
+{
+  return Run(&element);
+}
+
+bool ZALMPXmlWriter::Printer::Finish()
+{
+  if (!Run(nullptr) && !m_started) return false;
+  Flush(0);
+  return m_accepted && !m_broken;
+}
+
+ZALMPXmlStreamedTree::ZALMPXmlStreamedTree(std::function<bool(std::string_view)> sink)
+  : m_printer(std::make_unique<ZALMPXmlWriter::Printer>(m_root, std::move(sink), true, true))
+{
+  m_root.m_printer = m_printer.get();
+}
+
+bool ZALMPXmlStreamedTree::Finish()
+{
+  return m_printer->Finish();
 }

@@ -1,0 +1,19 @@
+#pragma once
+#include "ZALMPAxisSystem.h"
+#include "ZALMPBody.h"
+#include "ZALMPExport.h"
+#include "ZALMPVariable.h"
+
+#include <RVLSharedHandle.h>
+
+class ZALMPWorld;
+
+/// The three built-in entities of a world, taken together.
+struct ZALMP_EXPORT ZALMPWorldGlobals {
+  RVLSharedHandle<ZALMPBody> body;
+  RVLSharedHandle<ZALMPAxisSystem> axisSystem;
+  RVLSharedHandle<ZALMPVariable> time;
+
+  /// The globals `world` has now; a handle is null where the world has none.
+  static ZALMPWorldGlobals Of(const ZALMPWorld& world);
+};

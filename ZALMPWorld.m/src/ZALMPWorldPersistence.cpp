@@ -1,0 +1,367 @@
+#define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPWorldPersistence"
+#include "ZALMPReport.h"
+
+#include "ZALMPWorldKinds.h"
+#include "ZALMPWorldPersistence.h"
+
+#include <ZALMPAxisSystem.h>
+#include <ZALMPDeserializer.h>
+#include <ZALMPFactory.h>
+#include <ZALMPIdentifierMap.h>
+#include <ZALMPReportCollector.h>
+#include <ZALMPSerializationServices.h>
+#include <ZALMPSerializer.h>
+#include <ZALMPWorld.h>
+#include <ZALMPWorldGlobals.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::wstring_view kWorld = L"World";
+constexpr std::wstring_view kLinearTolerance = L"linear_tolerance";
+constexpr std::wstring_view kAngularTolerance = L"angular_tolerance";
+constexpr std::wstring_view kGlobals = L"Globals";
+constexpr std::wstring_view kIdentifier = L"id";
+constexpr std::wstring_view kName = L"name";
+
+// A setting written as three value elements under one element.
+struct Triple {
+  std::wstring_view element;
+  std::array<std::wstring_view, 3> components;
+};
+constexpr Triple kOrigin{L"Origin", {L"Ox", L"Oy", L"Oz"}};
+constexpr Triple kSize{L"Size", {L"SizeX", L"SizeY", L"SizeZ"}};
+constexpr Triple kGravity{L"Gravity", {L"Gx", L"Gy", L"Gz"}};
+
+// The three globals, in the order they are written and read.
+enum class Global { Body, AxisSystem, Time };
+struct GlobalElement {
+  Global global;
+  std::wstring_view element;
+};
+constexpr std::array<GlobalElement, 3> kGlobalElements{{{Global::Body, L"GlobalBody"},
+                                                        {Global::AxisSystem, L"GlobalAxisSystem"},
+                                                        {Global::Time, L"GlobalTime"}}};
+
+RVLSharedHandle<ZALMPEntity> GetGlobal(const ZALMPWorld& world, Global global)
+{
+  const ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(world);
+  switch (global) {
+    case Global::Body:
+      return globals.body;
+    case Global::AxisSystem:
+      return globals.axisSystem;
+    case Global::Time:
+      break;
+  }
+  return globals.time;
+}
+
+void SetGlobal(ZALMPWorld& world, Global global, const RVLSharedHandle<ZALMPEntity>& entity)
+{
+  // A global of the wrong kind raises RVLEInvalidCast, which names both kinds.
+  switch (global) {
+    case Global::Body:
+      world.SetGlobalBody(RVLSharedHandle<ZALMPBody>(entity));
+      return;
+    case Global::AxisSystem:
+      world.SetGlobalAxisSystem(RVLSharedHandle<ZALMPAxisSystem>(entity));
+      return;
+    case Global::Time:
+      world.SetGlobalTime(RVLSharedHandle<ZALMPVariable>(entity));
+      return;
+  }
+}
+
+// Writing
+
+void WriteTriple(ZALMPSerializer& frame, const Triple& triple, const double (&values)[3])
+{
+  ZALMPSerializer* element = nullptr;
+  if (FAILED(frame.AddElement(triple.element, element)) || !element) return;
+  for (std::size_t i = 0; i < 3; ++i) {
+    ZALMPSerializer* component = nullptr;
+    element->AddElement(triple.components[i], component, values[i]);
+  }
+}
+
+void WriteGlobals(const ZALMPWorld& world, ZALMPSerializer& frame)
+{
+  ZALMPSerializer* globals = nullptr;
+  if (FAILED(frame.AddElement(kGlobals, globals)) || !globals) return;
+  for (const GlobalElement& global : kGlobalElements) {
+    const RVLSharedHandle<ZALMPEntity> entity = GetGlobal(world, global.global);
+    ZALMPSerializer* element = nullptr;
+    if (!entity || FAILED(globals->AddElement(global.element, element)) || !element) {
+      ZALMP_REPORT();
+      continue;
+    }
+    std::wstring identifier;
+    if (SUCCEEDED(entity->GetIdentifier(identifier)) && FAILED(element->AddAttribute(kIdentifier, identifier)))
+      ZALMP_REPORT();
+    if (FAILED(element->AddAttribute(kName, entity->getEntityName()))) ZALMP_REPORT();
+  }
+}
+
+template <class T>
+void WriteCollection(const ZALMPWorld& world, ZALMPSerializer& frame)
+{
+  const int count = world.Count<T>();
+  if (count == 0) return;
+  ZALMPSerializer* collection = nullptr;
+  if (FAILED(frame.AddElement(ZALMPCollectionName<T>(), collection)) || !collection) {
+    ZALMP_REPORT();
+    return;
+  }
+  for (int index = 0; index < count; ++index) {
+    RVLSharedHandle<T> entity;
+    if (FAILED(world.Get<T>(index, entity)) || !entity || FAILED(entity->Serialize(collection))) ZALMP_REPORT();
+    // The entity's element is finished; a streaming writer encodes it now.
+    if (FAILED(collection->Commit())) ZALMP_REPORT();
+  }
+}
+
+// Reading
+
+void ReadTriple(const ZALMPDeserializer& frame, const Triple& triple, double (&values)[3], bool absentIsZero)
+{
+  ZALMPDeserializer* element = nullptr;
+  frame.GetElement(triple.element, element);
+  if (!element) return;
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (!element->HasElement(triple.components[i])) {
+      if (absentIsZero) values[i] = 0.0;
+      continue;
+    }
+    ZALMPDeserializer* component = nullptr;
+    element->GetElement(triple.components[i], component, values[i]);
+  }
+}
+
+void ReadSettings(ZALMPWorld& world, const ZALMPDeserializer& frame)
+{
+  double tolerance = world.GetLinearTolerance();
+  if (SUCCEEDED(frame.GetAttribute(kLinearTolerance, tolerance))) world.SetLinearTolerance(tolerance);
+  tolerance = world.GetAngularTolerance();
+  if (SUCCEEDED(frame.GetAttribute(kAngularTolerance, tolerance))) world.SetAngularTolerance(tolerance);
+
+  double values[3] = {};
+  if (frame.HasElement(kOrigin.element)) {
+    ZALMathPoint origin;
+    world.GetOrigin(origin);
+    origin.GetCoord(values);
+    ReadTriple(frame, kOrigin, values, true);
+    world.SetOrigin(ZALMathPoint(values));
+  }
+  world.GetSize(values[0], values[1], values[2]);
+  ReadTriple(frame, kSize, values, false);
+  world.SetSize(values[0], values[1], values[2]);
+  if (frame.HasElement(kGravity.element)) {
+    ReadTriple(frame, kGravity, values, true);
+    world.SetGravity(ZALMathVector(values[0], values[1], values[2]));
+  }
+}
+
+// An entity made in the creation pass, paired with the element it came from.
+struct Pending {
+  RVLSharedHandle<ZALMPEntity> entity;
+  const ZALMPDeserializer* element;
+  int place;  // among the collection's children of the element's id
+};
+
+// One collection's share of the creation pass.
+struct PendingCollection {
+  std::wstring_view name;
+  ZALMPDeserializer* collection = nullptr;
+  std::vector<Pending> entities;
+};
+
+// The creation pass over one collection: each child with a known class and an
+// identifier gives an entity, recorded under that identifier.
+void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWorld>& host, ZALMPIdentifierMap& ids)
+{
+  std::vector<ZALMPDeserializer*> children;
+  if (FAILED(pending.collection->GetElements(children))) {
+    ZALMP_REPORT();
+    return;
+  }
+  pending.entities.reserve(children.size());
+  std::wstring elementId;
+  std::wstring previousId;
+  int place = 0;
+  for (std::size_t index = 0; index < children.size(); ++index) {
+    const ZALMPDeserializer* child = children[index];
+    const ZALMPReportContext context(pending.name, static_cast<int>(index), child);
+    if (!child) {
+      ZALMP_REPORT();
+      continue;
+    }
+    // Children come grouped by id; `place` counts within the group.
+    child->GetId(elementId);
+    place = (index > 0 && elementId == previousId) ? place + 1 : 0;
+    previousId = elementId;
+
+    RVLSharedHandle<ZALMPEntity> entity;
+    if (FAILED(ZALMPFactory::Create(ZALMPSerializationServices::to_type(elementId), entity)) || !entity) {
+      ZALMP_REPORT();
+      continue;
+    }
+    std::wstring identifier;
+    if (FAILED(child->GetAttribute(kIdentifier, identifier))) {
+      ZALMP_REPORT();
+      continue;
+    }
+    RVLSharedHandle<ZALMPEntity>& recorded = ids[identifier];
+    // A later element with the same identifier takes its place; the earlier
+    // entity is still read from its own element but is never filed.
+    if (recorded) ZALMP_REPORT();
+    recorded = entity;
+    if (!host)
+      ZALMP_REPORT();
+    else if (!host->hasLogicalChild(entity))
+      host->addLogicalChild(entity);
+    pending.entities.push_back({entity, child, place});
+  }
+}
+
+// The reading pass over one collection. Each entity fetches its element from
+// the collection by id; the collection is first positioned on the element the
+// entity was created from, so that skipped elements shift nobody.
+void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& ids)
+{
+  std::wstring elementId;
+  for (std::size_t index = 0; index < pending.entities.size(); ++index) {
+    const Pending& entry = pending.entities[index];
+    const ZALMPReportContext context(pending.name, static_cast<int>(index), entry.element);
+    entry.element->GetId(elementId);
+    pending.collection->SetNextElement(elementId, entry.place);
+    if (FAILED(entry.entity->Deserialize(pending.collection, ids))) ZALMP_REPORT();
+  }
+}
+
+// Files each read entity under the first kind it is of, in identifier order.
+void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
+{
+  for (const auto& [identifier, entity] : ids) {
+    if (!entity) continue;
+    ZALMPFilingOrder::First(*entity, [&]<class T>(std::type_identity<T>) {
+      world.Add<T>(RVLSharedHandle<T>(entity));
+    });
+  }
+}
+
+void ReadGlobals(ZALMPWorld& world, const ZALMPDeserializer& frame, const ZALMPIdentifierMap& ids)
+{
+  ZALMPDeserializer* globals = nullptr;
+  frame.GetElement(kGlobals, globals);
+  if (!globals) return;
+  for (std::size_t index = 0; index < kGlobalElements.size(); ++index) {
+    const GlobalElement& global = kGlobalElements[index];
+    ZALMPDeserializer* element = nullptr;
+    globals->GetElement(global.element, element);
+    if (!element) continue;
+    const ZALMPReportContext context(kGlobals, static_cast<int>(index), element);
+    std::wstring identifier;
+    if (FAILED(element->GetAttribute(kIdentifier, identifier))) {
+      ZALMP_REPORT();
+      continue;
+    }
+    const auto found = ids.find(identifier);
+    if (found != ids.end() && found->second) SetGlobal(world, global.global, found->second);
+  }
+}
+
+// Takes the world's globals out of the registries before a load; the world
+// keeps its handles on them until the document names others.
+std::array<RVLSharedHandle<ZALMPEntity>, 3> UnfileGlobals(ZALMPWorld& world)
+{
+  const ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(world);
+  world.Remove<ZALMPBody>(globals.body);
+  world.Remove<ZALMPGeometry>(globals.axisSystem);
+  if (!globals.time) ZALMP_REPORT();
+  world.Remove<ZALMPVariable>(globals.time);
+  return {globals.body, globals.axisSystem, globals.time};
+}
+
+// Globals that the document replaced belong to nobody any more; the
+// constructor-made body and axis system hold each other, so they are
+// destroyed rather than left to a count that never reaches zero.
+void DestroyReplacedGlobals(const ZALMPWorld& world, std::array<RVLSharedHandle<ZALMPEntity>, 3>& previous)
+{
+  for (const GlobalElement& global : kGlobalElements) {
+    RVLSharedHandle<ZALMPEntity>& old = previous[static_cast<std::size_t>(global.global)];
+    if (old && old != GetGlobal(world, global.global)) ZALMPEntity::destroy(old);
+  }
+}
+
+}  // namespace
+
+HRESULT ZALMPWorldPersistence::Write(const ZALMPWorld& world, ZALMPSerializer* parent)
+{
+  ZALMPSerializer* frame = nullptr;
+  if (!parent || FAILED(parent->AddElement(kWorld, frame)) || !frame) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  frame->AddAttribute(kLinearTolerance, world.GetLinearTolerance());
+  frame->AddAttribute(kAngularTolerance, world.GetAngularTolerance());
+
+  double values[3];
+  ZALMathPoint origin;
+  world.GetOrigin(origin);
+  origin.GetCoord(values);
+  WriteTriple(*frame, kOrigin, values);
+  world.GetSize(values[0], values[1], values[2]);
+  WriteTriple(*frame, kSize, values);
+  ZALMathVector gravity;
+  world.GetGravity(gravity);
+  values[0] = gravity.GetX();
+  values[1] = gravity.GetY();
+  values[2] = gravity.GetZ();
+  WriteTriple(*frame, kGravity, values);
+
+  WriteGlobals(world, *frame);
+  ZALMPCollectionOrder::ForEach([&]<class T>(std::type_identity<T>) { WriteCollection<T>(world, *frame); });
+  return S_OK;
+}
+
+HRESULT ZALMPWorldPersistence::Read(ZALMPWorld& world, const ZALMPDeserializer* root)
+{
+  if (!root) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  std::array<RVLSharedHandle<ZALMPEntity>, 3> previousGlobals = UnfileGlobals(world);
+  ZALMPDeserializer* frame = nullptr;
+  root->GetElement(kWorld, frame);
+  if (!frame) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  ReadSettings(world, *frame);
+
+  // Every entity exists before any reads itself, so references may point
+  // anywhere in the document.
+  const RVLSharedHandle<RVLBasicWorld> host(world.getExtendible());
+  ZALMPIdentifierMap ids;
+  std::vector<PendingCollection> collections;
+  ZALMPCollectionOrder::ForEach([&]<class T>(std::type_identity<T>) {
+    PendingCollection pending;
+    pending.name = ZALMPCollectionName<T>();
+    frame->GetElement(pending.name, pending.collection);
+    if (!pending.collection) return;
+    CreateEntities(pending, host, ids);
+    collections.push_back(std::move(pending));
+  });
+  for (const PendingCollection& pending : collections) ReadEntities(pending, ids);
+  collections.clear();
+
+  FileEntities(world, ids);
+  ReadGlobals(world, *frame, ids);
+  DestroyReplacedGlobals(world, previousGlobals);
+  return S_OK;
+}

@@ -1,0 +1,267 @@
+// Whole-world operations on chain worlds of N links. Each link is a body with
+// mass properties and a placement, an axis system on it, a variable of
+// quantity Angle with limits and a constant. Times are reported per link;
+// a load also reports its file size and its peak resident memory per link.
+#include <ZALMPXml.h>
+
+#include <ZALMPAxisSystem.h>
+#include <ZALMPBody.h>
+#include <ZALMPConstant.h>
+#include <ZALMPObserver.h>
+#include <ZALMPVariable.h>
+#include <ZALMPWorld.h>
+
+#include <RVLBasicWorld.h>
+
+#include <benchmark/benchmark.h>
+#include <pugixml.hpp>
+
+#include <malloc.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+// A world with its host world, destroyed together.
+struct Chain {
+  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"Chain");
+  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
+  Chain() = default;
+  Chain(const Chain&) = delete;
+  Chain& operator=(const Chain&) = delete;
+  ~Chain()
+  {
+    ZALMPWorld::destroy(world);
+    host->orphanObject();
+  }
+};
+
+void AddLink(ZALMPWorld& world, int index)
+{
+  const std::wstring suffix = std::to_wstring(index);
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Link." + suffix);
+  body->SetMass(1.0 + index % 7 * 0.25);
+  body->SetCenterOfGravity(ZALMathPoint(0.05, 0, 0));
+  body->SetInertiaMatrix(
+      ZALMath3x3Matrix(ZALMathVector(1e-4, 0, 0), ZALMathVector(0, 2e-4, 0), ZALMathVector(0, 0, 2e-4)));
+  const double angle = 0.01 * index;
+  const ZALMath3x3Matrix rotation(ZALMathVector(std::cos(angle), std::sin(angle), 0),
+                                  ZALMathVector(-std::sin(angle), std::cos(angle), 0), ZALMathVector(0, 0, 1));
+  body->SetPosition(ZALMathTransformation(rotation, ZALMathVector(0.1 * index, 0, 0)), 0);
+  RVLSharedHandle<ZALMPAxisSystem> frame = ZALMPAxisSystem::create(L"Frame." + suffix);
+  body->AddGeometry(frame);
+  frame->SetBody(body);
+  RVLSharedHandle<ZALMPVariable> joint = ZALMPVariable::create(L"Angle." + suffix);
+  joint->SetPhysicalQuantity(ZALMPPhysicalQuantity::Angle);
+  joint->SetMinValue(-1.5);
+  joint->SetMaxValue(1.5);
+  RVLSharedHandle<ZALMPConstant> length = ZALMPConstant::create(L"Length." + suffix);
+  length->SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
+  length->SetValue(0.1);
+  world.Add<ZALMPBody>(body);
+  world.Add<ZALMPGeometry>(frame);
+  world.Add<ZALMPVariable>(joint);
+  world.Add<ZALMPValue>(length);
+}
+
+void Build(ZALMPWorld& world, int links)
+{
+  for (int index = 0; index < links; ++index) AddLink(world, index);
+}
+
+// One chain per size, built once and shared by the benchmarks that only read it.
+Chain& SharedChain(int links)
+{
+  static std::map<int, std::unique_ptr<Chain>> chains;
+  std::unique_ptr<Chain>& chain = chains[links];
+  if (!chain) {
+    chain = std::make_unique<Chain>();
+    Build(*chain->world, links);
+  }
+  return *chain;
+}
+
+// The saved file of a chain, written once per size.
+std::filesystem::path SharedFile(int links)
+{
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("zalmp-chain-" + std::to_string(links) + ".xml");
+  static std::map<int, bool> written;
+  if (!written[links]) {
+    if (!ZALMPXml::Save(*SharedChain(links).world, path).Ok()) std::abort();
+    written[links] = true;
+  }
+  return path;
+}
+
+// Resident memory in bytes: the current figure and the peak since the last reset.
+long long StatusBytes(const char* field)
+{
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  const std::string key = std::string(field) + ":";
+  while (std::getline(status, line))
+    if (line.rfind(key, 0) == 0) return std::atoll(line.c_str() + key.size()) * 1024;
+  return 0;
+}
+
+// Gives freed memory back and starts a new peak, so that the next peak is the
+// operation's own.
+void ResetPeak()
+{
+  malloc_trim(0);
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+void SetPerLink(benchmark::State& state, int links)
+{
+  state.counters["per_link"] =
+      benchmark::Counter(static_cast<double>(links), benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+
+void BM_Build(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    auto chain = std::make_unique<Chain>();
+    Build(*chain->world, links);
+    state.PauseTiming();
+    chain.reset();
+    state.ResumeTiming();
+  }
+  SetPerLink(state, links);
+}
+
+// The save a host makes: the tree streamed into a file beside the target,
+// flushed and renamed over it.
+void BM_SaveFile(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  const ZALMPWorld& world = *SharedChain(links).world;
+  const std::filesystem::path path = std::filesystem::temp_directory_path() / "zalmp-chain-save.xml";
+  for (auto _ : state)
+    if (!ZALMPXml::Save(world, path).Ok()) state.SkipWithError("save failed");
+  SetPerLink(state, links);
+  state.counters["file_bytes_per_link"] = static_cast<double>(std::filesystem::file_size(path)) / links;
+  std::filesystem::remove(path);
+}
+
+void BM_Load(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  const std::filesystem::path path = SharedFile(links);
+  const double fileBytes = static_cast<double>(std::filesystem::file_size(path));
+  double peak = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    ResetPeak();
+    const long long before = StatusBytes("VmRSS");
+    state.ResumeTiming();
+    {
+      ZALMPXmlModel model;
+      if (!ZALMPXml::Load(path, model).Ok()) state.SkipWithError("load failed");
+      state.PauseTiming();
+      peak = static_cast<double>(StatusBytes("VmHWM") - before);
+    }
+    state.ResumeTiming();
+  }
+  SetPerLink(state, links);
+  state.counters["peak_per_file_byte"] = peak / fileBytes;
+  state.counters["peak_bytes_per_link"] = peak / links;
+}
+
+// pugixml's own parse of the same file, the floor of any XML load.
+void BM_PugixmlParse(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  const std::filesystem::path path = SharedFile(links);
+  for (auto _ : state) {
+    pugi::xml_document document;
+    if (!document.load_file(path.c_str())) state.SkipWithError("parse failed");
+    benchmark::DoNotOptimize(document.first_child());
+  }
+  SetPerLink(state, links);
+}
+
+void BM_Clone(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  const ZALMPWorld& world = *SharedChain(links).world;
+  for (auto _ : state) {
+    RVLSharedHandle<ZALMPWorld> copy = world.Clone();
+    state.PauseTiming();
+    ZALMPWorld::destroy(copy);
+    state.ResumeTiming();
+  }
+  SetPerLink(state, links);
+}
+
+// Copies the first half of the links: bodies, axis systems and variables.
+void BM_CloneWithFilter(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  const ZALMPWorld& world = *SharedChain(links).world;
+  RVLSharedList<ZALMPEntity> half;
+  for (int index = 1; index <= links / 2; ++index) {
+    RVLSharedHandle<ZALMPBody> body;
+    RVLSharedHandle<ZALMPGeometry> frame;
+    RVLSharedHandle<ZALMPVariable> variable;
+    world.Get<ZALMPBody>(index, body);
+    world.Get<ZALMPGeometry>(index, frame);
+    world.Get<ZALMPVariable>(index, variable);
+    half.push_back(body);
+    half.push_back(frame);
+    half.push_back(variable);
+  }
+  for (auto _ : state) {
+    RVLSharedHandle<ZALMPWorld> copy = world.CloneWithFilter(half);
+    state.PauseTiming();
+    ZALMPWorld::destroy(copy);
+    state.ResumeTiming();
+  }
+  SetPerLink(state, links / 2);
+}
+
+// 10^5 update notices, one per body, reaching an observer of the whole world.
+void BM_ObserverNotices(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  const RVLSharedHandle<ZALMPWorld>& world = SharedChain(links).world;
+  std::vector<RVLSharedHandle<ZALMPBody>> bodies(static_cast<std::size_t>(world->Count<ZALMPBody>()));
+  for (std::size_t index = 0; index < bodies.size(); ++index) world->Get<ZALMPBody>(static_cast<int>(index), bodies[index]);
+  for (auto _ : state) {
+    state.PauseTiming();
+    RVLSharedHandle<ZALMPObserver> observer = ZALMPObserver::create();
+    observer->Subscribe(world);
+    state.ResumeTiming();
+    for (const RVLSharedHandle<ZALMPBody>& body : bodies) body->NotifyUpdate();
+    state.PauseTiming();
+    if (observer->GetMovingBodyCount(ZALMPObserver::SinceSubscription) != bodies.size())
+      state.SkipWithError("notices lost");
+    ZALMPObserver::destroy(observer);
+    state.ResumeTiming();
+  }
+  state.counters["per_notice"] =
+      benchmark::Counter(static_cast<double>(bodies.size()), benchmark::Counter::kIsIterationInvariantRate |
+                                                                 benchmark::Counter::kInvert);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Build)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFile)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PugixmlParse)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Clone)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CloneWithFilter)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ObserverNotices)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

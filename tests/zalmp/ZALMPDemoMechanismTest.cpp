@@ -1,0 +1,128 @@
+#include "ZALMPDemoMechanism.h"
+#include "ZALMPModelChecker.h"
+#include "ZALMPTestSupport.h"
+
+#include <ZALMPBody.h>
+#include <ZALMPExpression.h>
+#include <ZALMPPoint.h>
+#include <ZALMPValue.h>
+#include <ZALMPVariable.h>
+#include <ZALMPWorld.h>
+#include <ZALMPXml.h>
+
+#include <RVLBasicWorld.h>
+#include <ZALMathTransformation.h>
+#include <ZALWBEquation.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class DemoMechanism : public ::testing::Test {
+protected:
+  void SetUp() override
+  {
+    model.hostWorld = RVLBasicWorld::create(L"Demo");
+    model.world = ZALMPWorld::create(model.hostWorld);
+  }
+
+  // The entity of kind T named `name`; null when there is none.
+  template <class T, class Kind = T>
+  RVLSharedHandle<T> Named(const std::string& name) const
+  {
+    for (int i = 0; i < model.world->Count<Kind>(); ++i) {
+      RVLSharedHandle<Kind> entity;
+      model.world->Get<Kind>(i, entity);
+      if (entity->GetID().str() == name) return RVLSharedHandle<T>(entity);
+    }
+    return {};
+  }
+
+  // Where a point of a body lies in the world.
+  ZALMathPoint InWorld(const std::string& body, const std::string& point) const
+  {
+    ZALMathTransformation placement;
+    Named<ZALMPBody>(body)->GetPosition(placement);
+    ZALMathPoint local;
+    Named<ZALMPPoint, ZALMPGeometry>(point)->GetPoint(local);
+    return placement * local;
+  }
+
+  ZALMPXmlModel model;  // owns the world, as a model read from a file does
+};
+
+void ExpectSamePlace(const ZALMathPoint& expected, const ZALMathPoint& actual, const char* joint)
+{
+  EXPECT_NEAR(expected.GetX(), actual.GetX(), 1e-12) << joint;
+  EXPECT_NEAR(expected.GetY(), actual.GetY(), 1e-12) << joint;
+  EXPECT_NEAR(expected.GetZ(), actual.GetZ(), 1e-12) << joint;
+}
+
+TEST_F(DemoMechanism, IsAClosedFourBarWhosePartsAreFiledAndLinkedBothWays)
+{
+  ReportCapture reports;
+  ASSERT_EQ(S_OK, ZALMPDemoMechanism::Build(model.world));
+  // four bars, three geometries on each, four variables, nine values, besides the world's own globals
+  EXPECT_EQ(1 + 4, model.world->Count<ZALMPBody>());
+  EXPECT_EQ(1 + 12, model.world->Count<ZALMPGeometry>());
+  EXPECT_EQ(1 + 4, model.world->Count<ZALMPVariable>());
+  EXPECT_EQ(9, model.world->Count<ZALMPValue>());
+  EXPECT_TRUE(Named<ZALMPBody>("Ground")->IsFixed());
+  EXPECT_FALSE(Named<ZALMPBody>("Crank")->IsFixed());
+
+  // each pin of a bar sits where the next bar starts
+  ZALMathTransformation couplerPlacement, rockerPlacement;
+  Named<ZALMPBody>("Coupler")->GetPosition(couplerPlacement);
+  Named<ZALMPBody>("Rocker")->GetPosition(rockerPlacement);
+  ExpectSamePlace(couplerPlacement * ZALMathPoint(), InWorld("Crank", "CrankPin"), "crank pin");
+  ExpectSamePlace(InWorld("Rocker", "RockerPin"), InWorld("Coupler", "CouplerPin"), "coupler pin");
+  ExpectSamePlace(rockerPlacement * ZALMathPoint(), InWorld("Ground", "RockerPivot"), "rocker pivot");
+
+  // every geometry knows its body and is listed by it
+  for (int i = 0; i < model.world->Count<ZALMPBody>(); ++i) {
+    RVLSharedHandle<ZALMPBody> body;
+    model.world->Get<ZALMPBody>(i, body);
+    for (int j = 0; j < body->GetGeometryCount(); ++j) {
+      RVLSharedHandle<ZALMPGeometry> geometry;
+      RVLSharedHandle<ZALMPBody> carrier;
+      body->GetGeometry(j, geometry);
+      geometry->GetBody(carrier);
+      EXPECT_TRUE(carrier == body) << body->GetID() << " / " << geometry->GetID();
+    }
+  }
+  EXPECT_TRUE(ZALMPModelChecker::Problems(model).empty());
+
+  // the coupler rule holds for the lengths the model gives
+  ZALWBEquation* rule = nullptr;
+  const RVLSharedHandle<ZALMPExpression> expression = Named<ZALMPExpression, ZALMPValue>("CouplerLengthRule");
+  ASSERT_EQ(S_OK, expression->GetValue(rule));
+  double crankLength = 0.0, couplerLength = 0.0, residual = 1.0;
+  Named<ZALMPVariable>("CrankLength")->GetValue(crankLength);
+  Named<ZALMPVariable>("CouplerLength")->GetValue(couplerLength);
+  ASSERT_EQ(S_OK, rule->EvaluateResidual({{"CrankLength", crankLength}, {"CouplerLength", couplerLength}}, residual));
+  EXPECT_NEAR(0.0, residual, 1e-12);
+  EXPECT_EQ(0, reports.Count());
+}
+
+TEST_F(DemoMechanism, ANullWorldIsRefusedAndALinkLeadingOutOfTheWorldIsAProblem)
+{
+  EXPECT_EQ(E_FAIL, ZALMPDemoMechanism::Build(RVLSharedHandle<ZALMPWorld>()));
+  ASSERT_EQ(S_OK, ZALMPDemoMechanism::Build(model.world));
+
+  const RVLSharedHandle<ZALMPGeometry> pin = Named<ZALMPGeometry>("CrankPin");
+  ASSERT_EQ(S_OK, model.world->Remove<ZALMPGeometry>(pin));
+  const std::vector<std::string> problems = ZALMPModelChecker::Problems(model);
+  ASSERT_EQ(1u, problems.size());
+  EXPECT_EQ("dangling  ZALMPBody \"Crank\": geometry \"CrankPin\" is not filed in the Geometry registry", problems[0]);
+
+  // the model's warnings come first
+  model.warnings.push_back({"ZALMPValue.m/src/ZALMPValue", 42, L"Values[3] <Boolean id=\"7\">"});
+  const std::vector<std::string> withWarning = ZALMPModelChecker::Problems(model);
+  ASSERT_EQ(2u, withWarning.size());
+  EXPECT_EQ("warning   ZALMPValue.m/src/ZALMPValue:42  Values[3] <Boolean id=\"7\">", withWarning[0]);
+}
+
+}  // namespace

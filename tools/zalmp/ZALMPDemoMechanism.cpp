@@ -1,0 +1,286 @@
+#include "ZALMPDemoMechanism.h"
+
+#include <ZALMPAxisSystem.h>
+#include <ZALMPBody.h>
+#include <ZALMPBoolean.h>
+#include <ZALMPConstant.h>
+#include <ZALMPCylinder.h>
+#include <ZALMPExpression.h>
+#include <ZALMPPoint.h>
+#include <ZALMPSerializationServices.h>
+#include <ZALMPString.h>
+#include <ZALMPVariable.h>
+#include <ZALMPWorld.h>
+
+#include <ZALMath3x3Matrix.h>
+#include <ZALMathAxis.h>
+#include <ZALMathTransformation.h>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+// The assembled pose, in metres, in the ground's XY plane: the crank turns
+// about O2, the rocker about O4, and the coupler joins the crank pin A to the
+// rocker pin B. Crank 0.1, coupler 0.3, rocker 0.26, ground 0.3: the shortest
+// link plus the longest is less than the other two, so the crank turns fully.
+constexpr ZALMathPoint kCrankPivot(0.0, 0.0, 0.0);   // O2
+constexpr ZALMathPoint kRockerPivot(0.3, 0.0, 0.0);  // O4
+constexpr ZALMathPoint kCrankPin(0.06, 0.08, 0.0);   // A
+constexpr ZALMathPoint kRockerPin(0.3, 0.26, 0.0);   // B
+
+// Every link is a steel bar of one section; mass and inertia follow from its length.
+constexpr double kSteelDensity = 7850.0;  // kg/m3
+constexpr double kBarWidth = 0.02;
+constexpr double kBarThickness = 0.01;
+constexpr double kPinRadius = 0.005;
+constexpr double kCrankSpeed = 2.0 * std::numbers::pi;  // rad/s: one turn a second
+constexpr double kGravity = 9.81;                       // m/s2
+
+// How a bar moves: held, turned at a known speed, or carried by the others.
+enum class Motion { Fixed, Driven, Follower };
+
+// One bar of the linkage: its body runs from `pivot` to `pin`.
+struct LinkPlan {
+  const wchar_t* body;
+  ZALMathPoint pivot;
+  ZALMathPoint pin;
+  const wchar_t* frame;
+  const wchar_t* pinPoint;
+  const wchar_t* pivotPin;
+  Motion motion;
+};
+
+constexpr LinkPlan kLinks[] = {
+    {L"Ground", kCrankPivot, kRockerPivot, L"GroundFrame", L"RockerPivot", L"CrankBearing", Motion::Fixed},
+    {L"Crank", kCrankPivot, kCrankPin, L"CrankFrame", L"CrankPin", L"CrankShaft", Motion::Driven},
+    {L"Coupler", kCrankPin, kRockerPin, L"CouplerFrame", L"CouplerPin", L"CouplerBore", Motion::Follower},
+    {L"Rocker", kRockerPivot, kRockerPin, L"RockerFrame", L"RockerPin", L"RockerShaft", Motion::Follower},
+};
+
+double BarMass(double length)
+{
+  return kSteelDensity * length * kBarWidth * kBarThickness;
+}
+
+// What Build makes, in filing order. Nothing is in the world until every part exists.
+struct Parts {
+  std::vector<RVLSharedHandle<ZALMPBody>> bodies;
+  std::vector<RVLSharedHandle<ZALMPGeometry>> geometries;
+  std::vector<RVLSharedHandle<ZALMPVariable>> variables;
+  std::vector<RVLSharedHandle<ZALMPValue>> values;
+
+  // Parts that were never filed still hold each other (body and geometry link
+  // both ways), so they are orphaned to break those cycles.
+  void Discard()
+  {
+    for (const auto& body : bodies) body->orphanObject();
+    for (const auto& geometry : geometries) geometry->orphanObject();
+    for (const auto& variable : variables) variable->orphanObject();
+    for (const auto& value : values) value->orphanObject();
+  }
+};
+
+// A body of the bar's mass and inertia placed with its X axis from pivot to pin.
+RVLSharedHandle<ZALMPBody> MakeBar(const LinkPlan& plan)
+{
+  const ZALMathVector along = plan.pin - plan.pivot;
+  const double length = along.Norm();
+  const ZALMathVector x(along.GetX() / length, along.GetY() / length, 0.0);
+  const ZALMathVector y(-x.GetY(), x.GetX(), 0.0);
+  const ZALMathVector z(0.0, 0.0, 1.0);
+
+  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(plan.body);
+  body->SetPosition(ZALMathTransformation(ZALMath3x3Matrix(x, y, z), plan.pivot - ZALMathPoint()), 0);
+
+  // A solid box bar about its centre, in its own axes.
+  const double mass = BarMass(length);
+  const double w2 = kBarWidth * kBarWidth;
+  const double t2 = kBarThickness * kBarThickness;
+  const double l2 = length * length;
+  body->SetMass(mass);
+  body->SetCenterOfGravity(ZALMathPoint(length / 2.0, 0.0, 0.0));
+  body->SetInertiaMatrix(ZALMath3x3Matrix(ZALMathVector(mass * (w2 + t2) / 12.0, 0.0, 0.0),
+                                          ZALMathVector(0.0, mass * (l2 + t2) / 12.0, 0.0),
+                                          ZALMathVector(0.0, 0.0, mass * (l2 + w2) / 12.0)));
+  if (plan.motion == Motion::Fixed) body->Fix();
+  if (plan.motion == Motion::Driven) body->SetVelocity(ZALMathVector(), ZALMathVector(0.0, 0.0, kCrankSpeed));
+  return body;
+}
+
+// Attaches `geometry` to `body`, on both sides as the links require.
+void Attach(Parts& parts, const RVLSharedHandle<ZALMPBody>& body, const RVLSharedHandle<ZALMPGeometry>& geometry)
+{
+  geometry->SetBody(body);
+  body->AddGeometry(geometry);
+  parts.geometries.push_back(geometry);
+}
+
+// One bar: its body, a frame at its pivot, a point at its far pin and the
+// cylinder of its pivot pin, all in the bar's own coordinates.
+void MakeLink(Parts& parts, const LinkPlan& plan)
+{
+  const RVLSharedHandle<ZALMPBody> body = MakeBar(plan);
+  parts.bodies.push_back(body);
+
+  const RVLSharedHandle<ZALMPAxisSystem> frame = ZALMPAxisSystem::create(plan.frame);
+  frame->SetAxisSystem(ZALMathAxis());
+  Attach(parts, body, frame);
+
+  const RVLSharedHandle<ZALMPPoint> pin = ZALMPPoint::create(plan.pinPoint);
+  pin->SetPoint(ZALMathPoint((plan.pin - plan.pivot).Norm(), 0.0, 0.0));
+  Attach(parts, body, pin);
+
+  const RVLSharedHandle<ZALMPCylinder> pivotPin = ZALMPCylinder::create(plan.pivotPin);
+  pivotPin->SetOrigin(ZALMathPoint());
+  pivotPin->SetAxis(ZALMathVector(0.0, 0.0, 1.0));
+  pivotPin->SetRadius(kPinRadius);
+  Attach(parts, body, pivotPin);
+}
+
+// The crank turns at the driver's command; the rocker swings between two end
+// stops that give back half of the impact speed.
+void MakeAngles(Parts& parts)
+{
+  const ZALMathVector crank = kCrankPin - kCrankPivot;
+  const RVLSharedHandle<ZALMPVariable> crankAngle = ZALMPVariable::create(L"CrankAngle");
+  crankAngle->SetPhysicalQuantity(ZALMPPhysicalQuantity::Angle);
+  crankAngle->SetType(ZALMPVariableType::Controlled);
+  crankAngle->SetValue(std::atan2(crank.GetY(), crank.GetX()));
+  crankAngle->SetStartingValue(std::atan2(crank.GetY(), crank.GetX()));
+  crankAngle->SetMinValue(0.0);
+  crankAngle->SetMaxValue(2.0 * std::numbers::pi);
+  parts.variables.push_back(crankAngle);
+
+  const ZALMathVector rocker = kRockerPin - kRockerPivot;
+  const RVLSharedHandle<ZALMPVariable> rockerAngle = ZALMPVariable::create(L"RockerAngle");
+  rockerAngle->SetPhysicalQuantity(ZALMPPhysicalQuantity::Angle);
+  rockerAngle->SetType(ZALMPVariableType::Free);
+  rockerAngle->SetValue(std::atan2(rocker.GetY(), rocker.GetX()));
+  rockerAngle->SetMinValue(1.5);
+  rockerAngle->SetMaxValue(2.5);
+  rockerAngle->SetRestitutionOnMinLimit(0.5);
+  rockerAngle->SetRestitutionOnMaxLimit(0.5);
+  parts.variables.push_back(rockerAngle);
+}
+
+// The bar lengths a designer may vary: the crank is held, the coupler follows it.
+struct Lengths {
+  RVLSharedHandle<ZALMPVariable> crank;
+  RVLSharedHandle<ZALMPVariable> coupler;
+};
+
+Lengths MakeLengths(Parts& parts)
+{
+  const RVLSharedHandle<ZALMPVariable> crankLength = ZALMPVariable::create(L"CrankLength");
+  crankLength->SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
+  crankLength->SetType(ZALMPVariableType::Constant);
+  crankLength->SetValue((kCrankPin - kCrankPivot).Norm());
+  crankLength->SetMinValue(0.05);
+  crankLength->SetMaxValue(0.15);
+  parts.variables.push_back(crankLength);
+
+  const RVLSharedHandle<ZALMPVariable> couplerLength = ZALMPVariable::create(L"CouplerLength");
+  couplerLength->SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
+  couplerLength->SetValue((kRockerPin - kCrankPin).Norm());
+  couplerLength->SetMinValue(0.25);
+  couplerLength->SetMaxValue(0.35);
+  parts.variables.push_back(couplerLength);
+  return {crankLength, couplerLength};
+}
+
+void AddConstant(Parts& parts, const wchar_t* name, ZALMPPhysicalQuantity::Enum quantity, double number)
+{
+  const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create(name);
+  constant->SetPhysicalQuantity(quantity);
+  constant->SetValue(number);
+  parts.values.push_back(constant);
+}
+
+// Design data of several physical quantities.
+void MakeConstants(Parts& parts)
+{
+  AddConstant(parts, L"GroundLength", ZALMPPhysicalQuantity::Length, (kRockerPivot - kCrankPivot).Norm());
+  AddConstant(parts, L"PinRadius", ZALMPPhysicalQuantity::Length, kPinRadius);
+  AddConstant(parts, L"SteelDensity", ZALMPPhysicalQuantity::Density, kSteelDensity);
+  AddConstant(parts, L"CrankMass", ZALMPPhysicalQuantity::Mass, BarMass((kCrankPin - kCrankPivot).Norm()));
+  AddConstant(parts, L"MinTransmissionAngle", ZALMPPhysicalQuantity::Angle, 40.0 * std::numbers::pi / 180.0);
+  AddConstant(parts, L"CrankSpeed", ZALMPPhysicalQuantity::AngularVelocity, kCrankSpeed);
+}
+
+// Values without a physical quantity: a switch and a note for the reader of the model.
+void MakeLiterals(Parts& parts)
+{
+  const RVLSharedHandle<ZALMPBoolean> driven = ZALMPBoolean::create(L"CrankIsDriven");
+  driven->SetValue(1);
+  parts.values.push_back(driven);
+
+  const RVLSharedHandle<ZALMPString> description = ZALMPString::create(L"Description");
+  description->SetValue(ZALUnicodeString(L"Crank-rocker four-bar linkage, steel bars 20 x 10 mm"));
+  parts.values.push_back(description);
+}
+
+// The coupler is three crank lengths long: an equation over the two length variables.
+// The equation's names are those of the variables it links, in link order.
+constexpr const wchar_t* kCouplerRule = L"CouplerLength = 3*CrankLength";
+
+void MakeCouplerRule(Parts& parts, ZALWBEquation* equation, const Lengths& lengths)
+{
+  const RVLSharedHandle<ZALMPExpression> rule = ZALMPExpression::create(L"CouplerLengthRule");
+  rule->SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
+  rule->SetValue(equation);
+  rule->LinkToVariable(lengths.coupler);
+  rule->LinkToVariable(lengths.crank);
+  parts.values.push_back(rule);
+}
+
+// Files every part; on a refusal, takes back what was filed before it.
+HRESULT File(ZALMPWorld& world, const Parts& parts)
+{
+  std::vector<std::function<void()>> undo;
+  const auto fileAll = [&](const auto& entities, auto kind) {
+    using Kind = typename decltype(kind)::type;
+    for (const auto& entity : entities) {
+      const RVLSharedHandle<Kind> filed = entity;
+      if (world.Add<Kind>(filed) != S_OK) return false;
+      undo.push_back([&world, filed] { world.Remove<Kind>(filed); });
+    }
+    return true;
+  };
+  if (fileAll(parts.bodies, std::type_identity<ZALMPBody>{}) &&
+      fileAll(parts.geometries, std::type_identity<ZALMPGeometry>{}) &&
+      fileAll(parts.variables, std::type_identity<ZALMPVariable>{}) &&
+      fileAll(parts.values, std::type_identity<ZALMPValue>{}))
+    return S_OK;
+  for (const auto& takeBack : undo) takeBack();
+  return E_FAIL;
+}
+
+}  // namespace
+
+HRESULT ZALMPDemoMechanism::Build(const RVLSharedHandle<ZALMPWorld>& world)
+{
+  if (!world) return E_FAIL;
+  ZALWBFactory* factory = nullptr;
+  ZALWBEquation* equation = nullptr;
+  if (FAILED(world->GetWBFactory(factory)) ||
+      FAILED(ZALMPSerializationServices::ParseWBEquation(kCouplerRule, factory, equation)) || !equation)
+    return E_FAIL;
+
+  Parts parts;
+  for (const LinkPlan& plan : kLinks) MakeLink(parts, plan);
+  MakeAngles(parts);
+  const Lengths lengths = MakeLengths(parts);
+  MakeConstants(parts);
+  MakeLiterals(parts);
+  MakeCouplerRule(parts, equation, lengths);
+  if (FAILED(File(*world, parts))) {
+    parts.Discard();
+    return E_FAIL;
+  }
+  world->SetGravity(ZALMathVector(0.0, -kGravity, 0.0));
+  return S_OK;
+}

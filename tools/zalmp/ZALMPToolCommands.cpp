@@ -1,0 +1,103 @@
+#include "ZALMPToolCommands.h"
+
+#include "ZALMPDemoMechanism.h"
+#include "ZALMPModelChecker.h"
+#include "ZALMPModelSummary.h"
+#include "ZALMPToolText.h"
+
+#include <ZALMPValue.h>
+#include <ZALMPWorld.h>
+#include <ZALMPXml.h>
+
+#include <RVLBasicWorld.h>
+
+#include <vector>
+
+int ZALMPToolCommands::Demo(const std::string& path) const
+{
+  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"Demo");
+  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
+  const ZALMPXmlResult saved = SUCCEEDED(ZALMPDemoMechanism::Build(world))
+                                   ? ZALMPXml::Save(*world, path)
+                                   : ZALMPXmlResult::Failure("the demo mechanism could not be built");
+  ZALMPWorld::destroy(world);
+  RVLBasicWorld::destroy(host);
+  if (!saved) {
+    Fail(path, saved);
+    return kModelError;
+  }
+  m_out << "Saved the demo mechanism to " << path << " and read it back.\n\n";
+  return Info(path);
+}
+
+int ZALMPToolCommands::Info(const std::string& path) const
+{
+  ZALMPXmlModel model;
+  if (!Load(path, model)) return kModelError;
+  ZALMPModelSummary::Print(model, path, m_out);
+  return kSuccess;
+}
+
+int ZALMPToolCommands::Check(const std::string& path) const
+{
+  ZALMPXmlModel model;
+  if (!Load(path, model)) return kModelError;
+  const std::vector<std::string> problems = ZALMPModelChecker::Problems(model);
+  if (problems.empty()) {
+    m_out << path << ": no problems\n";
+    return kSuccess;
+  }
+  m_out << path << ": " << problems.size() << (problems.size() == 1 ? " problem\n" : " problems\n");
+  for (const std::string& problem : problems) m_out << "  " << problem << "\n";
+  return kModelError;
+}
+
+int ZALMPToolCommands::Convert(const std::string& in, const std::string& out, const std::string& version) const
+{
+  ZALMPXmlModel model;
+  if (!Load(in, model)) return kModelError;
+  // What the library reported while reading may be missing from the copy.
+  for (const ZALMPXmlWarning& warning : model.warnings)
+    m_err << "zalmp: " << in << ": warning: " << ZALMPToolText::Where(warning) << "\n";
+  const std::wstring target(version.begin(), version.end());
+  WarnOfValuesTheLayoutLoses(*model.world, target, out);
+  const ZALMPXmlResult saved = ZALMPXml::Save(*model.world, out, target);
+  if (!saved) {
+    Fail(out, saved);
+    return kModelError;
+  }
+  m_out << "Converted " << in << " (" << ZALMPToolText::Narrow(model.version) << ") to " << out << " (" << version
+        << ")\n";
+  return kSuccess;
+}
+
+// Layouts before R2018.0 require a physical quantity on every value; a value
+// without one is written but cannot be read back from such a file.
+void ZALMPToolCommands::WarnOfValuesTheLayoutLoses(const ZALMPWorld& world, std::wstring_view version,
+                                                   const std::string& out) const
+{
+  if (!ZALMPVersion::IsBefore(version, ZALMPVersion::kR2018_0)) return;
+  for (int index = 0; index < world.Count<ZALMPValue>(); ++index) {
+    RVLSharedHandle<ZALMPValue> value;
+    ZALMPPhysicalQuantity::Enum quantity = ZALMPPhysicalQuantity::NoPhysicalQuantity;
+    if (FAILED(world.Get<ZALMPValue>(index, value)) || !value || SUCCEEDED(value->GetPhysicalQuantity(quantity)))
+      continue;
+    m_err << "zalmp: " << out << ": warning: value \"" << ZALMPToolText::Narrow(value->getEntityName())
+          << "\" has no physical quantity; the layout of " << ZALMPToolText::Narrow(std::wstring(version))
+          << " cannot keep its content\n";
+  }
+}
+
+bool ZALMPToolCommands::Load(const std::string& path, ZALMPXmlModel& model) const
+{
+  const ZALMPXmlResult loaded = ZALMPXml::Load(path, model);
+  if (!loaded) Fail(path, loaded);
+  return loaded.Ok() && model.world;
+}
+
+void ZALMPToolCommands::Fail(const std::string& path, const ZALMPXmlResult& result) const
+{
+  m_err << "zalmp: " << path;
+  if (result.line > 0) m_err << ":" << result.line << ":" << result.column;
+  m_err << ": " << result.message << "\n";
+}

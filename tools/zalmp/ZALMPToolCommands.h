@@ -1,0 +1,41 @@
+#pragma once
+#include <ostream>
+#include <string>
+#include <string_view>
+
+class ZALMPWorld;
+struct ZALMPXmlModel;
+struct ZALMPXmlResult;
+
+/// The subcommands of `zalmp`. Each writes its report to `out`, its errors to
+/// `err`, and returns the process exit code.
+class ZALMPToolCommands {
+public:
+  enum ExitCode : int {
+    kSuccess = 0,
+    kModelError = 1,  // a file missing, malformed or not loadable, or a check that found problems
+    kUsageError = 2,  // the command line itself is wrong
+  };
+
+  ZALMPToolCommands(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+
+  /// Builds the demo mechanism in a new world, saves it to `path`, reads it
+  /// back and shows it as Info does.
+  int Demo(const std::string& path) const;
+  /// Shows the format version, entity counts, globals, settings and warnings of a model file.
+  int Info(const std::string& path) const;
+  /// Lists every problem of a model file; kModelError when there is any.
+  int Check(const std::string& path) const;
+  /// Reads `in` and saves it to `out` in the layout of `version`, one of the
+  /// known format versions (the caller has checked it).
+  int Convert(const std::string& in, const std::string& out, const std::string& version) const;
+
+private:
+  /// Reads the model file; on failure says why on `err`.
+  bool Load(const std::string& path, ZALMPXmlModel& model) const;
+  void WarnOfValuesTheLayoutLoses(const ZALMPWorld& world, std::wstring_view version, const std::string& out) const;
+  void Fail(const std::string& path, const ZALMPXmlResult& result) const;
+
+  std::ostream& m_out;
+  std::ostream& m_err;
+};

@@ -1,0 +1,72 @@
+// zalmp: builds the demo model, and shows, checks and converts model files.
+//
+//   zalmp demo [FILE]                            build the demo mechanism, save it, read it back, show it
+//   zalmp info FILE                              what a model file holds
+//   zalmp check FILE                             every problem of a model file
+//   zalmp convert IN OUT [--format-version V]    save in the layout of another format version
+
+#include "ZALMPToolCommands.h"
+#include "ZALMPToolText.h"
+
+#include <ZALMPVersion.h>
+
+#include <CLI/CLI.hpp>
+
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+  CLI::App app{"Builds the demo multibody model, and shows, checks and converts model files.", "zalmp"};
+  // At most one subcommand; none at all is caught after parsing, so that an
+  // unknown word is named as such rather than taken for a missing subcommand.
+  app.require_subcommand(0, 1);
+
+  std::string demoPath = "demo.xml";
+  CLI::App* demo = app.add_subcommand("demo", "Build the demo mechanism, save it, read it back and show it");
+  demo->add_option("FILE", demoPath, "Where to save the model")->capture_default_str();
+
+  std::string infoPath;
+  CLI::App* info = app.add_subcommand("info", "Show the version, entities, globals, settings and warnings of a model");
+  info->add_option("FILE", infoPath, "Model file")->required();
+
+  std::string checkPath;
+  CLI::App* check = app.add_subcommand("check", "List the problems of a model; exit 1 when there is any");
+  check->add_option("FILE", checkPath, "Model file")->required();
+
+  std::string in, out;
+  std::string version = ZALMPToolText::Narrow(ZALMPVersion::kNewest);
+  std::vector<std::string> versions;
+  for (const std::wstring_view known : ZALMPVersion::kAll) versions.push_back(ZALMPToolText::Narrow(known));
+  CLI::App* convert = app.add_subcommand("convert", "Save a model in the layout of a format version");
+  convert->add_option("IN", in, "Model file to read")->required();
+  convert->add_option("OUT", out, "Model file to write")->required();
+  convert->add_option("--format-version", version, "Format version of the file written")
+      ->check(CLI::IsMember(versions))
+      ->capture_default_str();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    // Help is a success; every other parse error is bad usage.
+    return app.exit(error) == 0 ? ZALMPToolCommands::kSuccess : ZALMPToolCommands::kUsageError;
+  }
+
+  if (app.get_subcommands().empty()) {
+    std::cerr << "A subcommand is required: demo, info, check or convert\nRun with --help for more information.\n";
+    return ZALMPToolCommands::kUsageError;
+  }
+
+  const ZALMPToolCommands commands(std::cout, std::cerr);
+  try {
+    if (demo->parsed()) return commands.Demo(demoPath);
+    if (info->parsed()) return commands.Info(infoPath);
+    if (check->parsed()) return commands.Check(checkPath);
+    return commands.Convert(in, out, version);
+  } catch (const std::exception& error) {
+    std::cerr << "zalmp: " << error.what() << "\n";
+    return ZALMPToolCommands::kModelError;
+  }
+}

@@ -1,0 +1,68 @@
+#pragma once
+#include "ZALMPXmlResult.h"
+
+#include <ZALMPVersion.h>
+
+#include <RVLBasicWorld.h>
+#include <RVLSharedHandle.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class ZALMPWorld;
+class ZALMPXmlWriter;
+
+/// Something the library reported while reading a model: the failure path
+/// (its source text and line) and the element being read at the time.
+struct ZALMPXmlWarning {
+  std::string source;    // "<Module>.m/src/<Class>"
+  int line = 0;          // line of that failure path
+  std::wstring element;  // e.g. "Bodies[2] <Body id=\"7\">"; empty when outside any element
+};
+
+/// A world read from a model document, owning it together with its host world.
+/// Destroying the model (or `Release`) destroys both, so a host that wants to
+/// keep the world takes `world` and `hostWorld` out first (then it destroys
+/// them itself).
+struct ZALMPXmlModel {
+  RVLSharedHandle<RVLBasicWorld> hostWorld;
+  RVLSharedHandle<ZALMPWorld> world;
+  std::wstring version;                   // format version of the document
+  std::vector<ZALMPXmlWarning> warnings;  // in the order they were reported
+
+  ZALMPXmlModel() = default;
+  ZALMPXmlModel(ZALMPXmlModel&& other) noexcept = default;
+  ZALMPXmlModel& operator=(ZALMPXmlModel&& other) noexcept;
+  ~ZALMPXmlModel();
+
+  /// Destroys the world and its host world (when held) and clears everything.
+  void Release();
+};
+
+/// Whole worlds as XML model documents: a root element "ZALMPModel" carrying
+/// the format version, and the world's "World" element under it.
+class ZALMPXml {
+public:
+  /// The document of `world` in the layout of `version` (one of
+  /// ZALMPVersion::kAll). E_FAIL with a message for an unknown version.
+  static ZALMPXmlResult Write(const ZALMPWorld& world, std::string& text,
+                              std::wstring_view version = ZALMPVersion::kNewest);
+  /// Reads a model document into a new world. On success `model` holds it,
+  /// with every report made while reading as a warning. On failure `model` is
+  /// left as it was and no world is kept: malformed XML (message with line and
+  /// column), no "ZALMPModel" root or no "World" element under it, an unknown
+  /// version, or a reference to an entity of the wrong kind (the message names
+  /// the element and both kinds).
+  static ZALMPXmlResult Read(std::string_view text, ZALMPXmlModel& model);
+
+  /// `Write`, then an atomic save: `path` is replaced only by a complete file.
+  static ZALMPXmlResult Save(const ZALMPWorld& world, const std::filesystem::path& path,
+                             std::wstring_view version = ZALMPVersion::kNewest);
+  /// `Read` of the file at `path`; a file that cannot be read is an error.
+  static ZALMPXmlResult Load(const std::filesystem::path& path, ZALMPXmlModel& model);
+
+private:
+  static bool WriteModel(const ZALMPWorld& world, std::wstring_view version, ZALMPXmlWriter& root);
+};

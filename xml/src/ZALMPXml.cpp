@@ -1,0 +1,150 @@
+#include <ZALMPXml.h>
+#include <ZALMPXmlCodec.h>
+
+#include <ZALMPReportCollector.h>
+#include <ZALMPWorld.h>
+
+#include <RVLEInvalidCast.h>
+#include <ZALUtf8.h>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <new>
+#include <utility>
+
+namespace {
+
+constexpr std::wstring_view kModel = L"ZALMPModel";
+constexpr std::wstring_view kWorld = L"World";
+
+bool IsKnownVersion(std::wstring_view version)
+{
+  return std::find(ZALMPVersion::kAll.begin(), ZALMPVersion::kAll.end(), version) != ZALMPVersion::kAll.end();
+}
+
+std::string Narrow(std::wstring_view text)
+{
+  return ZALWideToUtf8(text);
+}
+
+std::vector<ZALMPXmlWarning> Warnings(std::vector<ZALMPReportCollector::Report> reports)
+{
+  std::vector<ZALMPXmlWarning> warnings;
+  warnings.reserve(reports.size());
+  for (ZALMPReportCollector::Report& report : reports)
+    warnings.push_back({std::move(report.file), report.line, std::move(report.context)});
+  return warnings;
+}
+
+// The world of a document whose tree was read; nothing is kept on failure.
+ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model)
+{
+  std::wstring id;
+  root.GetId(id);
+  if (id != kModel)
+    return ZALMPXmlResult::Failure("the root element is <" + Narrow(id) + ">, not <" + Narrow(kModel) + ">");
+  std::wstring version;
+  root.GetVersion(version);
+  if (!IsKnownVersion(version)) return ZALMPXmlResult::Failure("unknown format version \"" + Narrow(version) + "\"");
+  if (!root.HasElement(kWorld))
+    return ZALMPXmlResult::Failure("no <" + Narrow(kWorld) + "> element under <" + Narrow(kModel) + ">");
+
+  ZALMPXmlModel fresh;
+  fresh.hostWorld = RVLBasicWorld::create(L"BasicWorld");
+  fresh.world = ZALMPWorld::create(fresh.hostWorld);
+  fresh.version = version;
+  ZALMPReportCollector collector;
+  try {
+    if (FAILED(fresh.world->Deserialize(&root))) return ZALMPXmlResult::Failure("the world could not be read");
+  } catch (const RVLEInvalidCast& error) {
+    std::string message = Narrow(collector.UnwoundContext());
+    if (message.empty()) message = "an element";
+    message += " refers to a";
+    message += error.SourceClass().empty() ? "n entity of another kind" : " " + error.SourceClass();
+    if (!error.TargetClass().empty()) message += " where a " + error.TargetClass() + " is expected";
+    return ZALMPXmlResult::Failure(message);
+  } catch (const std::bad_alloc&) {
+    return ZALMPXmlResult::Failure("out of memory while reading the world");
+  }
+  fresh.warnings = Warnings(collector.TakeReports());
+  model = std::move(fresh);
+  return {};
+}
+
+}  // namespace
+
+ZALMPXmlModel& ZALMPXmlModel::operator=(ZALMPXmlModel&& other) noexcept
+{
+  if (this == &other) return *this;
+  Release();
+  hostWorld = std::move(other.hostWorld);
+  world = std::move(other.world);
+  version = std::move(other.version);
+  warnings = std::move(other.warnings);
+  return *this;
+}
+
+ZALMPXmlModel::~ZALMPXmlModel()
+{
+  Release();
+}
+
+void ZALMPXmlModel::Release()
+{
+  if (world) ZALMPWorld::destroy(world);
+  if (hostWorld) hostWorld->orphanObject();
+  hostWorld.Release();
+  version.clear();
+  warnings.clear();
+}
+
+// Writes `world` under a "ZALMPModel" element of `root`; false when it cannot.
+bool ZALMPXml::WriteModel(const ZALMPWorld& world, std::wstring_view version, ZALMPXmlWriter& root)
+{
+  root.SetVersion(version);
+  ZALMPSerializer* model = nullptr;
+  return SUCCEEDED(root.AddElement(kModel, model)) && model && SUCCEEDED(world.Serialize(model));
+}
+
+// Both encode the world entity by entity as it is written, so neither ever
+// holds the whole tree in memory; Save does not hold the whole text either.
+ZALMPXmlResult ZALMPXml::Write(const ZALMPWorld& world, std::string& text, std::wstring_view version)
+{
+  if (!IsKnownVersion(version)) return ZALMPXmlResult::Failure("unknown format version \"" + Narrow(version) + "\"");
+  std::string document;
+  ZALMPXmlStreamedTree tree([&document](std::string_view piece) {
+    document += piece;
+    return true;
+  });
+  if (!WriteModel(world, version, tree.Root()) || !tree.Finish())
+    return ZALMPXmlResult::Failure("the world could not be written");
+  text = std::move(document);
+  return {};
+}
+
+ZALMPXmlResult ZALMPXml::Read(std::string_view text, ZALMPXmlModel& model)
+{
+  std::unique_ptr<ZALMPXmlReader> root;
+  ZALMPXmlResult result = ZALMPXmlCodec::Read(text, root);
+  if (!result) return result;
+  return ReadModel(*root, model);
+}
+
+ZALMPXmlResult ZALMPXml::Save(const ZALMPWorld& world, const std::filesystem::path& path, std::wstring_view version)
+{
+  if (!IsKnownVersion(version)) return ZALMPXmlResult::Failure("unknown format version \"" + Narrow(version) + "\"");
+  bool written = false;
+  ZALMPXmlResult result = ZALMPXmlCodec::SaveStreamed(
+      [&](ZALMPXmlWriter& root) { return written = WriteModel(world, version, root); }, path);
+  if (!result && !written) return ZALMPXmlResult::Failure("the world could not be written");
+  return result;
+}
+
+ZALMPXmlResult ZALMPXml::Load(const std::filesystem::path& path, ZALMPXmlModel& model)
+{
+  std::unique_ptr<ZALMPXmlReader> root;
+  ZALMPXmlResult result = ZALMPXmlCodec::Load(path, root);
+  if (!result) return result;
+  return ReadModel(*root, model);
+}
