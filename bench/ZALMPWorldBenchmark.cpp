@@ -120,6 +120,28 @@ void ResetPeak()
   std::ofstream("/proc/self/clear_refs") << "5";
 }
 
+// The peak resident memory that one timed operation added, measured around it.
+class PeakMeter {
+public:
+  explicit PeakMeter(benchmark::State& state) : m_state(state)
+  {
+    m_state.PauseTiming();
+    ResetPeak();
+    m_before = StatusBytes("VmRSS");
+    m_state.ResumeTiming();
+  }
+  /// Ends the measure (timing paused from here on) and returns the bytes.
+  double Stop()
+  {
+    m_state.PauseTiming();
+    return static_cast<double>(StatusBytes("VmHWM") - m_before);
+  }
+
+private:
+  benchmark::State& m_state;
+  long long m_before = 0;
+};
+
 void SetPerLink(benchmark::State& state, int links)
 {
   state.counters["per_link"] =
@@ -130,14 +152,17 @@ void SetPerLink(benchmark::State& state, int links)
 void BM_Build(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
+  double peak = 0;
   for (auto _ : state) {
+    PeakMeter meter(state);
     auto chain = std::make_unique<Chain>();
     Build(*chain->world, links);
-    state.PauseTiming();
+    peak = meter.Stop();
     chain.reset();
     state.ResumeTiming();
   }
   SetPerLink(state, links);
+  state.counters["peak_bytes_per_link"] = peak / links;
 }
 
 // The save a host makes: the tree streamed into a file beside the target,
@@ -147,9 +172,15 @@ void BM_SaveFile(benchmark::State& state)
   const int links = static_cast<int>(state.range(0));
   const ZALMPWorld& world = *SharedChain(links).world;
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "zalmp-chain-save.xml";
-  for (auto _ : state)
+  double peak = 0;
+  for (auto _ : state) {
+    PeakMeter meter(state);
     if (!ZALMPXml::Save(world, path).Ok()) state.SkipWithError("save failed");
+    peak = meter.Stop();
+    state.ResumeTiming();
+  }
   SetPerLink(state, links);
+  state.counters["peak_bytes_per_link"] = peak / links;
   state.counters["file_bytes_per_link"] = static_cast<double>(std::filesystem::file_size(path)) / links;
   std::filesystem::remove(path);
 }
@@ -161,15 +192,11 @@ void BM_Load(benchmark::State& state)
   const double fileBytes = static_cast<double>(std::filesystem::file_size(path));
   double peak = 0;
   for (auto _ : state) {
-    state.PauseTiming();
-    ResetPeak();
-    const long long before = StatusBytes("VmRSS");
-    state.ResumeTiming();
     {
+      PeakMeter meter(state);
       ZALMPXmlModel model;
       if (!ZALMPXml::Load(path, model).Ok()) state.SkipWithError("load failed");
-      state.PauseTiming();
-      peak = static_cast<double>(StatusBytes("VmHWM") - before);
+      peak = meter.Stop();
     }
     state.ResumeTiming();
   }
@@ -195,13 +222,16 @@ void BM_Clone(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
   const ZALMPWorld& world = *SharedChain(links).world;
+  double peak = 0;
   for (auto _ : state) {
+    PeakMeter meter(state);
     RVLSharedHandle<ZALMPWorld> copy = world.Clone();
-    state.PauseTiming();
+    peak = meter.Stop();
     ZALMPWorld::destroy(copy);
     state.ResumeTiming();
   }
   SetPerLink(state, links);
+  state.counters["peak_bytes_per_link"] = peak / links;
 }
 
 // Copies the first half of the links: bodies, axis systems and variables.
