@@ -84,6 +84,10 @@ Chain& SharedChain(int links)
   if (!chain) {
     chain = std::make_unique<Chain>();
     Build(*chain->world, links);
+    // Entities make their identifiers on first request; a saved or loaded
+    // model has them already, so the first timed save must not make them.
+    std::string text;
+    ZALMPXml::Write(*chain->world, text);
   }
   return *chain;
 }
