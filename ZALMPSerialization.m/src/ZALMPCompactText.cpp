@@ -228,9 +228,16 @@ ZALMPCompactText ZALMPCompactText::FromWide(std::wstring_view text)
 {
   std::size_t ascii = 0;
   while (ascii < text.size() && text[ascii] >= 0 && text[ascii] < 0x80) ++ascii;
-  std::string bytes;
-  bytes.reserve(text.size());
-  for (std::size_t i = 0; i < ascii; ++i) bytes += static_cast<char>(text[i]);
+  // Ids, the texts looked up most, are short and ASCII: encoded on the stack.
+  constexpr std::size_t kOnStack = 64;
+  if (ascii == text.size() && ascii <= kOnStack) {
+    char bytes[kOnStack];
+    for (std::size_t i = 0; i < ascii; ++i) bytes[i] = static_cast<char>(text[i]);
+    return ZALMPCompactText(std::string_view(bytes, ascii));
+  }
+  std::string bytes(ascii, '\0');
+  bytes.reserve(text.size() + (text.size() - ascii) * 3);
+  for (std::size_t i = 0; i < ascii; ++i) bytes[i] = static_cast<char>(text[i]);
   for (std::size_t i = ascii; i < text.size(); ++i) AppendUnit(bytes, static_cast<std::uint32_t>(text[i]));
   return ZALMPCompactText(bytes);
 }
