@@ -250,17 +250,19 @@ ZALMPCompactText ZALMPCompactText::FromUtf8(std::string_view utf8)
 
 std::wstring ZALMPCompactText::ToWide(std::string_view encoded)
 {
-  std::wstring text;
-  text.reserve(encoded.size());
+  // Every byte gives at most one unit: sized once, written in place, cut to length.
+  std::wstring text(encoded.size(), L'\0');
+  std::size_t length = 0;
   std::size_t pos = 0;
   while (pos < encoded.size()) {
     const auto byte = static_cast<unsigned char>(encoded[pos]);
     if (byte < 0x80) {
-      text += static_cast<wchar_t>(byte);
+      text[length++] = static_cast<wchar_t>(byte);
       ++pos;
     } else {
-      text += static_cast<wchar_t>(NextUnit(encoded, pos));
+      text[length++] = static_cast<wchar_t>(NextUnit(encoded, pos));
     }
   }
+  text.resize(length);
   return text;
 }

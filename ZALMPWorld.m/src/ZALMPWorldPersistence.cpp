@@ -192,6 +192,7 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
   pending.entities.reserve(children.size());
   std::wstring elementId;
   std::wstring previousId;
+  std::string className;
   int place = 0;
   for (std::size_t index = 0; index < children.size(); ++index) {
     const ZALMPDeserializer* child = children[index];
@@ -200,13 +201,18 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
       ZALMP_REPORT();
       continue;
     }
-    // Children come grouped by id; `place` counts within the group.
+    // Children come grouped by id; `place` counts within the group, whose
+    // class name is worked out once.
     child->GetId(elementId);
-    place = (index > 0 && elementId == previousId) ? place + 1 : 0;
-    previousId = elementId;
+    const bool sameGroup = index > 0 && elementId == previousId;
+    place = sameGroup ? place + 1 : 0;
+    if (!sameGroup) {
+      previousId = elementId;
+      className = ZALMPSerializationServices::to_type(elementId);
+    }
 
     RVLSharedHandle<ZALMPEntity> entity;
-    if (FAILED(ZALMPFactory::Create(ZALMPSerializationServices::to_type(elementId), entity)) || !entity) {
+    if (FAILED(ZALMPFactory::Create(className, entity)) || !entity) {
       ZALMP_REPORT();
       continue;
     }
