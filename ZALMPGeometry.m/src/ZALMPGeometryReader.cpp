@@ -39,8 +39,10 @@ double ZALMPGeometryReader::Number(const wchar_t* name) const
 {
   double value = 0.0;
   ZALMPDeserializer* child = nullptr;
-  // A missing number is this kind's report alone; an unreadable one is also the tree's.
-  if (!m_coordinates || !m_coordinates->HasElement(name) || FAILED(m_coordinates->GetElement(name, child, value))) {
+  // One lookup: a missing number is this kind's report alone; an unreadable
+  // one is also the tree's.
+  if (m_coordinates) m_coordinates->GetElement(name, child);
+  if (!child || FAILED(child->GetValue(value))) {
     Report();
     return 0.0;
   }

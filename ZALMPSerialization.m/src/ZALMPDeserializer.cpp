@@ -20,6 +20,34 @@
 
 namespace {
 
+// The encoded key of a wide id, for looking it up. Ids are nearly always short
+// and ASCII: those are encoded on the stack, the others as a compact text.
+class LookupKey {
+public:
+  explicit LookupKey(std::wstring_view id)
+  {
+    if (id.size() <= sizeof m_bytes) {
+      std::size_t i = 0;
+      for (; i < id.size() && id[i] >= 0 && id[i] < 0x80; ++i) m_bytes[i] = static_cast<char>(id[i]);
+      if (i == id.size()) {
+        m_view = std::string_view(m_bytes, i);
+        return;
+      }
+    }
+    m_text = ZALMPCompactText::FromWide(id);
+    m_view = m_text.View();
+  }
+  LookupKey(const LookupKey&) = delete;
+  LookupKey& operator=(const LookupKey&) = delete;
+
+  std::string_view View() const { return m_view; }
+
+private:
+  char m_bytes[64];
+  ZALMPCompactText m_text;
+  std::string_view m_view;
+};
+
 enum Flags : std::uint8_t {
   kUnsorted = 1u << 0,           // children were added out of key order
   kHasCursors = 1u << 1,         // some child holds a GetElement position
@@ -446,11 +474,13 @@ HRESULT ZALMPDeserializer::GetValue(std::wstring& value) const
 const ZALMPDeserializer::Attribute* ZALMPDeserializer::FindAttribute(std::wstring_view id) const
 {
   if (!m_content) return nullptr;
-  const ZALMPCompactText key = ZALMPCompactText::FromWide(id);
+  const LookupKey key(id);
   const Slice<Attribute>& attributes = m_content->attributes;
-  const Attribute* found = std::lower_bound(attributes.begin(), attributes.end(), key,
-                                            [](const Attribute& a, const ZALMPCompactText& k) { return a.id < k; });
-  return found != attributes.end() && found->id == key ? found : nullptr;
+  const Attribute* found =
+      std::lower_bound(attributes.begin(), attributes.end(), key.View(), [](const Attribute& a, std::string_view k) {
+        return ZALMPCompactText::Compare(a.id.View(), k) < 0;
+      });
+  return found != attributes.end() && found->id.View() == key.View() ? found : nullptr;
 }
 
 template <class Value>
@@ -490,7 +520,7 @@ bool ZALMPDeserializer::HasElement(std::wstring_view id) const
 {
   if (!m_content || m_content->children.size == 0) return false;
   EnsureSorted();
-  return !FindGroup(ZALMPCompactText::FromWide(id).View()).Empty();
+  return !FindGroup(LookupKey(id).View()).Empty();
 }
 
 HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& child) const
@@ -499,7 +529,7 @@ HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& 
   if (!m_content || m_content->children.size == 0) return S_OK;
   return RunTakingMemory(ZALMP_HERE, [&] {
     EnsureSorted();
-    const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
+    const Group group = FindGroup(LookupKey(id).View());
     if (group.Empty()) return;
 
     // The group's first child keeps the position: 1 + the index last returned.
@@ -522,7 +552,7 @@ HRESULT ZALMPDeserializer::SetNextElement(std::wstring_view id, int place) const
   if (!m_content || m_content->children.size == 0) return S_FALSE;
   try {
     EnsureSorted();
-    const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
+    const Group group = FindGroup(LookupKey(id).View());
     if (group.Empty()) return S_FALSE;
     // The position is kept as in GetElement: 1 + the index last returned, 0 for none.
     const auto count = static_cast<std::size_t>(group.last - group.first);
@@ -579,7 +609,7 @@ HRESULT ZALMPDeserializer::GetElements(std::wstring_view id, ElementIterator& be
   if (!m_content || m_content->children.size == 0) return S_OK;
   EnsureSorted();
   return RunTakingMemory(ZALMP_HERE, [&] {
-    const Group group = FindGroup(ZALMPCompactText::FromWide(id).View());
+    const Group group = FindGroup(LookupKey(id).View());
     if (group.Empty()) return;
     begin = group.first;
     end = group.last;
