@@ -575,7 +575,8 @@ void WriteVectors(ZALMPSerializer* parent, std::wstring_view groupId, std::wstri
 ZALMPDeserializer* ChildOf(const ZALMPDeserializer* parent, std::wstring_view id)
 {
   ZALMPDeserializer* child = nullptr;
-  if (!parent->HasElement(id) || FAILED(parent->GetElement(id, child)) || !child) {
+  // One lookup: a missing child comes back null.
+  if (FAILED(parent->GetElement(id, child)) || !child) {
     ZALMP_REPORT();
     return nullptr;
   }

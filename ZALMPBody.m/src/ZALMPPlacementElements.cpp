@@ -23,7 +23,8 @@ void Report(ZALMPSourceLocation where)
 ZALMPDeserializer* Child(const ZALMPDeserializer* parent, std::wstring_view id, ZALMPSourceLocation where)
 {
   ZALMPDeserializer* child = nullptr;
-  if (!parent || !parent->HasElement(id) || FAILED(parent->GetElement(id, child)) || !child) {
+  // One lookup: a missing child comes back null.
+  if (!parent || FAILED(parent->GetElement(id, child)) || !child) {
     Report(where);
     return nullptr;
   }
