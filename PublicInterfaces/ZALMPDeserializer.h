@@ -69,11 +69,11 @@ public:
   /// row). The returned child takes this element's version. S_OK always;
   /// `child` is null when no child has that id. Adding a child restarts every id.
   HRESULT GetElement(std::wstring_view id, ZALMPDeserializer*& child) const;
-  /// Positions the `GetElement` sequence of id `id` so that its next call
-  /// gives the child at `place` (from 0) among the children of that id; a
-  /// place past the last child starts the sequence again. S_OK; S_FALSE when
-  /// no child has that id.
-  HRESULT SetNextElement(std::wstring_view id, int place) const;
+  /// Positions the `GetElement` sequence of `child`'s id so that its next call
+  /// gives `child`, which is the child at `place` (from 0) among the children
+  /// of that id. S_OK; S_FALSE when `child` is null or no child of this
+  /// element has its id (nothing changes).
+  HRESULT SetNextElement(const ZALMPDeserializer* child, int place) const;
   /// `GetElement`, then the child's own value, converted. E_FAIL (reported):
   /// no such child, or its value does not convert (`value` unchanged).
   HRESULT GetElement(std::wstring_view id, ZALMPDeserializer*& child, bool& value) const;

@@ -4,6 +4,9 @@
 #include "ZALMPPhysicalQuantity.h"
 #include "ZALMPSourceLocation.h"
 
+#include <string>
+#include <string_view>
+
 class ZALIMPValueLoader;
 
 /// The base of the model's values: constants, expressions, booleans and
@@ -65,6 +68,11 @@ protected:
   /// `where`), or the value part failed (reported by it); `own` is then null.
   HRESULT DeserializeOwnElement(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
                                 const ZALMPDeserializer*& own, ZALMPSourceLocation where);
+  /// The content of a kind whose value is a text: child "Value" of `own`.
+  /// E_FAIL: it cannot be added, or is missing (reported at `where`), or does
+  /// not read as text (reported by the tree); `text` is then unchanged.
+  static HRESULT WriteValueText(ZALMPSerializer* own, std::wstring_view text, ZALMPSourceLocation where);
+  static HRESULT ReadValueText(const ZALMPDeserializer* own, std::wstring& text, ZALMPSourceLocation where);
 
   /// Nothing to drop.
   HRESULT ClearContainers() override;

@@ -16,4 +16,7 @@ struct ZALMP_EXPORT ZALMPWorldGlobals {
 
   /// The globals `world` has now; a handle is null where the world has none.
   static ZALMPWorldGlobals Of(const ZALMPWorld& world);
+  /// Takes these entities out of `world`'s registries (Body, Geometry and
+  /// Variable); the world's global handles stay as they are.
+  void RemoveFrom(ZALMPWorld& world) const;
 };

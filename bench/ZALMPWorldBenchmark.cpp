@@ -168,18 +168,43 @@ void SetPerLink(benchmark::State& state, int links)
                                                          benchmark::Counter::kInvert);
 }
 
+// Runs `operate` once per timed iteration, each starting in fresh memory, and
+// returns the peak the last one added. What `operate` returns is dropped
+// untimed, after the peak is taken.
+template <class Operate>
+double TimeWithPeak(benchmark::State& state, Operate operate)
+{
+  double peak = 0;
+  for (auto _ : state) {
+    {
+      PeakMeter meter(state);
+      [[maybe_unused]] auto made = operate();
+      peak = meter.Stop();
+    }
+    state.ResumeTiming();
+  }
+  return peak;
+}
+
+// A copied world, destroyed when dropped.
+struct Copy {
+  RVLSharedHandle<ZALMPWorld> world;
+  explicit Copy(RVLSharedHandle<ZALMPWorld> copy) : world(std::move(copy)) {}
+  Copy(Copy&& other) noexcept = default;
+  ~Copy()
+  {
+    if (world) ZALMPWorld::destroy(world);
+  }
+};
+
 void BM_Build(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
-  double peak = 0;
-  for (auto _ : state) {
-    PeakMeter meter(state);
+  const double peak = TimeWithPeak(state, [&] {
     auto chain = std::make_unique<Chain>();
     Build(*chain->world, links);
-    peak = meter.Stop();
-    chain.reset();
-    state.ResumeTiming();
-  }
+    return chain;
+  });
   SetPerLink(state, links);
   state.counters["peak_bytes_per_link"] = peak / links;
 }
@@ -191,13 +216,11 @@ void BM_SaveFile(benchmark::State& state)
   const int links = static_cast<int>(state.range(0));
   const ZALMPWorld& world = *SharedChain(links).world;
   const std::filesystem::path path = std::filesystem::temp_directory_path() / "zalmp-chain-save.xml";
-  double peak = 0;
-  for (auto _ : state) {
-    PeakMeter meter(state);
-    if (!ZALMPXml::Save(world, path).Ok()) state.SkipWithError("save failed");
-    peak = meter.Stop();
-    state.ResumeTiming();
-  }
+  const double peak = TimeWithPeak(state, [&] {
+    const bool saved = ZALMPXml::Save(world, path).Ok();
+    if (!saved) state.SkipWithError("save failed");
+    return saved;
+  });
   SetPerLink(state, links);
   state.counters["peak_bytes_per_link"] = peak / links;
   state.counters["file_bytes_per_link"] = static_cast<double>(std::filesystem::file_size(path)) / links;
@@ -208,19 +231,13 @@ void BM_Load(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
   const std::filesystem::path path = SharedFile(links);
-  const double fileBytes = static_cast<double>(std::filesystem::file_size(path));
-  double peak = 0;
-  for (auto _ : state) {
-    {
-      PeakMeter meter(state);
-      ZALMPXmlModel model;
-      if (!ZALMPXml::Load(path, model).Ok()) state.SkipWithError("load failed");
-      peak = meter.Stop();
-    }
-    state.ResumeTiming();
-  }
+  const double peak = TimeWithPeak(state, [&] {
+    ZALMPXmlModel model;
+    if (!ZALMPXml::Load(path, model).Ok()) state.SkipWithError("load failed");
+    return model;
+  });
   SetPerLink(state, links);
-  state.counters["peak_per_file_byte"] = peak / fileBytes;
+  state.counters["peak_per_file_byte"] = peak / static_cast<double>(std::filesystem::file_size(path));
   state.counters["peak_bytes_per_link"] = peak / links;
 }
 
@@ -230,34 +247,21 @@ void BM_PugixmlParse(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
   const std::filesystem::path path = SharedFile(links);
-  const double fileBytes = static_cast<double>(std::filesystem::file_size(path));
-  double peak = 0;
-  for (auto _ : state) {
-    {
-      PeakMeter meter(state);
-      pugi::xml_document document;
-      if (!document.load_file(path.c_str())) state.SkipWithError("parse failed");
-      benchmark::DoNotOptimize(document.first_child());
-      peak = meter.Stop();
-    }
-    state.ResumeTiming();
-  }
+  const double peak = TimeWithPeak(state, [&] {
+    auto document = std::make_unique<pugi::xml_document>();
+    if (!document->load_file(path.c_str())) state.SkipWithError("parse failed");
+    benchmark::DoNotOptimize(document->first_child());
+    return document;
+  });
   SetPerLink(state, links);
-  state.counters["peak_per_file_byte"] = peak / fileBytes;
+  state.counters["peak_per_file_byte"] = peak / static_cast<double>(std::filesystem::file_size(path));
 }
 
 void BM_Clone(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
   const ZALMPWorld& world = *SharedChain(links).world;
-  double peak = 0;
-  for (auto _ : state) {
-    PeakMeter meter(state);
-    RVLSharedHandle<ZALMPWorld> copy = world.Clone();
-    peak = meter.Stop();
-    ZALMPWorld::destroy(copy);
-    state.ResumeTiming();
-  }
+  const double peak = TimeWithPeak(state, [&] { return Copy(world.Clone()); });
   SetPerLink(state, links);
   state.counters["peak_bytes_per_link"] = peak / links;
 }
@@ -279,13 +283,9 @@ void BM_CloneWithFilter(benchmark::State& state)
     half.push_back(frame);
     half.push_back(variable);
   }
-  for (auto _ : state) {
-    RVLSharedHandle<ZALMPWorld> copy = world.CloneWithFilter(half);
-    state.PauseTiming();
-    ZALMPWorld::destroy(copy);
-    state.ResumeTiming();
-  }
+  const double peak = TimeWithPeak(state, [&] { return Copy(world.CloneWithFilter(half)); });
   SetPerLink(state, links / 2);
+  state.counters["peak_bytes_per_link"] = peak / (links / 2);
 }
 
 // 10^5 update notices, one per body, reaching an observer of the whole world.

@@ -28,8 +28,6 @@ public:
   /// to disk, then renamed over `path`. On failure `path` is as it was and no
   /// temporary file remains.
   static ZALMPXmlResult Save(const ZALMPXmlWriter& root, const std::filesystem::path& path);
-  /// Writes `text` to `path` in the same atomic way.
-  static ZALMPXmlResult SaveText(std::string_view text, const std::filesystem::path& path);
   /// Lets `fill` write into the root of a streamed tree (ZALMPXmlStreamedTree),
   /// whose text goes to `path` as it is committed, in the same atomic way.
   /// `fill` answers false when it failed; the old file then stays.

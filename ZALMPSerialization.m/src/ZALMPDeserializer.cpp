@@ -547,12 +547,13 @@ HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& 
   });
 }
 
-HRESULT ZALMPDeserializer::SetNextElement(std::wstring_view id, int place) const
+HRESULT ZALMPDeserializer::SetNextElement(const ZALMPDeserializer* child, int place) const
 {
-  if (!m_content || m_content->children.size == 0) return S_FALSE;
+  if (!child || !m_content || m_content->children.size == 0) return S_FALSE;
   try {
     EnsureSorted();
-    const Group group = FindGroup(LookupKey(id).View());
+    // The key the child is filed under: no round trip through its wide id.
+    const Group group = FindGroup(child->KeyText());
     if (group.Empty()) return S_FALSE;
     // The position is kept as in GetElement: 1 + the index last returned, 0 for none.
     const auto count = static_cast<std::size_t>(group.last - group.first);

@@ -42,12 +42,11 @@ HRESULT ZALMPBoolean::Serialize(ZALMPSerializer* parent) const
   ZALMPSerializer* own = nullptr;
   if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
   unsigned char value = 0;
-  ZALMPSerializer* child = nullptr;
-  if (FAILED(GetValue(value)) || FAILED(own->AddElement(L"Value", child, value ? kTrue : kFalse))) {
+  if (FAILED(GetValue(value))) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  return S_OK;
+  return WriteValueText(own, value ? kTrue : kFalse, ZALMP_HERE);
 }
 
 HRESULT ZALMPBoolean::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
@@ -55,12 +54,6 @@ HRESULT ZALMPBoolean::Deserialize(const ZALMPDeserializer* parent, const ZALMPId
   const ZALMPDeserializer* own = nullptr;
   if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
   std::wstring text;
-  ZALMPDeserializer* child = nullptr;
-  // A value that does not convert is reported by the tree.
-  if (!own->HasElement(L"Value")) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (FAILED(own->GetElement(L"Value", child, text))) return E_FAIL;
+  if (FAILED(ReadValueText(own, text, ZALMP_HERE))) return E_FAIL;
   return SetValue(text == kTrue ? 1 : 0);
 }

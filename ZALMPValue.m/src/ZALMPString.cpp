@@ -34,12 +34,11 @@ HRESULT ZALMPString::Serialize(ZALMPSerializer* parent) const
   ZALMPSerializer* own = nullptr;
   if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
   ZALUnicodeString value;
-  ZALMPSerializer* child = nullptr;
-  if (FAILED(GetValue(value)) || FAILED(own->AddElement(L"Value", child, std::wstring_view(value.ConvertToWChar())))) {
+  if (FAILED(GetValue(value))) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  return S_OK;
+  return WriteValueText(own, std::wstring_view(value.ConvertToWChar()), ZALMP_HERE);
 }
 
 HRESULT ZALMPString::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
@@ -47,12 +46,6 @@ HRESULT ZALMPString::Deserialize(const ZALMPDeserializer* parent, const ZALMPIde
   const ZALMPDeserializer* own = nullptr;
   if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
   std::wstring text;
-  ZALMPDeserializer* child = nullptr;
-  // A value that does not convert is reported by the tree.
-  if (!own->HasElement(L"Value")) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (FAILED(own->GetElement(L"Value", child, text))) return E_FAIL;
+  if (FAILED(ReadValueText(own, text, ZALMP_HERE))) return E_FAIL;
   return SetValue(ZALUnicodeString(std::move(text)));
 }

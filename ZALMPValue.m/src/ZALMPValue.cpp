@@ -145,6 +145,27 @@ HRESULT ZALMPValue::SerializeOwnElement(ZALMPSerializer* parent, ZALMPSerializer
   return S_OK;
 }
 
+HRESULT ZALMPValue::WriteValueText(ZALMPSerializer* own, std::wstring_view text, ZALMPSourceLocation where)
+{
+  ZALMPSerializer* child = nullptr;
+  if (!own || FAILED(own->AddElement(L"Value", child, text))) {
+    Report(where);
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPValue::ReadValueText(const ZALMPDeserializer* own, std::wstring& text, ZALMPSourceLocation where)
+{
+  if (!own || !own->HasElement(L"Value")) {
+    Report(where);
+    return E_FAIL;
+  }
+  // A value that does not convert is reported by the tree.
+  ZALMPDeserializer* child = nullptr;
+  return own->GetElement(L"Value", child, text);
+}
+
 HRESULT ZALMPValue::DeserializeOwnElement(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
                                           const ZALMPDeserializer*& own, ZALMPSourceLocation where)
 {

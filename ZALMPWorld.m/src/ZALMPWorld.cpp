@@ -297,6 +297,13 @@ ZALMPWorldGlobals ZALMPWorldGlobals::Of(const ZALMPWorld& world)
   return globals;
 }
 
+void ZALMPWorldGlobals::RemoveFrom(ZALMPWorld& world) const
+{
+  world.Remove<ZALMPBody>(body);
+  world.Remove<ZALMPGeometry>(axisSystem);
+  world.Remove<ZALMPVariable>(time);
+}
+
 HRESULT ZALMPWorld::GetGlobalBody(RVLSharedHandle<ZALMPBody>& body) const
 {
   body = m_globalBody;

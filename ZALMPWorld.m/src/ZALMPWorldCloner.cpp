@@ -222,9 +222,7 @@ void Relink(const Links& sources, const Correspondence& copies)
 void DropConstructorGlobals(ZALMPWorld& copy)
 {
   ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(copy);
-  copy.Remove<ZALMPBody>(globals.body);
-  copy.Remove<ZALMPGeometry>(globals.axisSystem);
-  copy.Remove<ZALMPVariable>(globals.time);
+  globals.RemoveFrom(copy);
   ZALMPAxisSystem::destroy(globals.axisSystem);
   ZALMPBody::destroy(globals.body);
   ZALMPVariable::destroy(globals.time);

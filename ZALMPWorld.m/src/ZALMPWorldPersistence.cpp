@@ -239,12 +239,10 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
 // entity was created from, so that skipped elements shift nobody.
 void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& ids)
 {
-  std::wstring elementId;
   for (std::size_t index = 0; index < pending.entities.size(); ++index) {
     const Pending& entry = pending.entities[index];
     const ZALMPReportContext context(pending.name, static_cast<int>(index), entry.element);
-    entry.element->GetId(elementId);
-    pending.collection->SetNextElement(elementId, entry.place);
+    pending.collection->SetNextElement(entry.element, entry.place);
     if (FAILED(entry.entity->Deserialize(pending.collection, ids))) ZALMP_REPORT();
   }
 }
@@ -286,10 +284,8 @@ void ReadGlobals(ZALMPWorld& world, const ZALMPDeserializer& frame, const ZALMPI
 std::array<RVLSharedHandle<ZALMPEntity>, 3> UnfileGlobals(ZALMPWorld& world)
 {
   const ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(world);
-  world.Remove<ZALMPBody>(globals.body);
-  world.Remove<ZALMPGeometry>(globals.axisSystem);
   if (!globals.time) ZALMP_REPORT();
-  world.Remove<ZALMPVariable>(globals.time);
+  globals.RemoveFrom(world);
   return {globals.body, globals.axisSystem, globals.time};
 }
 

@@ -18,14 +18,16 @@ namespace {
 constexpr std::wstring_view kModel = L"ZALMPModel";
 constexpr std::wstring_view kWorld = L"World";
 
-bool IsKnownVersion(std::wstring_view version)
-{
-  return std::find(ZALMPVersion::kAll.begin(), ZALMPVersion::kAll.end(), version) != ZALMPVersion::kAll.end();
-}
-
 std::string Narrow(std::wstring_view text)
 {
   return ZALWideToUtf8(text);
+}
+
+// Success for a version of ZALMPVersion::kAll, an error naming it otherwise.
+ZALMPXmlResult CheckVersion(std::wstring_view version)
+{
+  if (std::find(ZALMPVersion::kAll.begin(), ZALMPVersion::kAll.end(), version) != ZALMPVersion::kAll.end()) return {};
+  return ZALMPXmlResult::Failure("unknown format version \"" + Narrow(version) + "\"");
 }
 
 std::vector<ZALMPXmlWarning> Warnings(std::vector<ZALMPReportCollector::Report> reports)
@@ -46,7 +48,7 @@ ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model)
     return ZALMPXmlResult::Failure("the root element is <" + Narrow(id) + ">, not <" + Narrow(kModel) + ">");
   std::wstring version;
   root.GetVersion(version);
-  if (!IsKnownVersion(version)) return ZALMPXmlResult::Failure("unknown format version \"" + Narrow(version) + "\"");
+  if (ZALMPXmlResult problem = CheckVersion(version); !problem) return problem;
   if (!root.HasElement(kWorld))
     return ZALMPXmlResult::Failure("no <" + Narrow(kWorld) + "> element under <" + Narrow(kModel) + ">");
 
@@ -111,7 +113,7 @@ bool ZALMPXml::WriteModel(const ZALMPWorld& world, std::wstring_view version, ZA
 // holds the whole tree in memory; Save does not hold the whole text either.
 ZALMPXmlResult ZALMPXml::Write(const ZALMPWorld& world, std::string& text, std::wstring_view version)
 {
-  if (!IsKnownVersion(version)) return ZALMPXmlResult::Failure("unknown format version \"" + Narrow(version) + "\"");
+  if (ZALMPXmlResult problem = CheckVersion(version); !problem) return problem;
   std::string document;
   ZALMPXmlStreamedTree tree([&document](std::string_view piece) {
     document += piece;
@@ -133,7 +135,7 @@ ZALMPXmlResult ZALMPXml::Read(std::string_view text, ZALMPXmlModel& model)
 
 ZALMPXmlResult ZALMPXml::Save(const ZALMPWorld& world, const std::filesystem::path& path, std::wstring_view version)
 {
-  if (!IsKnownVersion(version)) return ZALMPXmlResult::Failure("unknown format version \"" + Narrow(version) + "\"");
+  if (ZALMPXmlResult problem = CheckVersion(version); !problem) return problem;
   bool written = false;
   ZALMPXmlResult result = ZALMPXmlCodec::SaveStreamed(
       [&](ZALMPXmlWriter& root) { return written = WriteModel(world, version, root); }, path);

@@ -139,11 +139,6 @@ ZALMPXmlResult ZALMPXmlCodec::Save(const ZALMPXmlWriter& root, const std::filesy
                   path);
 }
 
-ZALMPXmlResult ZALMPXmlCodec::SaveText(std::string_view text, const std::filesystem::path& path)
-{
-  return SaveWith([text](int fd) { return WriteAll(fd, text); }, path);
-}
-
 ZALMPXmlResult ZALMPXmlCodec::SaveStreamed(const std::function<bool(ZALMPXmlWriter&)>& fill,
                                            const std::filesystem::path& path)
 {
