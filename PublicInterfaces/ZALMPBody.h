@@ -31,9 +31,15 @@ class ZALMPShape;
 /// pushed to it. A body loader in the entity's loader slot hears of
 /// placements, velocities and fix changes, and computes velocities and
 /// accelerations at a point.
+///
+/// Orphaned, the body asks its displacement sensor, then every geometry,
+/// joint, shape, connector and impacted child to drop it (the first failure
+/// ends it and is RemoveParent's answer, else the last partner's answer), then
+/// empties its five lists; the host body stays bound.
 class ZALMP_EXPORT ZALMPBody : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPBody, ZALMPEntity);
   ZALMP_DECLARE_CONCRETE(ZALMPBody);
+  ZALMP_DECLARE_LINKS();
 
 public:
   /// Where the loader computes velocities and accelerations; the body only
@@ -190,13 +196,6 @@ protected:
   /// defaults: only the entity part (the name) is copied.
   struct SpatialStateAtDefaults {};
   ZALMPBody(const ZALMPBody& source, SpatialStateAtDefaults);
-
-  /// Empties the five lists; the sensor and the host body stay.
-  HRESULT ClearContainers() override;
-  /// Asks the displacement sensor, then every geometry, joint, shape,
-  /// connector and impacted child to drop this body. The first failure ends
-  /// it and is returned; else the last answer (S_OK or S_FALSE).
-  HRESULT RemoveParent() override;
 
 private:
   HRESULT UpdateChildrenPosition();

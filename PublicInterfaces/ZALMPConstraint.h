@@ -13,11 +13,24 @@ struct ZALMPOptionsOrientation;
 /// The base of every constraint: the geometries it ties, the joint it may stand
 /// for, the variables it uses and the sensors that observe it. Whether it holds
 /// and its current value come from the host through the constraint loader.
+/// Orphaned, it asks its joint (then lets it go), every geometry, variable and
+/// sensor to drop it (the first failure ends it, else the last answer), and
+/// empties its three lists.
 class ZALMP_EXPORT ZALMPConstraint : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPConstraint, ZALMPEntity);
+  ZALMP_DECLARE_LINKS();
 
 public:
   ~ZALMPConstraint() override;
+
+  /// Writes the common part into the kind's own `element`, then the references
+  /// "Geometries", "Joint" (when set), "Variables" and "Sensors" (when not
+  /// empty). S_OK; E_FAIL (reported): no element or a failed common part.
+  HRESULT Serialize(ZALMPSerializer* element) const override;
+  /// Reads the common part and the references back from the kind's own
+  /// `element`; unknown ids are skipped. S_OK; E_FAIL (reported): no element
+  /// or a failed common part. A reference of the wrong kind raises RVLEInvalidCast.
+  HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// The entity's loader narrowed to a constraint loader (null when it is none); S_OK.
   virtual HRESULT GetLoader(ZALIMPConstraintLoader*& loader) const;

@@ -10,10 +10,13 @@ class ZALMPBody;
 
 /// Measures the displacement of one body since the last reset: the body
 /// accumulates each of its moves (ZALMPBody::UpdatePosition) into it while the
-/// sensor is active, and a host loader may refresh it (Update).
+/// sensor is active, and a host loader may refresh it (Update). Orphaned, the
+/// sensor asks its body to drop it (the body's answer is RemoveParent's; a
+/// body no longer alive is reported) and forgets the body.
 class ZALMP_EXPORT ZALMPDisplacementSensor : public ZALMPSensor {
   ZALMP_DECLARE_CLASS(ZALMPDisplacementSensor, ZALMPSensor);
   ZALMP_DECLARE_CONCRETE(ZALMPDisplacementSensor);
+  ZALMP_DECLARE_LINKS();
 
 public:
   ~ZALMPDisplacementSensor() override;
@@ -51,10 +54,6 @@ protected:
   ZALMPDisplacementSensor();
   /// Copies the displacement; the copy measures no body.
   ZALMPDisplacementSensor(const ZALMPDisplacementSensor& source);
-
-  /// Asks the measured body to drop this sensor (its answer is returned; a
-  /// body no longer alive is reported, S_OK), then forgets the body. S_OK without a body.
-  HRESULT RemoveParent() override;
 
 private:
   RVLSharedHandle<ZALMPBody> m_body;

@@ -17,10 +17,23 @@
 class ZALBaseUnknown;
 class ZALIMPEntityLoader;
 class ZALMPDeserializer;
+class ZALMPLinkTable;
 class ZALMPParameter;
 class ZALMPSerializer;
 class ZALMPState;
 class ZALMPWorld;
+
+/// Declares that a class describes links of its own in a ZALMPLinkTable; its
+/// source defines the table with ZALMP_DEFINE_LINKS.
+#define ZALMP_DECLARE_LINKS()                                                    \
+public:                                                                         \
+  const ZALMPLinkTable& GetLinkTable() const override { return LinkTable(); }   \
+                                                                                \
+protected:                                                                      \
+  static const ZALMPLinkTable& LinkTable();                                     \
+                                                                                \
+private:                                                                        \
+  static_assert(true, "")
 
 /// The base of every entity a world holds: persistent identifier, name, active
 /// flag, building mode, host loader and model object, the parameter, state and
@@ -109,6 +122,10 @@ public:
   /// Posts the update event (kUpdateEvent) to the entity's subscribers.
   void NotifyUpdate();
 
+  /// What the entity links to: its class's links and its bases', from which
+  /// orphaning, saving, reading and copying treat every link alike.
+  virtual const ZALMPLinkTable& GetLinkTable() const;
+
 protected:
   ZALMPEntity();
   /// The copy that every kind makes: the host part (the name) is copied, the
@@ -120,10 +137,16 @@ protected:
   struct CopyCommonPart {};
   ZALMPEntity(const ZALMPEntity& source, CopyCommonPart);
 
-  /// Drops the entity's own lists of links; nothing here.
+  /// Drops the entity's lists of links, as its link table says (the
+  /// parameters, states and aggregated elements stay until the entity goes).
   virtual HRESULT ClearContainers();
-  /// Asks each linked partner to drop this entity; nothing to ask here: S_OK.
+  /// Asks each linked partner to drop this entity, as its link table says: the
+  /// single links first, then the lists. The first negative answer ends it and
+  /// is returned; otherwise the table's answer. S_OK for a plain entity.
   virtual HRESULT RemoveParent();
+
+  /// The entity's own links: parameters, states and aggregated elements.
+  static const ZALMPLinkTable& LinkTable();
 
 private:
   HRESULT GenerateID(std::wstring& id) const;

@@ -13,9 +13,11 @@ class ZALWBEquation;
 /// the equation uses and a mapping between the equation's variable slots and
 /// those variables. The equation belongs to the equation factory that made it
 /// (the world's, when it was read from a tree); the expression only points at it.
+/// Orphaned, it empties its list of variables.
 class ZALMP_EXPORT ZALMPExpression : public ZALMPValue {
   ZALMP_DECLARE_CLASS(ZALMPExpression, ZALMPValue);
   ZALMP_DECLARE_CONCRETE(ZALMPExpression);
+  ZALMP_DECLARE_LINKS();
 
 public:
   ~ZALMPExpression() override;
@@ -64,10 +66,10 @@ protected:
   /// and the mapping; the copy starts without linked variables.
   ZALMPExpression(const ZALMPExpression& source);
 
-  /// Drops the links to the variables.
-  HRESULT ClearContainers() override;
-
 private:
+  /// Appends `variable` and leaves the mapping as it is: how a copy links the
+  /// copies of its source's variables.
+  HRESULT AppendVariable(const RVLSharedHandle<ZALMPVariable>& variable);
   HRESULT ReadEquation(const ZALMPDeserializer* own);
   void ReadVariableMapping(const ZALMPDeserializer* own);
 

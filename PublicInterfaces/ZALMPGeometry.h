@@ -13,8 +13,13 @@ class ZALMPConstraint;
 /// The base of every geometry: the body that carries it and the constraints
 /// that use it. Each kind adds its own numbers, expressed in the coordinates of
 /// its body, and writes them under its own element after this common part.
+///
+/// Orphaned, a geometry asks its body (then lets it go) and each linked
+/// constraint to drop it, stopping at the first failure, and empties its
+/// constraint list.
 class ZALMP_EXPORT ZALMPGeometry : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPGeometry, ZALMPEntity);
+  ZALMP_DECLARE_LINKS();
 
 public:
   ~ZALMPGeometry() override;
@@ -58,12 +63,6 @@ protected:
   ZALMPGeometry();
   /// A copy carries neither the body nor the constraints of its source.
   ZALMPGeometry(const ZALMPGeometry& source);
-
-  /// Empties the constraint list; the body link stays.
-  HRESULT ClearContainers() override;
-  /// Asks the body, then each linked constraint, to drop this geometry, and
-  /// clears the body link. Stops at the first failing answer and returns it.
-  HRESULT RemoveParent() override;
 
 private:
   RVLSharedHandle<ZALMPBody> m_body;

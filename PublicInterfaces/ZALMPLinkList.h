@@ -63,3 +63,26 @@ private:
 
   RVLSharedVector<T> m_links;
 };
+
+/// The one-handle twin of ZALMPLinkList::Remove: S_OK when `link` is the held
+/// partner (then let go), S_FALSE for another, E_FAIL for an empty `link` (reported).
+template <class T>
+HRESULT ZALMPRemoveLink(RVLSharedHandle<T>& held, const RVLSharedHandle<T>& link, ZALMPSourceLocation where)
+{
+  if (!link) {
+    ZALMPAssertionReport("", where.file, where.line);
+    return E_FAIL;
+  }
+  if (!(link == held)) return S_FALSE;
+  held.Release();
+  return S_OK;
+}
+
+/// Defines the four operations of a link list member of `Class` (add, remove,
+/// count, indexed get), reporting at the line of the definition.
+#define ZALMP_DEFINE_LINK_LIST_OPERATIONS(Class, Partner, member, AddOp, RemoveOp, CountOp, GetOp)          \
+  HRESULT Class::AddOp(const RVLSharedHandle<Partner>& link) { return member.Add(link, ZALMP_HERE); }       \
+  HRESULT Class::RemoveOp(const RVLSharedHandle<Partner>& link) { return member.Remove(link, ZALMP_HERE); } \
+  int Class::CountOp() const { return member.Count(); }                                                     \
+  HRESULT Class::GetOp(int index, RVLSharedHandle<Partner>& link) const { return member.Get(index, link); } \
+  static_assert(true, "")

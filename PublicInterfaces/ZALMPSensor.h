@@ -31,7 +31,4 @@ public:
 protected:
   ZALMPSensor();
   ZALMPSensor(const ZALMPSensor& source);
-
-  /// Asks each measured partner to drop this sensor; nothing to ask here: S_OK.
-  HRESULT RemoveParent() override;
 };

@@ -74,11 +74,6 @@ protected:
   static HRESULT WriteValueText(ZALMPSerializer* own, std::wstring_view text, ZALMPSourceLocation where);
   static HRESULT ReadValueText(const ZALMPDeserializer* own, std::wstring& text, ZALMPSourceLocation where);
 
-  /// Nothing to drop.
-  HRESULT ClearContainers() override;
-  /// No partner to tell; S_OK.
-  HRESULT RemoveParent() override;
-
 private:
   ZALMPPhysicalQuantity::Enum m_physicalQuantity = ZALMPPhysicalQuantity::NoPhysicalQuantity;
 };

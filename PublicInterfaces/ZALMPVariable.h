@@ -17,9 +17,14 @@ class ZALMPConstraint;
 /// Each number has a flag that tells whether it was set; the getters never look
 /// at the flags (a number never set reads 0). Setting the value or a limit tells
 /// the variable loader, when there is one.
+///
+/// Orphaned, a variable asks each linked constraint to drop it, stopping at the
+/// first failure (a constraint no longer alive counts as one), then empties
+/// its constraint list.
 class ZALMP_EXPORT ZALMPVariable : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPVariable, ZALMPEntity);
   ZALMP_DECLARE_CONCRETE(ZALMPVariable);
+  ZALMP_DECLARE_LINKS();
 
 public:
   ~ZALMPVariable() override;
@@ -107,13 +112,6 @@ protected:
   /// quantity and the type; the starting value and the constraint list start empty.
   ZALMPVariable(const ZALMPVariable& source);
 
-  /// Drops the links to the constraints.
-  HRESULT ClearContainers() override;
-  /// Asks each linked constraint to drop this variable; stops at the first
-  /// failure (an empty link counts as one, reported) and returns it. The
-  /// variable's own list is left as it is.
-  HRESULT RemoveParent() override;
-
 private:
   /// A number that may or may not have been set; every number of the variable
   /// is one, so they all set and read the same way.
@@ -142,7 +140,6 @@ private:
   void WriteOlderLayout(ZALMPSerializer* element, std::wstring_view version) const;
   HRESULT ReadGroupedLayout(const ZALMPDeserializer* element);
   void ReadOlderLayout(const ZALMPDeserializer* element, std::wstring_view version);
-  void ReadConstraints(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids);
 
   Optional m_value;
   Optional m_minValue;

@@ -1,7 +1,6 @@
 #define ZALMP_SOURCE_FILE "ZALMPBody.m/src/ZALMPBody"
 #include "ZALMPReport.h"
 
-#include "ZALMPEntityReferences.h"
 #include "ZALMPPlacementElements.h"
 
 #include <ZALIMPBodyLoader.h>
@@ -11,6 +10,7 @@
 #include <ZALMPDisplacementSensor.h>
 #include <ZALMPGeometry.h>
 #include <ZALMPJoint.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSerializer.h>
 #include <ZALMPShape.h>
@@ -47,22 +47,6 @@ std::wstring ModelNameOf(const RVLBasicBody3D& hostBody)
 bool HasPositiveComponent(const ZALMathVector& vector)
 {
   return vector.GetX() > 0.0 || vector.GetY() > 0.0 || vector.GetZ() > 0.0;
-}
-
-// Asks each partner of `links` to drop `body`, in order. The first failure
-// ends it; else the last answer, or `status` when there is no partner.
-template <class Partner>
-HRESULT DetachFrom(const RVLSharedVector<Partner>& links, const RVLSharedHandle<ZALMPBody>& body, HRESULT status)
-{
-  for (const RVLSharedHandle<Partner>& partner : links) {
-    if (!partner.IsAlive()) {
-      ZALMP_REPORT();
-      return E_FAIL;
-    }
-    status = partner->RemoveBody(body);
-    if (FAILED(status)) return status;
-  }
-  return status;
 }
 
 }  // namespace
@@ -105,105 +89,16 @@ HRESULT ZALMPBody::GetLoader(ZALIMPBodyLoader*& loader) const
   return S_OK;
 }
 
-HRESULT ZALMPBody::AddGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry)
-{
-  return m_geometries.Add(geometry, ZALMP_HERE);
-}
-
-HRESULT ZALMPBody::RemoveGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry)
-{
-  return m_geometries.Remove(geometry, ZALMP_HERE);
-}
-
-int ZALMPBody::GetGeometryCount() const
-{
-  return m_geometries.Count();
-}
-
-HRESULT ZALMPBody::GetGeometry(int index, RVLSharedHandle<ZALMPGeometry>& geometry) const
-{
-  return m_geometries.Get(index, geometry);
-}
-
-HRESULT ZALMPBody::LinkToJoint(const RVLSharedHandle<ZALMPJoint>& joint)
-{
-  return m_joints.Add(joint, ZALMP_HERE);
-}
-
-HRESULT ZALMPBody::RemoveJoint(const RVLSharedHandle<ZALMPJoint>& joint)
-{
-  return m_joints.Remove(joint, ZALMP_HERE);
-}
-
-int ZALMPBody::GetLinkedJointCount() const
-{
-  return m_joints.Count();
-}
-
-HRESULT ZALMPBody::GetLinkedJoint(int index, RVLSharedHandle<ZALMPJoint>& joint) const
-{
-  return m_joints.Get(index, joint);
-}
-
-HRESULT ZALMPBody::LinkToShape(const RVLSharedHandle<ZALMPShape>& shape)
-{
-  return m_shapes.Add(shape, ZALMP_HERE);
-}
-
-HRESULT ZALMPBody::RemoveShape(const RVLSharedHandle<ZALMPShape>& shape)
-{
-  return m_shapes.Remove(shape, ZALMP_HERE);
-}
-
-int ZALMPBody::GetLinkedShapeCount() const
-{
-  return m_shapes.Count();
-}
-
-HRESULT ZALMPBody::GetLinkedShape(int index, RVLSharedHandle<ZALMPShape>& shape) const
-{
-  return m_shapes.Get(index, shape);
-}
-
-HRESULT ZALMPBody::LinkToConnector(const RVLSharedHandle<ZALMPConnector>& connector)
-{
-  return m_connectors.Add(connector, ZALMP_HERE);
-}
-
-HRESULT ZALMPBody::RemoveConnector(const RVLSharedHandle<ZALMPConnector>& connector)
-{
-  return m_connectors.Remove(connector, ZALMP_HERE);
-}
-
-int ZALMPBody::GetLinkedConnectorCount() const
-{
-  return m_connectors.Count();
-}
-
-HRESULT ZALMPBody::GetLinkedConnector(int index, RVLSharedHandle<ZALMPConnector>& connector) const
-{
-  return m_connectors.Get(index, connector);
-}
-
-HRESULT ZALMPBody::AddImpactedChildBody(const RVLSharedHandle<ZALMPBody>& child)
-{
-  return m_impactedChildren.Add(child, ZALMP_HERE);
-}
-
-HRESULT ZALMPBody::RemoveBody(const RVLSharedHandle<ZALMPBody>& child)
-{
-  return m_impactedChildren.Remove(child, ZALMP_HERE);
-}
-
-int ZALMPBody::GetImpactedChildBodyCount() const
-{
-  return m_impactedChildren.Count();
-}
-
-HRESULT ZALMPBody::GetImpactedChildBody(int index, RVLSharedHandle<ZALMPBody>& child) const
-{
-  return m_impactedChildren.Get(index, child);
-}
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPBody, ZALMPGeometry, m_geometries, AddGeometry, RemoveGeometry,
+                                  GetGeometryCount, GetGeometry);
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPBody, ZALMPJoint, m_joints, LinkToJoint, RemoveJoint, GetLinkedJointCount,
+                                  GetLinkedJoint);
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPBody, ZALMPShape, m_shapes, LinkToShape, RemoveShape, GetLinkedShapeCount,
+                                  GetLinkedShape);
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPBody, ZALMPConnector, m_connectors, LinkToConnector, RemoveConnector,
+                                  GetLinkedConnectorCount, GetLinkedConnector);
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPBody, ZALMPBody, m_impactedChildren, AddImpactedChildBody, RemoveBody,
+                                  GetImpactedChildBodyCount, GetImpactedChildBody);
 
 HRESULT ZALMPBody::SetDisplacementSensor(const RVLSharedHandle<ZALMPDisplacementSensor>& sensor)
 {
@@ -522,38 +417,25 @@ HRESULT ZALMPBody::Restore_Initial_WDMBody_Floating_status()
   return S_OK;
 }
 
-HRESULT ZALMPBody::ClearContainers()
-{
-  m_geometries.Clear();
-  m_joints.Clear();
-  m_shapes.Clear();
-  m_connectors.Clear();
-  m_impactedChildren.Clear();
-  return S_OK;
-}
-
-HRESULT ZALMPBody::RemoveParent()
-{
-  const RVLSharedHandle<ZALMPBody> self = Self();
-  HRESULT status = S_OK;
-  if (m_displacementSensor) {
-    if (m_displacementSensor.IsAlive())
-      status = m_displacementSensor->RemoveBody(self);
-    else
-      ZALMP_REPORT();
-    m_displacementSensor.Release();
-    if (FAILED(status)) return status;
-  }
-  status = DetachFrom(m_geometries.Links(), self, status);
-  if (FAILED(status)) return status;
-  status = DetachFrom(m_joints.Links(), self, status);
-  if (FAILED(status)) return status;
-  status = DetachFrom(m_shapes.Links(), self, status);
-  if (FAILED(status)) return status;
-  status = DetachFrom(m_connectors.Links(), self, status);
-  if (FAILED(status)) return status;
-  return DetachFrom(m_impactedChildren.Links(), self, status);
-}
+// RemoveParent asks the displacement sensor first (the single link), then
+// every geometry, joint, shape, connector and impacted child; the first
+// failure ends it, else the last answer is returned. ClearContainers empties
+// the five lists; the host body stays.
+ZALMP_DEFINE_LINKS(
+    ZALMPBody, &ZALMPEntity::LinkTable(), LastPartner,
+    ZALMPLinkTable::List(&ZALMPBody::m_geometries, L"Geometries", L"Geometry", &ZALMPBody::AddGeometry,
+                         &ZALMPGeometry::RemoveBody, ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+    ZALMPLinkTable::List(&ZALMPBody::m_joints, L"Joints", L"Joint", &ZALMPBody::LinkToJoint, &ZALMPJoint::RemoveBody,
+                         ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+    ZALMPLinkTable::List(&ZALMPBody::m_shapes, L"Shapes", L"Shape", &ZALMPBody::LinkToShape, &ZALMPShape::RemoveBody,
+                         ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+    ZALMPLinkTable::List(&ZALMPBody::m_connectors, L"Connectors", L"Connector", &ZALMPBody::LinkToConnector,
+                         &ZALMPConnector::RemoveBody, ZALMPFilteredCopy::Dropped, ZALMP_HERE),
+    ZALMPLinkTable::One(&ZALMPBody::m_displacementSensor, L"DisplacementSensor", &ZALMPBody::SetDisplacementSensor,
+                        &ZALMPDisplacementSensor::RemoveBody, ZALMPFilteredCopy::Dropped, ZALMP_HERE),
+    ZALMPLinkTable::List(&ZALMPBody::m_impactedChildren, L"ImpactedChildrenBodies", L"ImpactedChildBody",
+                         &ZALMPBody::AddImpactedChildBody, &ZALMPBody::RemoveBody, ZALMPFilteredCopy::Dropped,
+                         ZALMP_HERE));
 
 namespace {
 
@@ -632,14 +514,7 @@ HRESULT ZALMPBody::Serialize(ZALMPSerializer* element) const
     }
   }
 
-  ZALMPEntityReferences::WriteGroup(own, L"Geometries", L"Geometry", m_geometries.Links(), ZALMP_HERE);
-  ZALMPEntityReferences::WriteGroup(own, L"Joints", L"Joint", m_joints.Links(), ZALMP_HERE);
-  ZALMPEntityReferences::WriteGroup(own, L"Shapes", L"Shape", m_shapes.Links(), ZALMP_HERE);
-  ZALMPEntityReferences::WriteGroup(own, L"Connectors", L"Connector", m_connectors.Links(), ZALMP_HERE);
-  if (m_displacementSensor)
-    ZALMPEntityReferences::Write(own, L"DisplacementSensor", m_displacementSensor, ZALMP_HERE);
-  ZALMPEntityReferences::WriteGroup(own, L"ImpactedChildrenBodies", L"ImpactedChildBody", m_impactedChildren.Links(),
-                                    ZALMP_HERE);
+  LinkTable().Write(*this, own);
   return S_OK;
 }
 
@@ -692,26 +567,6 @@ HRESULT ZALMPBody::Deserialize(const ZALMPDeserializer* element, const ZALMPIden
     }
   }
 
-  ZALMPEntityReferences::ReadGroup<ZALMPGeometry>(
-      own, L"Geometries", L"Geometry", ids,
-      [this](const RVLSharedHandle<ZALMPGeometry>& geometry) { return AddGeometry(geometry); }, ZALMP_HERE);
-  ZALMPEntityReferences::ReadGroup<ZALMPJoint>(
-      own, L"Joints", L"Joint", ids, [this](const RVLSharedHandle<ZALMPJoint>& joint) { return LinkToJoint(joint); },
-      ZALMP_HERE);
-  ZALMPEntityReferences::ReadGroup<ZALMPShape>(
-      own, L"Shapes", L"Shape", ids, [this](const RVLSharedHandle<ZALMPShape>& shape) { return LinkToShape(shape); },
-      ZALMP_HERE);
-  ZALMPEntityReferences::ReadGroup<ZALMPConnector>(
-      own, L"Connectors", L"Connector", ids,
-      [this](const RVLSharedHandle<ZALMPConnector>& connector) { return LinkToConnector(connector); }, ZALMP_HERE);
-  if (own->HasElement(L"DisplacementSensor")) {
-    ZALMPDeserializer* item = nullptr;
-    own->GetElement(L"DisplacementSensor", item);
-    const RVLSharedHandle<ZALMPEntity> sensor = ZALMPEntityReferences::Resolve(item, ids, ZALMP_HERE);
-    if (sensor) SetDisplacementSensor(RVLSharedHandle<ZALMPDisplacementSensor>(sensor));
-  }
-  ZALMPEntityReferences::ReadGroup<ZALMPBody>(
-      own, L"ImpactedChildrenBodies", L"ImpactedChildBody", ids,
-      [this](const RVLSharedHandle<ZALMPBody>& child) { return AddImpactedChildBody(child); }, ZALMP_HERE);
+  LinkTable().Read(*this, own, ids);
   return S_OK;
 }

@@ -5,6 +5,7 @@
 #include <ZALMPConstraint.h>
 #include <ZALMPGeometry.h>
 #include <ZALMPJoint.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPSensor.h>
 #include <ZALMPVariable.h>
 
@@ -44,73 +45,50 @@ HRESULT ZALMPConstraint::GetJoint(RVLSharedHandle<ZALMPJoint>& joint) const
 
 HRESULT ZALMPConstraint::RemoveJoint(const RVLSharedHandle<ZALMPJoint>& joint)
 {
-  if (!joint) {
+  return ZALMPRemoveLink(m_joint, joint, ZALMP_HERE);
+}
+
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPConstraint, ZALMPGeometry, m_geometries, LinkToGeometry, RemoveGeometry,
+                                  GetLinkedGeometryCount, GetLinkedGeometry);
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPConstraint, ZALMPVariable, m_variables, LinkToVariable, RemoveVariable,
+                                  GetLinkedVariableCount, GetLinkedVariable);
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPConstraint, ZALMPSensor, m_sensors, LinkToSensor, RemoveSensor,
+                                  GetLinkedSensorCount, GetLinkedSensor);
+
+// RemoveParent asks the joint (then lets it go), then every geometry, variable
+// and sensor to drop the constraint; the first failure ends it, else the last
+// answer is returned. ClearContainers empties the three lists.
+ZALMP_DEFINE_LINKS(ZALMPConstraint, &ZALMPEntity::LinkTable(), LastPartner,
+                   ZALMPLinkTable::List(&ZALMPConstraint::m_geometries, L"Geometries", L"Geometry",
+                                        &ZALMPConstraint::LinkToGeometry, &ZALMPGeometry::RemoveConstraint,
+                                        ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+                   ZALMPLinkTable::One(&ZALMPConstraint::m_joint, L"Joint", &ZALMPConstraint::SetJoint,
+                                       &ZALMPJoint::RemoveConstraint, ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+                   ZALMPLinkTable::List(&ZALMPConstraint::m_variables, L"Variables", L"Variable",
+                                        &ZALMPConstraint::LinkToVariable, &ZALMPVariable::RemoveConstraint,
+                                        ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+                   ZALMPLinkTable::List(&ZALMPConstraint::m_sensors, L"Sensors", L"Sensor",
+                                        &ZALMPConstraint::LinkToSensor, &ZALMPSensor::RemoveConstraint,
+                                        ZALMPFilteredCopy::Dropped, ZALMP_HERE));
+
+HRESULT ZALMPConstraint::Serialize(ZALMPSerializer* element) const
+{
+  if (!element || FAILED(ZALMPEntity::Serialize(element))) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  if (!(joint == m_joint)) return S_FALSE;
-  m_joint.Release();
+  LinkTable().Write(*this, element);
   return S_OK;
 }
 
-HRESULT ZALMPConstraint::LinkToGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry)
+HRESULT ZALMPConstraint::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  return m_geometries.Add(geometry, ZALMP_HERE);
-}
-
-HRESULT ZALMPConstraint::LinkToVariable(const RVLSharedHandle<ZALMPVariable>& variable)
-{
-  return m_variables.Add(variable, ZALMP_HERE);
-}
-
-HRESULT ZALMPConstraint::LinkToSensor(const RVLSharedHandle<ZALMPSensor>& sensor)
-{
-  return m_sensors.Add(sensor, ZALMP_HERE);
-}
-
-HRESULT ZALMPConstraint::GetLinkedGeometry(int index, RVLSharedHandle<ZALMPGeometry>& geometry) const
-{
-  return m_geometries.Get(index, geometry);
-}
-
-HRESULT ZALMPConstraint::GetLinkedVariable(int index, RVLSharedHandle<ZALMPVariable>& variable) const
-{
-  return m_variables.Get(index, variable);
-}
-
-HRESULT ZALMPConstraint::GetLinkedSensor(int index, RVLSharedHandle<ZALMPSensor>& sensor) const
-{
-  return m_sensors.Get(index, sensor);
-}
-
-int ZALMPConstraint::GetLinkedGeometryCount() const
-{
-  return m_geometries.Count();
-}
-
-int ZALMPConstraint::GetLinkedVariableCount() const
-{
-  return m_variables.Count();
-}
-
-int ZALMPConstraint::GetLinkedSensorCount() const
-{
-  return m_sensors.Count();
-}
-
-HRESULT ZALMPConstraint::RemoveGeometry(const RVLSharedHandle<ZALMPGeometry>& geometry)
-{
-  return m_geometries.Remove(geometry, ZALMP_HERE);
-}
-
-HRESULT ZALMPConstraint::RemoveVariable(const RVLSharedHandle<ZALMPVariable>& variable)
-{
-  return m_variables.Remove(variable, ZALMP_HERE);
-}
-
-HRESULT ZALMPConstraint::RemoveSensor(const RVLSharedHandle<ZALMPSensor>& sensor)
-{
-  return m_sensors.Remove(sensor, ZALMP_HERE);
+  if (!element || FAILED(ZALMPEntity::Deserialize(element, ids))) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  LinkTable().Read(*this, element, ids);
+  return S_OK;
 }
 
 bool ZALMPConstraint::IsSatisfied(double& error)

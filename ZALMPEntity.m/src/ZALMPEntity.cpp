@@ -1,11 +1,10 @@
 #define ZALMP_SOURCE_FILE "ZALMPEntity.m/src/ZALMPEntity"
 #include "ZALMPReport.h"
 
-#include "ZALMPEntityReferences.h"
-
 #include <ZALIMPEntityLoader.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPEntity.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPParameter.h>
 #include <ZALMPSerializer.h>
 #include <ZALMPState.h>
@@ -339,14 +338,32 @@ void ZALMPEntity::NotifyUpdate()
   postEvent(kUpdateEvent);
 }
 
+// The three lists are the entity's own: no partner is asked to forget it,
+// they stay until the entity goes, and a filtered copy does not re-make them.
+ZALMP_DEFINE_LINKS(ZALMPEntity, nullptr, Success,
+                   ZALMPLinkTable::ListNotAsked(&ZALMPEntity::m_parameters, L"Parameters", L"Parameter",
+                                                &ZALMPEntity::AddParameter, ZALMPFilteredCopy::Dropped, ZALMP_HERE,
+                                                ZALMPLinkRelease::Never),
+                   ZALMPLinkTable::ListNotAsked(&ZALMPEntity::m_states, L"States", L"State", &ZALMPEntity::AddState,
+                                                ZALMPFilteredCopy::Dropped, ZALMP_HERE, ZALMPLinkRelease::Never),
+                   ZALMPLinkTable::ListNotAsked(&ZALMPEntity::m_aggregatedElements, L"AggregatedElements",
+                                                L"Element", &ZALMPEntity::AddAggregatedElement,
+                                                ZALMPFilteredCopy::Dropped, ZALMP_HERE, ZALMPLinkRelease::Never));
+
+const ZALMPLinkTable& ZALMPEntity::GetLinkTable() const
+{
+  return LinkTable();
+}
+
 HRESULT ZALMPEntity::ClearContainers()
 {
+  GetLinkTable().Release(*this);
   return S_OK;
 }
 
 HRESULT ZALMPEntity::RemoveParent()
 {
-  return S_OK;
+  return GetLinkTable().Detach(*this);
 }
 
 HRESULT ZALMPEntity::Serialize(ZALMPSerializer* element) const
@@ -366,10 +383,7 @@ HRESULT ZALMPEntity::Serialize(ZALMPSerializer* element) const
     ZALMP_REPORT();
   }
 
-  ZALMPEntityReferences::WriteGroup(element, L"Parameters", L"Parameter", m_parameters.Links(), ZALMP_HERE);
-  ZALMPEntityReferences::WriteGroup(element, L"States", L"State", m_states.Links(), ZALMP_HERE);
-  ZALMPEntityReferences::WriteGroup(element, L"AggregatedElements", L"Element", m_aggregatedElements.Links(),
-                                    ZALMP_HERE);
+  LinkTable().Write(*this, element);
   return S_OK;
 }
 
@@ -401,14 +415,6 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
     }
   }
 
-  ZALMPEntityReferences::ReadGroup<ZALMPParameter>(
-      element, L"Parameters", L"Parameter", ids,
-      [this](const RVLSharedHandle<ZALMPParameter>& parameter) { return AddParameter(parameter); }, ZALMP_HERE);
-  ZALMPEntityReferences::ReadGroup<ZALMPState>(
-      element, L"States", L"State", ids, [this](const RVLSharedHandle<ZALMPState>& state) { return AddState(state); },
-      ZALMP_HERE);
-  ZALMPEntityReferences::ReadGroup<ZALMPEntity>(
-      element, L"AggregatedElements", L"Element", ids,
-      [this](const RVLSharedHandle<ZALMPEntity>& aggregated) { return AddAggregatedElement(aggregated); }, ZALMP_HERE);
+  LinkTable().Read(*this, element, ids);
   return S_OK;
 }

@@ -1,13 +1,12 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPGeometry"
 #include "ZALMPReport.h"
 
-#include "ZALMPEntityReferences.h"
-
 #include <ZALIMPGeometryLoader.h>
 #include <ZALMPBody.h>
 #include <ZALMPConstraint.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPGeometry.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPSerializer.h>
 
 ZALMP_DEFINE_CLASS(ZALMPGeometry, ZALMPEntity);
@@ -49,68 +48,21 @@ HRESULT ZALMPGeometry::GetBody(RVLSharedHandle<ZALMPBody>& body) const
 
 HRESULT ZALMPGeometry::RemoveBody(const RVLSharedHandle<ZALMPBody>& body)
 {
-  if (!body) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (!(body == m_body)) return S_FALSE;
-  m_body.Release();
-  return S_OK;
+  return ZALMPRemoveLink(m_body, body, ZALMP_HERE);
 }
 
-HRESULT ZALMPGeometry::LinkToConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint)
-{
-  return m_constraints.Add(constraint, ZALMP_HERE);
-}
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPGeometry, ZALMPConstraint, m_constraints, LinkToConstraint, RemoveConstraint,
+                                  GetLinkedConstraintCount, GetLinkedConstraint);
 
-HRESULT ZALMPGeometry::GetLinkedConstraint(int index, RVLSharedHandle<ZALMPConstraint>& constraint) const
-{
-  return m_constraints.Get(index, constraint);
-}
-
-int ZALMPGeometry::GetLinkedConstraintCount() const
-{
-  return m_constraints.Count();
-}
-
-HRESULT ZALMPGeometry::RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint)
-{
-  return m_constraints.Remove(constraint, ZALMP_HERE);
-}
-
-HRESULT ZALMPGeometry::ClearContainers()
-{
-  m_constraints.Clear();
-  return S_OK;
-}
-
-HRESULT ZALMPGeometry::RemoveParent()
-{
-  const RVLSharedHandle<ZALMPGeometry> self(this);
-  if (m_body) {
-    HRESULT status = S_OK;
-    if (m_body.IsAlive()) {
-      status = m_body->RemoveGeometry(self);
-    } else {
-      ZALMP_REPORT();
-    }
-    m_body.Release();
-    if (FAILED(status)) return status;
-  }
-  // The constraints do not touch this list while dropping the geometry, but a
-  // copy keeps the walk safe whatever they do.
-  const RVLSharedVector<ZALMPConstraint> constraints = m_constraints.Links();
-  for (const RVLSharedHandle<ZALMPConstraint>& constraint : constraints) {
-    HRESULT status = E_FAIL;
-    if (constraint.IsAlive()) {
-      status = constraint->RemoveGeometry(self);
-    } else {
-      ZALMP_REPORT();
-    }
-    if (FAILED(status)) return status;
-  }
-  return S_OK;
-}
+// RemoveParent asks the body (then lets it go) and each constraint to drop the
+// geometry, stopping at the first failure; ClearContainers empties the
+// constraint list.
+ZALMP_DEFINE_LINKS(ZALMPGeometry, &ZALMPEntity::LinkTable(), Success,
+                   ZALMPLinkTable::One(&ZALMPGeometry::m_body, L"Body", &ZALMPGeometry::SetBody,
+                                       &ZALMPBody::RemoveGeometry, ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+                   ZALMPLinkTable::List(&ZALMPGeometry::m_constraints, L"Constraints", L"Constraint",
+                                        &ZALMPGeometry::LinkToConstraint, &ZALMPConstraint::RemoveGeometry,
+                                        ZALMPFilteredCopy::Relinked, ZALMP_HERE));
 
 HRESULT ZALMPGeometry::Serialize(ZALMPSerializer* element) const
 {
@@ -118,9 +70,7 @@ HRESULT ZALMPGeometry::Serialize(ZALMPSerializer* element) const
     ZALMP_REPORT();
     return E_FAIL;
   }
-  RVLSharedHandle<ZALMPBody> body;
-  if (SUCCEEDED(GetBody(body))) ZALMPEntityReferences::Write(element, L"Body", body, ZALMP_HERE);
-  ZALMPEntityReferences::WriteGroup(element, L"Constraints", L"Constraint", m_constraints.Links(), ZALMP_HERE);
+  LinkTable().Write(*this, element);
   return S_OK;
 }
 
@@ -130,15 +80,6 @@ HRESULT ZALMPGeometry::Deserialize(const ZALMPDeserializer* element, const ZALMP
     ZALMP_REPORT();
     return E_FAIL;
   }
-  if (element->HasElement(L"Body")) {
-    ZALMPDeserializer* item = nullptr;
-    element->GetElement(L"Body", item);
-    const RVLSharedHandle<ZALMPEntity> found = ZALMPEntityReferences::Resolve(item, ids, ZALMP_HERE);
-    if (found && FAILED(SetBody(RVLSharedHandle<ZALMPBody>(found)))) ZALMP_REPORT();
-  }
-  ZALMPEntityReferences::ReadGroup<ZALMPConstraint>(
-      element, L"Constraints", L"Constraint", ids,
-      [this](const RVLSharedHandle<ZALMPConstraint>& constraint) { return LinkToConstraint(constraint); },
-      ZALMP_HERE);
+  LinkTable().Read(*this, element, ids);
   return S_OK;
 }

@@ -1,13 +1,13 @@
 #define ZALMP_SOURCE_FILE "ZALMPSensor.m/src/ZALMPDisplacementSensor"
 #include "ZALMPReport.h"
 
-#include "ZALMPEntityReferences.h"
 #include "ZALMPPlacementElements.h"
 
 #include <ZALIMPDisplacementSensorLoader.h>
 #include <ZALMPBody.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPDisplacementSensor.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPSerializer.h>
 
 ZALMP_DEFINE_CLASS(ZALMPDisplacementSensor, ZALMPSensor);
@@ -44,14 +44,14 @@ HRESULT ZALMPDisplacementSensor::GetBody(RVLSharedHandle<ZALMPBody>& body) const
 
 HRESULT ZALMPDisplacementSensor::RemoveBody(const RVLSharedHandle<ZALMPBody>& body)
 {
-  if (!body) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (!(body == m_body)) return S_FALSE;
-  m_body.Release();
-  return S_OK;
+  return ZALMPRemoveLink(m_body, body, ZALMP_HERE);
 }
+
+// RemoveParent asks the measured body to drop the sensor (its answer is
+// RemoveParent's) and lets the body go.
+ZALMP_DEFINE_LINKS(ZALMPDisplacementSensor, &ZALMPSensor::LinkTable(), LastPartner,
+                   ZALMPLinkTable::One(&ZALMPDisplacementSensor::m_body, L"Body", &ZALMPDisplacementSensor::SetBody,
+                                       &ZALMPBody::RemoveDisplacementSensor, ZALMPFilteredCopy::Dropped, ZALMP_HERE));
 
 void ZALMPDisplacementSensor::SetDisplacement(const ZALMathTransformation& displacement)
 {
@@ -83,18 +83,6 @@ HRESULT ZALMPDisplacementSensor::Reset()
   return S_OK;
 }
 
-HRESULT ZALMPDisplacementSensor::RemoveParent()
-{
-  if (!m_body) return S_OK;
-  HRESULT status = S_OK;
-  if (m_body.IsAlive())
-    status = m_body->RemoveDisplacementSensor(RVLSharedHandle<ZALMPDisplacementSensor>(this));
-  else
-    ZALMP_REPORT();
-  m_body.Release();
-  return status;
-}
-
 HRESULT ZALMPDisplacementSensor::Serialize(ZALMPSerializer* element) const
 {
   ZALMPSerializer* own = nullptr;
@@ -104,7 +92,7 @@ HRESULT ZALMPDisplacementSensor::Serialize(ZALMPSerializer* element) const
   }
   // The base reports its own failure.
   if (FAILED(ZALMPSensor::Serialize(own))) return E_FAIL;
-  if (m_body) ZALMPEntityReferences::Write(own, L"Body", m_body, ZALMP_HERE);
+  LinkTable().Write(*this, own);
   ZALMPPlacementElements::WritePlacement(own, L"Displacement", m_displacement, ZALMP_HERE);
   return S_OK;
 }
@@ -117,12 +105,7 @@ HRESULT ZALMPDisplacementSensor::Deserialize(const ZALMPDeserializer* element, c
     return E_FAIL;
   }
   if (FAILED(ZALMPSensor::Deserialize(own, ids))) return E_FAIL;
-  if (own->HasElement(L"Body")) {
-    ZALMPDeserializer* item = nullptr;
-    own->GetElement(L"Body", item);
-    const RVLSharedHandle<ZALMPEntity> body = ZALMPEntityReferences::Resolve(item, ids, ZALMP_HERE);
-    if (body && FAILED(SetBody(RVLSharedHandle<ZALMPBody>(body)))) ZALMP_REPORT();
-  }
+  LinkTable().Read(*this, own, ids);
   ZALMathTransformation displacement;
   if (FAILED(ZALMPPlacementElements::ReadPlacement(own, L"Displacement", displacement, ZALMP_HERE))) return E_FAIL;
   SetDisplacement(displacement);

@@ -30,11 +30,6 @@ HRESULT ZALMPSensor::RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>& co
   return S_OK;
 }
 
-HRESULT ZALMPSensor::RemoveParent()
-{
-  return S_OK;
-}
-
 HRESULT ZALMPSensor::Serialize(ZALMPSerializer* element) const
 {
   if (!element) {

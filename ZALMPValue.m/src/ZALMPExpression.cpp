@@ -1,11 +1,10 @@
 #define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPExpression"
 #include "ZALMPReport.h"
 
-#include "ZALMPEntityReferences.h"
-
 #include <ZALIMPExpressionLoader.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPExpression.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSerializer.h>
 #include <ZALMPVariable.h>
@@ -75,6 +74,11 @@ HRESULT ZALMPExpression::LinkToVariable(const RVLSharedHandle<ZALMPVariable>& va
   return S_OK;
 }
 
+HRESULT ZALMPExpression::AppendVariable(const RVLSharedHandle<ZALMPVariable>& variable)
+{
+  return m_variables.Add(variable, ZALMP_HERE);
+}
+
 HRESULT ZALMPExpression::GetLinkedVariable(int index, RVLSharedHandle<ZALMPVariable>& variable) const
 {
   return m_variables.Get(index, variable);
@@ -97,11 +101,14 @@ HRESULT ZALMPExpression::GetVariableMapping(std::map<int, int>& mapping) const
   return S_OK;
 }
 
-HRESULT ZALMPExpression::ClearContainers()
-{
-  m_variables.Clear();
-  return S_OK;
-}
+// The variables are not asked to forget the expression; ClearContainers
+// empties the list. A copy keeps the mapping it copied when its variables are
+// linked again.
+ZALMP_DEFINE_LINKS(ZALMPExpression, &ZALMPValue::LinkTable(), Success,
+                   ZALMPLinkTable::ListNotAsked(&ZALMPExpression::m_variables, L"Variables", L"Variable",
+                                                &ZALMPExpression::LinkToVariable, ZALMPFilteredCopy::Dropped,
+                                                ZALMP_HERE, ZALMPLinkRelease::Default,
+                                                &ZALMPExpression::AppendVariable));
 
 HRESULT ZALMPExpression::Serialize(ZALMPSerializer* parent) const
 {
@@ -118,7 +125,7 @@ HRESULT ZALMPExpression::Serialize(ZALMPSerializer* parent) const
     failed = true;
   }
 
-  ZALMPEntityReferences::WriteGroup(own, L"Variables", L"Variable", m_variables.Links(), ZALMP_HERE);
+  LinkTable().Write(*this, own);
 
   ZALMPSerializer* mapping = nullptr;
   if (FAILED(own->AddElement(kVariableMapping, mapping)) || !mapping) {
@@ -139,9 +146,7 @@ HRESULT ZALMPExpression::Deserialize(const ZALMPDeserializer* parent, const ZALM
   if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
 
   const HRESULT equationRead = ReadEquation(own);
-  ZALMPEntityReferences::ReadGroup<ZALMPVariable>(
-      own, L"Variables", L"Variable", ids,
-      [this](const RVLSharedHandle<ZALMPVariable>& variable) { return LinkToVariable(variable); }, ZALMP_HERE);
+  LinkTable().Read(*this, own, ids);
   ReadVariableMapping(own);
 
   if (FAILED(equationRead)) {

@@ -57,16 +57,6 @@ HRESULT ZALMPValue::GetPhysicalQuantity(ZALMPPhysicalQuantity::Enum& quantity) c
   return quantity == ZALMPPhysicalQuantity::NoPhysicalQuantity ? E_FAIL : S_OK;
 }
 
-HRESULT ZALMPValue::ClearContainers()
-{
-  return S_OK;
-}
-
-HRESULT ZALMPValue::RemoveParent()
-{
-  return S_OK;
-}
-
 HRESULT ZALMPValue::Serialize(ZALMPSerializer* element) const
 {
   if (!element) {

@@ -1,11 +1,10 @@
 #define ZALMP_SOURCE_FILE "ZALMPVariable.m/src/ZALMPVariable"
 #include "ZALMPReport.h"
 
-#include "ZALMPEntityReferences.h"
-
 #include <ZALIMPVariableLoader.h>
 #include <ZALMPConstraint.h>
 #include <ZALMPDeserializer.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSerializer.h>
 #include <ZALMPVariable.h>
@@ -142,25 +141,15 @@ HRESULT ZALMPVariable::SetAndTell(Optional& field, HRESULT (ZALIMPVariableLoader
   return loader ? (loader->*changed)(value) : S_OK;
 }
 
-HRESULT ZALMPVariable::LinkToConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint)
-{
-  return m_constraints.Add(constraint, ZALMP_HERE);
-}
+ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPVariable, ZALMPConstraint, m_constraints, LinkToConstraint, RemoveConstraint,
+                                  GetLinkedConstraintCount, GetLinkedConstraint);
 
-HRESULT ZALMPVariable::GetLinkedConstraint(int index, RVLSharedHandle<ZALMPConstraint>& constraint) const
-{
-  return m_constraints.Get(index, constraint);
-}
-
-int ZALMPVariable::GetLinkedConstraintCount() const
-{
-  return m_constraints.Count();
-}
-
-HRESULT ZALMPVariable::RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>& constraint)
-{
-  return m_constraints.Remove(constraint, ZALMP_HERE);
-}
+// RemoveParent asks each linked constraint to drop the variable, stopping at
+// the first failure; ClearContainers empties the list.
+ZALMP_DEFINE_LINKS(ZALMPVariable, &ZALMPEntity::LinkTable(), Success,
+                   ZALMPLinkTable::List(&ZALMPVariable::m_constraints, L"Constraints", L"Constraint",
+                                        &ZALMPVariable::LinkToConstraint, &ZALMPConstraint::RemoveVariable,
+                                        ZALMPFilteredCopy::Relinked, ZALMP_HERE));
 
 HRESULT ZALMPVariable::SetValue(double value)
 {
@@ -291,26 +280,6 @@ bool ZALMPVariable::HasRestitutionOnMaxLimit() const
   return m_restitutionOnMaxLimit.isSet;
 }
 
-HRESULT ZALMPVariable::ClearContainers()
-{
-  m_constraints.Clear();
-  return S_OK;
-}
-
-HRESULT ZALMPVariable::RemoveParent()
-{
-  const RVLSharedHandle<ZALMPVariable> self(this);
-  for (const RVLSharedHandle<ZALMPConstraint>& constraint : m_constraints.Links()) {
-    if (!constraint) {
-      ZALMP_REPORT();
-      return E_FAIL;
-    }
-    const HRESULT removed = constraint->RemoveVariable(self);
-    if (FAILED(removed)) return removed;
-  }
-  return S_OK;
-}
-
 HRESULT ZALMPVariable::Serialize(ZALMPSerializer* parent) const
 {
   if (!parent) {
@@ -334,7 +303,7 @@ HRESULT ZALMPVariable::Serialize(ZALMPSerializer* parent) const
     WriteOlderLayout(own, version);
 
   // Constraint references do not change the result.
-  ZALMPEntityReferences::WriteGroup(own, L"Constraints", L"Constraint", m_constraints.Links(), ZALMP_HERE);
+  LinkTable().Write(*this, own);
   return result;
 }
 
@@ -404,7 +373,7 @@ HRESULT ZALMPVariable::Deserialize(const ZALMPDeserializer* parent, const ZALMPI
   else
     ReadOlderLayout(own, version);
 
-  ReadConstraints(own, ids);
+  LinkTable().Read(*this, own, ids);
   if (FAILED(result)) ZALMP_REPORT();
   return result;
 }
@@ -470,12 +439,4 @@ void ZALMPVariable::ReadOlderLayout(const ZALMPDeserializer* element, std::wstri
     SetPhysicalQuantity(static_cast<ZALMPPhysicalQuantity::Enum>(number));
   if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_0) && ReadChild(element, kType, number, ZALMP_HERE))
     SetType(static_cast<ZALMPVariableType::Enum>(number));
-}
-
-void ZALMPVariable::ReadConstraints(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
-{
-  ZALMPEntityReferences::ReadGroup<ZALMPConstraint>(
-      element, L"Constraints", L"Constraint", ids,
-      [this](const RVLSharedHandle<ZALMPConstraint>& constraint) { return LinkToConstraint(constraint); },
-      ZALMP_HERE);
 }

@@ -5,7 +5,7 @@
 #include "ZALMPWorldKinds.h"
 
 #include <ZALMPAxisSystem.h>
-#include <ZALMPDisplacementSensor.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPWorld.h>
 #include <ZALMPWorldGlobals.h>
 
@@ -19,7 +19,7 @@ using Links = std::vector<RVLSharedHandle<ZALMPEntity>>;
 
 // Source entity -> its copy. Filled while copying, sorted once, then only
 // searched: a flat sorted table costs far less memory per entity than a tree.
-class Correspondence {
+class Correspondence final : public ZALMPCopyLookup {
 public:
   void Reserve(std::size_t count) { m_entries.reserve(count); }
   void Record(const ZALMPEntity* source, RVLSharedHandle<ZALMPEntity> copy)
@@ -38,6 +38,11 @@ public:
                                   [](const ZALMPEntity* key, const Entry& entry) { return key < entry.first; });
     if (after == m_entries.begin() || (after - 1)->first != source) return nullptr;
     return &(after - 1)->second;
+  }
+  RVLSharedHandle<ZALMPEntity> CopyOf(const ZALMPEntity* source) const override
+  {
+    const RVLSharedHandle<ZALMPEntity>* found = Find(source);
+    return found ? *found : nullptr;
   }
 
 private:
@@ -80,139 +85,20 @@ void CopyGlobals(const ZALMPWorld& source, const Correspondence& copies, ZALMPWo
   copy.SetGlobalTime(CopyOfGlobal(globals.time, copies));
 }
 
-// Appends the entities a count/get pair lists; a null link is reported and left out.
-template <class T, class Linked>
-void CollectList(const T& entity, int (T::*count)() const, HRESULT (T::*get)(int, RVLSharedHandle<Linked>&) const,
-                 Links& links)
-{
-  const int total = (entity.*count)();
-  for (int index = 0; index < total; ++index) {
-    RVLSharedHandle<Linked> linked;
-    (entity.*get)(index, linked);
-    if (linked)
-      links.push_back(linked);
-    else
-      ZALMP_REPORT();
-  }
-}
-
-template <class Linked>
-void CollectOne(const RVLSharedHandle<Linked>& linked, Links& links)
-{
-  if (linked)
-    links.push_back(linked);
-  else
-    ZALMP_REPORT();
-}
-
-// What links each kind holds, and how its copy is linked to the copy of each
-// linked kind. `Targets` lists the kinds of linked copies that have an
-// operation here, in the order they are tested. Joints and shapes get their
-// rows with their concrete kinds.
-template <class T>
-struct RelinkRow;
-
-template <>
-struct RelinkRow<ZALMPBody> {
-  using Targets = ZALMPKindList<ZALMPJoint, ZALMPGeometry, ZALMPShape>;
-  static void Collect(const ZALMPBody& body, Links& links)
-  {
-    CollectList(body, &ZALMPBody::GetGeometryCount, &ZALMPBody::GetGeometry, links);
-    CollectList(body, &ZALMPBody::GetLinkedJointCount, &ZALMPBody::GetLinkedJoint, links);
-    RVLSharedHandle<ZALMPDisplacementSensor> sensor;
-    // The sensor is optional; only a body that has one lists it.
-    if (SUCCEEDED(body.GetDisplacementSensor(sensor)) && sensor) links.push_back(sensor);
-    CollectList(body, &ZALMPBody::GetLinkedShapeCount, &ZALMPBody::GetLinkedShape, links);
-  }
-  static void Link(ZALMPBody& body, const RVLSharedHandle<ZALMPJoint>& joint) { body.LinkToJoint(joint); }
-  static void Link(ZALMPBody& body, const RVLSharedHandle<ZALMPGeometry>& geometry) { body.AddGeometry(geometry); }
-  static void Link(ZALMPBody& body, const RVLSharedHandle<ZALMPShape>& shape) { body.LinkToShape(shape); }
-};
-
-template <>
-struct RelinkRow<ZALMPConstraint> {
-  using Targets = ZALMPKindList<ZALMPJoint, ZALMPGeometry, ZALMPVariable>;
-  static void Collect(const ZALMPConstraint& constraint, Links& links)
-  {
-    RVLSharedHandle<ZALMPJoint> joint;
-    // A constraint outside any joint has nothing to collect here.
-    if (SUCCEEDED(constraint.GetJoint(joint)) && joint) links.push_back(joint);
-    CollectList(constraint, &ZALMPConstraint::GetLinkedGeometryCount, &ZALMPConstraint::GetLinkedGeometry, links);
-    CollectList(constraint, &ZALMPConstraint::GetLinkedVariableCount, &ZALMPConstraint::GetLinkedVariable, links);
-    CollectList(constraint, &ZALMPConstraint::GetLinkedSensorCount, &ZALMPConstraint::GetLinkedSensor, links);
-  }
-  static void Link(ZALMPConstraint& constraint, const RVLSharedHandle<ZALMPJoint>& joint)
-  {
-    constraint.SetJoint(joint);
-  }
-  static void Link(ZALMPConstraint& constraint, const RVLSharedHandle<ZALMPGeometry>& geometry)
-  {
-    constraint.LinkToGeometry(geometry);
-  }
-  static void Link(ZALMPConstraint& constraint, const RVLSharedHandle<ZALMPVariable>& variable)
-  {
-    constraint.LinkToVariable(variable);
-  }
-};
-
-template <>
-struct RelinkRow<ZALMPVariable> {
-  using Targets = ZALMPKindList<ZALMPConstraint>;
-  static void Collect(const ZALMPVariable& variable, Links& links)
-  {
-    CollectList(variable, &ZALMPVariable::GetLinkedConstraintCount, &ZALMPVariable::GetLinkedConstraint, links);
-  }
-  static void Link(ZALMPVariable& variable, const RVLSharedHandle<ZALMPConstraint>& constraint)
-  {
-    variable.LinkToConstraint(constraint);
-  }
-};
-
-template <>
-struct RelinkRow<ZALMPGeometry> {
-  using Targets = ZALMPKindList<ZALMPBody, ZALMPConstraint>;
-  static void Collect(const ZALMPGeometry& geometry, Links& links)
-  {
-    RVLSharedHandle<ZALMPBody> body;
-    geometry.GetBody(body);
-    if (body) links.push_back(body);  // a free-standing geometry has no body to collect
-    CollectList(geometry, &ZALMPGeometry::GetLinkedConstraintCount, &ZALMPGeometry::GetLinkedConstraint, links);
-  }
-  static void Link(ZALMPGeometry& geometry, const RVLSharedHandle<ZALMPBody>& body) { geometry.SetBody(body); }
-  static void Link(ZALMPGeometry& geometry, const RVLSharedHandle<ZALMPConstraint>& constraint)
-  {
-    geometry.LinkToConstraint(constraint);
-  }
-};
-
-// The kinds that have a row, in the order an entity is tested against them.
-using RelinkOrder = ZALMPKindList<ZALMPBody, ZALMPConstraint, ZALMPVariable, ZALMPGeometry>;
-
 // Links the copy of each source entity to the copies of the entities its
-// source is linked to. Links to entities that were not copied are left out:
-// a partial copy holds only what was asked for.
-void Relink(const Links& sources, const Correspondence& copies)
+// source is linked to, as each entity's link table says. Links to entities
+// that were not copied are left out: a partial copy holds only what was asked
+// for, and a filtered copy re-makes only the links its table marks for it.
+void Relink(const Links& sources, const Correspondence& copies, bool filtered)
 {
-  Links links;
   for (const RVLSharedHandle<ZALMPEntity>& source : sources) {
-    RelinkOrder::First(*source, [&]<class T>(std::type_identity<T>) {
-      links.clear();
-      RelinkRow<T>::Collect(static_cast<const T&>(*source), links);
-      const RVLSharedHandle<ZALMPEntity>* copy = copies.Find(source.get());
-      if (!copy) return;
-      if (!*copy) {
-        ZALMP_REPORT();
-        return;
-      }
-      T& target = static_cast<T&>(**copy);
-      for (const RVLSharedHandle<ZALMPEntity>& linked : links) {
-        const RVLSharedHandle<ZALMPEntity>* linkedCopy = copies.Find(linked.get());
-        if (!linkedCopy || !*linkedCopy) continue;
-        RelinkRow<T>::Targets::First(**linkedCopy, [&]<class K>(std::type_identity<K>) {
-          RelinkRow<T>::Link(target, RVLSharedHandle<K>(*linkedCopy));
-        });
-      }
-    });
+    const RVLSharedHandle<ZALMPEntity>* copy = copies.Find(source.get());
+    if (!copy) continue;
+    if (!*copy) {
+      ZALMP_REPORT();
+      continue;
+    }
+    source->GetLinkTable().Relink(**copy, *source, copies, filtered);
   }
 }
 
@@ -230,7 +116,7 @@ void DropConstructorGlobals(ZALMPWorld& copy)
 
 }  // namespace
 
-// Clone copies the links as well as the entities (a copy whose geometries sit
+// Clone copies every link as well as the entities (a copy whose geometries sit
 // on no body would be no copy of the model), and its globals are the copies of
 // the source's filed globals rather than a second set.
 void ZALMPWorldCloner::CopyAll(const ZALMPWorld& source, ZALMPWorld& copy)
@@ -251,7 +137,7 @@ void ZALMPWorldCloner::CopyAll(const ZALMPWorld& source, ZALMPWorld& copy)
   });
   copies.Seal();
   CopyGlobals(source, copies, copy);
-  Relink(copied, copies);
+  Relink(copied, copies, false);
 }
 
 // The copy keeps the globals its constructor made in its registries (a
@@ -270,5 +156,5 @@ void ZALMPWorldCloner::CopyListed(const ZALMPWorld& source, const RVLSharedList<
   }
   copies.Seal();
   CopyGlobals(source, copies, copy);
-  Relink(copied, copies);
+  Relink(copied, copies, true);
 }

@@ -22,6 +22,7 @@ class TestJoint : public ZALMPJoint {
 public:
   RVLSharedHandle<ZALMPBody> body;
   HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& removed) override { return DropBody(body, removed); }
+  HRESULT RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>&) override { return S_FALSE; }
 };
 
 class TestShape : public ZALMPShape {

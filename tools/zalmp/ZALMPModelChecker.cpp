@@ -3,18 +3,29 @@
 #include "ZALMPEntityKinds.h"
 #include "ZALMPToolText.h"
 
-#include <ZALMPAxisSystem.h>
-#include <ZALMPDisplacementSensor.h>
-#include <ZALMPExpression.h>
+#include <ZALMPLinkTable.h>
 #include <ZALMPWorld.h>
 #include <ZALMPWorldGlobals.h>
 #include <ZALMPXml.h>
 
+#include <cctype>
 #include <map>
 #include <set>
 #include <string_view>
 
 namespace {
+
+// A link's item id in words: "ImpactedChildBody" -> "impacted child body".
+std::string LinkWords(std::wstring_view itemId)
+{
+  std::string words;
+  for (const wchar_t c : itemId) {
+    const char narrow = static_cast<char>(c);
+    if (std::isupper(static_cast<unsigned char>(narrow)) && !words.empty()) words += ' ';
+    words += static_cast<char>(std::tolower(static_cast<unsigned char>(narrow)));
+  }
+  return words;
+}
 
 // The entities filed in each registry of a world, and the links found leading elsewhere.
 class LinkCheck {
@@ -26,97 +37,46 @@ public:
       std::set<const ZALMPEntity*>& filed = m_filed[name];
       for (int i = 0; i < world.Count<Kind>(); ++i) {
         RVLSharedHandle<Kind> entity;
-        if (world.Get<Kind>(i, entity) == S_OK) filed.insert(entity.get());
+        if (world.Get<Kind>(i, entity) == S_OK && entity) {
+          filed.insert(entity.get());
+          m_entities.push_back(entity);
+        }
       }
     });
   }
 
-  // Walks the registry of kind T, giving each entity to `check`.
-  template <class T, class Check>
-  void EachFiled(const ZALMPWorld& world, Check&& check)
+  // Every link of every filed entity must lead to an entity filed under its kind.
+  void CheckLinks()
   {
-    for (int i = 0; i < world.Count<T>(); ++i) {
-      RVLSharedHandle<T> entity;
-      if (world.Get<T>(i, entity) == S_OK && entity) check(*entity);
+    for (const RVLSharedHandle<ZALMPEntity>& entity : m_entities) {
+      const std::string owner = std::string(entity->getClassName()) + " " + ZALMPToolText::NameOf(entity.get());
+      entity->GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
+        link.ForEachPartner(*entity, [&](const RVLSharedHandle<ZALMPEntity>& partner) {
+          Expect(owner, LinkWords(link.ItemId()), partner.get());
+        });
+      });
     }
   }
 
-  // `owner`'s link `what` must lead to an entity filed under `kind`.
-  void Expect(const std::string& owner, std::string_view what, const ZALMPEntity* linked, std::string_view kind)
+  // `owner`'s link `what` must lead to an entity filed under the kind it is of.
+  void Expect(const std::string& owner, const std::string& what, const ZALMPEntity* linked)
   {
-    if (!linked || m_filed[kind].count(linked)) return;
-    m_problems.push_back("dangling  " + owner + ": " + std::string(what) + " " + ZALMPToolText::NameOf(linked) +
-                         " is not filed in the " + std::string(kind) + " registry");
-  }
-
-  // The same for each entry of a list that is read through its count and indexed getter.
-  template <class T, class Linked>
-  void ExpectEach(const T& owner, std::string_view what, int (T::*count)() const,
-                  HRESULT (T::*get)(int, RVLSharedHandle<Linked>&) const, std::string_view kind)
-  {
-    for (int i = 0; i < (owner.*count)(); ++i) {
-      RVLSharedHandle<Linked> linked;
-      (owner.*get)(i, linked);
-      Expect(Describe(owner), what, linked.get(), kind);
-    }
-  }
-
-  static std::string Describe(const ZALMPEntity& entity)
-  {
-    return std::string(entity.getClassName()) + " " + ZALMPToolText::NameOf(&entity);
+    if (!linked) return;
+    std::string_view kindName;
+    ZALMPEntityKinds::ForEach([&](auto kind, std::string_view name) {
+      using Kind = typename decltype(kind)::type;
+      if (kindName.empty() && linked->isDerivedFrom(Kind::ClassInfo())) kindName = name;
+    });
+    if (kindName.empty() || m_filed[kindName].count(linked)) return;
+    m_problems.push_back("dangling  " + owner + ": " + what + " " + ZALMPToolText::NameOf(linked) +
+                         " is not filed in the " + std::string(kindName) + " registry");
   }
 
 private:
   std::vector<std::string>& m_problems;
   std::map<std::string_view, std::set<const ZALMPEntity*>> m_filed;
+  std::vector<RVLSharedHandle<ZALMPEntity>> m_entities;
 };
-
-void CheckBodies(const ZALMPWorld& world, LinkCheck& check)
-{
-  using B = ZALMPBody;
-  check.EachFiled<B>(world, [&](const B& body) {
-    check.ExpectEach(body, "geometry", &B::GetGeometryCount, &B::GetGeometry, "Geometry");
-    check.ExpectEach(body, "joint", &B::GetLinkedJointCount, &B::GetLinkedJoint, "Joint");
-    check.ExpectEach(body, "shape", &B::GetLinkedShapeCount, &B::GetLinkedShape, "Shape");
-    check.ExpectEach(body, "connector", &B::GetLinkedConnectorCount, &B::GetLinkedConnector, "Connector");
-    check.ExpectEach(body, "impacted child body", &B::GetImpactedChildBodyCount, &B::GetImpactedChildBody, "Body");
-    RVLSharedHandle<ZALMPDisplacementSensor> sensor;
-    body.GetDisplacementSensor(sensor);
-    check.Expect(LinkCheck::Describe(body), "displacement sensor", sensor.get(), "Sensor");
-  });
-}
-
-void CheckGeometries(const ZALMPWorld& world, LinkCheck& check)
-{
-  using G = ZALMPGeometry;
-  check.EachFiled<G>(world, [&](const G& geometry) {
-    RVLSharedHandle<ZALMPBody> body;
-    geometry.GetBody(body);
-    check.Expect(LinkCheck::Describe(geometry), "body", body.get(), "Body");
-    check.ExpectEach(geometry, "constraint", &G::GetLinkedConstraintCount, &G::GetLinkedConstraint, "Constraint");
-  });
-}
-
-void CheckVariablesAndValues(const ZALMPWorld& world, LinkCheck& check)
-{
-  using V = ZALMPVariable;
-  check.EachFiled<V>(world, [&](const V& variable) {
-    check.ExpectEach(variable, "constraint", &V::GetLinkedConstraintCount, &V::GetLinkedConstraint, "Constraint");
-  });
-  using E = ZALMPExpression;
-  check.EachFiled<ZALMPValue>(world, [&](const ZALMPValue& value) {
-    if (const auto* expression = dynamic_cast<const E*>(&value))
-      check.ExpectEach(*expression, "variable", &E::GetLinkedVariableCount, &E::GetLinkedVariable, "Variable");
-  });
-}
-
-void CheckGlobals(const ZALMPWorld& world, LinkCheck& check)
-{
-  const ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(world);
-  check.Expect("World", "global body", globals.body.get(), "Body");
-  check.Expect("World", "global axis system", globals.axisSystem.get(), "Geometry");
-  check.Expect("World", "global time", globals.time.get(), "Variable");
-}
 
 }  // namespace
 
@@ -127,9 +87,10 @@ std::vector<std::string> ZALMPModelChecker::Problems(const ZALMPXmlModel& model)
     problems.push_back("warning   " + ZALMPToolText::Where(warning));
   if (!model.world) return problems;
   LinkCheck check(*model.world, problems);
-  CheckBodies(*model.world, check);
-  CheckGeometries(*model.world, check);
-  CheckVariablesAndValues(*model.world, check);
-  CheckGlobals(*model.world, check);
+  check.CheckLinks();
+  const ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(*model.world);
+  check.Expect("World", "global body", globals.body.get());
+  check.Expect("World", "global axis system", globals.axisSystem.get());
+  check.Expect("World", "global time", globals.time.get());
   return problems;
 }

@@ -1,0 +1,136 @@
+#include <ZALMPAssertionReport.h>
+#include <ZALMPDeserializer.h>
+#include <ZALMPEntity.h>
+#include <ZALMPLinkTable.h>
+#include <ZALMPSerializer.h>
+
+#include <string>
+
+ZALMPLink::~ZALMPLink() = default;
+
+void ZALMPLink::Report() const
+{
+  ZALMPAssertionReport("", m_where.file, m_where.line);
+}
+
+ZALMPSerializer* ZALMPLink::BeginGroup(ZALMPSerializer* element, int count) const
+{
+  if (count == 0) return nullptr;
+  ZALMPSerializer* group = nullptr;
+  if (!element || FAILED(element->AddElement(m_groupId, group)) || !group) {
+    Report();
+    return nullptr;
+  }
+  return group;
+}
+
+// A reference: "id" and "name" of the referent. A referent no longer alive
+// gives the element without attributes; an identifier that cannot be had is
+// left out; both are reported.
+void ZALMPLink::WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<ZALMPEntity>& partner) const
+{
+  ZALMPSerializer* item = nullptr;
+  if (!parent || FAILED(parent->AddElement(m_itemId, item)) || !item) {
+    Report();
+    return;
+  }
+  if (!partner.IsAlive()) {
+    Report();
+    return;
+  }
+  std::wstring id;
+  if (FAILED(partner->GetIdentifier(id)) || id.empty() || FAILED(item->AddAttribute(L"id", id))) Report();
+  if (FAILED(item->AddAttribute(L"name", partner->getEntityName()))) Report();
+}
+
+namespace {
+
+// The entity a reference names through its "id": null when the "id" is missing
+// (reported by the element), unknown or mapped to nothing (silent).
+RVLSharedHandle<ZALMPEntity> Referent(const ZALMPDeserializer& item, const ZALMPIdentifierMap& ids)
+{
+  std::wstring id;
+  if (FAILED(item.GetAttribute(L"id", id))) return nullptr;
+  const auto found = ids.find(id);
+  return found == ids.end() ? nullptr : found->second;
+}
+
+}  // namespace
+
+RVLSharedVector<ZALMPEntity> ZALMPLink::Resolve(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const
+{
+  RVLSharedVector<ZALMPEntity> referents;
+  if (!element) {
+    Report();
+    return referents;
+  }
+  const std::wstring_view holderId = IsList() ? m_groupId : m_itemId;
+  if (!element->HasElement(holderId)) return referents;
+  ZALMPDeserializer* holder = nullptr;
+  if (FAILED(element->GetElement(holderId, holder)) || !holder) {
+    Report();
+    return referents;
+  }
+  if (!IsList()) {
+    if (RVLSharedHandle<ZALMPEntity> referent = Referent(*holder, ids)) referents.push_back(std::move(referent));
+    return referents;
+  }
+  // A group that holds no item is reported.
+  if (!holder->HasElement(m_itemId)) {
+    Report();
+    return referents;
+  }
+  ZALMPDeserializer::ElementIterator begin{};
+  ZALMPDeserializer::ElementIterator end{};
+  holder->GetElements(m_itemId, begin, end);
+  for (auto item = begin; item != end; ++item) {
+    if (!*item) {
+      Report();
+      continue;
+    }
+    if (RVLSharedHandle<ZALMPEntity> referent = Referent(**item, ids)) referents.push_back(std::move(referent));
+  }
+  return referents;
+}
+
+void ZALMPLinkTable::ForEachLink(const std::function<void(const ZALMPLink&)>& visit) const
+{
+  if (m_base) m_base->ForEachLink(visit);
+  for (const auto& link : m_links) visit(*link);
+}
+
+HRESULT ZALMPLinkTable::Detach(ZALMPEntity& entity) const
+{
+  HRESULT status = S_OK;
+  for (const bool lists : {false, true}) {
+    bool failed = false;
+    ForEachLink([&](const ZALMPLink& link) {
+      if (failed || link.IsList() != lists) return;
+      status = link.Detach(entity, status);
+      failed = FAILED(status);
+    });
+    if (failed) return status;
+  }
+  return m_answer == Answer::LastPartner ? status : S_OK;
+}
+
+void ZALMPLinkTable::Release(ZALMPEntity& entity) const
+{
+  ForEachLink([&](const ZALMPLink& link) { link.Release(entity); });
+}
+
+void ZALMPLinkTable::Write(const ZALMPEntity& entity, ZALMPSerializer* element) const
+{
+  for (const auto& link : m_links) link->Write(entity, element);
+}
+
+void ZALMPLinkTable::Read(ZALMPEntity& entity, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const
+{
+  for (const auto& link : m_links) link->Read(entity, element, ids);
+}
+
+void ZALMPLinkTable::Relink(ZALMPEntity& copy, const ZALMPEntity& source, const ZALMPCopyLookup& copies,
+                            bool filtered) const
+{
+  ForEachLink([&](const ZALMPLink& link) { link.Relink(copy, source, copies, filtered); });
+}
