@@ -1,11 +1,14 @@
 #pragma once
+#include "ZALMPAssertionReport.h"
 #include "ZALMPBuildingMode.h"
 #include "ZALMPClassIdentity.h"
 #include "ZALMPExport.h"
 #include "ZALMPIdentifierMap.h"
 #include "ZALMPLinkList.h"
+#include "ZALMPSourceLocation.h"
 
 #include <RVLBasicEntity.h>
+#include <ZALIMPEntityLoader.h>
 #include <RVLSharedHandle.h>
 #include <RVLSharedVector.h>
 #include <ZALStatus.h>
@@ -136,6 +139,22 @@ protected:
   /// model object (not used by the library's own kinds).
   struct CopyCommonPart {};
   ZALMPEntity(const ZALMPEntity& source, CopyCommonPart);
+
+  /// The entity's loader narrowed to the loader interface `Loader`: null when
+  /// there is none or it is of another kind. S_OK; E_FAIL (reported at
+  /// `where`) when the entity's loader cannot be had.
+  template <class Loader>
+  HRESULT NarrowLoader(Loader*& loader, ZALMPSourceLocation where) const
+  {
+    loader = nullptr;
+    ZALIMPEntityLoader* entityLoader = nullptr;
+    if (FAILED(ZALMPEntity::GetLoader(entityLoader))) {
+      ZALMPAssertionReport("", where.file, where.line);
+      return E_FAIL;
+    }
+    loader = dynamic_cast<Loader*>(entityLoader);
+    return S_OK;
+  }
 
   /// Drops the entity's lists of links, as its link table says (the
   /// parameters, states and aggregated elements stay until the entity goes).

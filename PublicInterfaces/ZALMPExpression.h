@@ -6,6 +6,7 @@
 #include <map>
 
 class ZALIMPExpressionLoader;
+class ZALMPFieldReader;
 class ZALMPVariable;
 class ZALWBEquation;
 
@@ -70,8 +71,8 @@ private:
   /// Appends `variable` and leaves the mapping as it is: how a copy links the
   /// copies of its source's variables.
   HRESULT AppendVariable(const RVLSharedHandle<ZALMPVariable>& variable);
-  HRESULT ReadEquation(const ZALMPDeserializer* own);
-  void ReadVariableMapping(const ZALMPDeserializer* own);
+  HRESULT ReadEquation(const ZALMPFieldReader& in);
+  void ReadVariableMapping(const ZALMPFieldReader& in);
 
   ZALWBEquation* m_equation = nullptr;
   ZALMPLinkList<ZALMPVariable> m_variables;

@@ -45,35 +45,6 @@ protected:
   /// Copies the physical quantity; the common part starts afresh.
   ZALMPValue(const ZALMPValue& source);
 
-  /// Narrows the entity's loader to the loader interface `Loader`: null when
-  /// there is none or it is of another kind. E_FAIL when the entity's loader
-  /// cannot be had (the caller reports).
-  template <class Loader>
-  HRESULT NarrowLoader(Loader*& loader) const
-  {
-    loader = nullptr;
-    ZALIMPEntityLoader* entityLoader = nullptr;
-    if (FAILED(ZALMPEntity::GetLoader(entityLoader))) return E_FAIL;
-    loader = dynamic_cast<Loader*>(entityLoader);
-    return S_OK;
-  }
-
-  /// Adds the kind's own element (its class name without the prefix) under
-  /// `parent` and writes the value part into it (S_FALSE from it is accepted).
-  /// E_FAIL: no `parent` or the element cannot be added (reported at `where`),
-  /// or the value part failed (reported by it); `own` is then null.
-  HRESULT SerializeOwnElement(ZALMPSerializer* parent, ZALMPSerializer*& own, ZALMPSourceLocation where) const;
-  /// Takes the next child of `parent` with the kind's element id and reads the
-  /// value part from it. E_FAIL: no `parent` or no such child (reported at
-  /// `where`), or the value part failed (reported by it); `own` is then null.
-  HRESULT DeserializeOwnElement(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
-                                const ZALMPDeserializer*& own, ZALMPSourceLocation where);
-  /// The content of a kind whose value is a text: child "Value" of `own`.
-  /// E_FAIL: it cannot be added, or is missing (reported at `where`), or does
-  /// not read as text (reported by the tree); `text` is then unchanged.
-  static HRESULT WriteValueText(ZALMPSerializer* own, std::wstring_view text, ZALMPSourceLocation where);
-  static HRESULT ReadValueText(const ZALMPDeserializer* own, std::wstring& text, ZALMPSourceLocation where);
-
 private:
   ZALMPPhysicalQuantity::Enum m_physicalQuantity = ZALMPPhysicalQuantity::NoPhysicalQuantity;
 };

@@ -9,6 +9,8 @@
 
 class ZALIMPVariableLoader;
 class ZALMPConstraint;
+class ZALMPFieldReader;
+class ZALMPFieldWriter;
 
 /// A scalar the solver works on: a value with optional lower and upper limits,
 /// a restitution coefficient at each limit, a starting value, a physical
@@ -136,10 +138,10 @@ private:
   /// Sets `field`, then tells the loader through `changed`: the value and the
   /// limits share this.
   HRESULT SetAndTell(Optional& field, HRESULT (ZALIMPVariableLoader::*changed)(double), double value);
-  HRESULT WriteGroupedLayout(ZALMPSerializer* element) const;
-  void WriteOlderLayout(ZALMPSerializer* element, std::wstring_view version) const;
-  HRESULT ReadGroupedLayout(const ZALMPDeserializer* element);
-  void ReadOlderLayout(const ZALMPDeserializer* element, std::wstring_view version);
+  HRESULT WriteGroupedLayout(const ZALMPFieldWriter& out) const;
+  void WriteOlderLayout(const ZALMPFieldWriter& out) const;
+  HRESULT ReadGroupedLayout(const ZALMPFieldReader& in);
+  void ReadOlderLayout(const ZALMPFieldReader& in);
 
   Optional m_value;
   Optional m_minValue;

@@ -1,13 +1,14 @@
 #define ZALMP_SOURCE_FILE "ZALMPBody.m/src/ZALMPBody"
 #include "ZALMPReport.h"
 
-#include "ZALMPPlacementElements.h"
 
 #include <ZALIMPBodyLoader.h>
 #include <ZALMPBody.h>
 #include <ZALMPConnector.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPDisplacementSensor.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPGeometry.h>
 #include <ZALMPJoint.h>
 #include <ZALMPLinkTable.h>
@@ -79,14 +80,7 @@ RVLSharedHandle<ZALMPBody> ZALMPBody::Self()
 
 HRESULT ZALMPBody::GetLoader(ZALIMPBodyLoader*& loader) const
 {
-  loader = nullptr;
-  ZALIMPEntityLoader* entityLoader = nullptr;
-  if (FAILED(ZALMPEntity::GetLoader(entityLoader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  loader = dynamic_cast<ZALIMPBodyLoader*>(entityLoader);
-  return S_OK;
+  return NarrowLoader(loader, ZALMP_HERE);
 }
 
 ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPBody, ZALMPGeometry, m_geometries, AddGeometry, RemoveGeometry,
@@ -437,136 +431,58 @@ ZALMP_DEFINE_LINKS(
                          &ZALMPBody::AddImpactedChildBody, &ZALMPBody::RemoveBody, ZALMPFilteredCopy::Dropped,
                          ZALMP_HERE));
 
-namespace {
-
-// Writes a group of numbered children; each failure is reported and the next written.
-void WriteVectors(ZALMPSerializer* parent, std::wstring_view groupId, std::wstring_view linearId,
-                  const ZALMathVector& linear, std::wstring_view angularId, const ZALMathVector& angular)
-{
-  ZALMPSerializer* group = nullptr;
-  if (FAILED(parent->AddElement(groupId, group)) || !group) {
-    ZALMP_REPORT();
-    return;
-  }
-  // The services report their own failures.
-  ZALMPSerializationServices::Serialize(group, linear, std::wstring(linearId));
-  ZALMPSerializationServices::Serialize(group, angular, std::wstring(angularId));
-}
-
-// The next `id` child of `parent`, or null (reported).
-ZALMPDeserializer* ChildOf(const ZALMPDeserializer* parent, std::wstring_view id)
-{
-  ZALMPDeserializer* child = nullptr;
-  // One lookup: a missing child comes back null.
-  if (FAILED(parent->GetElement(id, child)) || !child) {
-    ZALMP_REPORT();
-    return nullptr;
-  }
-  return child;
-}
-
-// Reads vector `id` of `group` into `vector` when present; a missing vector is reported.
-bool ReadVector(ZALMPDeserializer* group, std::wstring_view id, ZALMathVector& vector)
-{
-  if (!group->HasElement(id)) {
-    ZALMP_REPORT();
-    return false;
-  }
-  return SUCCEEDED(ZALMPSerializationServices::Deserialize(group, std::wstring(id), {}, vector));
-}
-
-}  // namespace
-
 HRESULT ZALMPBody::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPSerializer* own = nullptr;
-  if (!element || FAILED(element->AddElement(L"Body", own)) || !own) {
-    ZALMP_REPORT();
-    return E_FAIL;
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPEntity>(*this, element, ZALMP_HERE);
+  if (!out) return E_FAIL;
+  ZALMathTransformation placement;
+  GetPosition(placement);
+  out.Placement(L"Position", placement);
+  if (const ZALMPFieldWriter velocity = out.Group(L"Velocity")) {
+    velocity.Vector(L"LinearVelocity", m_linearVelocity);
+    velocity.Vector(L"AngularVelocity", m_angularVelocity);
   }
-
-  if (FAILED(ZALMPEntity::Serialize(own))) {
-    ZALMP_REPORT();
-  } else {
-    ZALMathTransformation placement;
-    GetPosition(placement);
-    ZALMPPlacementElements::WritePlacement(own, L"Position", placement, ZALMP_HERE);
-    WriteVectors(own, L"Velocity", L"LinearVelocity", m_linearVelocity, L"AngularVelocity", m_angularVelocity);
-    WriteVectors(own, L"Acceleration", L"LinearAcceleration", m_linearAcceleration, L"AngularAcceleration",
-                 m_angularAcceleration);
-
-    ZALMPSerializer* weight = nullptr;
-    ZALMPSerializer* mass = nullptr;
-    if (FAILED(own->AddElement(L"Weight", weight)) || !weight || FAILED(weight->AddElement(L"Mass", mass, m_mass))) {
-      ZALMP_REPORT();
-    } else {
-      ZALMPSerializationServices::Serialize(weight, m_centerOfGravity, L"COG");
-      ZALMPPlacementElements::WriteMatrix(weight, L"InertiaMatrix", m_inertia, ZALMP_HERE);
-    }
-
-    own->AddAttribute(L"is_fixed", m_fixed ? L"yes" : L"no");
-    std::wstring version;
-    element->GetVersion(version);
-    ZALMPSerializer* outOfWorld = nullptr;
-    if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_1) &&
-        FAILED(own->AddElement(L"OutOfWorld", outOfWorld, m_outOfWorld))) {
-      ZALMP_REPORT();
-    }
+  if (const ZALMPFieldWriter acceleration = out.Group(L"Acceleration")) {
+    acceleration.Vector(L"LinearAcceleration", m_linearAcceleration);
+    acceleration.Vector(L"AngularAcceleration", m_angularAcceleration);
   }
-
-  LinkTable().Write(*this, own);
+  if (const ZALMPFieldWriter weight = out.Group(L"Weight")) {
+    weight.Number(L"Mass", m_mass);
+    weight.Point(L"COG", m_centerOfGravity);
+    weight.Matrix(L"InertiaMatrix", m_inertia);
+  }
+  out.Attribute(L"is_fixed", m_fixed ? L"yes" : L"no");
+  if (ZALMPVersion::IsAtLeast(out.Version(), ZALMPVersion::kR2016_1)) out.Value(L"OutOfWorld", m_outOfWorld);
+  LinkTable().Write(*this, out.Element());
   return S_OK;
 }
 
 HRESULT ZALMPBody::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  if (!element) {
-    ZALMP_REPORT();
-    return E_FAIL;
+  const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPEntity>(*this, element, ids, ZALMP_HERE);
+  if (!in) return E_FAIL;
+  // The placement goes through SetPosition, so a loader and a bound host body follow.
+  ZALMathTransformation placement;
+  if (in.Placement(L"Position", placement)) SetPosition(placement, 1);
+  // Velocities count as known once either has a positive component.
+  if (const ZALMPFieldReader velocity = in.Group(L"Velocity")) {
+    if (velocity.Vector(L"LinearVelocity", m_linearVelocity) && HasPositiveComponent(m_linearVelocity))
+      m_velocityKnown = true;
+    if (velocity.Vector(L"AngularVelocity", m_angularVelocity) && HasPositiveComponent(m_angularVelocity))
+      m_velocityKnown = true;
   }
-  std::wstring version;
-  element->GetVersion(version);
-  ZALMPDeserializer* own = nullptr;
-  if (FAILED(element->GetElement(L"Body", own)) || !own) {
-    ZALMP_REPORT();
-    return E_FAIL;
+  if (const ZALMPFieldReader acceleration = in.Group(L"Acceleration")) {
+    acceleration.Vector(L"LinearAcceleration", m_linearAcceleration);
+    acceleration.Vector(L"AngularAcceleration", m_angularAcceleration);
   }
-
-  if (FAILED(ZALMPEntity::Deserialize(own, ids))) {
-    ZALMP_REPORT();
-  } else {
-    ZALMathTransformation placement;
-    if (SUCCEEDED(ZALMPPlacementElements::ReadPlacement(own, L"Position", placement, ZALMP_HERE)))
-      SetPosition(placement, 1);
-
-    if (ZALMPDeserializer* velocity = ChildOf(own, L"Velocity")) {
-      if (ReadVector(velocity, L"LinearVelocity", m_linearVelocity) && HasPositiveComponent(m_linearVelocity))
-        m_velocityKnown = true;
-      if (ReadVector(velocity, L"AngularVelocity", m_angularVelocity) && HasPositiveComponent(m_angularVelocity))
-        m_velocityKnown = true;
-    }
-    if (ZALMPDeserializer* acceleration = ChildOf(own, L"Acceleration")) {
-      ReadVector(acceleration, L"LinearAcceleration", m_linearAcceleration);
-      ReadVector(acceleration, L"AngularAcceleration", m_angularAcceleration);
-    }
-    if (ZALMPDeserializer* weight = ChildOf(own, L"Weight")) {
-      ZALMPDeserializer* mass = nullptr;
-      weight->GetElement(L"Mass", mass, m_mass);
-      if (weight->HasElement(L"COG"))
-        ZALMPSerializationServices::Deserialize(weight, L"COG", ids, m_centerOfGravity);
-      else
-        ZALMP_REPORT();
-      ZALMPPlacementElements::ReadMatrix(weight, L"InertiaMatrix", m_inertia, ZALMP_HERE);
-    }
-
-    std::wstring fixed;
-    if (SUCCEEDED(own->GetAttribute(L"is_fixed", fixed))) SetFix(fixed == L"yes");
-    if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_1)) {
-      ZALMPDeserializer* outOfWorld = nullptr;
-      own->GetElement(L"OutOfWorld", outOfWorld, m_outOfWorld);
-    }
+  if (const ZALMPFieldReader weight = in.Group(L"Weight")) {
+    weight.Read(L"Mass", m_mass);
+    weight.Point(L"COG", m_centerOfGravity);
+    weight.Matrix(L"InertiaMatrix", m_inertia);
   }
-
-  LinkTable().Read(*this, own, ids);
+  std::wstring fixed;
+  if (in.Attribute(L"is_fixed", fixed)) SetFix(fixed == L"yes");
+  if (ZALMPVersion::IsAtLeast(in.Version(), ZALMPVersion::kR2016_1)) in.Read(L"OutOfWorld", m_outOfWorld);
+  LinkTable().Read(*this, in.Element(), ids);
   return S_OK;
 }

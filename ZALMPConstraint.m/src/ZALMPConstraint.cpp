@@ -21,14 +21,7 @@ ZALMPConstraint::~ZALMPConstraint() = default;
 
 HRESULT ZALMPConstraint::GetLoader(ZALIMPConstraintLoader*& loader) const
 {
-  loader = nullptr;
-  ZALIMPEntityLoader* entityLoader = nullptr;
-  if (FAILED(ZALMPEntity::GetLoader(entityLoader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  loader = dynamic_cast<ZALIMPConstraintLoader*>(entityLoader);
-  return S_OK;
+  return NarrowLoader(loader, ZALMP_HERE);
 }
 
 HRESULT ZALMPConstraint::SetJoint(const RVLSharedHandle<ZALMPJoint>& joint)

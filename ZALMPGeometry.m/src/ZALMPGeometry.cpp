@@ -19,14 +19,7 @@ ZALMPGeometry::~ZALMPGeometry() = default;
 
 HRESULT ZALMPGeometry::GetLoader(ZALIMPGeometryLoader*& loader) const
 {
-  loader = nullptr;
-  ZALIMPEntityLoader* entityLoader = nullptr;
-  if (FAILED(ZALMPEntity::GetLoader(entityLoader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  loader = dynamic_cast<ZALIMPGeometryLoader*>(entityLoader);
-  return S_OK;
+  return NarrowLoader(loader, ZALMP_HERE);
 }
 
 HRESULT ZALMPGeometry::SetBody(const RVLSharedHandle<ZALMPBody>& body)

@@ -1,12 +1,13 @@
 #define ZALMP_SOURCE_FILE "ZALMPSensor.m/src/ZALMPDisplacementSensor"
 #include "ZALMPReport.h"
 
-#include "ZALMPPlacementElements.h"
 
 #include <ZALIMPDisplacementSensorLoader.h>
 #include <ZALMPBody.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPDisplacementSensor.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPLinkTable.h>
 #include <ZALMPSerializer.h>
 
@@ -66,10 +67,9 @@ void ZALMPDisplacementSensor::GetDisplacement(ZALMathTransformation& displacemen
 HRESULT ZALMPDisplacementSensor::Update()
 {
   if (!IsActive()) return S_OK;
-  ZALIMPEntityLoader* entityLoader = nullptr;
-  const HRESULT request = ZALMPEntity::GetLoader(entityLoader);
-  auto* const loader = dynamic_cast<ZALIMPDisplacementSensorLoader*>(entityLoader);
-  if (FAILED(request) || !loader) {
+  ZALIMPDisplacementSensorLoader* loader = nullptr;
+  if (FAILED(NarrowLoader(loader, ZALMP_HERE))) return E_FAIL;
+  if (!loader) {
     ZALMP_REPORT();
     return E_FAIL;
   }
@@ -85,29 +85,20 @@ HRESULT ZALMPDisplacementSensor::Reset()
 
 HRESULT ZALMPDisplacementSensor::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPSerializer* own = nullptr;
-  if (!element || FAILED(element->AddElement(L"DisplacementSensor", own)) || !own) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  // The base reports its own failure.
-  if (FAILED(ZALMPSensor::Serialize(own))) return E_FAIL;
-  LinkTable().Write(*this, own);
-  ZALMPPlacementElements::WritePlacement(own, L"Displacement", m_displacement, ZALMP_HERE);
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPSensor>(*this, element, ZALMP_HERE);
+  if (!out) return E_FAIL;
+  LinkTable().Write(*this, out.Element());
+  out.Placement(L"Displacement", m_displacement);
   return S_OK;
 }
 
 HRESULT ZALMPDisplacementSensor::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  ZALMPDeserializer* own = nullptr;
-  if (!element || FAILED(element->GetElement(L"DisplacementSensor", own)) || !own) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (FAILED(ZALMPSensor::Deserialize(own, ids))) return E_FAIL;
-  LinkTable().Read(*this, own, ids);
+  const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPSensor>(*this, element, ids, ZALMP_HERE);
+  if (!in) return E_FAIL;
+  LinkTable().Read(*this, in.Element(), ids);
   ZALMathTransformation displacement;
-  if (FAILED(ZALMPPlacementElements::ReadPlacement(own, L"Displacement", displacement, ZALMP_HERE))) return E_FAIL;
+  if (!in.Placement(L"Displacement", displacement)) return E_FAIL;
   SetDisplacement(displacement);
   return S_OK;
 }

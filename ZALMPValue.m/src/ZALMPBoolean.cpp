@@ -2,8 +2,8 @@
 #include "ZALMPReport.h"
 
 #include <ZALMPBoolean.h>
-#include <ZALMPDeserializer.h>
-#include <ZALMPSerializer.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 
 #include <string>
 #include <string_view>
@@ -39,21 +39,16 @@ HRESULT ZALMPBoolean::GetValue(unsigned char& value) const
 
 HRESULT ZALMPBoolean::Serialize(ZALMPSerializer* parent) const
 {
-  ZALMPSerializer* own = nullptr;
-  if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPValue>(*this, parent, ZALMP_HERE);
   unsigned char value = 0;
-  if (FAILED(GetValue(value))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return WriteValueText(own, value ? kTrue : kFalse, ZALMP_HERE);
+  if (!out || FAILED(GetValue(value))) return E_FAIL;
+  return out.Value(L"Value", value ? kTrue : kFalse) ? S_OK : E_FAIL;
 }
 
 HRESULT ZALMPBoolean::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
 {
-  const ZALMPDeserializer* own = nullptr;
-  if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
+  const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPValue>(*this, parent, ids, ZALMP_HERE);
   std::wstring text;
-  if (FAILED(ReadValueText(own, text, ZALMP_HERE))) return E_FAIL;
+  if (!in || !in.Read(L"Value", text)) return E_FAIL;
   return SetValue(text == kTrue ? 1 : 0);
 }

@@ -3,8 +3,8 @@
 
 #include <ZALIMPConstantLoader.h>
 #include <ZALMPConstant.h>
-#include <ZALMPDeserializer.h>
-#include <ZALMPSerializer.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 
 ZALMP_DEFINE_CLASS(ZALMPConstant, ZALMPValue);
 ZALMP_REGISTER_CLASS(ZALMPConstant);
@@ -17,11 +17,7 @@ ZALMPConstant::~ZALMPConstant() = default;
 
 HRESULT ZALMPConstant::GetLoader(ZALIMPConstantLoader*& loader) const
 {
-  if (FAILED(NarrowLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return S_OK;
+  return NarrowLoader(loader, ZALMP_HERE);
 }
 
 HRESULT ZALMPConstant::SetValue(double value)
@@ -38,28 +34,16 @@ HRESULT ZALMPConstant::GetValue(double& value) const
 
 HRESULT ZALMPConstant::Serialize(ZALMPSerializer* parent) const
 {
-  ZALMPSerializer* own = nullptr;
-  if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPValue>(*this, parent, ZALMP_HERE);
   double value = 0.0;
-  ZALMPSerializer* child = nullptr;
-  if (FAILED(GetValue(value)) || FAILED(own->AddElement(L"Value", child, value))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return S_OK;
+  if (!out || FAILED(GetValue(value))) return E_FAIL;
+  return out.Number(L"Value", value) ? S_OK : E_FAIL;
 }
 
 HRESULT ZALMPConstant::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
 {
-  const ZALMPDeserializer* own = nullptr;
-  if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
+  const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPValue>(*this, parent, ids, ZALMP_HERE);
   double value = 0.0;
-  ZALMPDeserializer* child = nullptr;
-  // A value that does not convert is reported by the tree.
-  if (!own->HasElement(L"Value")) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (FAILED(own->GetElement(L"Value", child, value))) return E_FAIL;
+  if (!in || !in.Read(L"Value", value)) return E_FAIL;
   return SetValue(value);
 }

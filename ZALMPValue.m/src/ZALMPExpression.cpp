@@ -2,11 +2,11 @@
 #include "ZALMPReport.h"
 
 #include <ZALIMPExpressionLoader.h>
-#include <ZALMPDeserializer.h>
 #include <ZALMPExpression.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPLinkTable.h>
 #include <ZALMPSerializationServices.h>
-#include <ZALMPSerializer.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 
@@ -42,11 +42,7 @@ ZALMPExpression::~ZALMPExpression() = default;
 
 HRESULT ZALMPExpression::GetLoader(ZALIMPExpressionLoader*& loader) const
 {
-  if (FAILED(NarrowLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return S_OK;
+  return NarrowLoader(loader, ZALMP_HERE);
 }
 
 HRESULT ZALMPExpression::SetValue(ZALWBEquation* equation)
@@ -112,43 +108,34 @@ ZALMP_DEFINE_LINKS(ZALMPExpression, &ZALMPValue::LinkTable(), Success,
 
 HRESULT ZALMPExpression::Serialize(ZALMPSerializer* parent) const
 {
-  ZALMPSerializer* own = nullptr;
-  if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPValue>(*this, parent, ZALMP_HERE);
+  if (!out) return E_FAIL;
   bool failed = false;
 
   ZALWBEquation* equation = nullptr;
   std::wstring text;
-  ZALMPSerializer* child = nullptr;
-  if (FAILED(GetValue(equation)) || FAILED(ZALMPSerializationServices::PrintWBEquation(equation, text)) ||
-      FAILED(own->AddElement(L"Value", child, std::wstring_view(text)))) {
-    ZALMP_REPORT();
-    failed = true;
-  }
-
-  LinkTable().Write(*this, own);
-
-  ZALMPSerializer* mapping = nullptr;
-  if (FAILED(own->AddElement(kVariableMapping, mapping)) || !mapping) {
+  if (FAILED(GetValue(equation)) || FAILED(ZALMPSerializationServices::PrintWBEquation(equation, text))) {
     ZALMP_REPORT();
     failed = true;
   } else {
-    for (const auto& [key, value] : m_mapping) {
-      ZALMPSerializer* entry = nullptr;
-      if (FAILED(mapping->AddElement(MappingEntryId(key), entry, static_cast<std::int32_t>(value)))) ZALMP_REPORT();
-    }
+    failed = !out.Value(L"Value", std::wstring_view(text));
   }
+
+  LinkTable().Write(*this, out.Element());
+
+  const ZALMPFieldWriter mapping = out.Group(kVariableMapping);
+  if (!mapping) failed = true;
+  for (const auto& [key, value] : m_mapping) mapping.Value(MappingEntryId(key), static_cast<std::int32_t>(value));
   return failed ? E_FAIL : S_OK;
 }
 
 HRESULT ZALMPExpression::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
 {
-  const ZALMPDeserializer* own = nullptr;
-  if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
-
-  const HRESULT equationRead = ReadEquation(own);
-  LinkTable().Read(*this, own, ids);
-  ReadVariableMapping(own);
-
+  const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPValue>(*this, parent, ids, ZALMP_HERE);
+  if (!in) return E_FAIL;
+  const HRESULT equationRead = ReadEquation(in);
+  LinkTable().Read(*this, in.Element(), ids);
+  ReadVariableMapping(in);
   if (FAILED(equationRead)) {
     ZALMP_REPORT();
     return E_FAIL;
@@ -158,15 +145,10 @@ HRESULT ZALMPExpression::Deserialize(const ZALMPDeserializer* parent, const ZALM
 
 // Parses "Value" into the equation factory of the expression's world; each
 // problem is reported where it is found.
-HRESULT ZALMPExpression::ReadEquation(const ZALMPDeserializer* own)
+HRESULT ZALMPExpression::ReadEquation(const ZALMPFieldReader& in)
 {
-  if (!own->HasElement(L"Value")) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
   std::wstring text;
-  ZALMPDeserializer* child = nullptr;
-  if (FAILED(own->GetElement(L"Value", child, text))) return E_FAIL;
+  if (!in.Read(L"Value", text)) return E_FAIL;
   bool inWorld = false;
   if (FAILED(IsInWorld(inWorld)) || !inWorld) {
     ZALMP_REPORT();
@@ -188,26 +170,17 @@ HRESULT ZALMPExpression::ReadEquation(const ZALMPDeserializer* own)
 
 // Entry k is read from "Var<k>" for k below the number of children, so the
 // keys are expected to run from 0 without gaps; the read entries replace the mapping.
-void ZALMPExpression::ReadVariableMapping(const ZALMPDeserializer* own)
+void ZALMPExpression::ReadVariableMapping(const ZALMPFieldReader& in)
 {
-  ZALMPDeserializer* group = nullptr;
-  if (FAILED(own->GetElement(kVariableMapping, group)) || !group) {
-    ZALMP_REPORT();
-    return;
-  }
+  const ZALMPFieldReader group = in.Group(kVariableMapping);
+  if (!group) return;
   std::vector<ZALMPDeserializer*> children;
-  group->GetElements(children);
+  group.Element()->GetElements(children);
   std::map<int, int> mapping;
   const int count = static_cast<int>(children.size());
   for (int key = 0; key < count; ++key) {
-    const std::wstring id = MappingEntryId(key);
-    if (!group->HasElement(id)) {
-      ZALMP_REPORT();
-      continue;
-    }
     std::int32_t value = 0;
-    ZALMPDeserializer* entry = nullptr;
-    if (SUCCEEDED(group->GetElement(id, entry, value))) mapping[key] = value;
+    if (group.Read(MappingEntryId(key), value)) mapping[key] = value;
   }
   SetVariableMapping(mapping);
 }

@@ -1,8 +1,8 @@
 #define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPString"
 #include "ZALMPReport.h"
 
-#include <ZALMPDeserializer.h>
-#include <ZALMPSerializer.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPString.h>
 
 #include <string>
@@ -31,21 +31,16 @@ HRESULT ZALMPString::GetValue(ZALUnicodeString& value) const
 
 HRESULT ZALMPString::Serialize(ZALMPSerializer* parent) const
 {
-  ZALMPSerializer* own = nullptr;
-  if (FAILED(SerializeOwnElement(parent, own, ZALMP_HERE))) return E_FAIL;
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPValue>(*this, parent, ZALMP_HERE);
   ZALUnicodeString value;
-  if (FAILED(GetValue(value))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return WriteValueText(own, std::wstring_view(value.ConvertToWChar()), ZALMP_HERE);
+  if (!out || FAILED(GetValue(value))) return E_FAIL;
+  return out.Value(L"Value", std::wstring_view(value.ConvertToWChar())) ? S_OK : E_FAIL;
 }
 
 HRESULT ZALMPString::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
 {
-  const ZALMPDeserializer* own = nullptr;
-  if (FAILED(DeserializeOwnElement(parent, ids, own, ZALMP_HERE))) return E_FAIL;
+  const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPValue>(*this, parent, ids, ZALMP_HERE);
   std::wstring text;
-  if (FAILED(ReadValueText(own, text, ZALMP_HERE))) return E_FAIL;
+  if (!in || !in.Read(L"Value", text)) return E_FAIL;
   return SetValue(ZALUnicodeString(std::move(text)));
 }

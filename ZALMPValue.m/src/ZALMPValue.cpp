@@ -17,11 +17,6 @@ namespace {
 
 constexpr std::wstring_view kPhysicalQuantity = L"PhysicalQuantity";
 
-void Report(ZALMPSourceLocation where)
-{
-  ZALMPAssertionReport("", where.file, where.line);
-}
-
 }  // namespace
 
 ZALMPValue::ZALMPValue() = default;
@@ -34,11 +29,7 @@ ZALMPValue::~ZALMPValue() = default;
 
 HRESULT ZALMPValue::GetLoader(ZALIMPValueLoader*& loader) const
 {
-  if (FAILED(NarrowLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return S_OK;
+  return NarrowLoader(loader, ZALMP_HERE);
 }
 
 HRESULT ZALMPValue::SetPhysicalQuantity(ZALMPPhysicalQuantity::Enum quantity)
@@ -117,56 +108,4 @@ HRESULT ZALMPValue::Deserialize(const ZALMPDeserializer* element, const ZALMPIde
   if (FAILED(element->GetElement(kPhysicalQuantity, child, name))) return E_FAIL;
   // A name outside the table reads as NoPhysicalQuantity.
   return SetPhysicalQuantity(ZALMPPhysicalQuantity::FromName(name));
-}
-
-HRESULT ZALMPValue::SerializeOwnElement(ZALMPSerializer* parent, ZALMPSerializer*& own,
-                                        ZALMPSourceLocation where) const
-{
-  own = nullptr;
-  if (!parent || FAILED(parent->AddElement(ZALMPSerializationServices::to_element_id(getClassName()), own)) || !own) {
-    own = nullptr;
-    Report(where);
-    return E_FAIL;
-  }
-  if (FAILED(ZALMPValue::Serialize(own))) {
-    own = nullptr;
-    return E_FAIL;
-  }
-  return S_OK;
-}
-
-HRESULT ZALMPValue::WriteValueText(ZALMPSerializer* own, std::wstring_view text, ZALMPSourceLocation where)
-{
-  ZALMPSerializer* child = nullptr;
-  if (!own || FAILED(own->AddElement(L"Value", child, text))) {
-    Report(where);
-    return E_FAIL;
-  }
-  return S_OK;
-}
-
-HRESULT ZALMPValue::ReadValueText(const ZALMPDeserializer* own, std::wstring& text, ZALMPSourceLocation where)
-{
-  if (!own || !own->HasElement(L"Value")) {
-    Report(where);
-    return E_FAIL;
-  }
-  // A value that does not convert is reported by the tree.
-  ZALMPDeserializer* child = nullptr;
-  return own->GetElement(L"Value", child, text);
-}
-
-HRESULT ZALMPValue::DeserializeOwnElement(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
-                                          const ZALMPDeserializer*& own, ZALMPSourceLocation where)
-{
-  own = nullptr;
-  ZALMPDeserializer* child = nullptr;
-  if (!parent || FAILED(parent->GetElement(ZALMPSerializationServices::to_element_id(getClassName()), child)) ||
-      !child) {
-    Report(where);
-    return E_FAIL;
-  }
-  if (FAILED(ZALMPValue::Deserialize(child, ids))) return E_FAIL;
-  own = child;
-  return S_OK;
 }

@@ -4,6 +4,8 @@
 #include <ZALIMPVariableLoader.h>
 #include <ZALMPConstraint.h>
 #include <ZALMPDeserializer.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPLinkTable.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSerializer.h>
@@ -39,61 +41,26 @@ constexpr FlaggedGroup kMaxRestitutionGroup{L"MaxLimitRestitution", L"HasMaxLimi
 constexpr FlaggedGroup kMinRestitutionGroup{L"MinLimitRestitution", L"HasMinLimitRestitution",
                                             L"MinLimitRestitutionValue"};
 
-void Report(ZALMPSourceLocation where)
-{
-  ZALMPAssertionReport("", where.file, where.line);
-}
-
 // Writes `group` with its flag and, when set, its number. False when an
 // element could not be added (reported).
-bool WriteFlagged(ZALMPSerializer* element, const FlaggedGroup& group, bool isSet, double number,
-                  ZALMPSourceLocation where)
+bool WriteFlagged(const ZALMPFieldWriter& out, const FlaggedGroup& group, bool isSet, double number)
 {
-  ZALMPSerializer* groupElement = nullptr;
-  ZALMPSerializer* child = nullptr;
-  if (FAILED(element->AddElement(group.group, groupElement)) || !groupElement ||
-      FAILED(groupElement->AddElement(group.flag, child, isSet))) {
-    Report(where);
-    return false;
-  }
-  child = nullptr;
-  if (isSet && FAILED(groupElement->AddElement(group.number, child, number))) {
-    Report(where);
-    return false;
-  }
-  return true;
-}
-
-// The typed value of child `id` of `element`. False when there is no such
-// child (reported here) or its value does not convert (reported by the tree).
-template <class Value>
-bool ReadChild(const ZALMPDeserializer* element, std::wstring_view id, Value& value, ZALMPSourceLocation where)
-{
-  if (!element || !element->HasElement(id)) {
-    Report(where);
-    return false;
-  }
-  ZALMPDeserializer* child = nullptr;
-  return SUCCEEDED(element->GetElement(id, child, value));
+  const ZALMPFieldWriter flagged = out.Group(group.group);
+  if (!flagged || !flagged.Value(group.flag, isSet)) return false;
+  return !isSet || flagged.Number(group.number, number);
 }
 
 // Reads `group`: `isSet` is its flag (false when missing) and, when set, `number`
 // its number. False when the group, the flag or a required number is missing.
-bool ReadFlagged(const ZALMPDeserializer* element, const FlaggedGroup& group, bool& isSet, double& number,
-                 ZALMPSourceLocation where)
+bool ReadFlagged(const ZALMPFieldReader& in, const FlaggedGroup& group, bool& isSet, double& number)
 {
   isSet = false;
-  ZALMPDeserializer* groupElement = nullptr;
-  if (FAILED(element->GetElement(group.group, groupElement)) || !groupElement) {
-    Report(where);
-    return false;
-  }
-  if (!ReadChild(groupElement, group.flag, isSet, where)) {
+  const ZALMPFieldReader flagged = in.Group(group.group);
+  if (!flagged || !flagged.Read(group.flag, isSet)) {
     isSet = false;
     return false;
   }
-  if (!isSet) return true;
-  if (!ReadChild(groupElement, group.number, number, where)) {
+  if (isSet && !flagged.Read(group.number, number)) {
     isSet = false;
     return false;
   }
@@ -120,14 +87,7 @@ ZALMPVariable::~ZALMPVariable() = default;
 
 HRESULT ZALMPVariable::GetLoader(ZALIMPVariableLoader*& loader) const
 {
-  loader = nullptr;
-  ZALIMPEntityLoader* entityLoader = nullptr;
-  if (FAILED(ZALMPEntity::GetLoader(entityLoader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  loader = dynamic_cast<ZALIMPVariableLoader*>(entityLoader);
-  return S_OK;
+  return NarrowLoader(loader, ZALMP_HERE);
 }
 
 HRESULT ZALMPVariable::SetAndTell(Optional& field, HRESULT (ZALIMPVariableLoader::*changed)(double), double value)
@@ -282,105 +242,62 @@ bool ZALMPVariable::HasRestitutionOnMaxLimit() const
 
 HRESULT ZALMPVariable::Serialize(ZALMPSerializer* parent) const
 {
-  if (!parent) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  std::wstring version;
-  if (FAILED(parent->GetVersion(version))) ZALMP_REPORT();
-
-  ZALMPSerializer* own = nullptr;
-  if (FAILED(parent->AddElement(ZALMPSerializationServices::to_element_id(ClassName()), own)) || !own ||
-      FAILED(ZALMPEntity::Serialize(own))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPEntity>(*this, parent, ZALMP_HERE);
+  if (!out) return E_FAIL;
   HRESULT result = S_OK;
-  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_0))
-    result = WriteGroupedLayout(own);
+  if (ZALMPVersion::IsAtLeast(out.Version(), ZALMPVersion::kR2017_0))
+    result = WriteGroupedLayout(out);
   else
-    WriteOlderLayout(own, version);
-
+    WriteOlderLayout(out);
   // Constraint references do not change the result.
-  LinkTable().Write(*this, own);
+  LinkTable().Write(*this, out.Element());
   return result;
 }
 
 // From R2017.0 on: each number in a group with its flag, then the quantity and
 // the type by name. E_FAIL when any of them was not written completely.
-HRESULT ZALMPVariable::WriteGroupedLayout(ZALMPSerializer* element) const
+HRESULT ZALMPVariable::WriteGroupedLayout(const ZALMPFieldWriter& out) const
 {
   bool complete = true;
-  complete &= WriteFlagged(element, kValueGroup, m_value.isSet, m_value.number, ZALMP_HERE);
-  complete &= WriteFlagged(element, kMaxValueGroup, m_maxValue.isSet, m_maxValue.number, ZALMP_HERE);
-  complete &= WriteFlagged(element, kMinValueGroup, m_minValue.isSet, m_minValue.number, ZALMP_HERE);
-  complete &= WriteFlagged(element, kMaxRestitutionGroup, m_restitutionOnMaxLimit.isSet,
-                           m_restitutionOnMaxLimit.number, ZALMP_HERE);
-  complete &= WriteFlagged(element, kMinRestitutionGroup, m_restitutionOnMinLimit.isSet,
-                           m_restitutionOnMinLimit.number, ZALMP_HERE);
-
-  ZALMPSerializer* child = nullptr;
-  if (FAILED(element->AddElement(kPhysicalQuantity, child, ZALMPPhysicalQuantity::ToName(m_physicalQuantity)))) {
-    ZALMP_REPORT();
-    complete = false;
-  }
-  child = nullptr;
-  if (FAILED(element->AddElement(kType, child, ZALMPVariableType::ToName(m_type)))) {
-    ZALMP_REPORT();
-    complete = false;
-  }
+  complete &= WriteFlagged(out, kValueGroup, m_value.isSet, m_value.number);
+  complete &= WriteFlagged(out, kMaxValueGroup, m_maxValue.isSet, m_maxValue.number);
+  complete &= WriteFlagged(out, kMinValueGroup, m_minValue.isSet, m_minValue.number);
+  complete &= WriteFlagged(out, kMaxRestitutionGroup, m_restitutionOnMaxLimit.isSet, m_restitutionOnMaxLimit.number);
+  complete &= WriteFlagged(out, kMinRestitutionGroup, m_restitutionOnMinLimit.isSet, m_restitutionOnMinLimit.number);
+  complete &= out.Name<ZALMPPhysicalQuantity>(kPhysicalQuantity, m_physicalQuantity);
+  complete &= out.Name<ZALMPVariableType>(kType, m_type);
   return complete ? S_OK : E_FAIL;
 }
 
 // Before R2017.0: the three numbers as attributes whatever their flags, then
 // the quantity and (from R2016.0 on) the type by number. Failures are reported only.
-void ZALMPVariable::WriteOlderLayout(ZALMPSerializer* element, std::wstring_view version) const
+void ZALMPVariable::WriteOlderLayout(const ZALMPFieldWriter& out) const
 {
-  if (FAILED(element->AddAttribute(L"value", m_value.number))) ZALMP_REPORT();
-  if (FAILED(element->AddAttribute(L"minvalue", m_minValue.number))) ZALMP_REPORT();
-  if (FAILED(element->AddAttribute(L"maxvalue", m_maxValue.number))) ZALMP_REPORT();
-
-  ZALMPSerializer* child = nullptr;
-  if (FAILED(element->AddElement(kPhysicalQuantity, child, static_cast<std::int32_t>(m_physicalQuantity))))
-    ZALMP_REPORT();
-  child = nullptr;
-  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_0) &&
-      FAILED(element->AddElement(kType, child, static_cast<std::int32_t>(m_type)))) {
-    ZALMP_REPORT();
-  }
+  out.Attribute(L"value", m_value.number);
+  out.Attribute(L"minvalue", m_minValue.number);
+  out.Attribute(L"maxvalue", m_maxValue.number);
+  out.Value(kPhysicalQuantity, static_cast<std::int32_t>(m_physicalQuantity));
+  if (ZALMPVersion::IsAtLeast(out.Version(), ZALMPVersion::kR2016_0))
+    out.Value(kType, static_cast<std::int32_t>(m_type));
 }
 
 HRESULT ZALMPVariable::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
 {
-  if (!parent) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  std::wstring version;
-  if (FAILED(parent->GetVersion(version))) ZALMP_REPORT();
-
-  ZALMPDeserializer* own = nullptr;
-  if (FAILED(parent->GetElement(ZALMPSerializationServices::to_element_id(ClassName()), own)) || !own ||
-      FAILED(ZALMPEntity::Deserialize(own, ids))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-
+  const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPEntity>(*this, parent, ids, ZALMP_HERE);
+  if (!in) return E_FAIL;
   HRESULT result = S_OK;
-  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_0))
-    result = ReadGroupedLayout(own);
+  if (ZALMPVersion::IsAtLeast(in.Version(), ZALMPVersion::kR2017_0))
+    result = ReadGroupedLayout(in);
   else
-    ReadOlderLayout(own, version);
-
-  LinkTable().Read(*this, own, ids);
+    ReadOlderLayout(in);
+  LinkTable().Read(*this, in.Element(), ids);
   if (FAILED(result)) ZALMP_REPORT();
   return result;
 }
 
 // Applies whatever can be read; E_FAIL when a group, flag, required number,
 // the quantity or the type is missing, or a setter failed.
-HRESULT ZALMPVariable::ReadGroupedLayout(const ZALMPDeserializer* element)
+HRESULT ZALMPVariable::ReadGroupedLayout(const ZALMPFieldReader& in)
 {
   bool complete = true;
   bool isSet = false;
@@ -394,7 +311,7 @@ HRESULT ZALMPVariable::ReadGroupedLayout(const ZALMPDeserializer* element)
       {&kMaxValueGroup, &ZALMPVariable::SetMaxValue},
   }};
   for (const auto& [group, setter] : told) {
-    complete &= ReadFlagged(element, *group, isSet, number, ZALMP_HERE);
+    complete &= ReadFlagged(in, *group, isSet, number);
     if (isSet && FAILED((this->*setter)(number))) complete = false;
   }
 
@@ -404,39 +321,33 @@ HRESULT ZALMPVariable::ReadGroupedLayout(const ZALMPDeserializer* element)
       {&kMaxRestitutionGroup, &m_restitutionOnMaxLimit},
   }};
   for (const auto& [group, field] : stored) {
-    complete &= ReadFlagged(element, *group, isSet, number, ZALMP_HERE);
+    complete &= ReadFlagged(in, *group, isSet, number);
     if (isSet) field->Set(number);
   }
 
   // Texts outside the name tables read as NoPhysicalQuantity / Free.
-  std::wstring name;
-  if (ReadChild(element, kPhysicalQuantity, name, ZALMP_HERE))
-    complete &= SUCCEEDED(SetPhysicalQuantity(ZALMPPhysicalQuantity::FromName(name)));
+  ZALMPPhysicalQuantity::Enum quantity = ZALMPPhysicalQuantity::NoPhysicalQuantity;
+  if (in.Name<ZALMPPhysicalQuantity>(kPhysicalQuantity, quantity))
+    complete &= SUCCEEDED(SetPhysicalQuantity(quantity));
   else
     complete = false;
-  if (ReadChild(element, kType, name, ZALMP_HERE))
-    complete &= SUCCEEDED(SetType(ZALMPVariableType::FromName(name)));
+  ZALMPVariableType::Enum type = ZALMPVariableType::Free;
+  if (in.Name<ZALMPVariableType>(kType, type))
+    complete &= SUCCEEDED(SetType(type));
   else
     complete = false;
-
   return complete ? S_OK : E_FAIL;
 }
 
 // Before R2017.0: the numbers go straight into their fields (flags untouched,
 // loader not told). Missing items are reported only.
-void ZALMPVariable::ReadOlderLayout(const ZALMPDeserializer* element, std::wstring_view version)
+void ZALMPVariable::ReadOlderLayout(const ZALMPFieldReader& in)
 {
-  const std::array<std::pair<std::wstring_view, double*>, 3> numbers = {{
-      {L"value", &m_value.number},
-      {L"minvalue", &m_minValue.number},
-      {L"maxvalue", &m_maxValue.number},
-  }};
-  for (const auto& [id, field] : numbers)
-    if (FAILED(element->GetAttribute(id, *field))) ZALMP_REPORT();
-
+  in.Attribute(L"value", m_value.number);
+  in.Attribute(L"minvalue", m_minValue.number);
+  in.Attribute(L"maxvalue", m_maxValue.number);
   std::int32_t number = 0;
-  if (ReadChild(element, kPhysicalQuantity, number, ZALMP_HERE))
-    SetPhysicalQuantity(static_cast<ZALMPPhysicalQuantity::Enum>(number));
-  if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2016_0) && ReadChild(element, kType, number, ZALMP_HERE))
+  if (in.Read(kPhysicalQuantity, number)) SetPhysicalQuantity(static_cast<ZALMPPhysicalQuantity::Enum>(number));
+  if (ZALMPVersion::IsAtLeast(in.Version(), ZALMPVersion::kR2016_0) && in.Read(kType, number))
     SetType(static_cast<ZALMPVariableType::Enum>(number));
 }

@@ -1,0 +1,209 @@
+#include <ZALMPAssertionReport.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPSerializationServices.h>
+
+#include <ZALMath3x3Matrix.h>
+#include <ZALMathDirection.h>
+#include <ZALMathPoint.h>
+#include <ZALMathTransformation.h>
+#include <ZALMathVector.h>
+
+void ZALMPFieldReader::Report() const
+{
+  ZALMPAssertionReport("", m_where.file, m_where.line);
+}
+
+std::wstring ZALMPFieldReader::Version() const
+{
+  std::wstring version;
+  if (m_element) m_element->GetVersion(version);
+  return version;
+}
+
+const ZALMPDeserializer* ZALMPFieldReader::OwnElement(const ZALMPDeserializer* parent, const char* className) const
+{
+  ZALMPDeserializer* own = nullptr;
+  if (!parent || FAILED(parent->GetElement(ZALMPSerializationServices::to_element_id(className), own)) || !own) {
+    Report();
+    return nullptr;
+  }
+  return own;
+}
+
+ZALMPDeserializer* ZALMPFieldReader::Child(std::wstring_view id) const
+{
+  if (!m_element) return nullptr;
+  ZALMPDeserializer* child = nullptr;
+  // One lookup: a missing child comes back null.
+  m_element->GetElement(id, child);
+  if (!child) Report();
+  return child;
+}
+
+ZALMPFieldReader ZALMPFieldReader::Group(std::wstring_view id) const
+{
+  return ZALMPFieldReader(Child(id), m_where);
+}
+
+bool ZALMPFieldReader::Has(std::wstring_view id) const
+{
+  return m_element && m_element->HasElement(id);
+}
+
+namespace {
+
+// The child's value; one that does not convert is reported by the element and here.
+template <class T>
+bool ValueOf(const ZALMPDeserializer* child, T& value, const ZALMPFieldReader& reader)
+{
+  if (!child) return false;
+  T read{};
+  if (FAILED(child->GetValue(read))) {
+    reader.Report();
+    return false;
+  }
+  value = std::move(read);
+  return true;
+}
+
+}  // namespace
+
+bool ZALMPFieldReader::Read(std::wstring_view id, double& value) const
+{
+  return ValueOf(Child(id), value, *this);
+}
+
+bool ZALMPFieldReader::Read(std::wstring_view id, bool& value) const
+{
+  return ValueOf(Child(id), value, *this);
+}
+
+bool ZALMPFieldReader::Read(std::wstring_view id, std::int32_t& value) const
+{
+  return ValueOf(Child(id), value, *this);
+}
+
+bool ZALMPFieldReader::Read(std::wstring_view id, std::wstring& text) const
+{
+  return ValueOf(Child(id), text, *this);
+}
+
+double ZALMPFieldReader::Number(std::wstring_view id) const
+{
+  double value = 0.0;
+  Read(id, value);
+  return value;
+}
+
+bool ZALMPFieldReader::Attribute(std::wstring_view id, double& value) const
+{
+  if (!m_element) return false;
+  if (FAILED(m_element->GetAttribute(id, value))) {
+    Report();
+    return false;
+  }
+  return true;
+}
+
+bool ZALMPFieldReader::Attribute(std::wstring_view id, std::wstring& text) const
+{
+  if (!m_element) return false;
+  if (FAILED(m_element->GetAttribute(id, text))) {
+    Report();
+    return false;
+  }
+  return true;
+}
+
+ZALMathPoint ZALMPFieldReader::Point(const ZALMPTripleIds& ids) const
+{
+  const double x = Number(ids[0]);
+  const double y = Number(ids[1]);
+  const double z = Number(ids[2]);
+  return {x, y, z};
+}
+
+ZALMathVector ZALMPFieldReader::Vector(const ZALMPTripleIds& ids) const
+{
+  const double x = Number(ids[0]);
+  const double y = Number(ids[1]);
+  const double z = Number(ids[2]);
+  return {x, y, z};
+}
+
+ZALMathVector ZALMPFieldReader::Direction(const ZALMPTripleIds& ids) const
+{
+  return ZALMathDirection(Vector(ids)).GetVector();
+}
+
+bool ZALMPFieldReader::Triple(std::wstring_view id, const ZALMPTripleIds& ids, double (&values)[3],
+                              const double* absent) const
+{
+  const ZALMPFieldReader group = Group(id);
+  if (!group) return false;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    if (!group.Has(ids[i])) {
+      if (absent) values[i] = *absent;
+      continue;
+    }
+    ZALMPDeserializer* number = nullptr;
+    // A number that does not convert is reported by the element and keeps its entry.
+    group.m_element->GetElement(ids[i], number, values[i]);
+  }
+  return true;
+}
+
+namespace {
+
+// Three numbers of `group`, each missing one (reported by the element) reading as 0.
+ZALMathVector ReadNumbers(const ZALMPDeserializer& group, const ZALMPTripleIds& ids)
+{
+  double values[3] = {0.0, 0.0, 0.0};
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    ZALMPDeserializer* number = nullptr;
+    group.GetElement(ids[i], number, values[i]);
+  }
+  return ZALMathVector(values[0], values[1], values[2]);
+}
+
+}  // namespace
+
+bool ZALMPFieldReader::Point(std::wstring_view id, ZALMathPoint& point) const
+{
+  const ZALMPFieldReader group = Group(id);
+  if (!group) return false;
+  const ZALMathVector read = ReadNumbers(*group.m_element, ZALMPFieldWriter::kPointIds);
+  point.SetCoord(read.GetX(), read.GetY(), read.GetZ());
+  return true;
+}
+
+bool ZALMPFieldReader::Vector(std::wstring_view id, ZALMathVector& vector) const
+{
+  const ZALMPFieldReader group = Group(id);
+  if (!group) return false;
+  vector = ReadNumbers(*group.m_element, ZALMPFieldWriter::kVectorIds);
+  return true;
+}
+
+bool ZALMPFieldReader::Matrix(std::wstring_view id, ZALMath3x3Matrix& matrix) const
+{
+  const ZALMPFieldReader group = Group(id);
+  if (!group) return false;
+  const auto& columns = ZALMPFieldWriter::kColumnIds;
+  matrix = ZALMath3x3Matrix(ReadNumbers(*group.m_element, columns[0]), ReadNumbers(*group.m_element, columns[1]),
+                            ReadNumbers(*group.m_element, columns[2]));
+  return true;
+}
+
+bool ZALMPFieldReader::Placement(std::wstring_view id, ZALMathTransformation& placement) const
+{
+  const ZALMPFieldReader group = Group(id);
+  if (!group) return false;
+  ZALMathTransformation read;
+  ZALMathVector translation;
+  if (group.Vector(ZALMPFieldWriter::kTranslationId, translation)) read.SetVector(translation);
+  ZALMath3x3Matrix rotation;
+  if (group.Matrix(ZALMPFieldWriter::kRotationId, rotation)) read.SetMatrix(rotation);
+  placement = read;
+  return true;
+}

@@ -1,0 +1,150 @@
+#include <ZALMPAssertionReport.h>
+#include <ZALMPFieldWriter.h>
+#include <ZALMPSerializationServices.h>
+
+#include <ZALMath3x3Matrix.h>
+#include <ZALMathPoint.h>
+#include <ZALMathTransformation.h>
+#include <ZALMathVector.h>
+
+void ZALMPFieldWriter::Report() const
+{
+  ZALMPAssertionReport("", m_where.file, m_where.line);
+}
+
+std::wstring ZALMPFieldWriter::Version() const
+{
+  std::wstring version;
+  if (m_element) m_element->GetVersion(version);
+  return version;
+}
+
+ZALMPSerializer* ZALMPFieldWriter::AddOwnElement(ZALMPSerializer* parent, const char* className) const
+{
+  ZALMPSerializer* own = nullptr;
+  if (!parent || FAILED(parent->AddElement(ZALMPSerializationServices::to_element_id(className), own)) || !own) {
+    Report();
+    return nullptr;
+  }
+  return own;
+}
+
+ZALMPFieldWriter ZALMPFieldWriter::Group(std::wstring_view id) const
+{
+  ZALMPSerializer* group = nullptr;
+  if (m_element && (FAILED(m_element->AddElement(id, group)) || !group)) {
+    Report();
+    group = nullptr;
+  }
+  return ZALMPFieldWriter(group, m_where);
+}
+
+namespace {
+
+template <class T>
+bool AddValue(ZALMPSerializer* element, std::wstring_view id, T value, const ZALMPFieldWriter& writer)
+{
+  if (!element) return false;
+  ZALMPSerializer* child = nullptr;
+  if (SUCCEEDED(element->AddElement(id, child, value))) return true;
+  writer.Report();
+  return false;
+}
+
+}  // namespace
+
+bool ZALMPFieldWriter::Number(std::wstring_view id, double value) const
+{
+  return AddValue(m_element, id, value, *this);
+}
+
+bool ZALMPFieldWriter::Value(std::wstring_view id, bool value) const
+{
+  return AddValue(m_element, id, value, *this);
+}
+
+bool ZALMPFieldWriter::Value(std::wstring_view id, std::int32_t value) const
+{
+  return AddValue(m_element, id, value, *this);
+}
+
+bool ZALMPFieldWriter::Value(std::wstring_view id, std::wstring_view text) const
+{
+  return AddValue(m_element, id, text, *this);
+}
+
+namespace {
+
+template <class T>
+bool AddAttribute(ZALMPSerializer* element, std::wstring_view id, T value, const ZALMPFieldWriter& writer)
+{
+  if (!element) return false;
+  if (SUCCEEDED(element->AddAttribute(id, value))) return true;
+  writer.Report();
+  return false;
+}
+
+}  // namespace
+
+bool ZALMPFieldWriter::Attribute(std::wstring_view id, double value) const
+{
+  return AddAttribute(m_element, id, value, *this);
+}
+
+bool ZALMPFieldWriter::Attribute(std::wstring_view id, std::wstring_view text) const
+{
+  return AddAttribute(m_element, id, text, *this);
+}
+
+bool ZALMPFieldWriter::Numbers(const ZALMPTripleIds& ids, double x, double y, double z) const
+{
+  const bool first = Number(ids[0], x);
+  const bool second = Number(ids[1], y);
+  const bool third = Number(ids[2], z);
+  return first && second && third;
+}
+
+bool ZALMPFieldWriter::Numbers(const ZALMPTripleIds& ids, const ZALMathPoint& point) const
+{
+  return Numbers(ids, point.GetX(), point.GetY(), point.GetZ());
+}
+
+bool ZALMPFieldWriter::Numbers(const ZALMPTripleIds& ids, const ZALMathVector& vector) const
+{
+  return Numbers(ids, vector.GetX(), vector.GetY(), vector.GetZ());
+}
+
+bool ZALMPFieldWriter::Triple(std::wstring_view id, const ZALMPTripleIds& ids, double x, double y, double z) const
+{
+  const ZALMPFieldWriter group = Group(id);
+  return group && group.Numbers(ids, x, y, z);
+}
+
+bool ZALMPFieldWriter::Point(std::wstring_view id, const ZALMathPoint& point) const
+{
+  return Triple(id, kPointIds, point.GetX(), point.GetY(), point.GetZ());
+}
+
+bool ZALMPFieldWriter::Vector(std::wstring_view id, const ZALMathVector& vector) const
+{
+  return Triple(id, kVectorIds, vector.GetX(), vector.GetY(), vector.GetZ());
+}
+
+bool ZALMPFieldWriter::Matrix(std::wstring_view id, const ZALMath3x3Matrix& matrix) const
+{
+  const ZALMPFieldWriter group = Group(id);
+  if (!group) return false;
+  const bool first = group.Numbers(kColumnIds[0], matrix.GetFirstColumn());
+  const bool second = group.Numbers(kColumnIds[1], matrix.GetSecondColumn());
+  const bool third = group.Numbers(kColumnIds[2], matrix.GetThirdColumn());
+  return first && second && third;
+}
+
+bool ZALMPFieldWriter::Placement(std::wstring_view id, const ZALMathTransformation& placement) const
+{
+  const ZALMPFieldWriter group = Group(id);
+  if (!group) return false;
+  const bool translation = group.Vector(kTranslationId, placement.GetVector());
+  const bool rotation = group.Matrix(kRotationId, placement.GetMatrix());
+  return translation && rotation;
+}
