@@ -1,5 +1,6 @@
 #pragma once
 #include "ZALMPClassTable.h"
+#include "ZALMPExport.h"
 #include "ZALMPGenericFactory.h"
 
 #include <RVLClassInfo.h>
@@ -8,6 +9,20 @@
 #include <RVLUUID.h>
 
 #include <string>
+#include <vector>
+
+/// The class record of every class defined with the identity macros, in the
+/// order the library and the host program were loaded: what exists in code,
+/// whether or not the factory can make it.
+class ZALMP_EXPORT ZALMPClassRecords {
+public:
+  static const std::vector<const RVLClassInfo*>& All();
+
+  /// Adds `record` to the list while the program loads (one per class definition).
+  struct Entry {
+    explicit Entry(const RVLClassInfo& record);
+  };
+};
 
 /// Shared mechanics of destroy and clone, reached through the identity macros.
 class ZALMPLifecycle {
@@ -107,7 +122,14 @@ private:                                                                        
 /// library's table (a host's own entities, test doubles).
 #define ZALMP_DEFINE_CLASS_WITH_ID(T, Base, idText, creator)                                                 \
   const RVLUUID T::ClassID_(idText);                                                                         \
-  const RVLClassInfo T::ClassInfo_(#T, sizeof(T), creator, &Base::ClassInfo_, nullptr)
+  const RVLClassInfo T::ClassInfo_(#T, sizeof(T), creator, &Base::ClassInfo_, nullptr);                      \
+  static const ZALMPClassRecords::Entry zalmpClassRecord##T(T::ClassInfo_)
+
+/// Identity and factory entry of a concrete kind of the class table: the one
+/// line that defines a kind that the factory makes by name.
+#define ZALMP_DEFINE_KIND(T, Base) \
+  ZALMP_DEFINE_CLASS(T, Base);     \
+  ZALMP_REGISTER_CLASS(T)
 
 /// Files a concrete class of the class table in the factory under its class name.
 #define ZALMP_REGISTER_CLASS(T)                                                                              \

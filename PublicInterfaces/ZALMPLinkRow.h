@@ -102,14 +102,25 @@ public:
   {
     if (filtered && m_filtered == ZALMPFilteredCopy::Dropped) return;
     Owner& target = static_cast<Owner&>(copy);
-    ForEachPartner(source, [&](const RVLSharedHandle<ZALMPEntity>& partner) {
-      const RVLSharedHandle<ZALMPEntity> partnerCopy = copies.CopyOf(partner.get());
-      if (partnerCopy) (target.*m_copy)(RVLSharedHandle<Partner>(partnerCopy));
-    });
+    const Holder& holder = Of(source);
+    if constexpr (kIsList) {
+      for (const RVLSharedHandle<Partner>& partner : holder.Links()) RelinkOne(target, partner, copies);
+    } else if (holder) {
+      RelinkOne(target, holder, copies);
+    }
   }
 
 private:
   const Holder& Of(const ZALMPEntity& entity) const { return static_cast<const Owner&>(entity).*m_member; }
+
+  // Links `target` to the copy of `partner`, when it was copied.
+  void RelinkOne(Owner& target, const RVLSharedHandle<Partner>& partner, const ZALMPCopyLookup& copies) const
+  {
+    const RVLSharedHandle<ZALMPEntity> partnerCopy = copies.CopyOf(partner.get());
+    if (!partnerCopy) return;
+    const RVLSharedHandle<Partner> narrowed(partnerCopy);
+    (target.*m_copy)(narrowed);
+  }
 
   Holder Owner::*m_member;
   Add m_add;

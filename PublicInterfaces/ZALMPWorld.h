@@ -48,15 +48,16 @@ public:
 
   ~ZALMPWorld() override;
 
-  /// Unless already being orphaned: destroys the global axis system, orphans
-  /// every entity the registries hold (the world owns its model, so links
-  /// between entities, cycles included, are broken and nothing outlives the
-  /// world unless someone else holds it), empties the registries and leaves the
-  /// host world.
+  /// Unless already being orphaned: destroys the world's own global axis
+  /// system (not the one a copy made by `clone` shares with its source) and
+  /// leaves the host world. The entities are shared with whoever else holds
+  /// them and keep their links; the host world, whose logical children they
+  /// are, orphans them when it is orphaned.
   void orphanObject() override;
 
   /// S_OK: filed. S_FALSE: refused (empty handle, or already filed).
-  /// A value also becomes a logical child of the host world.
+  /// The entity also becomes a logical child of the host world (it reaches
+  /// its world through it); a value without a host world is reported.
   template <class T>
   HRESULT Add(const RVLSharedHandle<T>& entity);
   template <class T>
@@ -188,7 +189,7 @@ private:
   /// A new world in a host world of its own, with this world's settings.
   RVLSharedHandle<ZALMPWorld> NewWorldWithSettings() const;
   /// Makes `entity` a logical child of the host world unless it is one.
-  void AdoptIntoHostWorld(const RVLSharedHandle<ZALMPEntity>& entity) const;
+  void AdoptIntoHostWorld(const RVLSharedHandle<ZALMPEntity>& entity, bool isValue) const;
   /// The class record's creator: a default, unbound world.
   static RVLDynamicObject* _CreateObject();
 
@@ -207,4 +208,6 @@ private:
   std::unique_ptr<ZALWBFactory> m_factory;
   // The host world made for a clone; null for a world bound by its host.
   RVLSharedHandle<RVLBasicWorld> m_ownHostWorld;
+  // False for a copy made by `clone`, whose globals are its source's.
+  bool m_ownsGlobals = true;
 };

@@ -23,8 +23,7 @@
 #include <string>
 #include <string_view>
 
-ZALMP_DEFINE_CLASS(ZALMPBody, ZALMPEntity);
-ZALMP_REGISTER_CLASS(ZALMPBody);
+ZALMP_DEFINE_KIND(ZALMPBody, ZALMPEntity);
 
 namespace {
 

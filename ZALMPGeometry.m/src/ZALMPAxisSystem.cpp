@@ -10,8 +10,7 @@
 #include <ZALMathPoint.h>
 #include <ZALMathVector.h>
 
-ZALMP_DEFINE_CLASS(ZALMPAxisSystem, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPAxisSystem);
+ZALMP_DEFINE_KIND(ZALMPAxisSystem, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

@@ -11,8 +11,7 @@
 #include <ZALMathPoint.h>
 #include <ZALMathVector.h>
 
-ZALMP_DEFINE_CLASS(ZALMPCircle, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPCircle);
+ZALMP_DEFINE_KIND(ZALMPCircle, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

@@ -5,8 +5,7 @@
 
 #include <ZALMPCirline.h>
 
-ZALMP_DEFINE_CLASS(ZALMPCirline, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPCirline);
+ZALMP_DEFINE_KIND(ZALMPCirline, ZALMPGeometry);
 
 ZALMPCirline::ZALMPCirline() = default;
 

@@ -7,8 +7,7 @@
 
 #include <ZALMPCone.h>
 
-ZALMP_DEFINE_CLASS(ZALMPCone, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPCone);
+ZALMP_DEFINE_KIND(ZALMPCone, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

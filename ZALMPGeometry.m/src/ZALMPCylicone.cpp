@@ -7,8 +7,7 @@
 
 #include <ZALMPCylicone.h>
 
-ZALMP_DEFINE_CLASS(ZALMPCylicone, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPCylicone);
+ZALMP_DEFINE_KIND(ZALMPCylicone, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

@@ -7,8 +7,7 @@
 
 #include <ZALMPCylinder.h>
 
-ZALMP_DEFINE_CLASS(ZALMPCylinder, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPCylinder);
+ZALMP_DEFINE_KIND(ZALMPCylinder, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

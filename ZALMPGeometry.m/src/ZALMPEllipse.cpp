@@ -5,8 +5,7 @@
 
 #include <ZALMPEllipse.h>
 
-ZALMP_DEFINE_CLASS(ZALMPEllipse, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPEllipse);
+ZALMP_DEFINE_KIND(ZALMPEllipse, ZALMPGeometry);
 
 ZALMPEllipse::ZALMPEllipse() = default;
 

@@ -5,8 +5,7 @@
 
 #include <ZALMPHyperbola.h>
 
-ZALMP_DEFINE_CLASS(ZALMPHyperbola, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPHyperbola);
+ZALMP_DEFINE_KIND(ZALMPHyperbola, ZALMPGeometry);
 
 ZALMPHyperbola::ZALMPHyperbola() = default;
 

@@ -10,8 +10,7 @@
 #include <ZALMathPoint.h>
 #include <ZALMathVector.h>
 
-ZALMP_DEFINE_CLASS(ZALMPLine, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPLine);
+ZALMP_DEFINE_KIND(ZALMPLine, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

@@ -5,8 +5,7 @@
 
 #include <ZALMPParabola.h>
 
-ZALMP_DEFINE_CLASS(ZALMPParabola, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPParabola);
+ZALMP_DEFINE_KIND(ZALMPParabola, ZALMPGeometry);
 
 ZALMPParabola::ZALMPParabola() = default;
 

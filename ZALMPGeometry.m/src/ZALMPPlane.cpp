@@ -10,8 +10,7 @@
 #include <ZALMathPoint.h>
 #include <ZALMathVector.h>
 
-ZALMP_DEFINE_CLASS(ZALMPPlane, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPPlane);
+ZALMP_DEFINE_KIND(ZALMPPlane, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

@@ -7,8 +7,7 @@
 
 #include <ZALMPPoint.h>
 
-ZALMP_DEFINE_CLASS(ZALMPPoint, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPPoint);
+ZALMP_DEFINE_KIND(ZALMPPoint, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

@@ -7,8 +7,7 @@
 
 #include <ZALMPSphere.h>
 
-ZALMP_DEFINE_CLASS(ZALMPSphere, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPSphere);
+ZALMP_DEFINE_KIND(ZALMPSphere, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

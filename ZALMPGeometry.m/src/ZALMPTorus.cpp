@@ -7,8 +7,7 @@
 
 #include <ZALMPTorus.h>
 
-ZALMP_DEFINE_CLASS(ZALMPTorus, ZALMPGeometry);
-ZALMP_REGISTER_CLASS(ZALMPTorus);
+ZALMP_DEFINE_KIND(ZALMPTorus, ZALMPGeometry);
 
 namespace names = ZALMPCoordinateNames;
 

@@ -11,8 +11,7 @@
 #include <ZALMPLinkTable.h>
 #include <ZALMPSerializer.h>
 
-ZALMP_DEFINE_CLASS(ZALMPDisplacementSensor, ZALMPSensor);
-ZALMP_REGISTER_CLASS(ZALMPDisplacementSensor);
+ZALMP_DEFINE_KIND(ZALMPDisplacementSensor, ZALMPSensor);
 
 ZALMPDisplacementSensor::ZALMPDisplacementSensor() = default;
 

@@ -8,8 +8,7 @@
 #include <string>
 #include <string_view>
 
-ZALMP_DEFINE_CLASS(ZALMPBoolean, ZALMPValue);
-ZALMP_REGISTER_CLASS(ZALMPBoolean);
+ZALMP_DEFINE_KIND(ZALMPBoolean, ZALMPValue);
 
 namespace {
 

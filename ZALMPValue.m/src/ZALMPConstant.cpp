@@ -6,8 +6,7 @@
 #include <ZALMPFieldReader.h>
 #include <ZALMPFieldWriter.h>
 
-ZALMP_DEFINE_CLASS(ZALMPConstant, ZALMPValue);
-ZALMP_REGISTER_CLASS(ZALMPConstant);
+ZALMP_DEFINE_KIND(ZALMPConstant, ZALMPValue);
 
 ZALMPConstant::ZALMPConstant() = default;
 

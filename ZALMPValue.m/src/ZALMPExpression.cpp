@@ -16,8 +16,7 @@
 #include <string>
 #include <vector>
 
-ZALMP_DEFINE_CLASS(ZALMPExpression, ZALMPValue);
-ZALMP_REGISTER_CLASS(ZALMPExpression);
+ZALMP_DEFINE_KIND(ZALMPExpression, ZALMPValue);
 
 namespace {
 

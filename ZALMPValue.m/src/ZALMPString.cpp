@@ -8,8 +8,7 @@
 #include <string>
 #include <utility>
 
-ZALMP_DEFINE_CLASS(ZALMPString, ZALMPValue);
-ZALMP_REGISTER_CLASS(ZALMPString);
+ZALMP_DEFINE_KIND(ZALMPString, ZALMPValue);
 
 ZALMPString::ZALMPString() = default;
 

@@ -18,8 +18,7 @@
 #include <string_view>
 #include <utility>
 
-ZALMP_DEFINE_CLASS(ZALMPVariable, ZALMPEntity);
-ZALMP_REGISTER_CLASS(ZALMPVariable);
+ZALMP_DEFINE_KIND(ZALMPVariable, ZALMPEntity);
 
 namespace {
 

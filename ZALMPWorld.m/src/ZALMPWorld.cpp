@@ -106,7 +106,8 @@ ZALMPWorld::ZALMPWorld(const ZALMPWorld& source)
       m_globalBody(source.m_globalBody),
       m_globalAxisSystem(source.m_globalAxisSystem),
       m_globalTime(source.m_globalTime),
-      m_factory(std::make_unique<ZALWBFactory>())
+      m_factory(std::make_unique<ZALWBFactory>()),
+      m_ownsGlobals(false)
 {
 }
 
@@ -122,6 +123,10 @@ RVLSharedHandle<ZALMPWorld> ZALMPWorld::create(const RVLSharedHandle<RVLBasicWor
 {
   RVLSharedHandle<ZALMPWorld> world(new ZALMPWorld());
   world->bindExtension(hostWorld);
+  // The built-in entities belong to the model like any other.
+  world->AdoptIntoHostWorld(world->m_globalBody, false);
+  world->AdoptIntoHostWorld(world->m_globalAxisSystem, false);
+  world->AdoptIntoHostWorld(world->m_globalTime, false);
   return world;
 }
 
@@ -145,17 +150,14 @@ RVLDynamicObject* ZALMPWorld::_CreateObject()
   return new ZALMPWorld();
 }
 
+// The entities are shared: a host or another world may hold them (a copy made
+// by `clone` shares all of its source's, globals included), so the world
+// leaves them as they are; the host world that owns the model orphans them
+// when it goes. Only a world's own global axis system is destroyed.
 void ZALMPWorld::orphanObject()
 {
   if (isBeingOrphaned()) return;
-  RemoveGlobals();
-  m_registries->ForEach([](auto& registry) {
-    Walk(registry, [](const auto& entity) { entity->orphanObject(); });
-    registry.EmptyRegistry();
-  });
-  m_globalBody.Release();
-  m_globalAxisSystem.Release();
-  m_globalTime.Release();
+  if (m_ownsGlobals) RemoveGlobals();
   RVLExtensionObject::orphanObject();
   // A clone's own host world goes with it, letting go of its logical children.
   const RVLSharedHandle<RVLBasicWorld> ownHost = std::move(m_ownHostWorld);
@@ -177,27 +179,32 @@ RVLSharedHandle<RVLBasicWorld> ZALMPWorld::HostWorld() const
   return RVLSharedHandle<RVLBasicWorld>(getExtendible());
 }
 
-void ZALMPWorld::AdoptIntoHostWorld(const RVLSharedHandle<ZALMPEntity>& entity) const
+void ZALMPWorld::AdoptIntoHostWorld(const RVLSharedHandle<ZALMPEntity>& entity, bool isValue) const
 {
-  const RVLSharedHandle<RVLBasicWorld> host = HostWorld();
-  if (!host)
-    ZALMP_REPORT();
-  else if (entity && !host->hasLogicalChild(entity))
+  // A value needs its host world (its formulas reach the world through it):
+  // a missing one is reported and a host that is not a host world raises.
+  const RVLSharedHandle<RVLBasicWorld> host =
+      isValue ? HostWorld() : RVLSharedHandle<RVLBasicWorld>::TryNarrow(getExtendible());
+  if (!host) {
+    if (isValue) ZALMP_REPORT();
+  } else if (entity && !host->hasLogicalChild(entity)) {
     host->addLogicalChild(entity);
+  }
 }
 
-// Values live in the model as logical children of the host world.
+// Every filed entity becomes a logical child of the host world: entities reach
+// their world through it, and it frees the model when it goes.
 template <class T>
 HRESULT ZALMPWorld::Add(const RVLSharedHandle<T>& entity)
 {
-  if constexpr (std::is_same_v<T, ZALMPValue>) AdoptIntoHostWorld(entity);
+  AdoptIntoHostWorld(entity, std::is_same_v<T, ZALMPValue>);
   return Registry<T>().Add(entity);
 }
 
 template <class T>
 HRESULT ZALMPWorld::Add(ZALBaseUnknown_var key1, ZALBaseUnknown_var key2, const RVLSharedHandle<T>& entity)
 {
-  if constexpr (std::is_same_v<T, ZALMPValue>) AdoptIntoHostWorld(entity);
+  AdoptIntoHostWorld(entity, std::is_same_v<T, ZALMPValue>);
   return Registry<T>().Add(key1, key2, entity);
 }
 

@@ -71,7 +71,13 @@ void RVLBasicEntity::orphanMembers()
 
 void RVLBasicEntity::releaseChildren()
 {
+  takeLogicalChildren();
+}
+
+std::vector<RVLSharedHandle<RVLBasicEntity>> RVLBasicEntity::takeLogicalChildren()
+{
   auto children = std::move(m_children);
   m_children.clear();
   for (auto& child : children) child->m_parent = nullptr;
+  return children;
 }

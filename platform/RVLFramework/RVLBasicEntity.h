@@ -43,6 +43,8 @@ protected:
   RVLBasicEntity(const RVLBasicEntity& other) : RVLExtendibleObject(other), m_name(other.m_name) {}
   /// Leaves the logical parent and lets go of the logical children.
   void orphanMembers() override;
+  /// Lets go of the logical children and hands them to the caller.
+  std::vector<RVLSharedHandle<RVLBasicEntity>> takeLogicalChildren();
 
 private:
   void releaseChildren();

@@ -24,3 +24,9 @@ RVLSharedHandle<RVLBasicWorld> RVLBasicWorld::getWorld() const
 {
   return RVLSharedHandle<RVLBasicWorld>(const_cast<RVLBasicWorld*>(this));
 }
+
+void RVLBasicWorld::orphanMembers()
+{
+  for (const RVLSharedHandle<RVLBasicEntity>& child : takeLogicalChildren()) child->orphanObject();
+  RVLBasicEntity::orphanMembers();
+}

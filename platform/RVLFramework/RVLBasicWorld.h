@@ -10,7 +10,7 @@ class RVLBasicWorld : public RVLBasicEntity {
 public:
   /// A new, empty world named `name`.
   static RVLSharedHandle<RVLBasicWorld> create(const std::wstring& name);
-  /// Orphans the world (it lets go of its children and extensions) and nulls the handle.
+  /// Orphans the world and nulls the handle.
   static void destroy(RVLSharedHandle<RVLBasicWorld>& world);
 
   /// A world is its own world.
@@ -18,4 +18,7 @@ public:
 
 protected:
   RVLBasicWorld() = default;
+  /// A world owns its logical children: it orphans each of them (which breaks
+  /// the links they hold on one another), then lets go of its extensions.
+  void orphanMembers() override;
 };
