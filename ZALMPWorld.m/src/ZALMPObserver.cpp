@@ -141,7 +141,7 @@ HRESULT ZALMPObserver::Subscribe(const RVLSharedHandle<ZALMPWorld>& world)
     return E_FAIL;
   }
   m_world = world;
-  ZALMPRegistryOrder::ForEach([&]<class T>(std::type_identity<T>) { SubscribeKind<T>(*this, *world); });
+  ZALMPEntityKinds::ForEach([&]<class T>(std::type_identity<T>) { SubscribeKind<T>(*this, *world); });
   return S_OK;
 }
 

@@ -32,7 +32,7 @@ struct RegistryTuple<ZALMPKindList<Kinds...>> {
 
 // The fourteen registries, in the order in which the world walks them.
 struct ZALMPWorld::Registries {
-  RegistryTuple<ZALMPRegistryOrder>::type all;
+  RegistryTuple<ZALMPEntityKinds>::type all;
 
   /// Calls `visit` with each registry in registry order.
   template <class Visit>
@@ -250,7 +250,7 @@ int ZALMPWorld::Count() const
   return Registry<T>().Count();
 }
 
-// The typed operations exist for the fourteen kinds only.
+// The typed operations exist for the kinds of ZALMPEntityKinds only.
 #define ZALMP_WORLD_KIND(T)                                                                                        \
   template ZALMP_EXPORT HRESULT ZALMPWorld::Add<T>(const RVLSharedHandle<T>&);                                       \
   template ZALMP_EXPORT HRESULT ZALMPWorld::Add<T>(ZALBaseUnknown_var, ZALBaseUnknown_var, const RVLSharedHandle<T>&); \
@@ -262,21 +262,7 @@ int ZALMPWorld::Count() const
   template ZALMP_EXPORT HRESULT ZALMPWorld::Remove<T>(const RVLSharedHandle<T>&);                                    \
   template ZALMP_EXPORT HRESULT ZALMPWorld::EmptyRegistry<T>();                                                      \
   template ZALMP_EXPORT int ZALMPWorld::Count<T>() const;
-
-ZALMP_WORLD_KIND(ZALMPActuator)
-ZALMP_WORLD_KIND(ZALMPAttribute)
-ZALMP_WORLD_KIND(ZALMPBody)
-ZALMP_WORLD_KIND(ZALMPConnector)
-ZALMP_WORLD_KIND(ZALMPConstraint)
-ZALMP_WORLD_KIND(ZALMPGeometry)
-ZALMP_WORLD_KIND(ZALMPInteraction)
-ZALMP_WORLD_KIND(ZALMPJoint)
-ZALMP_WORLD_KIND(ZALMPMaterial)
-ZALMP_WORLD_KIND(ZALMPSensor)
-ZALMP_WORLD_KIND(ZALMPShape)
-ZALMP_WORLD_KIND(ZALMPSupport)
-ZALMP_WORLD_KIND(ZALMPValue)
-ZALMP_WORLD_KIND(ZALMPVariable)
+ZALMP_ENTITY_KINDS(ZALMP_WORLD_KIND, )
 #undef ZALMP_WORLD_KIND
 
 int ZALMPWorld::GetBodyCount() const

@@ -124,7 +124,7 @@ void ZALMPWorldCloner::CopyAll(const ZALMPWorld& source, ZALMPWorld& copy)
   DropConstructorGlobals(copy);
   Correspondence copies;
   Links copied;
-  ZALMPRegistryOrder::ForEach([&]<class T>(std::type_identity<T>) {
+  ZALMPEntityKinds::ForEach([&]<class T>(std::type_identity<T>) {
     const int count = source.Count<T>();
     for (int index = 0; index < count; ++index) {
       RVLSharedHandle<T> entity;

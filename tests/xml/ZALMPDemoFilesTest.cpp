@@ -3,7 +3,7 @@
 // world writes itself shows here at the first differing line.
 
 #include "ZALMPDemoMechanism.h"
-#include "ZALMPEntityKinds.h"
+#include <ZALMPEntityKinds.h>
 
 #include <ZALMPBody.h>
 #include <ZALMPDisplacementSensor.h>
@@ -19,8 +19,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -66,23 +68,25 @@ TEST(DemoFiles, EveryVersionWritesTheKeptDocument)
   rocker->SetDisplacementSensor(sensor);
   rocker->SetOutOfWorld(true);
   ASSERT_EQ(S_OK, world->Add<ZALMPSensor>(sensor));
-  ZALMPEntityKinds::ForEach([&](auto kind, std::string_view) {
-    using Kind = typename decltype(kind)::type;
+  ZALMPEntityKinds::ForEach([&]<class Kind>(std::type_identity<Kind>) {
     RVLSharedHandle<Kind> last;
     if (world->Get<Kind>(world->Count<Kind>() - 1, last) == S_OK) last->Deactivate();
   });
 
   // Identifiers fixed before anything asks for one, so the documents do not
-  // depend on generated UUIDs.
-  int next = 0;
-  ZALMPEntityKinds::ForEach([&](auto kind, std::string_view) {
-    using Kind = typename decltype(kind)::type;
+  // depend on generated UUIDs: numbered kind by kind, the kinds taken by name.
+  std::map<std::string_view, std::vector<RVLSharedHandle<ZALMPEntity>>> byKind;
+  ZALMPEntityKinds::ForEach([&]<class Kind>(std::type_identity<Kind>) {
     for (int i = 0; i < world->Count<Kind>(); ++i) {
       RVLSharedHandle<Kind> entity;
       ASSERT_EQ(S_OK, world->Get<Kind>(i, entity));
-      ASSERT_EQ(S_OK, entity->SetIdentifier(L"e" + std::to_wstring(next++)));
+      byKind[ZALMPKindName<Kind>()].push_back(entity);
     }
   });
+  int next = 0;
+  for (const auto& [kind, entities] : byKind)
+    for (const RVLSharedHandle<ZALMPEntity>& entity : entities)
+      ASSERT_EQ(S_OK, entity->SetIdentifier(L"e" + std::to_wstring(next++)));
 
   const std::filesystem::path data = std::filesystem::path(ZALMP_TEST_DATA_DIR);
   for (const std::wstring_view version : ZALMPVersion::kAll) {

@@ -4,7 +4,7 @@
 // of a new entity.
 
 #include "ZALMPDemoMechanism.h"
-#include "ZALMPEntityKinds.h"
+#include <ZALMPEntityKinds.h>
 #include "ZALMPTestSupport.h"
 #include "ZALMPTreeRoundTrip.h"
 
@@ -290,8 +290,7 @@ protected:
     ASSERT_EQ(S_OK, ZALMPDemoMechanism::Build(world));
     // The demo leaves these flags at their defaults; set, they show whether a
     // layout keeps them. The last entity of each kind is switched off.
-    ZALMPEntityKinds::ForEach([&](auto kind, std::string_view) {
-      using Kind = typename decltype(kind)::type;
+    ZALMPEntityKinds::ForEach([&]<class Kind>(std::type_identity<Kind>) {
       RVLSharedHandle<Kind> last;
       if (world->Get<Kind>(world->Count<Kind>() - 1, last) == S_OK) last->Deactivate();
     });
@@ -323,8 +322,7 @@ TEST_P(DemoVersions, EachFieldComesBackWhenTheLayoutKeepsItAndIsAtItsFallbackOth
   root.SetVersion(trip.version);
   ZALMPSerializer* entities = nullptr;
   ASSERT_EQ(S_OK, root.AddElement(L"Entities", entities));
-  ZALMPEntityKinds::ForEach([&](auto kind, std::string_view) {
-    using Kind = typename decltype(kind)::type;
+  ZALMPEntityKinds::ForEach([&]<class Kind>(std::type_identity<Kind>) {
     for (int i = 0; i < world->Count<Kind>(); ++i) {
       RVLSharedHandle<Kind> entity;
       world->Get<Kind>(i, entity);

@@ -1,6 +1,6 @@
 #include "ZALMPModelChecker.h"
 
-#include "ZALMPEntityKinds.h"
+#include <ZALMPEntityKinds.h>
 #include "ZALMPToolText.h"
 
 #include <ZALMPLinkTable.h>
@@ -32,8 +32,8 @@ class LinkCheck {
 public:
   LinkCheck(const ZALMPWorld& world, std::vector<std::string>& problems) : m_problems(problems)
   {
-    ZALMPEntityKinds::ForEach([&](auto kind, std::string_view name) {
-      using Kind = typename decltype(kind)::type;
+    ZALMPEntityKinds::ForEach([&]<class Kind>(std::type_identity<Kind>) {
+      const std::string_view name = ZALMPKindName<Kind>();
       std::set<const ZALMPEntity*>& filed = m_filed[name];
       for (int i = 0; i < world.Count<Kind>(); ++i) {
         RVLSharedHandle<Kind> entity;
@@ -63,8 +63,8 @@ public:
   {
     if (!linked) return;
     std::string_view kindName;
-    ZALMPEntityKinds::ForEach([&](auto kind, std::string_view name) {
-      using Kind = typename decltype(kind)::type;
+    ZALMPEntityKinds::ForEach([&]<class Kind>(std::type_identity<Kind>) {
+      const std::string_view name = ZALMPKindName<Kind>();
       if (kindName.empty() && linked->isDerivedFrom(Kind::ClassInfo())) kindName = name;
     });
     if (kindName.empty() || m_filed[kindName].count(linked)) return;

@@ -1,6 +1,6 @@
 #include "ZALMPModelSummary.h"
 
-#include "ZALMPEntityKinds.h"
+#include <ZALMPEntityKinds.h>
 #include "ZALMPToolText.h"
 
 #include <ZALMPAxisSystem.h>
@@ -23,8 +23,9 @@ void PrintCounts(const ZALMPWorld& world, std::ostream& out)
 {
   out << "Entities (kinds with none are left out)\n";
   int total = 0;
-  ZALMPEntityKinds::ForEach([&](auto kind, std::string_view name) {
-    const int count = world.Count<typename decltype(kind)::type>();
+  ZALMPEntityKinds::ForEach([&]<class Kind>(std::type_identity<Kind>) {
+    const std::string_view name = ZALMPKindName<Kind>();
+    const int count = world.Count<Kind>();
     if (count > 0) Row(out, name, std::to_string(count));
     total += count;
   });
