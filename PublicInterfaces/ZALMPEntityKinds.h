@@ -18,6 +18,7 @@
 
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 /// An ordered list of entity kinds, walked at compile time.
 template <class... Kinds>
@@ -64,21 +65,16 @@ std::string_view ZALMPKindName()
 
 /// The id of the element that holds the entities of kind T in a saved world.
 template <class T>
-constexpr std::wstring_view ZALMPCollectionName()
+std::wstring_view ZALMPCollectionName()
 {
   static_assert(ZALMPEntityKinds::kHas<T>, "not an entity kind of the world");
-  if constexpr (std::is_same_v<T, ZALMPBody>) return L"Bodies";
-  else if constexpr (std::is_same_v<T, ZALMPShape>) return L"Shapes";
-  else if constexpr (std::is_same_v<T, ZALMPJoint>) return L"Joints";
-  else if constexpr (std::is_same_v<T, ZALMPConstraint>) return L"Constraints";
-  else if constexpr (std::is_same_v<T, ZALMPGeometry>) return L"Geometries";
-  else if constexpr (std::is_same_v<T, ZALMPVariable>) return L"Variables";
-  else if constexpr (std::is_same_v<T, ZALMPValue>) return L"Values";
-  else if constexpr (std::is_same_v<T, ZALMPActuator>) return L"Actuators";
-  else if constexpr (std::is_same_v<T, ZALMPSensor>) return L"Sensors";
-  else if constexpr (std::is_same_v<T, ZALMPMaterial>) return L"Materials";
-  else if constexpr (std::is_same_v<T, ZALMPConnector>) return L"Connectors";
-  else if constexpr (std::is_same_v<T, ZALMPInteraction>) return L"Interactions";
-  else if constexpr (std::is_same_v<T, ZALMPAttribute>) return L"Attributes";
-  else return L"Supports";
+  static constexpr std::pair<std::string_view, std::wstring_view> kCollections[] = {
+      {"Actuator", L"Actuators"},   {"Attribute", L"Attributes"}, {"Body", L"Bodies"},
+      {"Connector", L"Connectors"}, {"Constraint", L"Constraints"}, {"Geometry", L"Geometries"},
+      {"Interaction", L"Interactions"}, {"Joint", L"Joints"},     {"Material", L"Materials"},
+      {"Sensor", L"Sensors"},       {"Shape", L"Shapes"},         {"Support", L"Supports"},
+      {"Value", L"Values"},         {"Variable", L"Variables"}};
+  for (const auto& [kind, collection] : kCollections)
+    if (kind == ZALMPKindName<T>()) return collection;
+  return {};
 }
