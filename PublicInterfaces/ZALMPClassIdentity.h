@@ -11,16 +11,24 @@
 #include <string>
 #include <vector>
 
+/// True for a class that can be made: it has a static `create`.
+template <class T>
+inline constexpr bool ZALMPCanCreate = requires { T::create(); };
+
 /// The class record of every class defined with the identity macros, in the
 /// order the library and the host program were loaded: what exists in code,
 /// whether or not the factory can make it.
 class ZALMP_EXPORT ZALMPClassRecords {
 public:
-  static const std::vector<const RVLClassInfo*>& All();
+  struct Record {
+    const RVLClassInfo* classInfo;
+    bool concrete;  // the class can be made: it has `create`
+  };
+  static const std::vector<Record>& All();
 
-  /// Adds `record` to the list while the program loads (one per class definition).
+  /// Adds a class to the list while the program loads (one per class definition).
   struct Entry {
-    explicit Entry(const RVLClassInfo& record);
+    Entry(const RVLClassInfo& classInfo, bool concrete);
   };
 };
 
@@ -123,7 +131,7 @@ private:                                                                        
 #define ZALMP_DEFINE_CLASS_WITH_ID(T, Base, idText, creator)                                                 \
   const RVLUUID T::ClassID_(idText);                                                                         \
   const RVLClassInfo T::ClassInfo_(#T, sizeof(T), creator, &Base::ClassInfo_, nullptr);                      \
-  static const ZALMPClassRecords::Entry zalmpClassRecord##T(T::ClassInfo_)
+  static const ZALMPClassRecords::Entry zalmpClassRecord##T(T::ClassInfo_, ZALMPCanCreate<T>)
 
 /// Identity and factory entry of a concrete kind of the class table: the one
 /// line that defines a kind that the factory makes by name.

@@ -2,20 +2,20 @@
 
 namespace {
 
-std::vector<const RVLClassInfo*>& Records()
+std::vector<ZALMPClassRecords::Record>& Records()
 {
-  static std::vector<const RVLClassInfo*> records;
+  static std::vector<ZALMPClassRecords::Record> records;
   return records;
 }
 
 }  // namespace
 
-const std::vector<const RVLClassInfo*>& ZALMPClassRecords::All()
+const std::vector<ZALMPClassRecords::Record>& ZALMPClassRecords::All()
 {
   return Records();
 }
 
-ZALMPClassRecords::Entry::Entry(const RVLClassInfo& record)
+ZALMPClassRecords::Entry::Entry(const RVLClassInfo& classInfo, bool concrete)
 {
-  Records().push_back(&record);
+  Records().push_back({&classInfo, concrete});
 }
