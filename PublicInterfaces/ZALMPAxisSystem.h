@@ -1,6 +1,7 @@
 #pragma once
 #include "ZALMPExport.h"
 #include "ZALMPGeometry.h"
+#include "ZALMPProperty.h"
 
 #include <ZALMathAxis.h>
 #include <ZALStatus.h>
@@ -23,8 +24,7 @@ public:
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// Plain store and copy; S_OK.
-  virtual HRESULT SetAxisSystem(const ZALMathAxis& axis);
-  virtual HRESULT GetAxisSystem(ZALMathAxis& axis) const;
+  ZALMP_PROPERTY(ZALMathAxis, AxisSystem, m_axis);
 
 protected:
   ZALMPAxisSystem();

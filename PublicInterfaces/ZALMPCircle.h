@@ -1,6 +1,7 @@
 #pragma once
 #include "ZALMPExport.h"
 #include "ZALMPGeometry.h"
+#include "ZALMPProperty.h"
 
 #include <ZALMathCircle.h>
 #include <ZALStatus.h>
@@ -25,8 +26,7 @@ public:
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// Plain store and copy; S_OK.
-  virtual HRESULT SetCircle(const ZALMathCircle& circle);
-  virtual HRESULT GetCircle(ZALMathCircle& circle) const;
+  ZALMP_PROPERTY(ZALMathCircle, Circle, m_circle);
 
 protected:
   ZALMPCircle();

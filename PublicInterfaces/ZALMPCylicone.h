@@ -1,13 +1,15 @@
 #pragma once
 #include "ZALMPExport.h"
 #include "ZALMPGeometry.h"
+#include "ZALMPProperty.h"
 
 #include <ZALMathPoint.h>
 #include <ZALMathVector.h>
-#include <ZALStatus.h>
 
 /// A blend of cylinder and cone: an origin on its axis, the axis direction, an angle and a radius. Its numbers are in
-/// the coordinates of its body and are kept exactly as set.
+/// the coordinates of its body and are kept exactly as set. It writes "Cylicone" holding the common part and
+/// "Coordinates" with "Ox", "Oy", "Oz", "Dx", "Dy", "Dz", "angle", "radius", each direction made a unit vector on
+/// reading.
 class ZALMP_EXPORT ZALMPCylicone : public ZALMPGeometry {
   ZALMP_DECLARE_CLASS(ZALMPCylicone, ZALMPGeometry);
   ZALMP_DECLARE_CONCRETE(ZALMPCylicone);
@@ -15,26 +17,16 @@ class ZALMP_EXPORT ZALMPCylicone : public ZALMPGeometry {
 public:
   ~ZALMPCylicone() override;
 
-  /// Adds "Cylicone" under `element`: the common part, then "Coordinates" holding "Ox", "Oy", "Oz", "Dx", "Dy", "Dz",
-  /// "angle", "radius". S_OK; E_FAIL (reported): null `element`, an element that cannot be added or a failed common
-  /// part. A number that cannot be written is reported and the rest is written.
+  /// The layout above, in the frame every geometry kind shares (ZALMPGeometry).
   HRESULT Serialize(ZALMPSerializer* element) const override;
-  /// Reads the "Cylicone" child of `element`: the common part, then the numbers of "Coordinates"; a missing number is
-  /// reported and read as 0. The axis is made a unit vector ((1, 0, 0) for the zero vector). S_OK; E_FAIL (reported):
-  /// null `element`, no "Cylicone" or "Coordinates", or a failed common part. What was read before a failure stays
-  /// set.
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).
-  virtual HRESULT SetOrigin(const ZALMathPoint& origin);
-  virtual HRESULT GetOrigin(ZALMathPoint& origin) const;
-  virtual HRESULT SetAxis(const ZALMathVector& axis);
-  virtual HRESULT GetAxis(ZALMathVector& axis) const;
-  virtual HRESULT SetAngle(double angle);
-  virtual HRESULT GetAngle(double& angle) const;
-  virtual HRESULT SetRadius(double radius);
-  virtual HRESULT GetRadius(double& radius) const;
+  ZALMP_PROPERTY(ZALMathPoint, Origin, m_origin);
+  ZALMP_PROPERTY(ZALMathVector, Axis, m_axis);
+  ZALMP_PROPERTY(double, Angle, m_angle);
+  ZALMP_PROPERTY(double, Radius, m_radius);
 
 protected:
   ZALMPCylicone();

@@ -1,13 +1,15 @@
 #pragma once
 #include "ZALMPExport.h"
 #include "ZALMPGeometry.h"
+#include "ZALMPProperty.h"
 
 #include <ZALMathPoint.h>
 #include <ZALMathVector.h>
-#include <ZALStatus.h>
 
 /// An ellipse: a centre, the direction of its major axis, the normal of its plane, a major and a minor radius. Its
-/// numbers are in the coordinates of its body and are kept exactly as set.
+/// numbers are in the coordinates of its body and are kept exactly as set. It writes "Ellipse" holding the common
+/// part and "Coordinates" with "Cx", "Cy", "Cz", "Dx", "Dy", "Dz", "Nx", "Ny", "Nz", "major_radius", "minor_radius",
+/// each direction made a unit vector on reading.
 class ZALMP_EXPORT ZALMPEllipse : public ZALMPGeometry {
   ZALMP_DECLARE_CLASS(ZALMPEllipse, ZALMPGeometry);
   ZALMP_DECLARE_CONCRETE(ZALMPEllipse);
@@ -15,28 +17,17 @@ class ZALMP_EXPORT ZALMPEllipse : public ZALMPGeometry {
 public:
   ~ZALMPEllipse() override;
 
-  /// Adds "Ellipse" under `element`: the common part, then "Coordinates" holding "Cx", "Cy", "Cz", "Dx", "Dy", "Dz",
-  /// "Nx", "Ny", "Nz", "major_radius", "minor_radius". S_OK; E_FAIL (reported): null `element`, an element that
-  /// cannot be added or a failed common part. A number that cannot be written is reported and the rest is written.
+  /// The layout above, in the frame every geometry kind shares (ZALMPGeometry).
   HRESULT Serialize(ZALMPSerializer* element) const override;
-  /// Reads the "Ellipse" child of `element`: the common part, then the numbers of "Coordinates"; a missing number is
-  /// reported and read as 0. Each direction is made a unit vector ((1, 0, 0) for the zero vector). S_OK; E_FAIL
-  /// (reported): null `element`, no "Ellipse" or "Coordinates", or a failed common part. What was read before a
-  /// failure stays set.
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).
-  virtual HRESULT SetCenter(const ZALMathPoint& center);
-  virtual HRESULT GetCenter(ZALMathPoint& center) const;
-  virtual HRESULT SetMajorDirection(const ZALMathVector& majorDirection);
-  virtual HRESULT GetMajorDirection(ZALMathVector& majorDirection) const;
-  virtual HRESULT SetNormal(const ZALMathVector& normal);
-  virtual HRESULT GetNormal(ZALMathVector& normal) const;
-  virtual HRESULT SetMajorRadius(double majorRadius);
-  virtual HRESULT GetMajorRadius(double& majorRadius) const;
-  virtual HRESULT SetMinorRadius(double minorRadius);
-  virtual HRESULT GetMinorRadius(double& minorRadius) const;
+  ZALMP_PROPERTY(ZALMathPoint, Center, m_centre);
+  ZALMP_PROPERTY(ZALMathVector, MajorDirection, m_majorDirection);
+  ZALMP_PROPERTY(ZALMathVector, Normal, m_normal);
+  ZALMP_PROPERTY(double, MajorRadius, m_majorRadius);
+  ZALMP_PROPERTY(double, MinorRadius, m_minorRadius);
 
 protected:
   ZALMPEllipse();

@@ -14,6 +14,15 @@ class ZALMPConstraint;
 /// that use it. Each kind adds its own numbers, expressed in the coordinates of
 /// its body, and writes them under its own element after this common part.
 ///
+/// Each kind writes, under the element it is given, one element named after
+/// the kind holding this common part and then "Coordinates" with one value
+/// element per number. Writing gives S_OK, or E_FAIL (reported) when the
+/// parent is null, an element cannot be added or the common part fails; a
+/// number that cannot be written is reported and the rest is written. Reading
+/// takes the next such element: a missing number is reported and reads as 0;
+/// E_FAIL (reported) when the element or "Coordinates" is missing or the
+/// common part fails, and then no field has changed.
+///
 /// Orphaned, a geometry asks its body (then lets it go) and each linked
 /// constraint to drop it, stopping at the first failure, and empties its
 /// constraint list.

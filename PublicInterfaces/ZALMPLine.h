@@ -1,6 +1,7 @@
 #pragma once
 #include "ZALMPExport.h"
 #include "ZALMPGeometry.h"
+#include "ZALMPProperty.h"
 
 #include <ZALMathLine.h>
 #include <ZALStatus.h>
@@ -23,8 +24,7 @@ public:
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// Plain store and copy; S_OK.
-  virtual HRESULT SetLine(const ZALMathLine& line);
-  virtual HRESULT GetLine(ZALMathLine& line) const;
+  ZALMP_PROPERTY(ZALMathLine, Line, m_line);
 
 protected:
   ZALMPLine();

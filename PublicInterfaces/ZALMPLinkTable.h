@@ -133,7 +133,8 @@ public:
                                                        HRESULT (Owner::*add)(const RVLSharedHandle<Partner>&),
                                                        ZALMPFilteredCopy filtered, ZALMPSourceLocation where,
                                                        ZALMPLinkRelease release = ZALMPLinkRelease::Default,
-                                                       HRESULT (Owner::*copy)(const RVLSharedHandle<Partner>&) = nullptr)
+                                                       HRESULT (Owner::*copy)(const RVLSharedHandle<Partner>&) =
+                                                           nullptr)
   {
     return List<Owner, Partner, Owner>(member, groupId, itemId, add, nullptr, filtered, where, release, copy);
   }

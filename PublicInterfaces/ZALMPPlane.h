@@ -1,6 +1,7 @@
 #pragma once
 #include "ZALMPExport.h"
 #include "ZALMPGeometry.h"
+#include "ZALMPProperty.h"
 
 #include <ZALMathPlane.h>
 #include <ZALStatus.h>
@@ -24,8 +25,7 @@ public:
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// Plain store and copy; S_OK.
-  virtual HRESULT SetPlane(const ZALMathPlane& plane);
-  virtual HRESULT GetPlane(ZALMathPlane& plane) const;
+  ZALMP_PROPERTY(ZALMathPlane, Plane, m_plane);
 
 protected:
   ZALMPPlane();

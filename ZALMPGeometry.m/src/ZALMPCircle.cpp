@@ -1,9 +1,7 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCircle"
 #include "ZALMPReport.h"
 
-#include "ZALMPCoordinateNames.h"
-#include "ZALMPGeometryReader.h"
-#include "ZALMPGeometryWriter.h"
+#include "ZALMPCoordinates.h"
 
 #include <ZALMPCircle.h>
 
@@ -23,21 +21,21 @@ ZALMPCircle::~ZALMPCircle() = default;
 
 HRESULT ZALMPCircle::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPGeometryWriter writer(ZALMP_HERE);
-  if (FAILED(writer.Begin(*this, ClassName(), element))) return E_FAIL;
-  writer.Point(names::kCentre, m_circle.GetCenter());
+  const ZALMPFieldWriter writer = ZALMPCoordinates::Begin(*this, element, ZALMP_HERE);
+  if (!writer) return E_FAIL;
+  writer.Numbers(names::kCentre, m_circle.GetCenter());
   ZALMathVector first;
   ZALMathVector second;
   m_circle.GetDirections(first, second);
-  writer.Vector(names::kDirection, first.Cross(second));
+  writer.Numbers(names::kDirection, first.Cross(second));
   writer.Number(names::kRadius, m_circle.GetRadius());
   return S_OK;
 }
 
 HRESULT ZALMPCircle::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  ZALMPGeometryReader reader(ZALMP_HERE);
-  if (FAILED(reader.Begin(*this, ClassName(), element, ids))) return E_FAIL;
+  const ZALMPFieldReader reader = ZALMPCoordinates::Begin(*this, element, ids, ZALMP_HERE);
+  if (!reader) return E_FAIL;
   const ZALMathPoint centre = reader.Point(names::kCentre);
   const ZALMathVector normal = reader.Vector(names::kDirection);
   const double radius = reader.Number(names::kRadius);
@@ -46,17 +44,5 @@ HRESULT ZALMPCircle::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   ZALMathVector second;
   ZALMathPlane(centre, normal).GetDirections(first, second);
   if (FAILED(m_circle.Set(centre, first, second, radius, 1.0, 0.0))) ZALMP_REPORT();
-  return S_OK;
-}
-
-HRESULT ZALMPCircle::SetCircle(const ZALMathCircle& circle)
-{
-  m_circle = circle;
-  return S_OK;
-}
-
-HRESULT ZALMPCircle::GetCircle(ZALMathCircle& circle) const
-{
-  circle = m_circle;
   return S_OK;
 }

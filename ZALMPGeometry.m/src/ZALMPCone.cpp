@@ -1,9 +1,7 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCone"
 #include "ZALMPReport.h"
 
-#include "ZALMPCoordinateNames.h"
-#include "ZALMPGeometryReader.h"
-#include "ZALMPGeometryWriter.h"
+#include "ZALMPCoordinates.h"
 
 #include <ZALMPCone.h>
 
@@ -17,58 +15,7 @@ ZALMPCone::ZALMPCone(const ZALMPCone& source) : ZALMPGeometry(source), m_angle(s
 
 ZALMPCone::~ZALMPCone() = default;
 
-HRESULT ZALMPCone::Serialize(ZALMPSerializer* element) const
-{
-  ZALMPGeometryWriter writer(ZALMP_HERE);
-  if (FAILED(writer.Begin(*this, ClassName(), element))) return E_FAIL;
-  writer.Point(names::kOrigin, m_origin);
-  writer.Vector(names::kDirection, m_axis);
-  writer.Number(names::kAngle, m_angle);
-  return S_OK;
-}
-
-HRESULT ZALMPCone::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
-{
-  ZALMPGeometryReader reader(ZALMP_HERE);
-  if (FAILED(reader.Begin(*this, ClassName(), element, ids))) return E_FAIL;
-  m_origin = reader.Point(names::kOrigin);
-  m_axis = reader.Direction(names::kDirection);
-  m_angle = reader.Number(names::kAngle);
-  return S_OK;
-}
-
-HRESULT ZALMPCone::SetOrigin(const ZALMathPoint& origin)
-{
-  m_origin = origin;
-  return S_OK;
-}
-
-HRESULT ZALMPCone::GetOrigin(ZALMathPoint& origin) const
-{
-  origin = m_origin;
-  return S_OK;
-}
-
-HRESULT ZALMPCone::SetAxis(const ZALMathVector& axis)
-{
-  m_axis = axis;
-  return S_OK;
-}
-
-HRESULT ZALMPCone::GetAxis(ZALMathVector& axis) const
-{
-  axis = m_axis;
-  return S_OK;
-}
-
-HRESULT ZALMPCone::SetAngle(double angle)
-{
-  m_angle = angle;
-  return S_OK;
-}
-
-HRESULT ZALMPCone::GetAngle(double& angle) const
-{
-  angle = m_angle;
-  return S_OK;
-}
+ZALMP_DEFINE_COORDINATES(ZALMPCone,
+                         C::Point(&ZALMPCone::m_origin, names::kOrigin),
+                         C::Direction(&ZALMPCone::m_axis, names::kDirection),
+                         C::Number(&ZALMPCone::m_angle, names::kAngle));

@@ -1,23 +1,23 @@
 #pragma once
-#include <array>
+#include <ZALMPFieldWriter.h>
+
+#include <string_view>
 
 /// Element ids of the numbers under a geometry's "Coordinates", three per
 /// point or vector.
 namespace ZALMPCoordinateNames {
-using Triple = std::array<const wchar_t*, 3>;
-
-inline constexpr Triple kOrigin = {L"Ox", L"Oy", L"Oz"};
-inline constexpr Triple kCentre = {L"Cx", L"Cy", L"Cz"};
+inline constexpr ZALMPTripleIds kOrigin = {L"Ox", L"Oy", L"Oz"};
+inline constexpr ZALMPTripleIds kCentre = {L"Cx", L"Cy", L"Cz"};
 /// A line's direction, an axis, a circle's normal or a conic's major direction.
-inline constexpr Triple kDirection = {L"Dx", L"Dy", L"Dz"};
-inline constexpr Triple kNormal = {L"Nx", L"Ny", L"Nz"};
-inline constexpr Triple kFirstDirection = {L"D1x", L"D1y", L"D1z"};
-inline constexpr Triple kSecondDirection = {L"D2x", L"D2y", L"D2z"};
-inline constexpr Triple kThirdDirection = {L"D3x", L"D3y", L"D3z"};
+inline constexpr ZALMPTripleIds kDirection = {L"Dx", L"Dy", L"Dz"};
+inline constexpr ZALMPTripleIds kNormal = {L"Nx", L"Ny", L"Nz"};
+inline constexpr ZALMPTripleIds kFirstDirection = {L"D1x", L"D1y", L"D1z"};
+inline constexpr ZALMPTripleIds kSecondDirection = {L"D2x", L"D2y", L"D2z"};
+inline constexpr ZALMPTripleIds kThirdDirection = {L"D3x", L"D3y", L"D3z"};
 
-inline constexpr const wchar_t* kRadius = L"radius";
-inline constexpr const wchar_t* kAngle = L"angle";
-inline constexpr const wchar_t* kMajorRadius = L"major_radius";
-inline constexpr const wchar_t* kMinorRadius = L"minor_radius";
-inline constexpr const wchar_t* kCurvature = L"curvature";
+inline constexpr std::wstring_view kRadius = L"radius";
+inline constexpr std::wstring_view kAngle = L"angle";
+inline constexpr std::wstring_view kMajorRadius = L"major_radius";
+inline constexpr std::wstring_view kMinorRadius = L"minor_radius";
+inline constexpr std::wstring_view kCurvature = L"curvature";
 }  // namespace ZALMPCoordinateNames

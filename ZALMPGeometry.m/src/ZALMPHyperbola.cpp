@@ -1,11 +1,13 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPHyperbola"
 #include "ZALMPReport.h"
 
-#include "ZALMPConicCoordinates.h"
+#include "ZALMPCoordinates.h"
 
 #include <ZALMPHyperbola.h>
 
 ZALMP_DEFINE_KIND(ZALMPHyperbola, ZALMPGeometry);
+
+namespace names = ZALMPCoordinateNames;
 
 ZALMPHyperbola::ZALMPHyperbola() = default;
 
@@ -16,74 +18,9 @@ ZALMPHyperbola::ZALMPHyperbola(const ZALMPHyperbola& source)
 
 ZALMPHyperbola::~ZALMPHyperbola() = default;
 
-HRESULT ZALMPHyperbola::Serialize(ZALMPSerializer* element) const
-{
-  return ZALMPConicCoordinates::WriteWithRadii(*this, ClassName(), element, ZALMP_HERE, m_centre, m_majorDirection,
-                                               m_normal, m_majorRadius, m_minorRadius);
-}
-
-HRESULT ZALMPHyperbola::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
-{
-  return ZALMPConicCoordinates::ReadWithRadii(*this, ClassName(), element, ids, ZALMP_HERE, m_centre, m_majorDirection,
-                                              m_normal, m_majorRadius, m_minorRadius);
-}
-
-HRESULT ZALMPHyperbola::SetCenter(const ZALMathPoint& center)
-{
-  m_centre = center;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::GetCenter(ZALMathPoint& center) const
-{
-  center = m_centre;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::SetMajorDirection(const ZALMathVector& majorDirection)
-{
-  m_majorDirection = majorDirection;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::GetMajorDirection(ZALMathVector& majorDirection) const
-{
-  majorDirection = m_majorDirection;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::SetNormal(const ZALMathVector& normal)
-{
-  m_normal = normal;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::GetNormal(ZALMathVector& normal) const
-{
-  normal = m_normal;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::SetMajorRadius(double majorRadius)
-{
-  m_majorRadius = majorRadius;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::GetMajorRadius(double& majorRadius) const
-{
-  majorRadius = m_majorRadius;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::SetMinorRadius(double minorRadius)
-{
-  m_minorRadius = minorRadius;
-  return S_OK;
-}
-
-HRESULT ZALMPHyperbola::GetMinorRadius(double& minorRadius) const
-{
-  minorRadius = m_minorRadius;
-  return S_OK;
-}
+ZALMP_DEFINE_COORDINATES(ZALMPHyperbola,
+                         C::Point(&ZALMPHyperbola::m_centre, names::kCentre),
+                         C::Direction(&ZALMPHyperbola::m_majorDirection, names::kDirection),
+                         C::Direction(&ZALMPHyperbola::m_normal, names::kNormal),
+                         C::Number(&ZALMPHyperbola::m_majorRadius, names::kMajorRadius),
+                         C::Number(&ZALMPHyperbola::m_minorRadius, names::kMinorRadius));

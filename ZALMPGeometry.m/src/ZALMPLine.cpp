@@ -1,9 +1,7 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPLine"
 #include "ZALMPReport.h"
 
-#include "ZALMPCoordinateNames.h"
-#include "ZALMPGeometryReader.h"
-#include "ZALMPGeometryWriter.h"
+#include "ZALMPCoordinates.h"
 
 #include <ZALMPLine.h>
 
@@ -22,32 +20,20 @@ ZALMPLine::~ZALMPLine() = default;
 
 HRESULT ZALMPLine::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPGeometryWriter writer(ZALMP_HERE);
-  if (FAILED(writer.Begin(*this, ClassName(), element))) return E_FAIL;
-  writer.Point(names::kOrigin, m_line.GetOrigin());
-  writer.Vector(names::kDirection, m_line.GetDirection());
+  const ZALMPFieldWriter writer = ZALMPCoordinates::Begin(*this, element, ZALMP_HERE);
+  if (!writer) return E_FAIL;
+  writer.Numbers(names::kOrigin, m_line.GetOrigin());
+  writer.Numbers(names::kDirection, m_line.GetDirection());
   return S_OK;
 }
 
 HRESULT ZALMPLine::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  ZALMPGeometryReader reader(ZALMP_HERE);
-  if (FAILED(reader.Begin(*this, ClassName(), element, ids))) return E_FAIL;
+  const ZALMPFieldReader reader = ZALMPCoordinates::Begin(*this, element, ids, ZALMP_HERE);
+  if (!reader) return E_FAIL;
   const ZALMathPoint origin = reader.Point(names::kOrigin);
   const ZALMathVector direction = reader.Vector(names::kDirection);
   m_line.SetOrigin(origin);
   m_line.SetDirection(direction);
-  return S_OK;
-}
-
-HRESULT ZALMPLine::SetLine(const ZALMathLine& line)
-{
-  m_line = line;
-  return S_OK;
-}
-
-HRESULT ZALMPLine::GetLine(ZALMathLine& line) const
-{
-  line = m_line;
   return S_OK;
 }

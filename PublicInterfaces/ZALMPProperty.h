@@ -1,0 +1,23 @@
+#pragma once
+#include <ZALStatus.h>
+
+#include <type_traits>
+
+/// How a property's setter takes its value: numbers by value, the rest by reference.
+template <class T>
+using ZALMPPropertyArgument = std::conditional_t<std::is_arithmetic_v<T>, T, const T&>;
+
+/// A plain property of a class: `Set<Name>` stores the value in `member` and
+/// `Get<Name>` copies it out, both S_OK; nothing is checked, normalised or notified.
+#define ZALMP_PROPERTY(Type, Name, member)                                         \
+  virtual HRESULT Set##Name(ZALMPPropertyArgument<Type> value)                      \
+  {                                                                                \
+    member = value;                                                                \
+    return S_OK;                                                                   \
+  }                                                                                \
+  virtual HRESULT Get##Name(Type& value) const                                     \
+  {                                                                                \
+    value = member;                                                                \
+    return S_OK;                                                                   \
+  }                                                                                \
+  static_assert(true, "")
