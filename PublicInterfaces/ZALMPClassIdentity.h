@@ -133,11 +133,14 @@ private:                                                                        
   const RVLClassInfo T::ClassInfo_(#T, sizeof(T), creator, &Base::ClassInfo_, nullptr);                      \
   static const ZALMPClassRecords::Entry zalmpClassRecord##T(T::ClassInfo_, ZALMPCanCreate<T>)
 
-/// Identity and factory entry of a concrete kind of the class table: the one
-/// line that defines a kind that the factory makes by name.
+/// Identity, factory entry, default constructor and destructor of a concrete
+/// kind of the class table: the one line that defines a kind that the factory
+/// makes by name.
 #define ZALMP_DEFINE_KIND(T, Base) \
   ZALMP_DEFINE_CLASS(T, Base);     \
-  ZALMP_REGISTER_CLASS(T)
+  ZALMP_REGISTER_CLASS(T);         \
+  T::T() = default;                \
+  T::~T() = default
 
 /// Files a concrete class of the class table in the factory under its class name.
 #define ZALMP_REGISTER_CLASS(T)                                                                              \

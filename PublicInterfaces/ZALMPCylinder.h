@@ -8,32 +8,14 @@
 
 /// A cylinder: an origin on its axis, the axis direction and a radius. Its numbers are in the coordinates of its body
 /// and are kept exactly as set. It writes "Cylinder" holding the common part and "Coordinates" with "Ox", "Oy", "Oz",
-/// "Dx", "Dy", "Dz", "radius", each direction made a unit vector on reading.
+/// "Dx", "Dy", "Dz", "radius", each direction made a unit vector on reading. A copy carries the radius; its points
+/// and directions start as for a new cylinder, with no body and no constraints.
 class ZALMP_EXPORT ZALMPCylinder : public ZALMPGeometry {
-  ZALMP_DECLARE_CLASS(ZALMPCylinder, ZALMPGeometry);
-  ZALMP_DECLARE_CONCRETE(ZALMPCylinder);
-
-public:
-  ~ZALMPCylinder() override;
-
-  /// The layout above, in the frame every geometry kind shares (ZALMPGeometry).
-  HRESULT Serialize(ZALMPSerializer* element) const override;
-  HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
+  ZALMP_DECLARE_GEOMETRY_KIND(ZALMPCylinder);
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).
-  ZALMP_PROPERTY(ZALMathPoint, Origin, m_origin);
-  ZALMP_PROPERTY(ZALMathVector, Axis, m_axis);
-  ZALMP_PROPERTY(double, Radius, m_radius);
-
-protected:
-  ZALMPCylinder();
-  /// A copy carries the radius; its points and directions start as for a new cylinder, with no body and no
-  /// constraints.
-  ZALMPCylinder(const ZALMPCylinder& source);
-
-private:
-  ZALMathPoint m_origin;
-  ZALMathVector m_axis{1.0, 0.0, 0.0};
-  double m_radius = 0.0;
+  ZALMP_FIELD(ZALMathPoint, Origin, m_origin);
+  ZALMP_FIELD(ZALMathVector, Axis, m_axis, 1.0, 0.0, 0.0);
+  ZALMP_FIELD(double, Radius, m_radius, 0.0);
 };

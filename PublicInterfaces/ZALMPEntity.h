@@ -38,6 +38,24 @@ protected:                                                                      
 private:                                                                        \
   static_assert(true, "")
 
+/// The members every concrete kind declares: identity, creation and copying
+/// (ZALMP_DECLARE_CLASS, ZALMP_DECLARE_CONCRETE), its destructor and its
+/// protected default and copy constructors. ZALMP_DEFINE_KIND defines all but
+/// the copy constructor, which each kind defines as its own copy rules say.
+#define ZALMP_DECLARE_KIND(T, Base) \
+  ZALMP_DECLARE_CLASS(T, Base);     \
+  ZALMP_DECLARE_CONCRETE(T);        \
+                                    \
+public:                             \
+  ~T() override;                    \
+                                    \
+protected:                          \
+  T();                              \
+  T(const T& source);               \
+                                    \
+private:                            \
+  static_assert(true, "")
+
 /// The base of every entity a world holds: persistent identifier, name, active
 /// flag, building mode, host loader and model object, the parameter, state and
 /// aggregated-element lists, and the common part of writing and reading.

@@ -21,3 +21,16 @@ using ZALMPPropertyArgument = std::conditional_t<std::is_arithmetic_v<T>, T, con
     return S_OK;                                                                   \
   }                                                                                \
   static_assert(true, "")
+
+/// A plain property with its member: ZALMP_PROPERTY over a private `member`
+/// of type `Type` initialised from the remaining arguments (value-initialised
+/// when there are none). Leaves the class in its public section.
+#define ZALMP_FIELD(Type, Name, member, ...)  \
+public:                                       \
+  ZALMP_PROPERTY(Type, Name, member);         \
+                                              \
+private:                                      \
+  Type member{__VA_ARGS__};                   \
+                                              \
+public:                                       \
+  static_assert(true, "")

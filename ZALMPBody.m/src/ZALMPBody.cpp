@@ -51,8 +51,6 @@ bool HasPositiveComponent(const ZALMathVector& vector)
 
 }  // namespace
 
-ZALMPBody::ZALMPBody() = default;
-
 ZALMPBody::ZALMPBody(const ZALMPBody& source)
     : ZALMPEntity(source),
       m_fixed(source.m_fixed),
@@ -69,8 +67,6 @@ ZALMPBody::ZALMPBody(const ZALMPBody& source)
 }
 
 ZALMPBody::ZALMPBody(const ZALMPBody& source, SpatialStateAtDefaults) : ZALMPEntity(source) {}
-
-ZALMPBody::~ZALMPBody() = default;
 
 RVLSharedHandle<ZALMPBody> ZALMPBody::Self()
 {

@@ -10,22 +10,18 @@
 
 ZALMP_DEFINE_KIND(ZALMPAxisSystem, ZALMPGeometry);
 
-namespace names = ZALMPCoordinateNames;
-
-ZALMPAxisSystem::ZALMPAxisSystem() = default;
+using namespace ZALMPCoordinateNames;
 
 ZALMPAxisSystem::ZALMPAxisSystem(const ZALMPAxisSystem& source) : ZALMPGeometry(source) {}
-
-ZALMPAxisSystem::~ZALMPAxisSystem() = default;
 
 HRESULT ZALMPAxisSystem::Serialize(ZALMPSerializer* element) const
 {
   const ZALMPFieldWriter writer = ZALMPCoordinates::Begin(*this, element, ZALMP_HERE);
   if (!writer) return E_FAIL;
-  writer.Numbers(names::kOrigin, m_axis.GetOrigin());
-  writer.Numbers(names::kFirstDirection, m_axis.GetFirstDirection());
-  writer.Numbers(names::kSecondDirection, m_axis.GetSecondDirection());
-  writer.Numbers(names::kThirdDirection, m_axis.GetThirdDirection());
+  writer.Numbers(kOrigin, m_axis.GetOrigin());
+  writer.Numbers(kFirstDirection, m_axis.GetFirstDirection());
+  writer.Numbers(kSecondDirection, m_axis.GetSecondDirection());
+  writer.Numbers(kThirdDirection, m_axis.GetThirdDirection());
   return S_OK;
 }
 
@@ -33,10 +29,10 @@ HRESULT ZALMPAxisSystem::Deserialize(const ZALMPDeserializer* element, const ZAL
 {
   const ZALMPFieldReader reader = ZALMPCoordinates::Begin(*this, element, ids, ZALMP_HERE);
   if (!reader) return E_FAIL;
-  const ZALMathPoint origin = reader.Point(names::kOrigin);
-  const ZALMathVector first = reader.Vector(names::kFirstDirection);
-  const ZALMathVector second = reader.Vector(names::kSecondDirection);
-  const ZALMathVector third = reader.Vector(names::kThirdDirection);
+  const ZALMathPoint origin = reader.Point(kOrigin);
+  const ZALMathVector first = reader.Vector(kFirstDirection);
+  const ZALMathVector second = reader.Vector(kSecondDirection);
+  const ZALMathVector third = reader.Vector(kThirdDirection);
   m_axis.SetOrigin(origin);
   m_axis.SetDirections(first, second, third);
   return S_OK;

@@ -11,24 +11,20 @@
 
 ZALMP_DEFINE_KIND(ZALMPCircle, ZALMPGeometry);
 
-namespace names = ZALMPCoordinateNames;
-
-ZALMPCircle::ZALMPCircle() = default;
+using namespace ZALMPCoordinateNames;
 
 ZALMPCircle::ZALMPCircle(const ZALMPCircle& source) : ZALMPGeometry(source) {}
-
-ZALMPCircle::~ZALMPCircle() = default;
 
 HRESULT ZALMPCircle::Serialize(ZALMPSerializer* element) const
 {
   const ZALMPFieldWriter writer = ZALMPCoordinates::Begin(*this, element, ZALMP_HERE);
   if (!writer) return E_FAIL;
-  writer.Numbers(names::kCentre, m_circle.GetCenter());
+  writer.Numbers(kCentre, m_circle.GetCenter());
   ZALMathVector first;
   ZALMathVector second;
   m_circle.GetDirections(first, second);
-  writer.Numbers(names::kDirection, first.Cross(second));
-  writer.Number(names::kRadius, m_circle.GetRadius());
+  writer.Numbers(kDirection, first.Cross(second));
+  writer.Number(kRadius, m_circle.GetRadius());
   return S_OK;
 }
 
@@ -36,9 +32,9 @@ HRESULT ZALMPCircle::Deserialize(const ZALMPDeserializer* element, const ZALMPId
 {
   const ZALMPFieldReader reader = ZALMPCoordinates::Begin(*this, element, ids, ZALMP_HERE);
   if (!reader) return E_FAIL;
-  const ZALMathPoint centre = reader.Point(names::kCentre);
-  const ZALMathVector normal = reader.Vector(names::kDirection);
-  const double radius = reader.Number(names::kRadius);
+  const ZALMathPoint centre = reader.Point(kCentre);
+  const ZALMathVector normal = reader.Vector(kDirection);
+  const double radius = reader.Number(kRadius);
   // Only the normal is stored, so the plane's own directions span the circle.
   ZALMathVector first;
   ZALMathVector second;

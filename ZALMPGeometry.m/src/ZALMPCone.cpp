@@ -5,17 +5,8 @@
 
 #include <ZALMPCone.h>
 
-ZALMP_DEFINE_KIND(ZALMPCone, ZALMPGeometry);
-
-namespace names = ZALMPCoordinateNames;
-
-ZALMPCone::ZALMPCone() = default;
-
-ZALMPCone::ZALMPCone(const ZALMPCone& source) : ZALMPGeometry(source), m_angle(source.m_angle) {}
-
-ZALMPCone::~ZALMPCone() = default;
-
-ZALMP_DEFINE_COORDINATES(ZALMPCone,
-                         C::Point(&ZALMPCone::m_origin, names::kOrigin),
-                         C::Direction(&ZALMPCone::m_axis, names::kDirection),
-                         C::Number(&ZALMPCone::m_angle, names::kAngle));
+ZALMP_DEFINE_GEOMETRY_KIND(
+    ZALMPCone,
+    C::Point(&ZALMPCone::m_origin, kOrigin),
+    C::Direction(&ZALMPCone::m_axis, kDirection),
+    C::Number(&ZALMPCone::m_angle, kAngle).Carried());

@@ -37,6 +37,7 @@ struct ZALMPCoordinate {
   double Kind::*number = nullptr;
   ZALMathPoint Kind::*point = nullptr;
   ZALMathVector Kind::*vector = nullptr;
+  bool carried = false;  // a copy of the kind keeps it
 
   static ZALMPCoordinate Number(double Kind::*field, std::wstring_view id) { return {Shape::Number, {id}, field}; }
   static ZALMPCoordinate Point(ZALMathPoint Kind::*field, const ZALMPTripleIds& ids)
@@ -47,7 +48,20 @@ struct ZALMPCoordinate {
   {
     return {Shape::Direction, ids, nullptr, nullptr, field};
   }
+  ZALMPCoordinate Carried() const
+  {
+    ZALMPCoordinate copied = *this;
+    copied.carried = true;
+    return copied;
+  }
 
+  void Carry(Kind& copy, const Kind& source) const
+  {
+    if (!carried) return;
+    if (number) copy.*number = source.*number;
+    if (point) copy.*point = source.*point;
+    if (vector) copy.*vector = source.*vector;
+  }
   void Write(const Kind& kind, const ZALMPFieldWriter& out) const
   {
     if (shape == Shape::Number) out.Number(ids[0], kind.*number);
@@ -62,12 +76,21 @@ struct ZALMPCoordinate {
   }
 };
 
-/// Defines Serialize and Deserialize of a geometry kind whose coordinates are
-/// the plain fields listed as `C::Number`, `C::Point` and `C::Direction` rows,
-/// in element order.
-#define ZALMP_DEFINE_COORDINATES(Kind, ...)                                                   \
+/// Defines a geometry kind whose coordinates are the plain fields listed as
+/// `C::Number`, `C::Point` and `C::Direction` rows, in element order, with the
+/// element ids of ZALMPCoordinateNames: ZALMP_DEFINE_KIND, the copy
+/// constructor (a copy keeps the rows marked `Carried()`), Serialize and Deserialize.
+#define ZALMP_DEFINE_GEOMETRY_KIND(Kind, ...)                                                 \
+  ZALMP_DEFINE_KIND(Kind, ZALMPGeometry);                                                     \
+  Kind::Kind(const Kind& source) : ZALMPGeometry(source)                                      \
+  {                                                                                           \
+    using namespace ZALMPCoordinateNames;                                                     \
+    using C = ZALMPCoordinate<Kind>;                                                          \
+    for (const C& field : {__VA_ARGS__}) field.Carry(*this, source);                          \
+  }                                                                                           \
   HRESULT Kind::Serialize(ZALMPSerializer* parent) const                                      \
   {                                                                                           \
+    using namespace ZALMPCoordinateNames;                                                     \
     using C = ZALMPCoordinate<Kind>;                                                          \
     const ZALMPFieldWriter out = ZALMPCoordinates::Begin(*this, parent, ZALMP_HERE);          \
     if (!out) return E_FAIL;                                                                  \
@@ -76,6 +99,7 @@ struct ZALMPCoordinate {
   }                                                                                           \
   HRESULT Kind::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)  \
   {                                                                                           \
+    using namespace ZALMPCoordinateNames;                                                     \
     using C = ZALMPCoordinate<Kind>;                                                          \
     const ZALMPFieldReader in = ZALMPCoordinates::Begin(*this, parent, ids, ZALMP_HERE);      \
     if (!in) return E_FAIL;                                                                   \

@@ -5,17 +5,8 @@
 
 #include <ZALMPCylinder.h>
 
-ZALMP_DEFINE_KIND(ZALMPCylinder, ZALMPGeometry);
-
-namespace names = ZALMPCoordinateNames;
-
-ZALMPCylinder::ZALMPCylinder() = default;
-
-ZALMPCylinder::ZALMPCylinder(const ZALMPCylinder& source) : ZALMPGeometry(source), m_radius(source.m_radius) {}
-
-ZALMPCylinder::~ZALMPCylinder() = default;
-
-ZALMP_DEFINE_COORDINATES(ZALMPCylinder,
-                         C::Point(&ZALMPCylinder::m_origin, names::kOrigin),
-                         C::Direction(&ZALMPCylinder::m_axis, names::kDirection),
-                         C::Number(&ZALMPCylinder::m_radius, names::kRadius));
+ZALMP_DEFINE_GEOMETRY_KIND(
+    ZALMPCylinder,
+    C::Point(&ZALMPCylinder::m_origin, kOrigin),
+    C::Direction(&ZALMPCylinder::m_axis, kDirection),
+    C::Number(&ZALMPCylinder::m_radius, kRadius).Carried());

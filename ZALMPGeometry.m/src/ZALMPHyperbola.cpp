@@ -5,22 +5,10 @@
 
 #include <ZALMPHyperbola.h>
 
-ZALMP_DEFINE_KIND(ZALMPHyperbola, ZALMPGeometry);
-
-namespace names = ZALMPCoordinateNames;
-
-ZALMPHyperbola::ZALMPHyperbola() = default;
-
-ZALMPHyperbola::ZALMPHyperbola(const ZALMPHyperbola& source)
-    : ZALMPGeometry(source), m_majorRadius(source.m_majorRadius), m_minorRadius(source.m_minorRadius)
-{
-}
-
-ZALMPHyperbola::~ZALMPHyperbola() = default;
-
-ZALMP_DEFINE_COORDINATES(ZALMPHyperbola,
-                         C::Point(&ZALMPHyperbola::m_centre, names::kCentre),
-                         C::Direction(&ZALMPHyperbola::m_majorDirection, names::kDirection),
-                         C::Direction(&ZALMPHyperbola::m_normal, names::kNormal),
-                         C::Number(&ZALMPHyperbola::m_majorRadius, names::kMajorRadius),
-                         C::Number(&ZALMPHyperbola::m_minorRadius, names::kMinorRadius));
+ZALMP_DEFINE_GEOMETRY_KIND(
+    ZALMPHyperbola,
+    C::Point(&ZALMPHyperbola::m_centre, kCentre),
+    C::Direction(&ZALMPHyperbola::m_majorDirection, kDirection),
+    C::Direction(&ZALMPHyperbola::m_normal, kNormal),
+    C::Number(&ZALMPHyperbola::m_majorRadius, kMajorRadius).Carried(),
+    C::Number(&ZALMPHyperbola::m_minorRadius, kMinorRadius).Carried());

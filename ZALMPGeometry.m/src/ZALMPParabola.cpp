@@ -5,18 +5,9 @@
 
 #include <ZALMPParabola.h>
 
-ZALMP_DEFINE_KIND(ZALMPParabola, ZALMPGeometry);
-
-namespace names = ZALMPCoordinateNames;
-
-ZALMPParabola::ZALMPParabola() = default;
-
-ZALMPParabola::ZALMPParabola(const ZALMPParabola& source) : ZALMPGeometry(source), m_curvature(source.m_curvature) {}
-
-ZALMPParabola::~ZALMPParabola() = default;
-
-ZALMP_DEFINE_COORDINATES(ZALMPParabola,
-                         C::Point(&ZALMPParabola::m_centre, names::kCentre),
-                         C::Direction(&ZALMPParabola::m_majorDirection, names::kDirection),
-                         C::Direction(&ZALMPParabola::m_normal, names::kNormal),
-                         C::Number(&ZALMPParabola::m_curvature, names::kCurvature));
+ZALMP_DEFINE_GEOMETRY_KIND(
+    ZALMPParabola,
+    C::Point(&ZALMPParabola::m_centre, kCentre),
+    C::Direction(&ZALMPParabola::m_majorDirection, kDirection),
+    C::Direction(&ZALMPParabola::m_normal, kNormal),
+    C::Number(&ZALMPParabola::m_curvature, kCurvature).Carried());

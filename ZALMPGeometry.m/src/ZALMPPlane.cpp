@@ -10,20 +10,16 @@
 
 ZALMP_DEFINE_KIND(ZALMPPlane, ZALMPGeometry);
 
-namespace names = ZALMPCoordinateNames;
-
-ZALMPPlane::ZALMPPlane() = default;
+using namespace ZALMPCoordinateNames;
 
 ZALMPPlane::ZALMPPlane(const ZALMPPlane& source) : ZALMPGeometry(source) {}
-
-ZALMPPlane::~ZALMPPlane() = default;
 
 HRESULT ZALMPPlane::Serialize(ZALMPSerializer* element) const
 {
   const ZALMPFieldWriter writer = ZALMPCoordinates::Begin(*this, element, ZALMP_HERE);
   if (!writer) return E_FAIL;
-  writer.Numbers(names::kOrigin, m_plane.GetOrigin());
-  writer.Numbers(names::kNormal, m_plane.GetNormal());
+  writer.Numbers(kOrigin, m_plane.GetOrigin());
+  writer.Numbers(kNormal, m_plane.GetNormal());
   return S_OK;
 }
 
@@ -31,8 +27,8 @@ HRESULT ZALMPPlane::Deserialize(const ZALMPDeserializer* element, const ZALMPIde
 {
   const ZALMPFieldReader reader = ZALMPCoordinates::Begin(*this, element, ids, ZALMP_HERE);
   if (!reader) return E_FAIL;
-  const ZALMathPoint origin = reader.Point(names::kOrigin);
-  const ZALMathVector normal = reader.Vector(names::kNormal);
+  const ZALMathPoint origin = reader.Point(kOrigin);
+  const ZALMathVector normal = reader.Vector(kNormal);
   m_plane = ZALMathPlane(origin, normal);
   return S_OK;
 }

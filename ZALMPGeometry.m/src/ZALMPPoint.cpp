@@ -5,15 +5,6 @@
 
 #include <ZALMPPoint.h>
 
-ZALMP_DEFINE_KIND(ZALMPPoint, ZALMPGeometry);
-
-namespace names = ZALMPCoordinateNames;
-
-ZALMPPoint::ZALMPPoint() = default;
-
-ZALMPPoint::ZALMPPoint(const ZALMPPoint& source) : ZALMPGeometry(source) {}
-
-ZALMPPoint::~ZALMPPoint() = default;
-
-ZALMP_DEFINE_COORDINATES(ZALMPPoint,
-                         C::Point(&ZALMPPoint::m_point, names::kOrigin));
+ZALMP_DEFINE_GEOMETRY_KIND(
+    ZALMPPoint,
+    C::Point(&ZALMPPoint::m_point, kOrigin));

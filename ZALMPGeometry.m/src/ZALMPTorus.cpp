@@ -5,21 +5,9 @@
 
 #include <ZALMPTorus.h>
 
-ZALMP_DEFINE_KIND(ZALMPTorus, ZALMPGeometry);
-
-namespace names = ZALMPCoordinateNames;
-
-ZALMPTorus::ZALMPTorus() = default;
-
-ZALMPTorus::ZALMPTorus(const ZALMPTorus& source)
-    : ZALMPGeometry(source), m_majorRadius(source.m_majorRadius), m_minorRadius(source.m_minorRadius)
-{
-}
-
-ZALMPTorus::~ZALMPTorus() = default;
-
-ZALMP_DEFINE_COORDINATES(ZALMPTorus,
-                         C::Point(&ZALMPTorus::m_centre, names::kCentre),
-                         C::Direction(&ZALMPTorus::m_normal, names::kNormal),
-                         C::Number(&ZALMPTorus::m_majorRadius, names::kMajorRadius),
-                         C::Number(&ZALMPTorus::m_minorRadius, names::kMinorRadius));
+ZALMP_DEFINE_GEOMETRY_KIND(
+    ZALMPTorus,
+    C::Point(&ZALMPTorus::m_centre, kCentre),
+    C::Direction(&ZALMPTorus::m_normal, kNormal),
+    C::Number(&ZALMPTorus::m_majorRadius, kMajorRadius).Carried(),
+    C::Number(&ZALMPTorus::m_minorRadius, kMinorRadius).Carried());

@@ -13,14 +13,10 @@
 
 ZALMP_DEFINE_KIND(ZALMPDisplacementSensor, ZALMPSensor);
 
-ZALMPDisplacementSensor::ZALMPDisplacementSensor() = default;
-
 ZALMPDisplacementSensor::ZALMPDisplacementSensor(const ZALMPDisplacementSensor& source)
     : ZALMPSensor(source), m_displacement(source.m_displacement)
 {
 }
-
-ZALMPDisplacementSensor::~ZALMPDisplacementSensor() = default;
 
 HRESULT ZALMPDisplacementSensor::SetBody(const RVLSharedHandle<ZALMPBody>& body)
 {

@@ -18,11 +18,7 @@ constexpr std::wstring_view kFalse = L"FALSE";
 
 }  // namespace
 
-ZALMPBoolean::ZALMPBoolean() = default;
-
 ZALMPBoolean::ZALMPBoolean(const ZALMPBoolean& source) : ZALMPValue(source), m_value(source.m_value) {}
-
-ZALMPBoolean::~ZALMPBoolean() = default;
 
 HRESULT ZALMPBoolean::SetValue(unsigned char value)
 {

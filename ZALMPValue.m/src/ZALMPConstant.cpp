@@ -8,11 +8,7 @@
 
 ZALMP_DEFINE_KIND(ZALMPConstant, ZALMPValue);
 
-ZALMPConstant::ZALMPConstant() = default;
-
 ZALMPConstant::ZALMPConstant(const ZALMPConstant& source) : ZALMPValue(source), m_value(source.m_value) {}
-
-ZALMPConstant::~ZALMPConstant() = default;
 
 HRESULT ZALMPConstant::GetLoader(ZALIMPConstantLoader*& loader) const
 {

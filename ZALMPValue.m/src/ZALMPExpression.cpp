@@ -30,14 +30,10 @@ std::wstring MappingEntryId(int key)
 
 }  // namespace
 
-ZALMPExpression::ZALMPExpression() = default;
-
 ZALMPExpression::ZALMPExpression(const ZALMPExpression& source)
     : ZALMPValue(source), m_equation(source.m_equation), m_mapping(source.m_mapping)
 {
 }
-
-ZALMPExpression::~ZALMPExpression() = default;
 
 HRESULT ZALMPExpression::GetLoader(ZALIMPExpressionLoader*& loader) const
 {

@@ -10,11 +10,7 @@
 
 ZALMP_DEFINE_KIND(ZALMPString, ZALMPValue);
 
-ZALMPString::ZALMPString() = default;
-
 ZALMPString::ZALMPString(const ZALMPString& source) : ZALMPValue(source), m_value(source.m_value) {}
-
-ZALMPString::~ZALMPString() = default;
 
 HRESULT ZALMPString::SetValue(ZALUnicodeString value)
 {

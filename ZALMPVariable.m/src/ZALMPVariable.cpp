@@ -68,8 +68,6 @@ bool ReadFlagged(const ZALMPFieldReader& in, const FlaggedGroup& group, bool& is
 
 }  // namespace
 
-ZALMPVariable::ZALMPVariable() = default;
-
 ZALMPVariable::ZALMPVariable(const ZALMPVariable& source)
     : ZALMPEntity(source),
       m_value(source.m_value),
@@ -81,8 +79,6 @@ ZALMPVariable::ZALMPVariable(const ZALMPVariable& source)
       m_type(source.m_type)
 {
 }
-
-ZALMPVariable::~ZALMPVariable() = default;
 
 HRESULT ZALMPVariable::GetLoader(ZALIMPVariableLoader*& loader) const
 {
