@@ -1,14 +1,11 @@
 // How a body leaves its partners when it is orphaned: whom it asks, in which
 // order, what it answers, and what it keeps.
 
+#include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 
-#include <ZALMPBody.h>
-#include <ZALMPConnector.h>
 #include <ZALMPDisplacementSensor.h>
-#include <ZALMPJoint.h>
 #include <ZALMPPoint.h>
-#include <ZALMPShape.h>
 
 #include <gtest/gtest.h>
 
@@ -31,59 +28,9 @@ protected:
   ProbeBody(const ProbeBody& source) : ZALMPBody(source) {}
 };
 
-// Partners that note in `log` that they were asked to drop the body and give the scripted answer.
-struct Script {
-  std::vector<std::string>* log = nullptr;
-  HRESULT answer = S_OK;
-  HRESULT Answer(const char* who)
-  {
-    if (log) log->push_back(who);
-    return answer;
-  }
-};
-
-class ScriptedJoint : public ZALMPJoint, public Script {
-  ZALMP_DECLARE_CLASS(ScriptedJoint, ZALMPJoint);
-  ZALMP_DECLARE_CONCRETE(ScriptedJoint);
-
-public:
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>&) override { return Answer("joint"); }
-
-protected:
-  ScriptedJoint() = default;
-  ScriptedJoint(const ScriptedJoint& source) : ZALMPJoint(source) {}
-};
-
-class ScriptedShape : public ZALMPShape, public Script {
-  ZALMP_DECLARE_CLASS(ScriptedShape, ZALMPShape);
-  ZALMP_DECLARE_CONCRETE(ScriptedShape);
-
-public:
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>&) override { return Answer("shape"); }
-
-protected:
-  ScriptedShape() = default;
-  ScriptedShape(const ScriptedShape& source) : ZALMPShape(source) {}
-};
-
-class ScriptedConnector : public ZALMPConnector, public Script {
-  ZALMP_DECLARE_CLASS(ScriptedConnector, ZALMPConnector);
-  ZALMP_DECLARE_CONCRETE(ScriptedConnector);
-
-public:
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>&) override { return Answer("connector"); }
-
-protected:
-  ScriptedConnector() = default;
-  ScriptedConnector(const ScriptedConnector& source) : ZALMPConnector(source) {}
-};
-
 }  // namespace
 
 ZALMP_DEFINE_CLASS_WITH_ID(ProbeBody, ZALMPBody, "0E0E0E0E-0000-4000-8000-0000000000C0", nullptr);
-ZALMP_DEFINE_CLASS_WITH_ID(ScriptedJoint, ZALMPJoint, "0E0E0E0E-0000-4000-8000-0000000000C1", nullptr);
-ZALMP_DEFINE_CLASS_WITH_ID(ScriptedShape, ZALMPShape, "0E0E0E0E-0000-4000-8000-0000000000C2", nullptr);
-ZALMP_DEFINE_CLASS_WITH_ID(ScriptedConnector, ZALMPConnector, "0E0E0E0E-0000-4000-8000-0000000000C3", nullptr);
 
 namespace {
 
@@ -172,9 +119,9 @@ TEST(BodyDetach, AsksSensorGeometriesJointsShapesConnectorsAndChildrenInTurnUnti
       (body.get()->*link)(partner);
       partners.push_back(partner);
     };
-    script(ScriptedJoint::create(L"j"), c.joint, &ZALMPBody::LinkToJoint);
-    script(ScriptedShape::create(L"s"), c.shape, &ZALMPBody::LinkToShape);
-    script(ScriptedConnector::create(L"c"), c.connector, &ZALMPBody::LinkToConnector);
+    script(TestJoint::create(L"j"), c.joint, &ZALMPBody::LinkToJoint);
+    script(TestShape::create(L"s"), c.shape, &ZALMPBody::LinkToShape);
+    script(TestConnector::create(L"c"), c.connector, &ZALMPBody::LinkToConnector);
     if (c.child != Child::None) {
       child->AddImpactedChildBody(c.child == Child::ListsAnother ? another : RVLSharedHandle<ZALMPBody>(body));
       body->AddImpactedChildBody(child);
@@ -224,9 +171,9 @@ TEST(BodyDetach, DestroyEmptiesAllFiveListsAndTheSensorLinkEvenWhenAPartnerRefus
   const RVLSharedHandle<ZALMPBody> kept = body;
   const RVLSharedHandle<ZALMPDisplacementSensor> sensor = ZALMPDisplacementSensor::create(L"sensor");
   const RVLSharedHandle<ZALMPPoint> point = ZALMPPoint::create(L"geometry");
-  const RVLSharedHandle<ScriptedJoint> joint = ScriptedJoint::create(L"joint");
-  const RVLSharedHandle<ScriptedShape> shape = ScriptedShape::create(L"shape");
-  const RVLSharedHandle<ScriptedConnector> connector = ScriptedConnector::create(L"connector");
+  const RVLSharedHandle<TestJoint> joint = TestJoint::create(L"joint");
+  const RVLSharedHandle<TestShape> shape = TestShape::create(L"shape");
+  const RVLSharedHandle<TestConnector> connector = TestConnector::create(L"connector");
   RVLSharedHandle<ZALMPBody> child = ZALMPBody::create(L"child");
   shape->answer = E_FAIL;
   body->SetDisplacementSensor(sensor);

@@ -3,7 +3,6 @@
 
 #include <ZALIMPConstraintLoader.h>
 #include <ZALMPDisplacementSensor.h>
-#include <ZALMPJoint.h>
 #include <ZALMPOptionsOrientation.h>
 #include <ZALMPPoint.h>
 #include <ZALMPVariable.h>
@@ -19,18 +18,6 @@
 namespace {
 
 const char* const kSource = "ZALMPConstraint.m/src/ZALMPConstraint";
-
-class PlainJoint : public ZALMPJoint {
-  ZALMP_DECLARE_CLASS(PlainJoint, ZALMPJoint);
-  ZALMP_DECLARE_CONCRETE(PlainJoint);
-
-public:
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>&) override { return S_OK; }
-
-protected:
-  PlainJoint() = default;
-  PlainJoint(const PlainJoint& source) : ZALMPJoint(source) {}
-};
 
 /// Records the calls it receives and answers as the test sets it.
 class ScriptedLoader : public ZALIMPConstraintLoader {
@@ -159,8 +146,8 @@ TEST(ConstraintJoint, IsOptionalReplacedBySetJointAndRemovedOnlyWhenItIsTheOne)
 {
   ReportCapture reports;
   const RVLSharedHandle<TestConstraint> constraint = TestConstraint::create(L"c");
-  const RVLSharedHandle<PlainJoint> joint = PlainJoint::create(L"j");
-  const RVLSharedHandle<PlainJoint> other = PlainJoint::create(L"other");
+  const RVLSharedHandle<TestJoint> joint = TestJoint::create(L"j");
+  const RVLSharedHandle<TestJoint> other = TestJoint::create(L"other");
 
   RVLSharedHandle<ZALMPJoint> got = other;
   EXPECT_EQ(E_FAIL, constraint->GetJoint(got));
@@ -244,5 +231,3 @@ TEST(ConstraintLoader, AnswersComeFromAConstraintLoaderAndAreRefusedWithoutOne)
 }
 
 }  // namespace
-
-ZALMP_DEFINE_CLASS_WITH_ID(PlainJoint, ZALMPJoint, "0E0E0E0E-0000-4000-8000-000000000801", nullptr);

@@ -5,19 +5,10 @@
 #include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 
-#include <ZALMPActuator.h>
-#include <ZALMPAttribute.h>
 #include <ZALMPBody.h>
-#include <ZALMPConnector.h>
 #include <ZALMPConstant.h>
 #include <ZALMPDisplacementSensor.h>
-#include <ZALMPInteraction.h>
-#include <ZALMPJoint.h>
-#include <ZALMPMaterial.h>
 #include <ZALMPPoint.h>
-#include <ZALMPSerializationServices.h>
-#include <ZALMPShape.h>
-#include <ZALMPSupport.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 #include <ZALMPXml.h>
@@ -35,78 +26,6 @@
 
 namespace {
 
-// Entities of the kinds the library leaves abstract, written and read in an
-// element of their own as every kind is, and made by name.
-HRESULT WriteOwn(const ZALMPEntity& entity, ZALMPSerializer* parent)
-{
-  ZALMPSerializer* own = nullptr;
-  if (!parent || FAILED(parent->AddElement(ZALMPSerializationServices::to_element_id(entity.getClassName()), own)))
-    return E_FAIL;
-  return entity.ZALMPEntity::Serialize(own);
-}
-
-HRESULT ReadOwn(ZALMPEntity& entity, const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)
-{
-  ZALMPDeserializer* own = nullptr;
-  if (!parent) return E_FAIL;
-  parent->GetElement(ZALMPSerializationServices::to_element_id(entity.getClassName()), own);
-  return own ? entity.ZALMPEntity::Deserialize(own, ids) : E_FAIL;
-}
-
-#define PLAIN_KIND(Name, Kind, ...)                                                               \
-  class Name : public Kind {                                                                      \
-    ZALMP_DECLARE_CLASS(Name, Kind);                                                              \
-    ZALMP_DECLARE_CONCRETE(Name);                                                                 \
-                                                                                                  \
-  public:                                                                                         \
-    HRESULT Serialize(ZALMPSerializer* parent) const override { return WriteOwn(*this, parent); } \
-    HRESULT Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids) override  \
-    {                                                                                             \
-      return ReadOwn(*this, parent, ids);                                                         \
-    }                                                                                             \
-    __VA_ARGS__                                                                                   \
-                                                                                                  \
-  protected:                                                                                      \
-    Name() = default;                                                                             \
-    Name(const Name& source) : Kind(source) {}                                                    \
-  }
-
-#define DROPS_BODIES                                             \
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>&) override \
-  {                                                              \
-    return S_OK;                                                 \
-  }
-
-PLAIN_KIND(PlainShape, ZALMPShape, DROPS_BODIES);
-PLAIN_KIND(PlainJoint, ZALMPJoint, DROPS_BODIES);
-PLAIN_KIND(PlainConnector, ZALMPConnector, DROPS_BODIES);
-PLAIN_KIND(PlainActuator, ZALMPActuator);
-PLAIN_KIND(PlainMaterial, ZALMPMaterial);
-PLAIN_KIND(PlainInteraction, ZALMPInteraction);
-PLAIN_KIND(PlainSupport, ZALMPSupport);
-PLAIN_KIND(
-    PlainAttribute, ZALMPAttribute,
-    HRESULT GetAllChildren(RVLSharedVector<ZALMPAttribute>&) const override { return S_FALSE; });
-#undef DROPS_BODIES
-#undef PLAIN_KIND
-
-}  // namespace
-
-#define PLAIN_KIND_IDENTITY(Name, Kind, id)                                                 \
-  ZALMP_DEFINE_CLASS_WITH_ID(Name, Kind, "0E0E0E0E-0000-4000-8000-0000000009" id, nullptr); \
-  ZALMP_REGISTER_CLASS_AS(Name, "ZALMP" #Name)
-PLAIN_KIND_IDENTITY(PlainShape, ZALMPShape, "01");
-PLAIN_KIND_IDENTITY(PlainJoint, ZALMPJoint, "02");
-PLAIN_KIND_IDENTITY(PlainConnector, ZALMPConnector, "03");
-PLAIN_KIND_IDENTITY(PlainActuator, ZALMPActuator, "04");
-PLAIN_KIND_IDENTITY(PlainMaterial, ZALMPMaterial, "05");
-PLAIN_KIND_IDENTITY(PlainInteraction, ZALMPInteraction, "06");
-PLAIN_KIND_IDENTITY(PlainSupport, ZALMPSupport, "07");
-PLAIN_KIND_IDENTITY(PlainAttribute, ZALMPAttribute, "08");
-#undef PLAIN_KIND_IDENTITY
-
-namespace {
-
 // Calls `visit(kind, concrete kind, collection name)` for each of the fourteen
 // kinds, in the order a saved world holds their collections.
 template <class Visit>
@@ -114,19 +33,19 @@ void ForEachCollection(Visit&& visit)
 {
   using std::type_identity;
   visit(type_identity<ZALMPBody>{}, type_identity<ZALMPBody>{}, "Bodies");
-  visit(type_identity<ZALMPShape>{}, type_identity<PlainShape>{}, "Shapes");
-  visit(type_identity<ZALMPJoint>{}, type_identity<PlainJoint>{}, "Joints");
+  visit(type_identity<ZALMPShape>{}, type_identity<TestShape>{}, "Shapes");
+  visit(type_identity<ZALMPJoint>{}, type_identity<TestJoint>{}, "Joints");
   visit(type_identity<ZALMPConstraint>{}, type_identity<TestConstraint>{}, "Constraints");
   visit(type_identity<ZALMPGeometry>{}, type_identity<ZALMPPoint>{}, "Geometries");
   visit(type_identity<ZALMPVariable>{}, type_identity<ZALMPVariable>{}, "Variables");
   visit(type_identity<ZALMPValue>{}, type_identity<ZALMPConstant>{}, "Values");
-  visit(type_identity<ZALMPActuator>{}, type_identity<PlainActuator>{}, "Actuators");
+  visit(type_identity<ZALMPActuator>{}, type_identity<TestActuator>{}, "Actuators");
   visit(type_identity<ZALMPSensor>{}, type_identity<ZALMPDisplacementSensor>{}, "Sensors");
-  visit(type_identity<ZALMPMaterial>{}, type_identity<PlainMaterial>{}, "Materials");
-  visit(type_identity<ZALMPConnector>{}, type_identity<PlainConnector>{}, "Connectors");
-  visit(type_identity<ZALMPInteraction>{}, type_identity<PlainInteraction>{}, "Interactions");
-  visit(type_identity<ZALMPAttribute>{}, type_identity<PlainAttribute>{}, "Attributes");
-  visit(type_identity<ZALMPSupport>{}, type_identity<PlainSupport>{}, "Supports");
+  visit(type_identity<ZALMPMaterial>{}, type_identity<TestMaterial>{}, "Materials");
+  visit(type_identity<ZALMPConnector>{}, type_identity<TestConnector>{}, "Connectors");
+  visit(type_identity<ZALMPInteraction>{}, type_identity<TestInteraction>{}, "Interactions");
+  visit(type_identity<ZALMPAttribute>{}, type_identity<TestAttribute>{}, "Attributes");
+  visit(type_identity<ZALMPSupport>{}, type_identity<TestSupport>{}, "Supports");
 }
 
 // The ids of the elements directly under "World", in document order.
@@ -171,7 +90,7 @@ TEST_F(WorldPersistence, CollectionsComeInTheirFixedOrderAndOnlyWhenNotEmpty)
   ASSERT_EQ(S_OK, world->EmptyWorld());
   EXPECT_EQ(frame, WorldParts(Saved()));
   world->Add<ZALMPValue>(ZALMPConstant::create(L"k"));
-  world->Add<ZALMPAttribute>(PlainAttribute::create(L"a"));
+  world->Add<ZALMPAttribute>(TestAttribute::create(L"a"));
   expected = frame;
   expected.insert(expected.end(), {"Values", "Attributes"});
   EXPECT_EQ(expected, WorldParts(Saved()));
