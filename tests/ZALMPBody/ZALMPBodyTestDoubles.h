@@ -1,47 +1,14 @@
 #pragma once
+#include "ZALMPTestKinds.h"
+
 #include <ZALIMPBodyLoader.h>
 #include <ZALMPBody.h>
-#include <ZALMPConnector.h>
-#include <ZALMPJoint.h>
-#include <ZALMPShape.h>
 
 #include <ZALMathAxis.h>
 #include <ZALMathLine.h>
 
 #include <string>
 #include <vector>
-
-/// What every partner of a body does when the body asks it to drop it.
-HRESULT DropBody(RVLSharedHandle<ZALMPBody>& held, const RVLSharedHandle<ZALMPBody>& body);
-
-/// A joint, a shape and a connector that each hold one body.
-class TestJoint : public ZALMPJoint {
-  ZALMP_DECLARE_CLASS(TestJoint, ZALMPJoint);
-  ZALMP_DECLARE_CONCRETE(TestJoint);
-
-public:
-  RVLSharedHandle<ZALMPBody> body;
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& removed) override { return DropBody(body, removed); }
-  HRESULT RemoveConstraint(const RVLSharedHandle<ZALMPConstraint>&) override { return S_FALSE; }
-};
-
-class TestShape : public ZALMPShape {
-  ZALMP_DECLARE_CLASS(TestShape, ZALMPShape);
-  ZALMP_DECLARE_CONCRETE(TestShape);
-
-public:
-  RVLSharedHandle<ZALMPBody> body;
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& removed) override { return DropBody(body, removed); }
-};
-
-class TestConnector : public ZALMPConnector {
-  ZALMP_DECLARE_CLASS(TestConnector, ZALMPConnector);
-  ZALMP_DECLARE_CONCRETE(TestConnector);
-
-public:
-  RVLSharedHandle<ZALMPBody> body;
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& removed) override { return DropBody(body, removed); }
-};
 
 /// Records the calls it receives and answers `answer`; at a point p it
 /// computes (p.x, 0, 0) as linear and (0, 0, 1) as angular vectors.

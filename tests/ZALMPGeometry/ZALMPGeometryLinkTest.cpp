@@ -1,4 +1,4 @@
-#include "ZALMPGeometryTestDoubles.h"
+#include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 
 #include <ZALMPBody.h>

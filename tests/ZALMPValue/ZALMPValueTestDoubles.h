@@ -1,8 +1,9 @@
 #pragma once
+#include "ZALMPTestKinds.h"
+
 #include <ZALMPXmlCodec.h>
 
 #include <ZALIMPVariableLoader.h>
-#include <ZALMPConstraint.h>
 
 #include <RVLNotificationAgent.h>
 
@@ -13,16 +14,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-/// A concrete constraint with nothing of its own.
-class TestConstraint : public ZALMPConstraint {
-  ZALMP_DECLARE_CLASS(TestConstraint, ZALMPConstraint);
-  ZALMP_DECLARE_CONCRETE(TestConstraint);
-
-protected:
-  TestConstraint() = default;
-  TestConstraint(const TestConstraint& source) : ZALMPConstraint(source) {}
-};
 
 /// Records the change call-backs it receives ("value 2.5", "min -1" ...) and answers them with `answer`.
 class RecordingVariableLoader : public ZALIMPVariableLoader {

@@ -376,8 +376,8 @@ TEST_P(DemoVersions, EachFieldComesBackWhenTheLayoutKeepsItAndIsAtItsFallbackOth
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLayout, DemoVersions,
-                         ::testing::Values(std::wstring(ZALMPVersion::kR2018_1), std::wstring(ZALMPVersion::kR2017_0),
-                                           std::wstring(ZALMPVersion::kR2016_1), std::wstring(ZALMPVersion::kR2015x_0)),
+                         ::testing::ValuesIn(std::vector<std::wstring>(ZALMPVersion::kAll.begin(),
+                                                                       ZALMPVersion::kAll.end())),
                          [](const auto& info) {
                            std::string name = Narrow(info.param);
                            for (char& c : name)

@@ -1,63 +1,13 @@
 // The zalmp program as a user runs it: exit codes and the key lines of what it prints.
 
-#include <gtest/gtest.h>
+#include "ZALMPToolRunner.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 namespace {
-
-struct Outcome {
-  int exit = -1;
-  std::string out;
-  std::string err;
-};
-
-class ZalmpTool : public ::testing::Test {
-protected:
-  void SetUp() override
-  {
-    m_directory = std::filesystem::temp_directory_path() /
-                  ("zalmp-tool-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(m_directory);
-  }
-  void TearDown() override { std::filesystem::remove_all(m_directory); }
-
-  // Runs zalmp with `arguments` in the test's directory, outside a test run
-  // (so the library's failure reports are not logged on standard error).
-  Outcome Zalmp(const std::string& arguments) const
-  {
-    const std::string command = "cd '" + m_directory.string() + "' && env -u WKS_ODT_IN '" ZALMP_TOOL_PATH "' " +
-                                arguments + " >out.txt 2>err.txt";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Content("out.txt"), Content("err.txt")};
-  }
-
-  std::string Content(const std::string& name) const
-  {
-    std::ifstream in(m_directory / name, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-  }
-
-  void Put(const std::string& name, const std::string& content) const
-  {
-    std::ofstream(m_directory / name, std::ios::binary) << content;
-  }
-
-private:
-  std::filesystem::path m_directory;
-};
 
 // The value shown after `label` on the first line that starts with it (after indentation).
 std::string ValueOf(const std::string& text, const std::string& label)
@@ -74,13 +24,13 @@ std::string ValueOf(const std::string& text, const std::string& label)
 
 TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
 {
-  const Outcome demo = Zalmp("demo");
+  const ZalmpOutcome demo = Zalmp("demo");
   ASSERT_EQ(0, demo.exit) << demo.err;
   EXPECT_EQ("", demo.err);
   EXPECT_NE(std::string::npos, demo.out.find("Saved the demo mechanism to demo.xml")) << demo.out;
 
   // demo shows what info shows of the file it saved
-  const Outcome info = Zalmp("info demo.xml");
+  const ZalmpOutcome info = Zalmp("info demo.xml");
   ASSERT_EQ(0, info.exit) << info.err;
   EXPECT_EQ(info.out, demo.out.substr(demo.out.size() - std::min(demo.out.size(), info.out.size())));
   EXPECT_EQ("R2018.1", ValueOf(info.out, "Format version"));
@@ -93,21 +43,21 @@ TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
   EXPECT_EQ("0 -9.81 0", ValueOf(info.out, "Gravity"));
   EXPECT_NE(std::string::npos, info.out.find("Warnings (0)\n  none\n")) << info.out;
 
-  const Outcome check = Zalmp("check demo.xml");
+  const ZalmpOutcome check = Zalmp("check demo.xml");
   EXPECT_EQ(0, check.exit) << check.out;
   EXPECT_EQ("demo.xml: no problems\n", check.out);
 
-  const Outcome convert = Zalmp("convert demo.xml old.xml --format-version R2016.1");
+  const ZalmpOutcome convert = Zalmp("convert demo.xml old.xml --format-version R2016.1");
   ASSERT_EQ(0, convert.exit) << convert.err;
   EXPECT_EQ("Converted demo.xml (R2018.1) to old.xml (R2016.1)\n", convert.out);
-  const Outcome old = Zalmp("info old.xml");
+  const ZalmpOutcome old = Zalmp("info old.xml");
   ASSERT_EQ(0, old.exit) << old.err;
   EXPECT_EQ("R2016.1", ValueOf(old.out, "Format version"));
   EXPECT_EQ("13", ValueOf(old.out, "Geometry"));
 
   // that layout stores a value's quantity by number and needs one: the boolean
   // and the text of the demo, which have none, cannot be read back from it
-  const Outcome oldCheck = Zalmp("check old.xml");
+  const ZalmpOutcome oldCheck = Zalmp("check old.xml");
   EXPECT_EQ(1, oldCheck.exit);
   std::istringstream lines(oldCheck.out);
   std::string line;
@@ -123,14 +73,14 @@ TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
 
 TEST_F(ZalmpTool, BadFilesAreModelErrorsAndABadCommandLineIsAUsageError)
 {
-  const Outcome missing = Zalmp("info nowhere.xml");
+  const ZalmpOutcome missing = Zalmp("info nowhere.xml");
   EXPECT_EQ(1, missing.exit);
   EXPECT_NE(std::string::npos, missing.err.find("nowhere.xml")) << missing.err;
   EXPECT_EQ("", missing.out);
 
   Put("broken.xml", "<ZALMPModel>\n  <World>\n    <Bodies>\n</ZALMPModel>\n");
   for (const char* command : {"info", "check"}) {
-    const Outcome broken = Zalmp(std::string(command) + " broken.xml");
+    const ZalmpOutcome broken = Zalmp(std::string(command) + " broken.xml");
     EXPECT_EQ(1, broken.exit) << command;
     EXPECT_EQ(0u, broken.err.find("zalmp: broken.xml:4:3: ")) << command << ": " << broken.err;
   }
@@ -140,13 +90,13 @@ TEST_F(ZalmpTool, BadFilesAreModelErrorsAndABadCommandLineIsAUsageError)
   ASSERT_EQ(0, Zalmp("demo model.xml").exit);
   for (const char* usage : {"", "frobnicate model.xml", "info", "info --verbose model.xml", "info a.xml b.xml",
                             "convert model.xml out.xml --format-version R2019.0", "convert model.xml"}) {
-    const Outcome run = Zalmp(usage);
+    const ZalmpOutcome run = Zalmp(usage);
     EXPECT_EQ(2, run.exit) << "zalmp " << usage;
     EXPECT_NE("", run.err) << "zalmp " << usage;
   }
   EXPECT_EQ("", Content("out.xml")) << "an unknown version writes nothing";
 
-  const Outcome help = Zalmp("convert --help");
+  const ZalmpOutcome help = Zalmp("convert --help");
   EXPECT_EQ(0, help.exit);
   EXPECT_NE(std::string::npos, help.out.find("--format-version")) << help.out;
 }

@@ -1,3 +1,0 @@
-#include "ZALMPValueTestDoubles.h"
-
-ZALMP_DEFINE_CLASS_WITH_ID(TestConstraint, ZALMPConstraint, "0E0E0E0E-0000-4000-8000-000000000101", nullptr);

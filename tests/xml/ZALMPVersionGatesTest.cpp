@@ -1,0 +1,175 @@
+// What each format version writes and what a reader takes from an element of
+// that version, for every version: the active flag (from R2017.1 on), the
+// body's out-of-world flag (from R2016.1 on), the variable's type (from
+// R2016.0 on) and grouped layout (from R2017.0 on), and the value's physical
+// quantity by number (before R2018.0) or by name (from R2018.0 on).
+
+#include "ZALMPTestSupport.h"
+#include "ZALMPXmlOutline.h"
+
+#include <ZALMPBody.h>
+#include <ZALMPConstant.h>
+#include <ZALMPVariable.h>
+#include <ZALMPVersion.h>
+
+#include <ZALUnicodeString.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What a version's layout holds, one row per version, oldest first.
+struct Layout {
+  std::wstring_view version;
+  bool activeFlag;      // "isActive" on every entity
+  bool outOfWorld;      // "OutOfWorld" in a body
+  bool olderType;       // "Type" by number in the variable's older layout
+  bool grouped;         // the variable's grouped layout, quantity and type by name
+  bool quantityByName;  // a value's "PhysicalQuantity" by name rather than by number
+};
+
+const std::vector<Layout> kLayouts = {
+    {L"R2015x.0", false, false, false, false, false}, {L"R2016.0", false, false, true, false, false},
+    {L"R2016.1", false, true, true, false, false},    {L"R2017.0", false, true, true, true, false},
+    {L"R2017.1", true, true, true, true, false},      {L"R2018.0", true, true, true, true, true},
+    {L"R2018.1", true, true, true, true, true},
+};
+
+std::string Narrow(std::wstring_view text)
+{
+  return ZALUnicodeString(std::wstring(text)).ConvertToChar();
+}
+
+std::string Written(const ZALMPEntity& entity, std::wstring_view version)
+{
+  ZALMPXmlWriter root;
+  root.SetVersion(version);
+  entity.Serialize(&root);
+  return ZALMPXmlCodec::Write(root);
+}
+
+// The tree of a hand-written document of `version` holding `content`.
+std::unique_ptr<ZALMPXmlReader> Document(std::wstring_view version, const std::string& content)
+{
+  std::unique_ptr<ZALMPXmlReader> document;
+  const std::string text =
+      "<Doc xmlns:zalmp=\"urn:zalmp:element-tree\" zalmp:version=\"" + Narrow(version) + "\">" + content + "</Doc>";
+  EXPECT_TRUE(ZALMPXmlCodec::Read(text, document).Ok()) << text;
+  return document;
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+  return text.find(part) != std::string::npos;
+}
+
+class VersionGates : public ::testing::TestWithParam<Layout> {};
+
+TEST(VersionGateTable, HasOneRowPerKnownVersionInOrder)
+{
+  ASSERT_EQ(ZALMPVersion::kAll.size(), kLayouts.size());
+  for (std::size_t i = 0; i < kLayouts.size(); ++i) EXPECT_EQ(ZALMPVersion::kAll[i], kLayouts[i].version) << i;
+}
+
+TEST_P(VersionGates, WritersWriteWhatTheVersionHolds)
+{
+  const Layout& layout = GetParam();
+  const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"b");
+  body->SetOutOfWorld(true);
+  const std::string bodyOutline = XmlOutline(Written(*body, layout.version));
+  EXPECT_EQ(layout.activeFlag, Contains(bodyOutline, "Body[id,name,isActive,is_fixed]")) << bodyOutline;
+  EXPECT_EQ(layout.outOfWorld, Contains(bodyOutline, ",OutOfWorld")) << bodyOutline;
+
+  const RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create(L"v");
+  variable->SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
+  variable->SetType(ZALMPVariableType::Controlled);
+  const std::string variableText = Written(*variable, layout.version);
+  const std::string common = layout.activeFlag ? "Variable[id,name,isActive]" : "Variable[id,name]";
+  const std::string expected =
+      layout.grouped ? common +
+                           "(Value(HasValue),MaxValue(HasMaxValue),MinValue(HasMinValue),MaxLimitRestitution("
+                           "HasMaxLimitRestitution),MinLimitRestitution(HasMinLimitRestitution),PhysicalQuantity,Type)"
+                     : "Variable[id,name,value,minvalue,maxvalue](PhysicalQuantity" +
+                           std::string(layout.olderType ? ",Type)" : ")");
+  EXPECT_EQ(expected, XmlOutline(variableText));
+  EXPECT_TRUE(Contains(variableText, layout.grouped ? ">Length</PhysicalQuantity>" : ">1</PhysicalQuantity>"))
+      << variableText;
+  if (layout.grouped || layout.olderType) {
+    EXPECT_TRUE(Contains(variableText, layout.grouped ? ">Controlled</Type>" : ">2</Type>")) << variableText;
+  }
+
+  const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create(L"m");
+  constant->SetPhysicalQuantity(ZALMPPhysicalQuantity::Mass);
+  const std::string constantText = Written(*constant, layout.version);
+  EXPECT_TRUE(Contains(constantText, layout.quantityByName ? ">Mass</PhysicalQuantity>" : ">2</PhysicalQuantity>"))
+      << constantText;
+}
+
+// Each element below holds what every version could hold; the reader of a
+// version takes only what its layout has.
+TEST_P(VersionGates, ReadersTakeWhatTheVersionHolds)
+{
+  const Layout& layout = GetParam();
+  ReportCapture reports;  // the hand-written elements lack parts that are reported
+  const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create();
+  body->Deserialize(
+      Document(layout.version, "<Body id=\"b\" name=\"b\" isActive=\"no\"><OutOfWorld>true</OutOfWorld></Body>").get(),
+      {});
+  EXPECT_EQ(!layout.activeFlag, body->IsActive());
+  bool outOfWorld = false;
+  body->IsOutOfWorld(outOfWorld);
+  EXPECT_EQ(layout.outOfWorld, outOfWorld);
+
+  const RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create();
+  EXPECT_EQ(S_OK,
+            variable->Deserialize(Document(layout.version,
+                                           "<Variable id=\"v\" name=\"v\" value=\"1\" minvalue=\"-1\" maxvalue=\"3\">"
+                                           "<Value><HasValue>true</HasValue><Value>2</Value></Value>"
+                                           "<MaxValue><HasMaxValue>false</HasMaxValue></MaxValue>"
+                                           "<MinValue><HasMinValue>false</HasMinValue></MinValue>"
+                                           "<MaxLimitRestitution><HasMaxLimitRestitution>false</HasMaxLimitRestitution>"
+                                           "</MaxLimitRestitution><MinLimitRestitution><HasMinLimitRestitution>false"
+                                           "</HasMinLimitRestitution></MinLimitRestitution>"
+                                           "<PhysicalQuantity>1</PhysicalQuantity><Type>2</Type></Variable>")
+                                      .get(),
+                                  {}));
+  double value = 0.0, minimum = 0.0;
+  variable->GetValue(value);
+  variable->GetMinValue(minimum);
+  EXPECT_EQ(layout.grouped ? 2.0 : 1.0, value);
+  EXPECT_EQ(layout.grouped, variable->HasValue());
+  EXPECT_EQ(layout.grouped ? 0.0 : -1.0, minimum);
+  // The grouped layout reads names, in which "1" and "2" are no quantity and no type.
+  EXPECT_EQ(layout.grouped ? ZALMPPhysicalQuantity::NoPhysicalQuantity : ZALMPPhysicalQuantity::Length,
+            variable->GetPhysicalQuantity());
+  EXPECT_EQ(layout.olderType && !layout.grouped ? ZALMPVariableType::Controlled : ZALMPVariableType::Free,
+            variable->GetType());
+
+  for (const bool byName : {false, true}) {
+    const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create();
+    const std::string quantity = byName ? "Mass" : "2";
+    const HRESULT read =
+        constant->Deserialize(Document(layout.version, "<Constant id=\"c\" name=\"c\"><PhysicalQuantity>" + quantity +
+                                                           "</PhysicalQuantity><Value>1.5</Value></Constant>")
+                                  .get(),
+                              {});
+    ZALMPPhysicalQuantity::Enum got = ZALMPPhysicalQuantity::NoPhysicalQuantity;
+    constant->GetPhysicalQuantity(got);
+    const bool taken = byName == layout.quantityByName;
+    EXPECT_EQ(taken ? S_OK : E_FAIL, read) << quantity;
+    EXPECT_EQ(taken ? ZALMPPhysicalQuantity::Mass : ZALMPPhysicalQuantity::NoPhysicalQuantity, got) << quantity;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryVersion, VersionGates, ::testing::ValuesIn(kLayouts), [](const auto& info) {
+  std::string name = Narrow(info.param.version);
+  for (char& c : name)
+    if (c == '.') c = '_';
+  return name;
+});
+
+}  // namespace
