@@ -7,3 +7,7 @@
 /// the line and the call stack to the host's logs, unless "CP_NO_ABEND" is set.
 /// Which of these holds is decided on the first call, for the whole process.
 ZALMP_EXPORT void ZALMPAssertionReport(const char* message, const char* file, int line);
+
+/// The report of the current line of a source file that defines
+/// ZALMP_SOURCE_FILE as "<Module>.m/src/<Class>".
+#define ZALMP_REPORT() ZALMPAssertionReport("", ZALMP_SOURCE_FILE, __LINE__)

@@ -25,6 +25,7 @@ class ZALMPParameter;
 class ZALMPSerializer;
 class ZALMPState;
 class ZALMPWorld;
+class ZALWBFactory;
 
 /// Declares that a class describes links of its own in a ZALMPLinkTable; its
 /// source defines the table with ZALMP_DEFINE_LINKS.
@@ -157,6 +158,11 @@ protected:
   /// model object (not used by the library's own kinds).
   struct CopyCommonPart {};
   ZALMPEntity(const ZALMPEntity& source, CopyCommonPart);
+
+  /// The equation factory of the entity's world (still the world's). S_OK;
+  /// E_FAIL (reported) when the entity is in no world or the world has no
+  /// factory; `factory` is then null.
+  HRESULT GetEquationFactory(ZALWBFactory*& factory) const;
 
   /// The entity's loader narrowed to the loader interface `Loader`: null when
   /// there is none or it is of another kind. S_OK; E_FAIL (reported at

@@ -3,7 +3,7 @@
 // set (items/s), without making or destroying the registry; lookups one at a
 // time, in filing order or scattered over the whole registry.
 #include <ZALMPEntity.h>
-#include <ZALMPRegistry.h>
+#include "ZALMPRegistry.h"
 
 #include <ZALBaseUnknown.h>
 

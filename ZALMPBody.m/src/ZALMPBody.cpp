@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPBody.m/src/ZALMPBody"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 
 #include <ZALIMPBodyLoader.h>

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPConstraint.m/src/ZALMPConstraint"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALIMPConstraintLoader.h>
 #include <ZALMPConstraint.h>

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPEntity.m/src/ZALMPEntity"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALIMPEntityLoader.h>
 #include <ZALMPDeserializer.h>
@@ -9,7 +9,6 @@
 #include <ZALMPSerializer.h>
 #include <ZALMPState.h>
 #include <ZALMPVersion.h>
-#include <ZALMPWorld.h>
 
 #include <RVLBasicWorld.h>
 #include <ZALBaseUnknown.h>
@@ -98,27 +97,6 @@ HRESULT ZALMPEntity::GetLoader(ZALIMPEntityLoader*& loader) const
 HRESULT ZALMPEntity::IsInWorld(bool& inWorld) const
 {
   inWorld = static_cast<bool>(getWorld());
-  return S_OK;
-}
-
-HRESULT ZALMPEntity::GetWorld(RVLSharedHandle<ZALMPWorld>& world) const
-{
-  world.Release();
-  const RVLSharedHandle<RVLBasicWorld> hostWorld = getWorld();
-  if (!hostWorld) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  const RVLSharedHandle<RVLExtensionObject> extension = hostWorld->getExtension(ZALMPWorld::ClassID());
-  if (!extension) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  world = RVLSharedHandle<ZALMPWorld>(extension);
-  if (!world) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
   return S_OK;
 }
 

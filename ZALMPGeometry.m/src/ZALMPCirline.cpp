@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCirline"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include "ZALMPCoordinates.h"
 

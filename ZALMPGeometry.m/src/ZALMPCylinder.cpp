@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCylinder"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include "ZALMPCoordinates.h"
 

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPGeometry"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALIMPGeometryLoader.h>
 #include <ZALMPBody.h>

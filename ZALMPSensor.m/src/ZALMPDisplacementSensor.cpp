@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPSensor.m/src/ZALMPDisplacementSensor"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 
 #include <ZALIMPDisplacementSensorLoader.h>

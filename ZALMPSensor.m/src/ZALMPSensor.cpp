@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPSensor.m/src/ZALMPSensor"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALMPSensor.h>
 

@@ -16,7 +16,7 @@
 #include <stdexcept>
 
 #define ZALMP_SOURCE_FILE "ZALMPSerialization.m/src/ZALMPDeserializer"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 namespace {
 

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPSerialization.m/src/ZALMPFactory"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALMPEntity.h>
 #include <ZALMPFactory.h>

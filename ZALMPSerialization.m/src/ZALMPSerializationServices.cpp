@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPSerialization.m/src/ZALMPSerializationServices"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALMPDeserializer.h>
 #include <ZALMPEntity.h>

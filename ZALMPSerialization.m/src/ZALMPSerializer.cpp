@@ -8,7 +8,7 @@
 #include <vector>
 
 #define ZALMP_SOURCE_FILE "ZALMPSerialization.m/src/ZALMPSerializer"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 struct ZALMPSerializer::Attribute {
   ZALMPCompactText id;

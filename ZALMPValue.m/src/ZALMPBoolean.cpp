@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPBoolean"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALMPBoolean.h>
 #include <ZALMPFieldReader.h>

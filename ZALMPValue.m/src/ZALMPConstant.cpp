@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPConstant"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALIMPConstantLoader.h>
 #include <ZALMPConstant.h>

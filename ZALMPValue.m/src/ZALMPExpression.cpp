@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPExpression"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALIMPExpressionLoader.h>
 #include <ZALMPExpression.h>
@@ -8,7 +8,6 @@
 #include <ZALMPLinkTable.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPVariable.h>
-#include <ZALMPWorld.h>
 
 #include <ZALWBEquation.h>
 
@@ -149,9 +148,8 @@ HRESULT ZALMPExpression::ReadEquation(const ZALMPFieldReader& in)
     ZALMP_REPORT();
     return E_FAIL;
   }
-  RVLSharedHandle<ZALMPWorld> world;
   ZALWBFactory* factory = nullptr;
-  if (FAILED(GetWorld(world)) || FAILED(world->GetWBFactory(factory)) || !factory) {
+  if (FAILED(GetEquationFactory(factory)) || !factory) {
     ZALMP_REPORT();
     return E_FAIL;
   }

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPString"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALMPFieldReader.h>
 #include <ZALMPFieldWriter.h>

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPValue.m/src/ZALMPValue"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALIMPValueLoader.h>
 #include <ZALMPDeserializer.h>

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPVariable.m/src/ZALMPVariable"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include <ZALIMPVariableLoader.h>
 #include <ZALMPConstraint.h>

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPObserver"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include "ZALMPWorldKinds.h"
 

@@ -1,4 +1,4 @@
-#include <ZALMPRegistryKeyPair.h>
+#include "ZALMPRegistryKeyPair.h"
 
 #include <ZALBaseUnknown.h>
 

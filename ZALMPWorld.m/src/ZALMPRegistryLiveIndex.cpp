@@ -1,4 +1,4 @@
-#include <ZALMPRegistryLiveIndex.h>
+#include "ZALMPRegistryLiveIndex.h"
 
 #include <bit>
 

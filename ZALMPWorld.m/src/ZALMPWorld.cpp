@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPWorld"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include "ZALMPWorldCloner.h"
 #include "ZALMPWorldKinds.h"
@@ -9,9 +9,9 @@
 #include <ZALIMPConstraintLoader.h>
 #include <ZALIMPVariableLoader.h>
 #include <ZALMPAxisSystem.h>
-#include <ZALMPRegistry.h>
+#include "ZALMPRegistry.h"
 #include <ZALMPWorld.h>
-#include <ZALMPWorldGlobals.h>
+#include "ZALMPWorldGlobals.h"
 
 #include <ZALBaseUnknown.h>
 #include <ZALWBFactory.h>

@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPWorldCloner"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include "ZALMPWorldCloner.h"
 #include "ZALMPWorldKinds.h"
@@ -7,7 +7,7 @@
 #include <ZALMPAxisSystem.h>
 #include <ZALMPLinkTable.h>
 #include <ZALMPWorld.h>
-#include <ZALMPWorldGlobals.h>
+#include "ZALMPWorldGlobals.h"
 
 #include <algorithm>
 #include <utility>

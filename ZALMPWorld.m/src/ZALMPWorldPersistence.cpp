@@ -1,5 +1,5 @@
 #define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPWorldPersistence"
-#include "ZALMPReport.h"
+#include <ZALMPAssertionReport.h>
 
 #include "ZALMPWorldKinds.h"
 #include "ZALMPWorldPersistence.h"
@@ -12,7 +12,7 @@
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSerializer.h>
 #include <ZALMPWorld.h>
-#include <ZALMPWorldGlobals.h>
+#include "ZALMPWorldGlobals.h"
 
 #include <array>
 #include <string>

@@ -1,5 +1,5 @@
 #include <ZALMPEntity.h>
-#include <ZALMPRegistry.h>
+#include "ZALMPRegistry.h"
 
 #include <ZALBaseUnknown.h>
 

@@ -5,7 +5,7 @@
 
 #include <ZALMPLinkTable.h>
 #include <ZALMPWorld.h>
-#include <ZALMPWorldGlobals.h>
+#include <ZALMPAxisSystem.h>
 #include <ZALMPXml.h>
 
 #include <cctype>
@@ -88,9 +88,14 @@ std::vector<std::string> ZALMPModelChecker::Problems(const ZALMPXmlModel& model)
   if (!model.world) return problems;
   LinkCheck check(*model.world, problems);
   check.CheckLinks();
-  const ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(*model.world);
-  check.Expect("World", "global body", globals.body.get());
-  check.Expect("World", "global axis system", globals.axisSystem.get());
-  check.Expect("World", "global time", globals.time.get());
+  RVLSharedHandle<ZALMPBody> body;
+  RVLSharedHandle<ZALMPAxisSystem> axisSystem;
+  RVLSharedHandle<ZALMPVariable> time;
+  model.world->GetGlobalBody(body);
+  model.world->GetGlobalAxisSystem(axisSystem);
+  model.world->GetGlobalTime(time);
+  check.Expect("World", "global body", body.get());
+  check.Expect("World", "global axis system", axisSystem.get());
+  check.Expect("World", "global time", time.get());
   return problems;
 }

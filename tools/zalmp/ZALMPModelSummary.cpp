@@ -5,7 +5,6 @@
 
 #include <ZALMPAxisSystem.h>
 #include <ZALMPWorld.h>
-#include <ZALMPWorldGlobals.h>
 #include <ZALMPXml.h>
 
 #include <iomanip>
@@ -34,11 +33,16 @@ void PrintCounts(const ZALMPWorld& world, std::ostream& out)
 
 void PrintGlobals(const ZALMPWorld& world, std::ostream& out)
 {
-  const ZALMPWorldGlobals globals = ZALMPWorldGlobals::Of(world);
+  RVLSharedHandle<ZALMPBody> body;
+  RVLSharedHandle<ZALMPAxisSystem> axisSystem;
+  RVLSharedHandle<ZALMPVariable> time;
+  world.GetGlobalBody(body);
+  world.GetGlobalAxisSystem(axisSystem);
+  world.GetGlobalTime(time);
   out << "Globals\n";
-  Row(out, "Body", ZALMPToolText::NameOf(globals.body.get()));
-  Row(out, "Axis system", ZALMPToolText::NameOf(globals.axisSystem.get()));
-  Row(out, "Time", ZALMPToolText::NameOf(globals.time.get()));
+  Row(out, "Body", ZALMPToolText::NameOf(body.get()));
+  Row(out, "Axis system", ZALMPToolText::NameOf(axisSystem.get()));
+  Row(out, "Time", ZALMPToolText::NameOf(time.get()));
 }
 
 void PrintSettings(const ZALMPWorld& world, std::ostream& out)

@@ -1,7 +1,6 @@
 #pragma once
 #include "ZALMPAxisSystem.h"
 #include "ZALMPBody.h"
-#include "ZALMPExport.h"
 #include "ZALMPVariable.h"
 
 #include <RVLSharedHandle.h>
@@ -9,7 +8,7 @@
 class ZALMPWorld;
 
 /// The three built-in entities of a world, taken together.
-struct ZALMP_EXPORT ZALMPWorldGlobals {
+struct ZALMPWorldGlobals {
   RVLSharedHandle<ZALMPBody> body;
   RVLSharedHandle<ZALMPAxisSystem> axisSystem;
   RVLSharedHandle<ZALMPVariable> time;

@@ -1,0 +1,41 @@
+#define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPEntityWorld"
+#include <ZALMPAssertionReport.h>
+
+#include <ZALMPEntity.h>
+#include <ZALMPWorld.h>
+
+#include <RVLBasicWorld.h>
+
+// An entity reaches its world through its host world, whose extension the
+// world is: the lookup knows the world's class, so it lives with the world and
+// the entity base names no world type but in its declarations.
+
+HRESULT ZALMPEntity::GetWorld(RVLSharedHandle<ZALMPWorld>& world) const
+{
+  world.Release();
+  const RVLSharedHandle<RVLBasicWorld> hostWorld = getWorld();
+  if (!hostWorld) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  const RVLSharedHandle<RVLExtensionObject> extension = hostWorld->getExtension(ZALMPWorld::ClassID());
+  if (!extension) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  world = RVLSharedHandle<ZALMPWorld>(extension);
+  if (!world) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::GetEquationFactory(ZALWBFactory*& factory) const
+{
+  factory = nullptr;
+  RVLSharedHandle<ZALMPWorld> world;
+  // Each failure is reported where it happens.
+  if (FAILED(GetWorld(world)) || FAILED(world->GetWBFactory(factory))) return E_FAIL;
+  return S_OK;
+}
