@@ -5,12 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ make pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
-          libpugixml-dev libcli11-dev uuid-dev)
+# What the library and the tool need; the tests and benchmarks need more.
+packages=(cmake g++ make pkg-config ccache libpugixml-dev libcli11-dev uuid-dev)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
 
 install_missing() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -20,20 +21,19 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-build() {
-  cmake --preset "$1" >/dev/null
-  cmake --build --preset "$1"
-}
-
-install_missing
 case "${1:-}" in
   demo)
-    build default
+    # Only the tool and what it is made of: no tests, no benchmarks.
+    install_missing "${packages[@]}"
+    cmake --preset default -DZALMP_BUILD_TESTS=OFF -DZALMP_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build --preset default --target zalmp
     ./build/default/tools/zalmp/zalmp demo "${2:-demo.xml}"
     ;;
   test)
+    install_missing "${packages[@]}" "${test_packages[@]}"
     for preset in default asan; do
-      build "$preset"
+      cmake --preset "$preset" -DZALMP_BUILD_TESTS=ON -DZALMP_BUILD_BENCHMARKS=ON >/dev/null
+      cmake --build --preset "$preset"
       ctest --preset "$preset"
     done
     ;;
