@@ -36,9 +36,11 @@ class ZALMPShape;
 /// joint, shape, connector and impacted child to drop it (the first failure
 /// ends it and is RemoveParent's answer, else the last partner's answer), then
 /// empties its five lists; the host body stays bound.
+///
+/// A copy keeps the fixed and out-of-world flags, the placement, the kinematics and the mass properties; links,
+/// sensor and host body start empty.
 class ZALMP_EXPORT ZALMPBody : public ZALMPEntity {
-  ZALMP_DECLARE_CLASS(ZALMPBody, ZALMPEntity);
-  ZALMP_DECLARE_CONCRETE(ZALMPBody);
+  ZALMP_DECLARE_KIND(ZALMPBody, ZALMPEntity);
   ZALMP_DECLARE_LINKS();
 
 public:
@@ -46,12 +48,9 @@ public:
   /// passes it on, the host decides what each place means.
   enum PointWhereToComputeVelAndAcc { AtGivenPoint = 0, AtCenterOfGravity = 1, AtBodyOrigin = 2 };
 
-  ~ZALMPBody() override;
-
   /// The entity's loader narrowed to a body loader (null when it is another
   /// kind or there is none); S_OK.
-  virtual HRESULT GetLoader(ZALIMPBodyLoader*& loader) const;
-  using ZALMPEntity::GetLoader;
+  ZALMP_DECLARE_LOADER(ZALIMPBodyLoader, ZALMPEntity);
 
   /// Attached entities. Add/Link: S_OK appended; S_FALSE already there; E_FAIL
   /// an empty handle (reported). Remove: S_OK erased (the others keep their
@@ -188,10 +187,6 @@ public:
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
 protected:
-  ZALMPBody();
-  /// Copies the fixed and out-of-world flags, the placement, the kinematics and
-  /// the mass properties; links, sensor and host body start empty.
-  ZALMPBody(const ZALMPBody& source);
   /// Tag of the copy for derived bodies that keep the spatial state at its
   /// defaults: only the entity part (the name) is copied.
   struct SpatialStateAtDefaults {};

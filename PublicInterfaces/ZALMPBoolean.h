@@ -1,15 +1,15 @@
 #pragma once
 #include "ZALMPExport.h"
+#include "ZALMPProperty.h"
 #include "ZALMPValue.h"
 
 /// A value that is a truth value, held in one byte (non-zero is true).
+///
+/// A copy keeps the quantity and the truth value.
 class ZALMP_EXPORT ZALMPBoolean : public ZALMPValue {
-  ZALMP_DECLARE_CLASS(ZALMPBoolean, ZALMPValue);
-  ZALMP_DECLARE_CONCRETE(ZALMPBoolean);
+  ZALMP_DECLARE_KIND(ZALMPBoolean, ZALMPValue);
 
 public:
-  ~ZALMPBoolean() override;
-
   /// Writes element "Boolean" under `parent`: the value part, then "Value",
   /// the text "TRUE" or "FALSE". S_OK. E_FAIL (reported): no `parent`, or an
   /// element cannot be added.
@@ -19,16 +19,7 @@ public:
   /// "Boolean", a failed value part, or no readable "Value".
   HRESULT Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids) override;
 
-  /// Stores the byte (non-zero counts as true); S_OK.
-  virtual HRESULT SetValue(unsigned char value);
-  /// The stored byte (0 on a new boolean; 1 or 0 after reading); S_OK.
-  virtual HRESULT GetValue(unsigned char& value) const;
-
-protected:
-  ZALMPBoolean();
-  /// Copies the quantity and the truth value.
-  ZALMPBoolean(const ZALMPBoolean& source);
-
-private:
-  unsigned char m_value = 0;
+  /// The stored byte, non-zero counting as true (0 on a new boolean; 1 or 0
+  /// after reading): plain store and copy, S_OK.
+  ZALMP_FIELD(unsigned char, Value, m_value, 0);
 };

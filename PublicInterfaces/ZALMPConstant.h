@@ -1,17 +1,17 @@
 #pragma once
 #include "ZALMPExport.h"
+#include "ZALMPProperty.h"
 #include "ZALMPValue.h"
 
 class ZALIMPConstantLoader;
 
 /// A value that is one number.
+///
+/// A copy keeps the quantity and the number.
 class ZALMP_EXPORT ZALMPConstant : public ZALMPValue {
-  ZALMP_DECLARE_CLASS(ZALMPConstant, ZALMPValue);
-  ZALMP_DECLARE_CONCRETE(ZALMPConstant);
+  ZALMP_DECLARE_KIND(ZALMPConstant, ZALMPValue);
 
 public:
-  ~ZALMPConstant() override;
-
   /// Writes element "Constant" under `parent`: the value part, then "Value"
   /// (double). S_OK. E_FAIL (reported): no `parent`, or an element cannot be added.
   HRESULT Serialize(ZALMPSerializer* parent) const override;
@@ -21,19 +21,9 @@ public:
 
   /// The loader narrowed to a constant loader; null when there is none or it is
   /// of another kind. S_OK. E_FAIL (reported) when the loader cannot be had.
-  virtual HRESULT GetLoader(ZALIMPConstantLoader*& loader) const;
-  using ZALMPValue::GetLoader;
+  ZALMP_DECLARE_LOADER(ZALIMPConstantLoader, ZALMPValue);
 
-  /// Stores the number; S_OK. The loader is not told.
-  virtual HRESULT SetValue(double value);
-  /// The number (0 on a new constant); S_OK.
-  virtual HRESULT GetValue(double& value) const;
-
-protected:
-  ZALMPConstant();
-  /// Copies the quantity and the number.
-  ZALMPConstant(const ZALMPConstant& source);
-
-private:
-  double m_value = 0.0;
+  /// The number (0 on a new constant): plain store and copy, S_OK; the loader
+  /// is not told.
+  ZALMP_FIELD(double, Value, m_value, 0.0);
 };

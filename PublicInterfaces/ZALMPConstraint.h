@@ -33,8 +33,7 @@ public:
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// The entity's loader narrowed to a constraint loader (null when it is none); S_OK.
-  virtual HRESULT GetLoader(ZALIMPConstraintLoader*& loader) const;
-  using ZALMPEntity::GetLoader;
+  ZALMP_DECLARE_LOADER(ZALIMPConstraintLoader, ZALMPEntity);
 
   /// Replaces the joint (an empty handle clears it); S_OK.
   virtual HRESULT SetJoint(const RVLSharedHandle<ZALMPJoint>& joint);

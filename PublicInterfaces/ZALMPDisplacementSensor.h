@@ -13,14 +13,13 @@ class ZALMPBody;
 /// sensor is active, and a host loader may refresh it (Update). Orphaned, the
 /// sensor asks its body to drop it (the body's answer is RemoveParent's; a
 /// body no longer alive is reported) and forgets the body.
+///
+/// A copy keeps the displacement; the copy measures no body.
 class ZALMP_EXPORT ZALMPDisplacementSensor : public ZALMPSensor {
-  ZALMP_DECLARE_CLASS(ZALMPDisplacementSensor, ZALMPSensor);
-  ZALMP_DECLARE_CONCRETE(ZALMPDisplacementSensor);
+  ZALMP_DECLARE_KIND(ZALMPDisplacementSensor, ZALMPSensor);
   ZALMP_DECLARE_LINKS();
 
 public:
-  ~ZALMPDisplacementSensor() override;
-
   /// S_OK: `body` is measured. E_FAIL: an empty handle (reported); unchanged.
   HRESULT SetBody(const RVLSharedHandle<ZALMPBody>& body);
   /// S_OK and the measured body; E_FAIL (reported) and a null handle when there is none.
@@ -49,11 +48,6 @@ public:
   /// "DisplacementSensor" or no "Displacement". A body reference to another
   /// kind raises RVLEInvalidCast.
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
-
-protected:
-  ZALMPDisplacementSensor();
-  /// Copies the displacement; the copy measures no body.
-  ZALMPDisplacementSensor(const ZALMPDisplacementSensor& source);
 
 private:
   RVLSharedHandle<ZALMPBody> m_body;

@@ -39,6 +39,18 @@ protected:                                                                      
 private:                                                                        \
   static_assert(true, "")
 
+/// A class's own loader interface: `GetLoader(Loader*&)`, the entity's loader
+/// narrowed to `Loader` (null when there is none or it is of another kind;
+/// S_OK; E_FAIL, reported, when the entity's loader cannot be had), beside the
+/// base's. ZALMP_DEFINE_LOADER defines it.
+#define ZALMP_DECLARE_LOADER(Loader, Base)                   \
+  virtual HRESULT GetLoader(Loader*& loader) const;           \
+  using Base::GetLoader
+
+#define ZALMP_DEFINE_LOADER(T, Loader)                                                        \
+  HRESULT T::GetLoader(Loader*& loader) const { return NarrowLoader(loader, ZALMP_HERE); } \
+  static_assert(true, "")
+
 /// The members every concrete kind declares: identity, creation and copying
 /// (ZALMP_DECLARE_CLASS, ZALMP_DECLARE_CONCRETE), its destructor and its
 /// protected default and copy constructors. ZALMP_DEFINE_KIND defines all but

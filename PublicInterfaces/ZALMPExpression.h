@@ -15,14 +15,14 @@ class ZALWBEquation;
 /// those variables. The equation belongs to the equation factory that made it
 /// (the world's, when it was read from a tree); the expression only points at it.
 /// Orphaned, it empties its list of variables.
+///
+/// A copy keeps the quantity, the equation pointer (still the source's factory's) and the mapping; the copy
+/// starts without linked variables.
 class ZALMP_EXPORT ZALMPExpression : public ZALMPValue {
-  ZALMP_DECLARE_CLASS(ZALMPExpression, ZALMPValue);
-  ZALMP_DECLARE_CONCRETE(ZALMPExpression);
+  ZALMP_DECLARE_KIND(ZALMPExpression, ZALMPValue);
   ZALMP_DECLARE_LINKS();
 
 public:
-  ~ZALMPExpression() override;
-
   /// Writes element "Expression" under `parent`: the value part, "Value" (the
   /// equation as text), "Variables" (references to the linked variables) and
   /// "VariableMapping" (one int child "Var<key>" per entry, in key order).
@@ -40,8 +40,7 @@ public:
 
   /// The loader narrowed to an expression loader; null when there is none or it
   /// is of another kind. S_OK. E_FAIL (reported) when the loader cannot be had.
-  virtual HRESULT GetLoader(ZALIMPExpressionLoader*& loader) const;
-  using ZALMPValue::GetLoader;
+  ZALMP_DECLARE_LOADER(ZALIMPExpressionLoader, ZALMPValue);
 
   /// Points at `equation` (not owned). S_OK. E_FAIL (reported): null; nothing changes.
   virtual HRESULT SetValue(ZALWBEquation* equation);
@@ -60,12 +59,6 @@ public:
   virtual HRESULT SetVariableMapping(const std::map<int, int>& mapping);
   /// Copies the mapping out; S_OK.
   virtual HRESULT GetVariableMapping(std::map<int, int>& mapping) const;
-
-protected:
-  ZALMPExpression();
-  /// Copies the quantity, the equation pointer (still the source's factory's)
-  /// and the mapping; the copy starts without linked variables.
-  ZALMPExpression(const ZALMPExpression& source);
 
 private:
   /// Appends `variable` and leaves the mapping as it is: how a copy links the

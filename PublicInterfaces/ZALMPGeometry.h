@@ -58,8 +58,7 @@ public:
 
   /// The entity's loader narrowed to a geometry loader (null when it is none).
   /// S_OK; E_FAIL when the entity's loader cannot be read (reported).
-  virtual HRESULT GetLoader(ZALIMPGeometryLoader*& loader) const;
-  using ZALMPEntity::GetLoader;
+  ZALMP_DECLARE_LOADER(ZALIMPGeometryLoader, ZALMPEntity);
 
   /// Stores the body that carries the geometry; the body's own list is the
   /// caller's to update. S_OK; E_FAIL: empty handle (reported), nothing changes.

@@ -5,13 +5,12 @@
 #include <ZALUnicodeString.h>
 
 /// A value that is a text.
+///
+/// A copy keeps the quantity and the text.
 class ZALMP_EXPORT ZALMPString : public ZALMPValue {
-  ZALMP_DECLARE_CLASS(ZALMPString, ZALMPValue);
-  ZALMP_DECLARE_CONCRETE(ZALMPString);
+  ZALMP_DECLARE_KIND(ZALMPString, ZALMPValue);
 
 public:
-  ~ZALMPString() override;
-
   /// Writes element "String" under `parent`: the value part, then "Value"
   /// (the text). S_OK. E_FAIL (reported): no `parent`, or an element cannot be added.
   HRESULT Serialize(ZALMPSerializer* parent) const override;
@@ -23,11 +22,6 @@ public:
   virtual HRESULT SetValue(ZALUnicodeString value);
   /// The text (empty on a new string); S_OK.
   virtual HRESULT GetValue(ZALUnicodeString& value) const;
-
-protected:
-  ZALMPString();
-  /// Copies the quantity and the text.
-  ZALMPString(const ZALMPString& source);
 
 private:
   ZALUnicodeString m_value;

@@ -31,8 +31,7 @@ public:
 
   /// The loader narrowed to a value loader; null when there is none or it is of
   /// another kind. S_OK. E_FAIL (reported) when the loader cannot be had.
-  virtual HRESULT GetLoader(ZALIMPValueLoader*& loader) const;
-  using ZALMPEntity::GetLoader;
+  ZALMP_DECLARE_LOADER(ZALIMPValueLoader, ZALMPEntity);
 
   /// S_OK: stored. E_FAIL (reported): NoPhysicalQuantity, which would unset it; nothing changes.
   virtual HRESULT SetPhysicalQuantity(ZALMPPhysicalQuantity::Enum quantity);

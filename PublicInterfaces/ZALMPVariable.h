@@ -23,14 +23,14 @@ class ZALMPFieldWriter;
 /// Orphaned, a variable asks each linked constraint to drop it, stopping at the
 /// first failure (a constraint no longer alive counts as one), then empties
 /// its constraint list.
+///
+/// A copy keeps the value, limits, restitution coefficients with their flags, the quantity and the type; the
+/// starting value and the constraint list start empty.
 class ZALMP_EXPORT ZALMPVariable : public ZALMPEntity {
-  ZALMP_DECLARE_CLASS(ZALMPVariable, ZALMPEntity);
-  ZALMP_DECLARE_CONCRETE(ZALMPVariable);
+  ZALMP_DECLARE_KIND(ZALMPVariable, ZALMPEntity);
   ZALMP_DECLARE_LINKS();
 
 public:
-  ~ZALMPVariable() override;
-
   /// Writes element "Variable" under `parent`: from R2017.0 on, one group per
   /// number with its flag ("Value", "MaxValue", "MinValue",
   /// "MaxLimitRestitution", "MinLimitRestitution"), then "PhysicalQuantity" and
@@ -54,8 +54,7 @@ public:
 
   /// The loader narrowed to a variable loader; null when there is none or it is
   /// of another kind. S_OK. E_FAIL (reported) when the loader cannot be had.
-  virtual HRESULT GetLoader(ZALIMPVariableLoader*& loader) const;
-  using ZALMPEntity::GetLoader;
+  ZALMP_DECLARE_LOADER(ZALIMPVariableLoader, ZALMPEntity);
 
   /// Adds `constraint` to the constraints that use this variable; the constraint
   /// is not told. S_OK: linked. S_FALSE: already linked. E_FAIL: an empty handle (reported).
@@ -107,12 +106,6 @@ public:
   HRESULT SetRestitutionOnMaxLimit(double value);
   HRESULT GetRestitutionOnMaxLimit(double& value) const;
   bool HasRestitutionOnMaxLimit() const;
-
-protected:
-  ZALMPVariable();
-  /// Copies the value, limits, restitution coefficients with their flags, the
-  /// quantity and the type; the starting value and the constraint list start empty.
-  ZALMPVariable(const ZALMPVariable& source);
 
 private:
   /// A number that may or may not have been set; every number of the variable

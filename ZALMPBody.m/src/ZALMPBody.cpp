@@ -73,10 +73,7 @@ RVLSharedHandle<ZALMPBody> ZALMPBody::Self()
   return RVLSharedHandle<ZALMPBody>(this);
 }
 
-HRESULT ZALMPBody::GetLoader(ZALIMPBodyLoader*& loader) const
-{
-  return NarrowLoader(loader, ZALMP_HERE);
-}
+ZALMP_DEFINE_LOADER(ZALMPBody, ZALIMPBodyLoader);
 
 ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPBody, ZALMPGeometry, m_geometries, AddGeometry, RemoveGeometry,
                                   GetGeometryCount, GetGeometry);

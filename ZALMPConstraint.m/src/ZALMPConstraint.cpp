@@ -19,10 +19,7 @@ ZALMPConstraint::ZALMPConstraint(const ZALMPConstraint& source) : ZALMPEntity(so
 
 ZALMPConstraint::~ZALMPConstraint() = default;
 
-HRESULT ZALMPConstraint::GetLoader(ZALIMPConstraintLoader*& loader) const
-{
-  return NarrowLoader(loader, ZALMP_HERE);
-}
+ZALMP_DEFINE_LOADER(ZALMPConstraint, ZALIMPConstraintLoader);
 
 HRESULT ZALMPConstraint::SetJoint(const RVLSharedHandle<ZALMPJoint>& joint)
 {

@@ -17,10 +17,7 @@ ZALMPGeometry::ZALMPGeometry(const ZALMPGeometry& source) : ZALMPEntity(source) 
 
 ZALMPGeometry::~ZALMPGeometry() = default;
 
-HRESULT ZALMPGeometry::GetLoader(ZALIMPGeometryLoader*& loader) const
-{
-  return NarrowLoader(loader, ZALMP_HERE);
-}
+ZALMP_DEFINE_LOADER(ZALMPGeometry, ZALIMPGeometryLoader);
 
 HRESULT ZALMPGeometry::SetBody(const RVLSharedHandle<ZALMPBody>& body)
 {

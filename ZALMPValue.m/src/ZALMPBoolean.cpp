@@ -20,18 +20,6 @@ constexpr std::wstring_view kFalse = L"FALSE";
 
 ZALMPBoolean::ZALMPBoolean(const ZALMPBoolean& source) : ZALMPValue(source), m_value(source.m_value) {}
 
-HRESULT ZALMPBoolean::SetValue(unsigned char value)
-{
-  m_value = value;
-  return S_OK;
-}
-
-HRESULT ZALMPBoolean::GetValue(unsigned char& value) const
-{
-  value = m_value;
-  return S_OK;
-}
-
 HRESULT ZALMPBoolean::Serialize(ZALMPSerializer* parent) const
 {
   const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPValue>(*this, parent, ZALMP_HERE);

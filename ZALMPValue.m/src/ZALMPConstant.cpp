@@ -10,22 +10,7 @@ ZALMP_DEFINE_KIND(ZALMPConstant, ZALMPValue);
 
 ZALMPConstant::ZALMPConstant(const ZALMPConstant& source) : ZALMPValue(source), m_value(source.m_value) {}
 
-HRESULT ZALMPConstant::GetLoader(ZALIMPConstantLoader*& loader) const
-{
-  return NarrowLoader(loader, ZALMP_HERE);
-}
-
-HRESULT ZALMPConstant::SetValue(double value)
-{
-  m_value = value;
-  return S_OK;
-}
-
-HRESULT ZALMPConstant::GetValue(double& value) const
-{
-  value = m_value;
-  return S_OK;
-}
+ZALMP_DEFINE_LOADER(ZALMPConstant, ZALIMPConstantLoader);
 
 HRESULT ZALMPConstant::Serialize(ZALMPSerializer* parent) const
 {

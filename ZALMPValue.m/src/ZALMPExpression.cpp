@@ -34,10 +34,7 @@ ZALMPExpression::ZALMPExpression(const ZALMPExpression& source)
 {
 }
 
-HRESULT ZALMPExpression::GetLoader(ZALIMPExpressionLoader*& loader) const
-{
-  return NarrowLoader(loader, ZALMP_HERE);
-}
+ZALMP_DEFINE_LOADER(ZALMPExpression, ZALIMPExpressionLoader);
 
 HRESULT ZALMPExpression::SetValue(ZALWBEquation* equation)
 {

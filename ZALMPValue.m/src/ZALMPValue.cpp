@@ -27,10 +27,7 @@ ZALMPValue::ZALMPValue(const ZALMPValue& source) : ZALMPEntity(source), m_physic
 
 ZALMPValue::~ZALMPValue() = default;
 
-HRESULT ZALMPValue::GetLoader(ZALIMPValueLoader*& loader) const
-{
-  return NarrowLoader(loader, ZALMP_HERE);
-}
+ZALMP_DEFINE_LOADER(ZALMPValue, ZALIMPValueLoader);
 
 HRESULT ZALMPValue::SetPhysicalQuantity(ZALMPPhysicalQuantity::Enum quantity)
 {

@@ -80,10 +80,7 @@ ZALMPVariable::ZALMPVariable(const ZALMPVariable& source)
 {
 }
 
-HRESULT ZALMPVariable::GetLoader(ZALIMPVariableLoader*& loader) const
-{
-  return NarrowLoader(loader, ZALMP_HERE);
-}
+ZALMP_DEFINE_LOADER(ZALMPVariable, ZALIMPVariableLoader);
 
 HRESULT ZALMPVariable::SetAndTell(Optional& field, HRESULT (ZALIMPVariableLoader::*changed)(double), double value)
 {
