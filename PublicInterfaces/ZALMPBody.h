@@ -2,6 +2,7 @@
 #include "ZALMPEntity.h"
 #include "ZALMPExport.h"
 #include "ZALMPLinkList.h"
+#include "ZALMPProperty.h"
 
 #include <RVLSharedHandle.h>
 #include <ZALMath3x3Matrix.h>
@@ -95,12 +96,9 @@ public:
   HRESULT AddBody(const RVLSharedHandle<ZALMPBody>& child);
 
   /// Mass properties: plain stores and copies; S_OK.
-  HRESULT SetMass(double mass);
-  HRESULT GetMass(double& mass) const;
-  HRESULT SetCenterOfGravity(const ZALMathPoint& centerOfGravity);
-  HRESULT GetCenterOfGravity(ZALMathPoint& centerOfGravity) const;
-  HRESULT SetInertiaMatrix(const ZALMath3x3Matrix& inertia);
-  HRESULT GetInertiaMatrix(ZALMath3x3Matrix& inertia) const;
+  ZALMP_ACCESSORS(double, Mass, m_mass);
+  ZALMP_ACCESSORS(ZALMathPoint, CenterOfGravity, m_centerOfGravity);
+  ZALMP_ACCESSORS(ZALMath3x3Matrix, InertiaMatrix, m_inertia);
 
   /// Stores both velocities and marks them as known, then tells the loader.
   /// The loader's SetVelocity status; S_OK without a loader. E_FAIL (reported):

@@ -8,14 +8,17 @@ template <class T>
 using ZALMPPropertyArgument = std::conditional_t<std::is_arithmetic_v<T>, T, const T&>;
 
 /// A plain property of a class: `Set<Name>` stores the value in `member` and
-/// `Get<Name>` copies it out, both S_OK; nothing is checked, normalised or notified.
-#define ZALMP_PROPERTY(Type, Name, member)                                         \
-  virtual HRESULT Set##Name(ZALMPPropertyArgument<Type> value)                      \
+/// `Get<Name>` copies it out, both S_OK; nothing is checked, normalised or
+/// notified. ZALMP_PROPERTY makes the two virtual, ZALMP_ACCESSORS not.
+#define ZALMP_PROPERTY(Type, Name, member) ZALMP_PROPERTY_WITH(virtual, Type, Name, member)
+#define ZALMP_ACCESSORS(Type, Name, member) ZALMP_PROPERTY_WITH(, Type, Name, member)
+#define ZALMP_PROPERTY_WITH(specifier, Type, Name, member)                          \
+  specifier HRESULT Set##Name(ZALMPPropertyArgument<Type> value)                    \
   {                                                                                \
     member = value;                                                                \
     return S_OK;                                                                   \
   }                                                                                \
-  virtual HRESULT Get##Name(Type& value) const                                     \
+  specifier HRESULT Get##Name(Type& value) const                                   \
   {                                                                                \
     value = member;                                                                \
     return S_OK;                                                                   \

@@ -114,42 +114,6 @@ HRESULT ZALMPBody::AddBody(const RVLSharedHandle<ZALMPBody>& child)
   return S_OK;
 }
 
-HRESULT ZALMPBody::SetMass(double mass)
-{
-  m_mass = mass;
-  return S_OK;
-}
-
-HRESULT ZALMPBody::GetMass(double& mass) const
-{
-  mass = m_mass;
-  return S_OK;
-}
-
-HRESULT ZALMPBody::SetCenterOfGravity(const ZALMathPoint& centerOfGravity)
-{
-  m_centerOfGravity = centerOfGravity;
-  return S_OK;
-}
-
-HRESULT ZALMPBody::GetCenterOfGravity(ZALMathPoint& centerOfGravity) const
-{
-  centerOfGravity = m_centerOfGravity;
-  return S_OK;
-}
-
-HRESULT ZALMPBody::SetInertiaMatrix(const ZALMath3x3Matrix& inertia)
-{
-  m_inertia = inertia;
-  return S_OK;
-}
-
-HRESULT ZALMPBody::GetInertiaMatrix(ZALMath3x3Matrix& inertia) const
-{
-  inertia = m_inertia;
-  return S_OK;
-}
-
 HRESULT ZALMPBody::SetVelocity(const ZALMathVector& linear, const ZALMathVector& angular)
 {
   m_linearVelocity = linear;

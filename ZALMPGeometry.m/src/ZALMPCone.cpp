@@ -1,12 +1,7 @@
-#define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCone"
-#include <ZALMPAssertionReport.h>
-
 #include "ZALMPCoordinates.h"
 
 #include <ZALMPCone.h>
 
-ZALMP_DEFINE_GEOMETRY_KIND(
-    ZALMPCone,
-    C::Point(&ZALMPCone::m_origin, kOrigin),
-    C::Direction(&ZALMPCone::m_axis, kDirection),
-    C::Number(&ZALMPCone::m_angle, kAngle).Carried());
+ZALMP_DEFINE_GEOMETRY_KIND(ZALMPCone, C::Point(&ZALMPCone::m_origin, kOrigin),
+                           C::Direction(&ZALMPCone::m_axis, kDirection),
+                           C::Number(&ZALMPCone::m_angle, kAngle).Carried());

@@ -76,10 +76,13 @@ struct ZALMPCoordinate {
   }
 };
 
+#define ZALMP_GEOMETRY_HERE(Kind) (ZALMPSourceLocation{"ZALMPGeometry.m/src/" #Kind, __LINE__})
+
 /// Defines a geometry kind whose coordinates are the plain fields listed as
 /// `C::Number`, `C::Point` and `C::Direction` rows, in element order, with the
 /// element ids of ZALMPCoordinateNames: ZALMP_DEFINE_KIND, the copy
-/// constructor (a copy keeps the rows marked `Carried()`), Serialize and Deserialize.
+/// constructor (a copy keeps the rows marked `Carried()`), Serialize and
+/// Deserialize. Failures are reported as the kind's own ("ZALMPGeometry.m/src/<Kind>").
 #define ZALMP_DEFINE_GEOMETRY_KIND(Kind, ...)                                                 \
   ZALMP_DEFINE_KIND(Kind, ZALMPGeometry);                                                     \
   Kind::Kind(const Kind& source) : ZALMPGeometry(source)                                      \
@@ -92,7 +95,7 @@ struct ZALMPCoordinate {
   {                                                                                           \
     using namespace ZALMPCoordinateNames;                                                     \
     using C = ZALMPCoordinate<Kind>;                                                          \
-    const ZALMPFieldWriter out = ZALMPCoordinates::Begin(*this, parent, ZALMP_HERE);          \
+    const ZALMPFieldWriter out = ZALMPCoordinates::Begin(*this, parent, ZALMP_GEOMETRY_HERE(Kind));          \
     if (!out) return E_FAIL;                                                                  \
     for (const C& field : {__VA_ARGS__}) field.Write(*this, out);                             \
     return S_OK;                                                                              \
@@ -101,7 +104,7 @@ struct ZALMPCoordinate {
   {                                                                                           \
     using namespace ZALMPCoordinateNames;                                                     \
     using C = ZALMPCoordinate<Kind>;                                                          \
-    const ZALMPFieldReader in = ZALMPCoordinates::Begin(*this, parent, ids, ZALMP_HERE);      \
+    const ZALMPFieldReader in = ZALMPCoordinates::Begin(*this, parent, ids, ZALMP_GEOMETRY_HERE(Kind));      \
     if (!in) return E_FAIL;                                                                   \
     for (const C& field : {__VA_ARGS__}) field.Read(*this, in);                               \
     return S_OK;                                                                              \

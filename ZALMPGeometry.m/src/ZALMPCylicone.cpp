@@ -1,13 +1,8 @@
-#define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCylicone"
-#include <ZALMPAssertionReport.h>
-
 #include "ZALMPCoordinates.h"
 
 #include <ZALMPCylicone.h>
 
-ZALMP_DEFINE_GEOMETRY_KIND(
-    ZALMPCylicone,
-    C::Point(&ZALMPCylicone::m_origin, kOrigin),
-    C::Direction(&ZALMPCylicone::m_axis, kDirection),
-    C::Number(&ZALMPCylicone::m_angle, kAngle).Carried(),
-    C::Number(&ZALMPCylicone::m_radius, kRadius).Carried());
+ZALMP_DEFINE_GEOMETRY_KIND(ZALMPCylicone, C::Point(&ZALMPCylicone::m_origin, kOrigin),
+                           C::Direction(&ZALMPCylicone::m_axis, kDirection),
+                           C::Number(&ZALMPCylicone::m_angle, kAngle).Carried(),
+                           C::Number(&ZALMPCylicone::m_radius, kRadius).Carried());

@@ -1,12 +1,7 @@
-#define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPCylinder"
-#include <ZALMPAssertionReport.h>
-
 #include "ZALMPCoordinates.h"
 
 #include <ZALMPCylinder.h>
 
-ZALMP_DEFINE_GEOMETRY_KIND(
-    ZALMPCylinder,
-    C::Point(&ZALMPCylinder::m_origin, kOrigin),
-    C::Direction(&ZALMPCylinder::m_axis, kDirection),
-    C::Number(&ZALMPCylinder::m_radius, kRadius).Carried());
+ZALMP_DEFINE_GEOMETRY_KIND(ZALMPCylinder, C::Point(&ZALMPCylinder::m_origin, kOrigin),
+                           C::Direction(&ZALMPCylinder::m_axis, kDirection),
+                           C::Number(&ZALMPCylinder::m_radius, kRadius).Carried());

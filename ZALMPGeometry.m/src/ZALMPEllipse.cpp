@@ -1,14 +1,9 @@
-#define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPEllipse"
-#include <ZALMPAssertionReport.h>
-
 #include "ZALMPCoordinates.h"
 
 #include <ZALMPEllipse.h>
 
-ZALMP_DEFINE_GEOMETRY_KIND(
-    ZALMPEllipse,
-    C::Point(&ZALMPEllipse::m_centre, kCentre),
-    C::Direction(&ZALMPEllipse::m_majorDirection, kDirection),
-    C::Direction(&ZALMPEllipse::m_normal, kNormal),
-    C::Number(&ZALMPEllipse::m_majorRadius, kMajorRadius).Carried(),
-    C::Number(&ZALMPEllipse::m_minorRadius, kMinorRadius).Carried());
+ZALMP_DEFINE_GEOMETRY_KIND(ZALMPEllipse, C::Point(&ZALMPEllipse::m_centre, kCentre),
+                           C::Direction(&ZALMPEllipse::m_majorDirection, kDirection),
+                           C::Direction(&ZALMPEllipse::m_normal, kNormal),
+                           C::Number(&ZALMPEllipse::m_majorRadius, kMajorRadius).Carried(),
+                           C::Number(&ZALMPEllipse::m_minorRadius, kMinorRadius).Carried());

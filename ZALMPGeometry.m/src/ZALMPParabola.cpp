@@ -1,13 +1,8 @@
-#define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPParabola"
-#include <ZALMPAssertionReport.h>
-
 #include "ZALMPCoordinates.h"
 
 #include <ZALMPParabola.h>
 
-ZALMP_DEFINE_GEOMETRY_KIND(
-    ZALMPParabola,
-    C::Point(&ZALMPParabola::m_centre, kCentre),
-    C::Direction(&ZALMPParabola::m_majorDirection, kDirection),
-    C::Direction(&ZALMPParabola::m_normal, kNormal),
-    C::Number(&ZALMPParabola::m_curvature, kCurvature).Carried());
+ZALMP_DEFINE_GEOMETRY_KIND(ZALMPParabola, C::Point(&ZALMPParabola::m_centre, kCentre),
+                           C::Direction(&ZALMPParabola::m_majorDirection, kDirection),
+                           C::Direction(&ZALMPParabola::m_normal, kNormal),
+                           C::Number(&ZALMPParabola::m_curvature, kCurvature).Carried());

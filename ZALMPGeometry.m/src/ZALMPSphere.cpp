@@ -1,11 +1,6 @@
-#define ZALMP_SOURCE_FILE "ZALMPGeometry.m/src/ZALMPSphere"
-#include <ZALMPAssertionReport.h>
-
 #include "ZALMPCoordinates.h"
 
 #include <ZALMPSphere.h>
 
-ZALMP_DEFINE_GEOMETRY_KIND(
-    ZALMPSphere,
-    C::Point(&ZALMPSphere::m_centre, kCentre),
-    C::Number(&ZALMPSphere::m_radius, kRadius).Carried());
+ZALMP_DEFINE_GEOMETRY_KIND(ZALMPSphere, C::Point(&ZALMPSphere::m_centre, kCentre),
+                           C::Number(&ZALMPSphere::m_radius, kRadius).Carried());
