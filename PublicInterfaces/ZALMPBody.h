@@ -193,6 +193,9 @@ protected:
 private:
   HRESULT UpdateChildrenPosition();
   RVLSharedHandle<ZALMPBody> Self();
+  HRESULT ComputeAtPoint(HRESULT (ZALIMPBodyLoader::*compute)(ZALMathVector&, ZALMathVector&, ZALMathPoint&),
+                         ZALMathVector& storedLinear, ZALMathVector& storedAngular, ZALMathPoint& point,
+                         ZALMathVector& linear, ZALMathVector& angular);
 
   ZALMPLinkList<ZALMPGeometry> m_geometries;
   ZALMPLinkList<ZALMPJoint> m_joints;

@@ -5,6 +5,8 @@
 #include <ZALMPEntity.h>
 #include "ZALMPRegistry.h"
 
+#include <ZALMPConstant.h>
+
 #include <ZALBaseUnknown.h>
 
 #include <benchmark/benchmark.h>
@@ -16,20 +18,10 @@
 
 namespace {
 
-class BenchEntity : public ZALMPEntity {
-  ZALMP_DECLARE_CLASS(BenchEntity, ZALMPEntity);
-  ZALMP_DECLARE_CONCRETE(BenchEntity);
-
-protected:
-  BenchEntity() = default;
-  BenchEntity(const BenchEntity& source) : ZALMPEntity(source) {}
-};
-ZALMP_DEFINE_CLASS_WITH_ID(BenchEntity, ZALMPEntity, "0E0E0E0E-0000-4000-8000-0000000000B1", nullptr);
-
 class DesignObject : public ZALBaseUnknown {};
 
-using Registry = ZALMPRegistry<BenchEntity>;
-using Entity = RVLSharedHandle<BenchEntity>;
+using Registry = ZALMPRegistry<ZALMPConstant>;
+using Entity = RVLSharedHandle<ZALMPConstant>;
 
 constexpr std::int64_t kLargest = 1'000'000;
 
@@ -53,7 +45,7 @@ struct Pools {
     entities.reserve(kLargest);
     keys.reserve(kLargest);
     for (std::int64_t made = 0; made < kLargest; ++made) {
-      entities.push_back(BenchEntity::create());
+      entities.push_back(ZALMPConstant::create());
       keys.emplace_back(new DesignObject());
     }
   }

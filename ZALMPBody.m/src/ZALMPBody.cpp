@@ -137,14 +137,24 @@ HRESULT ZALMPBody::GetVelocity(ZALMathVector& linear, ZALMathVector& angular) co
 
 HRESULT ZALMPBody::GetVelocity(ZALMathVector& linear, ZALMathVector& angular, ZALMathPoint& point)
 {
+  return ComputeAtPoint(&ZALIMPBodyLoader::ComputeVelocity, m_linearVelocity, m_angularVelocity, point, linear,
+                        angular);
+}
+
+// With a loader, the stored pair is first recomputed at `point` (a failure is
+// reported); then it is copied out.
+HRESULT ZALMPBody::ComputeAtPoint(HRESULT (ZALIMPBodyLoader::*compute)(ZALMathVector&, ZALMathVector&, ZALMathPoint&),
+                                  ZALMathVector& storedLinear, ZALMathVector& storedAngular, ZALMathPoint& point,
+                                  ZALMathVector& linear, ZALMathVector& angular)
+{
   ZALIMPBodyLoader* loader = nullptr;
   if (FAILED(GetLoader(loader))) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  if (loader && FAILED(loader->ComputeVelocity(m_linearVelocity, m_angularVelocity, point))) ZALMP_REPORT();
-  linear = m_linearVelocity;
-  angular = m_angularVelocity;
+  if (loader && FAILED((loader->*compute)(storedLinear, storedAngular, point))) ZALMP_REPORT();
+  linear = storedLinear;
+  angular = storedAngular;
   return S_OK;
 }
 
@@ -164,16 +174,8 @@ HRESULT ZALMPBody::GetAcceleration(ZALMathVector& linear, ZALMathVector& angular
 
 HRESULT ZALMPBody::GetAcceleration(ZALMathVector& linear, ZALMathVector& angular, ZALMathPoint& point)
 {
-  ZALIMPBodyLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (loader && FAILED(loader->ComputeAcceleration(m_linearAcceleration, m_angularAcceleration, point)))
-    ZALMP_REPORT();
-  linear = m_linearAcceleration;
-  angular = m_angularAcceleration;
-  return S_OK;
+  return ComputeAtPoint(&ZALIMPBodyLoader::ComputeAcceleration, m_linearAcceleration, m_angularAcceleration, point,
+                        linear, angular);
 }
 
 HRESULT ZALMPBody::GetVelocityAndAcceleration(ZALMathVector& linearVelocity, ZALMathVector& angularVelocity,

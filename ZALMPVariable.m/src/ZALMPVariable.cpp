@@ -68,6 +68,12 @@ bool ReadFlagged(const ZALMPFieldReader& in, const FlaggedGroup& group, bool& is
 
 }  // namespace
 
+// The number of an optional field whether set or not, and whether it was set.
+#define ZALMP_DEFINE_OPTIONAL_READERS(Name, field)                                       \
+  HRESULT ZALMPVariable::Get##Name(double& value) const { return field.Get(value); } \
+  bool ZALMPVariable::Has##Name() const { return field.isSet; }                       \
+  static_assert(true, "")
+
 ZALMPVariable::ZALMPVariable(const ZALMPVariable& source)
     : ZALMPEntity(source),
       m_value(source.m_value),
@@ -108,15 +114,7 @@ HRESULT ZALMPVariable::SetValue(double value)
   return SetAndTell(m_value, &ZALIMPVariableLoader::ValueChanged, value);
 }
 
-HRESULT ZALMPVariable::GetValue(double& value) const
-{
-  return m_value.Get(value);
-}
-
-bool ZALMPVariable::HasValue() const
-{
-  return m_value.isSet;
-}
+ZALMP_DEFINE_OPTIONAL_READERS(Value, m_value);
 
 HRESULT ZALMPVariable::UpdateValue(double value)
 {
@@ -140,30 +138,14 @@ HRESULT ZALMPVariable::SetMinValue(double value)
   return SetAndTell(m_minValue, &ZALIMPVariableLoader::MinValueChanged, value);
 }
 
-HRESULT ZALMPVariable::GetMinValue(double& value) const
-{
-  return m_minValue.Get(value);
-}
-
-bool ZALMPVariable::HasMinValue() const
-{
-  return m_minValue.isSet;
-}
+ZALMP_DEFINE_OPTIONAL_READERS(MinValue, m_minValue);
 
 HRESULT ZALMPVariable::SetMaxValue(double value)
 {
   return SetAndTell(m_maxValue, &ZALIMPVariableLoader::MaxValueChanged, value);
 }
 
-HRESULT ZALMPVariable::GetMaxValue(double& value) const
-{
-  return m_maxValue.Get(value);
-}
-
-bool ZALMPVariable::HasMaxValue() const
-{
-  return m_maxValue.isSet;
-}
+ZALMP_DEFINE_OPTIONAL_READERS(MaxValue, m_maxValue);
 
 HRESULT ZALMPVariable::SetPhysicalQuantity(ZALMPPhysicalQuantity::Enum quantity)
 {
@@ -187,49 +169,22 @@ ZALMPVariableType::Enum ZALMPVariable::GetType() const
   return m_type;
 }
 
+ZALMP_DEFINE_OPTIONAL_READERS(StartingValue, m_startingValue);
 HRESULT ZALMPVariable::SetStartingValue(double value)
 {
   return m_startingValue.Set(value);
 }
 
-HRESULT ZALMPVariable::GetStartingValue(double& value) const
-{
-  return m_startingValue.Get(value);
-}
-
-bool ZALMPVariable::HasStartingValue() const
-{
-  return m_startingValue.isSet;
-}
-
+ZALMP_DEFINE_OPTIONAL_READERS(RestitutionOnMinLimit, m_restitutionOnMinLimit);
 HRESULT ZALMPVariable::SetRestitutionOnMinLimit(double value)
 {
   return m_restitutionOnMinLimit.Set(value);
 }
 
-HRESULT ZALMPVariable::GetRestitutionOnMinLimit(double& value) const
-{
-  return m_restitutionOnMinLimit.Get(value);
-}
-
-bool ZALMPVariable::HasRestitutionOnMinLimit() const
-{
-  return m_restitutionOnMinLimit.isSet;
-}
-
+ZALMP_DEFINE_OPTIONAL_READERS(RestitutionOnMaxLimit, m_restitutionOnMaxLimit);
 HRESULT ZALMPVariable::SetRestitutionOnMaxLimit(double value)
 {
   return m_restitutionOnMaxLimit.Set(value);
-}
-
-HRESULT ZALMPVariable::GetRestitutionOnMaxLimit(double& value) const
-{
-  return m_restitutionOnMaxLimit.Get(value);
-}
-
-bool ZALMPVariable::HasRestitutionOnMaxLimit() const
-{
-  return m_restitutionOnMaxLimit.isSet;
 }
 
 HRESULT ZALMPVariable::Serialize(ZALMPSerializer* parent) const

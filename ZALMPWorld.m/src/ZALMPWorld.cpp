@@ -297,41 +297,24 @@ void ZALMPWorldGlobals::RemoveFrom(ZALMPWorld& world) const
   world.Remove<ZALMPVariable>(time);
 }
 
-HRESULT ZALMPWorld::GetGlobalBody(RVLSharedHandle<ZALMPBody>& body) const
-{
-  body = m_globalBody;
-  return S_OK;
-}
+// A global's handle, read and replaced as it is.
+#define ZALMP_DEFINE_GLOBAL(Name, Kind, member)                                                      \
+  HRESULT ZALMPWorld::GetGlobal##Name(RVLSharedHandle<Kind>& global) const { return Copy(member, global); } \
+  HRESULT ZALMPWorld::SetGlobal##Name(const RVLSharedHandle<Kind>& global) { return Copy(global, member); } \
+  static_assert(true, "")
 
-HRESULT ZALMPWorld::SetGlobalBody(const RVLSharedHandle<ZALMPBody>& body)
+namespace {
+template <class T>
+HRESULT Copy(const T& from, T& to)
 {
-  m_globalBody = body;
+  to = from;
   return S_OK;
 }
+}  // namespace
 
-HRESULT ZALMPWorld::GetGlobalAxisSystem(RVLSharedHandle<ZALMPAxisSystem>& axisSystem) const
-{
-  axisSystem = m_globalAxisSystem;
-  return S_OK;
-}
-
-HRESULT ZALMPWorld::SetGlobalAxisSystem(const RVLSharedHandle<ZALMPAxisSystem>& axisSystem)
-{
-  m_globalAxisSystem = axisSystem;
-  return S_OK;
-}
-
-HRESULT ZALMPWorld::GetGlobalTime(RVLSharedHandle<ZALMPVariable>& time) const
-{
-  time = m_globalTime;
-  return S_OK;
-}
-
-HRESULT ZALMPWorld::SetGlobalTime(const RVLSharedHandle<ZALMPVariable>& time)
-{
-  m_globalTime = time;
-  return S_OK;
-}
+ZALMP_DEFINE_GLOBAL(Body, ZALMPBody, m_globalBody);
+ZALMP_DEFINE_GLOBAL(AxisSystem, ZALMPAxisSystem, m_globalAxisSystem);
+ZALMP_DEFINE_GLOBAL(Time, ZALMPVariable, m_globalTime);
 
 void ZALMPWorld::SetLinearTolerance(double tolerance)
 {

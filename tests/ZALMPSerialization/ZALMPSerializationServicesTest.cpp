@@ -1,6 +1,8 @@
+#include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 #include "ZALMPTreeRoundTrip.h"
 
+#include <ZALMPConstant.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPValue.h>
 
@@ -17,31 +19,6 @@
 
 namespace {
 
-class ServiceValue : public ZALMPValue {
-  ZALMP_DECLARE_CLASS(ServiceValue, ZALMPValue);
-  ZALMP_DECLARE_CONCRETE(ServiceValue);
-
-protected:
-  ServiceValue() = default;
-  ServiceValue(const ServiceValue& source) : ZALMPValue(source) {}
-};
-
-class NotAValue : public ZALMPEntity {
-  ZALMP_DECLARE_CLASS(NotAValue, ZALMPEntity);
-  ZALMP_DECLARE_CONCRETE(NotAValue);
-
-protected:
-  NotAValue() = default;
-  NotAValue(const NotAValue& source) : ZALMPEntity(source) {}
-};
-
-}  // namespace
-
-ZALMP_DEFINE_CLASS_WITH_ID(ServiceValue, ZALMPValue, "0E0E0E0E-0000-4000-8000-0000000000A1", nullptr);
-ZALMP_DEFINE_CLASS_WITH_ID(NotAValue, ZALMPEntity, "0E0E0E0E-0000-4000-8000-0000000000A2", nullptr);
-
-namespace {
-
 using Services = ZALMPSerializationServices;
 
 std::wstring IdOf(const RVLSharedHandle<ZALMPValue>& value)
@@ -54,8 +31,8 @@ std::wstring IdOf(const RVLSharedHandle<ZALMPValue>& value)
 TEST(ValueReferences, WriteStopsAtTheFirstEmptyValueAndReadResolvesThroughTheMap)
 {
   ReportCapture reports;
-  const RVLSharedHandle<ZALMPValue> stiffness = ServiceValue::create(L"k");
-  const RVLSharedHandle<ZALMPValue> damping = ServiceValue::create(L"c");
+  const RVLSharedHandle<ZALMPValue> stiffness = ZALMPConstant::create(L"k");
+  const RVLSharedHandle<ZALMPValue> damping = ZALMPConstant::create(L"c");
   const RVLSharedHandle<ZALMPValue> values[] = {stiffness, nullptr, damping};
 
   ZALMPXmlWriter root;
@@ -94,7 +71,7 @@ TEST(ValueReferences, WriteStopsAtTheFirstEmptyValueAndReadResolvesThroughTheMap
   EXPECT_EQ(S_OK, Services::Deserialize(input, L"Stiffness", ids, single));
   EXPECT_TRUE(single == stiffness);
 
-  const ZALMPIdentifierMap wrongKind = {{IdOf(stiffness), NotAValue::create(L"x")}};
+  const ZALMPIdentifierMap wrongKind = {{IdOf(stiffness), TestConstraint::create(L"x")}};
   EXPECT_THROW(Services::Deserialize(input, {L"Stiffness"}, wrongKind, resolved), RVLEInvalidCast);
 }
 

@@ -1,6 +1,8 @@
 #include <ZALMPEntity.h>
 #include "ZALMPRegistry.h"
 
+#include <ZALMPConstant.h>
+
 #include <ZALBaseUnknown.h>
 
 #include <gtest/gtest.h>
@@ -12,21 +14,10 @@
 
 namespace {
 
-/// A concrete entity with nothing of its own.
-class FiledEntity : public ZALMPEntity {
-  ZALMP_DECLARE_CLASS(FiledEntity, ZALMPEntity);
-  ZALMP_DECLARE_CONCRETE(FiledEntity);
-
-protected:
-  FiledEntity() = default;
-  FiledEntity(const FiledEntity& source) : ZALMPEntity(source) {}
-};
-ZALMP_DEFINE_CLASS_WITH_ID(FiledEntity, ZALMPEntity, "0E0E0E0E-0000-4000-8000-0000000000A1", nullptr);
-
-using Registry = ZALMPRegistry<FiledEntity>;
-using Entity = RVLSharedHandle<FiledEntity>;
+using Registry = ZALMPRegistry<ZALMPConstant>;
+using Entity = RVLSharedHandle<ZALMPConstant>;
 using Key = ZALBaseUnknown_var;
-using Listing = std::vector<FiledEntity*>;
+using Listing = std::vector<ZALMPConstant*>;
 
 /// A host design object, or an interface handle on another one (its implementer).
 class DesignObject : public ZALBaseUnknown {
@@ -67,12 +58,12 @@ struct PlainRegistry {
     return group == groups.end() ? nullptr : &*group;
   }
   /// The group `entity` is filed in; null when none.
-  Group* Filing(FiledEntity* entity)
+  Group* Filing(ZALMPConstant* entity)
   {
     const auto group = std::ranges::find_if(groups, [entity](const Group& g) { return std::ranges::count(g.second, entity) != 0; });
     return group == groups.end() ? nullptr : &*group;
   }
-  HRESULT Add(FiledEntity* entity, const Pair& pair)
+  HRESULT Add(ZALMPConstant* entity, const Pair& pair)
   {
     const bool keyless = pair == Pair();
     if (!entity || (keyless ? std::ranges::count(list, entity) != 0 : Filing(entity) != nullptr)) return S_FALSE;
@@ -81,7 +72,7 @@ struct PlainRegistry {
     list.push_back(entity);
     return S_OK;
   }
-  HRESULT Remove(FiledEntity* entity)
+  HRESULT Remove(ZALMPConstant* entity)
   {
     const auto listed = std::ranges::find(list, entity);
     if (listed == list.end()) return S_FALSE;
@@ -93,13 +84,13 @@ struct PlainRegistry {
 
 }  // namespace
 
-template class ZALMPRegistry<FiledEntity>;
+template class ZALMPRegistry<ZALMPConstant>;
 
 TEST(Registry, CopiesShareEntitiesButNotTheirListsAndLetGoOfThem)
 {
   Registry original;
   const Key part(new DesignObject());
-  const Entity wheel = FiledEntity::create(), axle = FiledEntity::create();
+  const Entity wheel = ZALMPConstant::create(), axle = ZALMPConstant::create();
   ASSERT_EQ(S_OK, original.Add(part, nullptr, wheel));
   ASSERT_EQ(S_OK, original.Add(axle));
   Registry copy(original), assigned;
@@ -110,7 +101,7 @@ TEST(Registry, CopiesShareEntitiesButNotTheirListsAndLetGoOfThem)
   EXPECT_EQ((Listing{axle.get()}), Listed(copy));
 
   // An emptied registry still knows its pairs, with no entity under them.
-  RVLSharedVector<FiledEntity> filed{wheel};
+  RVLSharedVector<ZALMPConstant> filed{wheel};
   EXPECT_EQ(S_OK, assigned.Get(part, nullptr, filed));
   EXPECT_TRUE(filed.empty());
   Entity got = wheel;
@@ -130,7 +121,7 @@ TEST(Registry, AnswersLikeAPlainListModel)
   const auto identity = [](const Key& key) { return key ? key->QueryImplementation(0) : nullptr; };
   for (const int poolSize : {6, 150}) {
     std::vector<Entity> pool{Entity()};
-    for (int made = 0; made < poolSize; ++made) pool.push_back(FiledEntity::create());
+    for (int made = 0; made < poolSize; ++made) pool.push_back(ZALMPConstant::create());
     Registry registry;
     PlainRegistry plain;
     std::mt19937 random(static_cast<unsigned>(poolSize));
@@ -148,7 +139,7 @@ TEST(Registry, AnswersLikeAPlainListModel)
         ASSERT_EQ(plain.Remove(entity.get()), registry.Remove(entity));
       } else if (operation == 7) {
         const PlainRegistry::Group* group = plain.Find({identity(key1), identity(key2)});
-        RVLSharedVector<FiledEntity> filed{entity};
+        RVLSharedVector<ZALMPConstant> filed{entity};
         ASSERT_EQ(group ? S_OK : S_FALSE, registry.Get(key1, key2, filed));
         Listing addresses;
         for (const Entity& each : filed) addresses.push_back(each.get());
