@@ -63,6 +63,8 @@ public:
 
   /// True when at least one child has the id `id`.
   bool HasElement(std::wstring_view id) const;
+  /// True when the element has an attribute `id` (nothing is reported).
+  bool HasAttribute(std::wstring_view id) const;
 
   /// The next child of id `id`: successive calls give that id's children in
   /// order, then start again (after the last one the first comes twice in a

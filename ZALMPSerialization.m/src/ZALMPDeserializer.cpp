@@ -471,6 +471,11 @@ HRESULT ZALMPDeserializer::GetValue(std::wstring& value) const
   return Convert(m_type, m_value, value);
 }
 
+bool ZALMPDeserializer::HasAttribute(std::wstring_view id) const
+{
+  return FindAttribute(id) != nullptr;
+}
+
 const ZALMPDeserializer::Attribute* ZALMPDeserializer::FindAttribute(std::wstring_view id) const
 {
   if (!m_content) return nullptr;

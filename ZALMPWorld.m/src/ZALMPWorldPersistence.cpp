@@ -144,10 +144,13 @@ void ReadTriple(const ZALMPDeserializer& frame, const Triple& triple, double (&v
 
 void ReadSettings(ZALMPWorld& world, const ZALMPDeserializer& frame)
 {
+  // An absent tolerance keeps the current one, unreported.
   double tolerance = world.GetLinearTolerance();
-  if (SUCCEEDED(frame.GetAttribute(kLinearTolerance, tolerance))) world.SetLinearTolerance(tolerance);
+  if (frame.HasAttribute(kLinearTolerance) && SUCCEEDED(frame.GetAttribute(kLinearTolerance, tolerance)))
+    world.SetLinearTolerance(tolerance);
   tolerance = world.GetAngularTolerance();
-  if (SUCCEEDED(frame.GetAttribute(kAngularTolerance, tolerance))) world.SetAngularTolerance(tolerance);
+  if (frame.HasAttribute(kAngularTolerance) && SUCCEEDED(frame.GetAttribute(kAngularTolerance, tolerance)))
+    world.SetAngularTolerance(tolerance);
 
   double values[3] = {};
   if (frame.HasElement(kOrigin.element)) {
@@ -171,6 +174,7 @@ struct Pending {
   RVLSharedHandle<ZALMPEntity> entity;
   const ZALMPDeserializer* element;
   int place;  // among the collection's children of the element's id
+  int index;  // among all the collection's children
 };
 
 // One collection's share of the creation pass.
@@ -230,7 +234,7 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
       ZALMP_REPORT();
     else if (!host->hasLogicalChild(entity))
       host->addLogicalChild(entity);
-    pending.entities.push_back({entity, child, place});
+    pending.entities.push_back({entity, child, place, static_cast<int>(index)});
   }
 }
 
@@ -239,9 +243,8 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
 // entity was created from, so that skipped elements shift nobody.
 void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& ids)
 {
-  for (std::size_t index = 0; index < pending.entities.size(); ++index) {
-    const Pending& entry = pending.entities[index];
-    const ZALMPReportContext context(pending.name, static_cast<int>(index), entry.element);
+  for (const Pending& entry : pending.entities) {
+    const ZALMPReportContext context(pending.name, entry.index, entry.element);
     pending.collection->SetNextElement(entry.element, entry.place);
     if (FAILED(entry.entity->Deserialize(pending.collection, ids))) ZALMP_REPORT();
   }

@@ -161,8 +161,10 @@ TEST_F(WorldPersistence, SettingsReadOnlyWhatIsThereSizeComponentByComponent)
                                gravity.GetZ()};
   };
 
+  ReportCapture reports;
   read("<World/>");
   EXPECT_EQ((std::vector<double>{0.5, 0.25, 1, 2, 3, 4, 5, 6, 7, 8, 9}), settings()) << "nothing there, nothing read";
+  EXPECT_EQ(0, reports.Count()) << "absent settings are no problem";
 
   // A missing component of the origin or gravity reads as 0; of the size it keeps its value.
   read(
