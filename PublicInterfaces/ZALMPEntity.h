@@ -32,8 +32,7 @@ class ZALWBFactory;
 #define ZALMP_DECLARE_LINKS()                                                    \
 public:                                                                         \
   const ZALMPLinkTable& GetLinkTable() const override { return LinkTable(); }   \
-                                                                                \
-protected:                                                                      \
+  /** The links of this class and its bases. */                                 \
   static const ZALMPLinkTable& LinkTable();                                     \
                                                                                 \
 private:                                                                        \
@@ -159,6 +158,8 @@ public:
   /// What the entity links to: its class's links and its bases', from which
   /// orphaning, saving, reading and copying treat every link alike.
   virtual const ZALMPLinkTable& GetLinkTable() const;
+  /// The entity's own links: parameters, states and aggregated elements.
+  static const ZALMPLinkTable& LinkTable();
 
 protected:
   ZALMPEntity();
@@ -199,9 +200,6 @@ protected:
   /// single links first, then the lists. The first negative answer ends it and
   /// is returned; otherwise the table's answer. S_OK for a plain entity.
   virtual HRESULT RemoveParent();
-
-  /// The entity's own links: parameters, states and aggregated elements.
-  static const ZALMPLinkTable& LinkTable();
 
 private:
   HRESULT GenerateID(std::wstring& id) const;

@@ -185,6 +185,8 @@ private:
     static const ZALMPLinkTable table = ZALMPLinkTable::Of(base, ZALMPLinkTable::Answer::answer, __VA_ARGS__); \
     return table;                                                                                   \
   }                                                                                                 \
-  static_assert(true, "")
+  /* Made while the library loads, so that it outlives the statics of the programs that use */    \
+  /* it: entities a host keeps in static storage still find their links when it exits. */         \
+  [[maybe_unused]] static const ZALMPLinkTable& zalmpLinksAtLoad##Class = Class::LinkTable()
 
 #include "ZALMPLinkRow.h"
