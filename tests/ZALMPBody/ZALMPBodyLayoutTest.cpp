@@ -29,43 +29,6 @@ std::string Written(const ZALMPEntity& entity)
   return ZALMPXmlCodec::Write(root);
 }
 
-TEST(BodyLayout, NamesEveryPartAndEveryLinkGroup)
-{
-  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Crank");
-  const std::string state = "Body[id,name,isActive,is_fixed](Position" + kPlacement + ",Velocity(LinearVelocity" +
-                            kVector + ",AngularVelocity" + kVector + "),Acceleration(LinearAcceleration" + kVector +
-                            ",AngularAcceleration" + kVector + "),Weight(Mass,COG(Px,Py,Pz),InertiaMatrix" + kMatrix +
-                            "),OutOfWorld";
-  std::string text = Written(*body);
-  EXPECT_EQ(state + ")", XmlOutline(text)) << "no link, no link group";
-  EXPECT_NE(std::string::npos, text.find(" is_fixed=\"no\"")) << text;
-  EXPECT_NE(std::string::npos, text.find("<OutOfWorld>false</OutOfWorld>")) << text;
-
-  const RVLSharedHandle<ZALMPPoint> point = ZALMPPoint::create(L"p");
-  const RVLSharedHandle<TestJoint> joint = TestJoint::create(L"j");
-  const RVLSharedHandle<TestShape> shape = TestShape::create(L"s");
-  const RVLSharedHandle<TestConnector> connector = TestConnector::create(L"c");
-  const RVLSharedHandle<ZALMPDisplacementSensor> sensor = ZALMPDisplacementSensor::create(L"d");
-  const RVLSharedHandle<ZALMPBody> child = ZALMPBody::create(L"child");
-  body->AddGeometry(point);
-  body->LinkToJoint(joint);
-  body->LinkToShape(shape);
-  body->LinkToConnector(connector);
-  body->SetDisplacementSensor(sensor);
-  body->AddImpactedChildBody(child);
-  body->Fix();
-  body->SetOutOfWorld(true);
-  text = Written(*body);
-  EXPECT_EQ(state + ",Geometries(Geometry" + kReference + "),Joints(Joint" + kReference + "),Shapes(Shape" +
-                kReference + "),Connectors(Connector" + kReference + "),DisplacementSensor" + kReference +
-                ",ImpactedChildrenBodies(ImpactedChildBody" + kReference + "))",
-            XmlOutline(text));
-  EXPECT_NE(std::string::npos, text.find(" is_fixed=\"yes\"")) << text;
-  EXPECT_NE(std::string::npos, text.find("<OutOfWorld>true</OutOfWorld>")) << text;
-  EXPECT_NE(std::string::npos, text.find("<Joint id=\"")) << "a reference names its target by identifier";
-  ZALMPBody::destroy(body);
-}
-
 TEST(DisplacementSensorLayout, NamesItsBodyAndDisplacementAndReadsBackWithoutABody)
 {
   ReportCapture reports;

@@ -49,38 +49,6 @@ struct KindNames {
   const char* coordinates;
 };
 
-TEST(GeometryElements, EachKindNamesItsElementLinksAndCoordinates)
-{
-  const std::vector<KindNames> kinds = {
-      {Make<ZALMPAxisSystem>, "AxisSystem", "Ox,Oy,Oz,D1x,D1y,D1z,D2x,D2y,D2z,D3x,D3y,D3z"},
-      {Make<ZALMPPoint>, "Point", "Ox,Oy,Oz"},
-      {Make<ZALMPLine>, "Line", "Ox,Oy,Oz,Dx,Dy,Dz"},
-      {Make<ZALMPPlane>, "Plane", "Ox,Oy,Oz,Nx,Ny,Nz"},
-      {Make<ZALMPCircle>, "Circle", "Cx,Cy,Cz,Dx,Dy,Dz,radius"},
-      {Make<ZALMPSphere>, "Sphere", "Cx,Cy,Cz,radius"},
-      {Make<ZALMPCylinder>, "Cylinder", "Ox,Oy,Oz,Dx,Dy,Dz,radius"},
-      {Make<ZALMPCone>, "Cone", "Ox,Oy,Oz,Dx,Dy,Dz,angle"},
-      {Make<ZALMPTorus>, "Torus", "Cx,Cy,Cz,Nx,Ny,Nz,major_radius,minor_radius"},
-      {Make<ZALMPEllipse>, "Ellipse", "Cx,Cy,Cz,Dx,Dy,Dz,Nx,Ny,Nz,major_radius,minor_radius"},
-      {Make<ZALMPHyperbola>, "Hyperbola", "Cx,Cy,Cz,Dx,Dy,Dz,Nx,Ny,Nz,major_radius,minor_radius"},
-      {Make<ZALMPParabola>, "Parabola", "Cx,Cy,Cz,Dx,Dy,Dz,Nx,Ny,Nz,curvature"},
-      {Make<ZALMPCirline>, "Cirline", "Cx,Cy,Cz,Dx,Dy,Dz,Nx,Ny,Nz,curvature"},
-      {Make<ZALMPCylicone>, "Cylicone", "Ox,Oy,Oz,Dx,Dy,Dz,angle,radius"},
-  };
-  const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"b");
-  const RVLSharedHandle<TestConstraint> constraint = TestConstraint::create(L"c");
-  for (const KindNames& kind : kinds) {
-    const RVLSharedHandle<ZALMPGeometry> geometry = kind.make();
-    const std::string coordinates = std::string("Coordinates(") + kind.coordinates + ")";
-    EXPECT_EQ(std::string(kind.element) + "[id,name,isActive](" + coordinates + ")", XmlOutline(Written(*geometry)));
-    geometry->SetBody(body);
-    geometry->LinkToConstraint(constraint);
-    EXPECT_EQ(std::string(kind.element) + "[id,name,isActive](Body[id,name],Constraints(Constraint[id,name])," +
-                  coordinates + ")",
-              XmlOutline(Written(*geometry)));
-  }
-}
-
 // The major direction (when the kind has one) and the normal of a conic kind
 // after both were stored as `stored`, written and read back.
 template <class Kind>

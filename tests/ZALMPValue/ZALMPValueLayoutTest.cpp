@@ -39,69 +39,6 @@ RVLSharedHandle<ZALMPVariable> EveryNumberSet()
   return variable;
 }
 
-TEST(VariableLayout, NamesEachGroupFlagAndNumberAndTheOlderAttributes)
-{
-  const RVLSharedHandle<ZALMPVariable> variable = EveryNumberSet();
-  HRESULT written = E_FAIL;
-  EXPECT_EQ(
-      "Variable[id,name,isActive](Value(HasValue),MaxValue(HasMaxValue),MinValue(HasMinValue),"
-      "MaxLimitRestitution(HasMaxLimitRestitution),MinLimitRestitution(HasMinLimitRestitution),"
-      "PhysicalQuantity,Type)",
-      XmlOutline(WriteXml(*ZALMPVariable::create(L"bare"), ZALMPVersion::kR2018_1, written)));
-
-  variable->LinkToConstraint(TestConstraint::create(L"c"));
-  const std::string grouped = WriteXml(*variable, ZALMPVersion::kR2018_1, written);
-  EXPECT_EQ(
-      "Variable[id,name,isActive](Value(HasValue,Value),MaxValue(HasMaxValue,MaxValue),"
-      "MinValue(HasMinValue,MinValue),MaxLimitRestitution(HasMaxLimitRestitution,MaxLimitRestitutionValue),"
-      "MinLimitRestitution(HasMinLimitRestitution,MinLimitRestitutionValue),PhysicalQuantity,Type,"
-      "Constraints(Constraint[id,name]))",
-      XmlOutline(grouped));
-  for (const char* text : {"<MaxValue>3</MaxValue>", "<MinLimitRestitutionValue>0.25<", "<HasValue>true<",
-                           "<PhysicalQuantity>Angle<", "<Type>Constant<"})
-    EXPECT_NE(std::string::npos, grouped.find(text)) << text;
-
-  const std::string older = WriteXml(*variable, ZALMPVersion::kR2016_1, written);
-  EXPECT_EQ("Variable[id,name,value,minvalue,maxvalue](PhysicalQuantity,Type,Constraints(Constraint[id,name]))",
-            XmlOutline(older));
-  for (const char* text : {" value=\"1\" minvalue=\"-2\" maxvalue=\"3\"", "<PhysicalQuantity>7<", "<Type>1<"})
-    EXPECT_NE(std::string::npos, older.find(text)) << text;
-}
-
-TEST(ValueLayout, EachKindNamesItsElementQuantityAndValue)
-{
-  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"w");
-  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
-  const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create(L"k");
-  const RVLSharedHandle<ZALMPBoolean> boolean = ZALMPBoolean::create(L"b");
-  const RVLSharedHandle<ZALMPString> string = ZALMPString::create(L"s");
-  const RVLSharedHandle<ZALMPExpression> expression = ZALMPExpression::create(L"e");
-  ZALWBFactory* factory = nullptr;
-  ZALWBEquation* equation = nullptr;
-  world->GetWBFactory(factory);
-  ASSERT_EQ(S_OK, ZALMPSerializationServices::ParseWBEquation(L"y = 2*t", factory, equation));
-  expression->SetValue(equation);
-  expression->LinkToVariable(ZALMPVariable::create(L"t"));
-  expression->LinkToVariable(ZALMPVariable::create(L"y"));
-  boolean->SetValue(1);
-  string->SetValue(ZALUnicodeString(L"text"));
-
-  HRESULT written = E_FAIL;
-  const std::string common = "[id,name,isActive](";
-  EXPECT_EQ("Constant" + common + "Value)", XmlOutline(WriteXml(*constant, ZALMPVersion::kR2018_1, written)));
-  const std::string booleanText = WriteXml(*boolean, ZALMPVersion::kR2018_1, written);
-  EXPECT_EQ("Boolean" + common + "Value)", XmlOutline(booleanText));
-  EXPECT_NE(std::string::npos, booleanText.find("<Value>TRUE</Value>")) << booleanText;
-  EXPECT_EQ("String" + common + "Value)", XmlOutline(WriteXml(*string, ZALMPVersion::kR2018_1, written)));
-  EXPECT_EQ("Expression" + common + "Value,Variables(Variable[id,name],Variable[id,name]),VariableMapping(Var0,Var1))",
-            XmlOutline(WriteXml(*expression, ZALMPVersion::kR2018_1, written)));
-  constant->SetPhysicalQuantity(ZALMPPhysicalQuantity::Force);
-  EXPECT_EQ("Constant" + common + "PhysicalQuantity,Value)",
-            XmlOutline(WriteXml(*constant, ZALMPVersion::kR2018_1, written)));
-  ZALMPWorld::destroy(world);
-  RVLBasicWorld::destroy(host);
-}
-
 // Reading a grouped layout in which one part is missing: the call fails with
 // a report, that part stays as it was, and everything else is applied.
 TEST(VariableLayout, AGroupWithoutItsNumberOrFlagFailsAndLeavesOnlyThatNumber)
