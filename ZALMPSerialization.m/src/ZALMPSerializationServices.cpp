@@ -3,6 +3,8 @@
 
 #include <ZALMPDeserializer.h>
 #include <ZALMPEntity.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSerializer.h>
 #include <ZALMPValue.h>
@@ -26,10 +28,6 @@
 
 namespace {
 
-using CoordinateIds = std::array<const wchar_t*, 3>;
-constexpr CoordinateIds kPointIds = {L"Px", L"Py", L"Pz"};
-constexpr CoordinateIds kVectorIds = {L"Vx", L"Vy", L"Vz"};
-
 // The three element ids that stand for class names beginning with a digit.
 struct DigitName {
   const wchar_t* elementId;
@@ -39,42 +37,26 @@ constexpr std::array<DigitName, 3> kDigitNames = {{{L"ZeroDoF", L"0DoF"}, {L"Six
 
 constexpr std::string_view kClassPrefix = "ZALMP";
 
-HRESULT WriteCoordinates(ZALMPSerializer* tree, const std::wstring& name, const CoordinateIds& ids,
-                         const std::array<double, 3>& values)
+// A point or vector child written or read by the entities' field writer and
+// reader; a missing tree is reported here, everything else by them.
+template <class Write>
+HRESULT WriteTriple(ZALMPSerializer* tree, Write write)
 {
   if (!tree) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  ZALMPSerializer* element = nullptr;
-  if (FAILED(tree->AddElement(name, element)) || !element) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    ZALMPSerializer* coordinate = nullptr;
-    if (FAILED(element->AddElement(ids[i], coordinate, values[i]))) ZALMP_REPORT();
-  }
-  return S_OK;
+  return write(ZALMPFieldWriter(tree, ZALMP_HERE)) ? S_OK : E_FAIL;
 }
 
-HRESULT ReadCoordinates(const ZALMPDeserializer* tree, const std::wstring& name, const CoordinateIds& ids,
-                        std::array<double, 3>& values)
+template <class Read>
+HRESULT ReadTriple(const ZALMPDeserializer* tree, Read read)
 {
-  ZALMPDeserializer* element = nullptr;
-  if (!tree || FAILED(tree->GetElement(name, element)) || !element) {
+  if (!tree) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  // A coordinate that cannot be read (reported by the element) is 0, the
-  // coordinate of a fresh point.
-  std::array<double, 3> read = {0.0, 0.0, 0.0};
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    ZALMPDeserializer* coordinate = nullptr;
-    element->GetElement(ids[i], coordinate, read[i]);
-  }
-  values = read;
-  return S_OK;
+  return read(ZALMPFieldReader(tree, ZALMP_HERE)) ? S_OK : E_FAIL;
 }
 
 }  // namespace
@@ -134,13 +116,13 @@ HRESULT ZALMPSerializationServices::Serialize(ZALMPSerializer*& tree, const RVLS
 HRESULT ZALMPSerializationServices::Serialize(ZALMPSerializer*& tree, const ZALMathPoint& point,
                                               const std::wstring& name)
 {
-  return WriteCoordinates(tree, name, kPointIds, {point.GetX(), point.GetY(), point.GetZ()});
+  return WriteTriple(tree, [&](const ZALMPFieldWriter& out) { return out.Point(name, point); });
 }
 
 HRESULT ZALMPSerializationServices::Serialize(ZALMPSerializer*& tree, const ZALMathVector& vector,
                                               const std::wstring& name)
 {
-  return WriteCoordinates(tree, name, kVectorIds, {vector.GetX(), vector.GetY(), vector.GetZ()});
+  return WriteTriple(tree, [&](const ZALMPFieldWriter& out) { return out.Vector(name, vector); });
 }
 
 HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const std::vector<std::wstring>& names,
@@ -186,19 +168,13 @@ HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const 
 HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const std::wstring& name,
                                                 const ZALMPIdentifierMap&, ZALMathPoint& point)
 {
-  std::array<double, 3> coordinates{};
-  if (FAILED(ReadCoordinates(tree, name, kPointIds, coordinates))) return E_FAIL;
-  point.SetCoord(coordinates[0], coordinates[1], coordinates[2]);
-  return S_OK;
+  return ReadTriple(tree, [&](const ZALMPFieldReader& in) { return in.Point(name, point); });
 }
 
 HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const std::wstring& name,
                                                 const ZALMPIdentifierMap&, ZALMathVector& vector)
 {
-  std::array<double, 3> coordinates{};
-  if (FAILED(ReadCoordinates(tree, name, kVectorIds, coordinates))) return E_FAIL;
-  vector.SetCoord(coordinates[0], coordinates[1], coordinates[2]);
-  return S_OK;
+  return ReadTriple(tree, [&](const ZALMPFieldReader& in) { return in.Vector(name, vector); });
 }
 
 HRESULT ZALMPSerializationServices::ConvertToCString(const std::wstring& text, char*& result)

@@ -7,6 +7,8 @@
 #include <ZALMPAxisSystem.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPFactory.h>
+#include <ZALMPFieldReader.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPIdentifierMap.h>
 #include <ZALMPReportCollector.h>
 #include <ZALMPSerializationServices.h>
@@ -31,7 +33,7 @@ constexpr std::wstring_view kName = L"name";
 // A setting written as three value elements under one element.
 struct Triple {
   std::wstring_view element;
-  std::array<std::wstring_view, 3> components;
+  ZALMPTripleIds components;
 };
 constexpr Triple kOrigin{L"Origin", {L"Ox", L"Oy", L"Oz"}};
 constexpr Triple kSize{L"Size", {L"SizeX", L"SizeY", L"SizeZ"}};
@@ -79,16 +81,6 @@ void SetGlobal(ZALMPWorld& world, Global global, const RVLSharedHandle<ZALMPEnti
 
 // Writing
 
-void WriteTriple(ZALMPSerializer& frame, const Triple& triple, const double (&values)[3])
-{
-  ZALMPSerializer* element = nullptr;
-  if (FAILED(frame.AddElement(triple.element, element)) || !element) return;
-  for (std::size_t i = 0; i < 3; ++i) {
-    ZALMPSerializer* component = nullptr;
-    element->AddElement(triple.components[i], component, values[i]);
-  }
-}
-
 void WriteGlobals(const ZALMPWorld& world, ZALMPSerializer& frame)
 {
   ZALMPSerializer* globals = nullptr;
@@ -127,21 +119,6 @@ void WriteCollection(const ZALMPWorld& world, ZALMPSerializer& frame)
 
 // Reading
 
-void ReadTriple(const ZALMPDeserializer& frame, const Triple& triple, double (&values)[3], bool absentIsZero)
-{
-  ZALMPDeserializer* element = nullptr;
-  frame.GetElement(triple.element, element);
-  if (!element) return;
-  for (std::size_t i = 0; i < 3; ++i) {
-    if (!element->HasElement(triple.components[i])) {
-      if (absentIsZero) values[i] = 0.0;
-      continue;
-    }
-    ZALMPDeserializer* component = nullptr;
-    element->GetElement(triple.components[i], component, values[i]);
-  }
-}
-
 void ReadSettings(ZALMPWorld& world, const ZALMPDeserializer& frame)
 {
   // An absent tolerance keeps the current one, unreported.
@@ -152,19 +129,22 @@ void ReadSettings(ZALMPWorld& world, const ZALMPDeserializer& frame)
   if (frame.HasAttribute(kAngularTolerance) && SUCCEEDED(frame.GetAttribute(kAngularTolerance, tolerance)))
     world.SetAngularTolerance(tolerance);
 
+  // A missing component of the origin or the gravity reads as 0; of the size it keeps its value.
+  const ZALMPFieldReader in(&frame, ZALMP_HERE);
+  constexpr double kAbsent = 0.0;
   double values[3] = {};
   if (frame.HasElement(kOrigin.element)) {
     ZALMathPoint origin;
     world.GetOrigin(origin);
     origin.GetCoord(values);
-    ReadTriple(frame, kOrigin, values, true);
+    in.Triple(kOrigin.element, kOrigin.components, values, &kAbsent);
     world.SetOrigin(ZALMathPoint(values));
   }
   world.GetSize(values[0], values[1], values[2]);
-  ReadTriple(frame, kSize, values, false);
+  if (in.Has(kSize.element)) in.Triple(kSize.element, kSize.components, values, nullptr);
   world.SetSize(values[0], values[1], values[2]);
   if (frame.HasElement(kGravity.element)) {
-    ReadTriple(frame, kGravity, values, true);
+    in.Triple(kGravity.element, kGravity.components, values, &kAbsent);
     world.SetGravity(ZALMathVector(values[0], values[1], values[2]));
   }
 }
@@ -315,19 +295,17 @@ HRESULT ZALMPWorldPersistence::Write(const ZALMPWorld& world, ZALMPSerializer* p
   frame->AddAttribute(kLinearTolerance, world.GetLinearTolerance());
   frame->AddAttribute(kAngularTolerance, world.GetAngularTolerance());
 
+  const ZALMPFieldWriter out(frame, ZALMP_HERE);
   double values[3];
   ZALMathPoint origin;
   world.GetOrigin(origin);
   origin.GetCoord(values);
-  WriteTriple(*frame, kOrigin, values);
+  out.Triple(kOrigin.element, kOrigin.components, values[0], values[1], values[2]);
   world.GetSize(values[0], values[1], values[2]);
-  WriteTriple(*frame, kSize, values);
+  out.Triple(kSize.element, kSize.components, values[0], values[1], values[2]);
   ZALMathVector gravity;
   world.GetGravity(gravity);
-  values[0] = gravity.GetX();
-  values[1] = gravity.GetY();
-  values[2] = gravity.GetZ();
-  WriteTriple(*frame, kGravity, values);
+  out.Triple(kGravity.element, kGravity.components, gravity.GetX(), gravity.GetY(), gravity.GetZ());
 
   WriteGlobals(world, *frame);
   ZALMPCollectionOrder::ForEach([&]<class T>(std::type_identity<T>) { WriteCollection<T>(world, *frame); });
