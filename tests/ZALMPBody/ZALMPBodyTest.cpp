@@ -2,7 +2,6 @@
 #include "ZALMPTestSupport.h"
 
 #include <ZALMPDisplacementSensor.h>
-#include <ZALMPPoint.h>
 
 #include <RVLBasicBody3D.h>
 #include <RVLNotificationAgent.h>
@@ -180,47 +179,6 @@ TEST(BodyUpdatePosition, AccumulatesIntoAnActiveSensorAndPostsTheUpdateNotice)
   ZALMPBody::destroy(body);
   ZALMPBody::destroy(child);
   RVLBasicBody3D::destroy(childHost);
-}
-
-TEST(BodyOrphaning, DestroyAsksEveryPartnerToDropTheBody)
-{
-  ReportCapture reports;
-  RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Crank");
-  const RVLSharedHandle<ZALMPBody> kept = body;
-  const RVLSharedHandle<TestJoint> joint = TestJoint::create(L"j");
-  const RVLSharedHandle<TestShape> shape = TestShape::create(L"s");
-  const RVLSharedHandle<TestConnector> connector = TestConnector::create(L"c");
-  const RVLSharedHandle<ZALMPPoint> point = ZALMPPoint::create(L"p");
-  const RVLSharedHandle<ZALMPDisplacementSensor> sensor = ZALMPDisplacementSensor::create(L"d");
-  RVLSharedHandle<ZALMPBody> leader = ZALMPBody::create(L"leader");
-  joint->body = shape->body = connector->body = body;
-  body->LinkToJoint(joint);
-  body->LinkToShape(shape);
-  body->LinkToConnector(connector);
-  point->SetBody(body);
-  body->AddGeometry(point);
-  sensor->SetBody(body);
-  body->SetDisplacementSensor(sensor);
-  leader->AddImpactedChildBody(body);
-  body->AddImpactedChildBody(leader);
-  // Only the held displacement sensor is dropped; an empty handle is reported but answers S_OK.
-  RVLSharedHandle<ZALMPDisplacementSensor> held;
-  EXPECT_EQ(S_OK, body->RemoveDisplacementSensor(ZALMPDisplacementSensor::create(L"other")));
-  EXPECT_EQ(S_OK, body->RemoveDisplacementSensor(nullptr));
-  EXPECT_EQ(S_OK, body->GetDisplacementSensor(held));
-  EXPECT_EQ(1, reports.Count());
-
-  ZALMPBody::destroy(body);
-  EXPECT_FALSE(joint->body || shape->body || connector->body);
-  EXPECT_EQ(0, leader->GetImpactedChildBodyCount());
-  EXPECT_EQ(1, reports.Count());
-  RVLSharedHandle<ZALMPBody> partnerBody;
-  EXPECT_EQ(E_FAIL, point->GetBody(partnerBody));
-  EXPECT_EQ(E_FAIL, sensor->GetBody(partnerBody));
-  // The body let go of its own links too.
-  EXPECT_EQ(E_FAIL, kept->GetDisplacementSensor(held));
-  EXPECT_EQ(0, kept->GetLinkedJointCount() + kept->GetGeometryCount() + kept->GetImpactedChildBodyCount());
-  ZALMPBody::destroy(leader);
 }
 
 TEST(BodyClone, CopiesTheStateWithoutLinksAndLeavesTheOriginalAlone)

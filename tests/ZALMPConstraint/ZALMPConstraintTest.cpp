@@ -1,3 +1,4 @@
+#include "ZALMPLinkListCheck.h"
 #include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 
@@ -77,62 +78,26 @@ public:
   HRESULT OnDeactivate() override { return S_OK; }
 };
 
-// One list of the constraint: link twice, remove what is not there, keep the
-// order, refuse empty handles (reported at the constraint) and answer indices
-// outside the list with an emptied handle (not reported).
-template <class T, class Make>
-void ExpectListBehaviour(ZALMPConstraint& constraint, HRESULT (ZALMPConstraint::*link)(const RVLSharedHandle<T>&),
-                         HRESULT (ZALMPConstraint::*remove)(const RVLSharedHandle<T>&),
-                         int (ZALMPConstraint::*count)() const,
-                         HRESULT (ZALMPConstraint::*get)(int, RVLSharedHandle<T>&) const, Make make)
-{
-  ReportCapture reports;
-  const RVLSharedHandle<T> first = make(L"first"), second = make(L"second"), third = make(L"third");
-  EXPECT_EQ(S_OK, (constraint.*link)(first));
-  EXPECT_EQ(S_FALSE, (constraint.*link)(first)) << "linking twice";
-  EXPECT_EQ(S_OK, (constraint.*link)(second));
-  EXPECT_EQ(S_OK, (constraint.*link)(third));
-  EXPECT_EQ(3, (constraint.*count)());
-  EXPECT_EQ(S_FALSE, (constraint.*remove)(make(L"unlinked")));
-  EXPECT_EQ(S_OK, (constraint.*remove)(second));
-  EXPECT_EQ(S_FALSE, (constraint.*remove)(second)) << "removing twice";
-  RVLSharedHandle<T> got;
-  ASSERT_EQ(2, (constraint.*count)());
-  EXPECT_EQ(S_OK, (constraint.*get)(1, got));
-  EXPECT_TRUE(got == third) << "the others keep their order";
-  for (const int index : {-1, 2}) {
-    got = first;
-    EXPECT_EQ(E_FAIL, (constraint.*get)(index, got)) << "index " << index;
-    EXPECT_FALSE(got) << "index " << index;
-  }
-  EXPECT_EQ(0, reports.Count());
-
-  EXPECT_EQ(E_FAIL, (constraint.*link)(nullptr));
-  EXPECT_EQ(E_FAIL, (constraint.*remove)(nullptr));
-  EXPECT_EQ(2, (constraint.*count)());
-  EXPECT_EQ((std::vector<std::string>{kSource, kSource}), reports.Files());
-}
-
 TEST(ConstraintLinks, GeometriesVariablesAndSensorsAreOrderedUniqueListsLinkedOnOneSide)
 {
   const RVLSharedHandle<TestConstraint> constraint = TestConstraint::create(L"c");
   {
     SCOPED_TRACE("geometries");
-    ExpectListBehaviour<ZALMPGeometry>(*constraint, &ZALMPConstraint::LinkToGeometry, &ZALMPConstraint::RemoveGeometry,
+    ExpectLinkListBehaviour<ZALMPConstraint, ZALMPGeometry>(*constraint, &ZALMPConstraint::LinkToGeometry, &ZALMPConstraint::RemoveGeometry,
                                        &ZALMPConstraint::GetLinkedGeometryCount, &ZALMPConstraint::GetLinkedGeometry,
-                                       [](const wchar_t* name) { return ZALMPPoint::create(name); });
+                                       [](const wchar_t* name) { return ZALMPPoint::create(name); }, kSource);
   }
   {
     SCOPED_TRACE("variables");
-    ExpectListBehaviour<ZALMPVariable>(*constraint, &ZALMPConstraint::LinkToVariable, &ZALMPConstraint::RemoveVariable,
+    ExpectLinkListBehaviour<ZALMPConstraint, ZALMPVariable>(*constraint, &ZALMPConstraint::LinkToVariable, &ZALMPConstraint::RemoveVariable,
                                        &ZALMPConstraint::GetLinkedVariableCount, &ZALMPConstraint::GetLinkedVariable,
-                                       [](const wchar_t* name) { return ZALMPVariable::create(name); });
+                                       [](const wchar_t* name) { return ZALMPVariable::create(name); }, kSource);
   }
   {
     SCOPED_TRACE("sensors");
-    ExpectListBehaviour<ZALMPSensor>(*constraint, &ZALMPConstraint::LinkToSensor, &ZALMPConstraint::RemoveSensor,
+    ExpectLinkListBehaviour<ZALMPConstraint, ZALMPSensor>(*constraint, &ZALMPConstraint::LinkToSensor, &ZALMPConstraint::RemoveSensor,
                                      &ZALMPConstraint::GetLinkedSensorCount, &ZALMPConstraint::GetLinkedSensor,
-                                     [](const wchar_t* name) { return ZALMPDisplacementSensor::create(name); });
+                                     [](const wchar_t* name) { return ZALMPDisplacementSensor::create(name); }, kSource);
   }
   EXPECT_EQ(2, constraint->GetLinkedGeometryCount()) << "each list keeps its own entries";
 

@@ -1,6 +1,10 @@
+// The common part every entity writes into its own element: its names, what
+// comes back, and how its reader takes hand-written elements, odd ones included.
+
 #include "ZALMPEntityTestDoubles.h"
 #include "ZALMPTestSupport.h"
 #include "ZALMPTreeRoundTrip.h"
+#include "ZALMPXmlOutline.h"
 
 #include <ZALMPVersion.h>
 
@@ -8,18 +12,26 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
-// Writes the common part of `entity` into an element "E" of a tree of `version`.
-std::unique_ptr<ZALMPXmlReader> WriteCommonPart(const ZALMPEntity& entity, std::wstring_view version)
+const std::string kEntitySource = "ZALMPEntity.m/src/ZALMPEntity";
+const std::string kTreeSource = "ZALMPSerialization.m/src/ZALMPDeserializer";
+
+// Writes the common part of `entity` into an element "E" of a tree of
+// `version`; `outline`, when given, receives the written document's outline.
+std::unique_ptr<ZALMPXmlReader> WriteCommonPart(const ZALMPEntity& entity, std::wstring_view version,
+                                                std::string* outline = nullptr)
 {
   ZALMPXmlWriter root;
   root.SetVersion(version);
   ZALMPSerializer* own = nullptr;
   root.AddElement(L"E", own);
   entity.Serialize(own);
+  if (outline) *outline = XmlOutline(root);
   return ReadBack(root);
 }
 
@@ -30,7 +42,7 @@ const ZALMPDeserializer* Own(const std::unique_ptr<ZALMPXmlReader>& root)
   return own;
 }
 
-TEST(EntityCommonPart, RoundTripsIdentifierNameFlagAndLists)
+TEST(EntityCommonPart, NamesAndRoundTripsIdentifierNameFlagAndLists)
 {
   ReportCapture reports;
   const RVLSharedHandle<TestEntity> source = TestEntity::create(L"Crank \u00e9");
@@ -44,7 +56,15 @@ TEST(EntityCommonPart, RoundTripsIdentifierNameFlagAndLists)
   source->AddAggregatedElement(part);
   source->Deactivate();
 
-  const auto tree = WriteCommonPart(*source, ZALMPVersion::kR2018_1);
+  std::string outline;
+  const auto tree = WriteCommonPart(*source, ZALMPVersion::kR2018_1, &outline);
+  EXPECT_EQ(
+      "E[id,name,isActive](Parameters(Parameter[id,name],Parameter[id,name]),States(State[id,name]),"
+      "AggregatedElements(Element[id,name]))",
+      outline);
+  std::wstring flag;
+  Own(tree)->GetAttribute(L"isActive", flag);
+  EXPECT_EQ(L"no", flag);
   ZALMPIdentifierMap ids;
   for (const RVLSharedHandle<ZALMPEntity>& entity : {RVLSharedHandle<ZALMPEntity>(p1), RVLSharedHandle<ZALMPEntity>(p2),
                                                      RVLSharedHandle<ZALMPEntity>(state), RVLSharedHandle<ZALMPEntity>(part)}) {
@@ -87,34 +107,69 @@ TEST(EntityCommonPart, OlderLayoutHasNoActiveFlagAndKeepsTheReadersFlag)
   EXPECT_EQ(0, reports.Count());
 }
 
-TEST(EntityCommonPart, ReadingReportsWhatIsMissingAndSkipsUnknownReferences)
+// A hand-written element "E" and what reading it does to an entity.
+struct ReadCase {
+  const char* element;
+  bool activeBefore;
+  bool activeAfter;
+  std::vector<std::string> reports;  // source files, in order
+};
+
+TEST(EntityCommonPart, ReaderTakesOnlyYesAndNoAndReportsWhatIsMissing)
 {
-  ReportCapture reports;
-  const RVLSharedHandle<TestEntity> source = TestEntity::create(L"E");
-  source->AddParameter(TestParameter::create(L"unknown"));
-  const auto tree = WriteCommonPart(*source, ZALMPVersion::kR2018_1);
+  const std::string named = "<E id=\"e\" name=\"n\" ";
+  const std::vector<ReadCase> cases = {
+      {"isActive=\"no\"/>", true, false, {}},
+      {"isActive=\"yes\"/>", false, true, {}},
+      // Any other text changes nothing, without a report.
+      {"isActive=\"YES\"/>", false, false, {}},
+      {"isActive=\"No\"/>", true, true, {}},
+      {"isActive=\"true\"/>", false, false, {}},
+      {"isActive=\"\"/>", true, true, {}},
+      {"/>", false, false, {kTreeSource}},
+      // A group without items, an item without an identifier, an identifier the map does not hold.
+      {"isActive=\"yes\"><Parameters/></E>", true, true, {kEntitySource}},
+      {"isActive=\"yes\"><States><State name=\"s\"/></States></E>", true, true, {kTreeSource}},
+      {"isActive=\"yes\"><AggregatedElements><Element id=\"unknown\"/></AggregatedElements></E>", true, true, {}},
+  };
+  for (const ReadCase& c : cases) {
+    const std::string text = "<Doc>" + named + c.element + "</Doc>";
+    SCOPED_TRACE(text);
+    std::unique_ptr<ZALMPXmlReader> document;
+    ASSERT_TRUE(ZALMPXmlCodec::Read(text, document).Ok());
+    ZALMPDeserializer* own = nullptr;
+    document->GetElement(L"E", own);
+    const RVLSharedHandle<TestEntity> entity = TestEntity::create(L"");
+    if (!c.activeBefore) entity->Deactivate();
+    ReportCapture reports;
+    EXPECT_EQ(S_OK, entity->Deserialize(own, {}));
+    EXPECT_EQ(c.activeAfter, entity->IsActive());
+    EXPECT_EQ(c.reports, reports.Files());
+    EXPECT_EQ(L"n", entity->getEntityName());
+    EXPECT_EQ(0, entity->GetParameterCount() + entity->GetStateCount() + entity->GetAggregatedElementCount());
+  }
 
-  // An entity whose identifier exists already keeps it (reported); an
-  // identifier missing from the map is skipped without a report.
-  const RVLSharedHandle<TestEntity> read = TestEntity::create(L"");
+  // An element without identifier and name, and an identifier on an entity that has one.
+  std::unique_ptr<ZALMPXmlReader> document;
+  ASSERT_TRUE(
+      ZALMPXmlCodec::Read("<Doc><E isActive=\"yes\"/><E id=\"e\" name=\"n\" isActive=\"yes\"/></Doc>", document).Ok());
+  std::vector<ZALMPDeserializer*> elements;
+  document->GetElements(elements);
+  ASSERT_EQ(2u, elements.size());
+  const RVLSharedHandle<TestEntity> entity = TestEntity::create(L"kept");
   std::wstring before, after;
-  read->GetIdentifier(before);
-  EXPECT_EQ(S_OK, read->Deserialize(Own(tree), {}));
-  read->GetIdentifier(after);
-  EXPECT_EQ(before, after);
-  EXPECT_EQ(0, read->GetParameterCount());
-  EXPECT_EQ(1, reports.Count());
-
-  // An element with nothing in it: "id", "name" and "isActive" are each reported.
-  ZALMPXmlWriter root;
-  ZALMPSerializer* empty = nullptr;
-  root.AddElement(L"E", empty);
-  const auto bare = ReadBack(root);
+  entity->GetIdentifier(before);
+  ReportCapture reports;
+  EXPECT_EQ(S_OK, entity->Deserialize(elements[0], {}));
+  EXPECT_EQ((std::vector<std::string>{kTreeSource, kTreeSource}), reports.Files());
   reports.Clear();
-  EXPECT_EQ(S_OK, TestEntity::create(L"")->Deserialize(Own(bare), {}));
-  EXPECT_EQ(3, reports.Count());
-  EXPECT_EQ(S_OK, TestEntity::create(L"")->Deserialize(nullptr, {}));
-  EXPECT_EQ(S_OK, source->Serialize(nullptr));
+  EXPECT_EQ(S_OK, entity->Deserialize(elements[1], {}));
+  EXPECT_EQ((std::vector<std::string>{kEntitySource}), reports.Files());
+  entity->GetIdentifier(after);
+  EXPECT_EQ(before, after) << "an identifier once made never changes";
+  EXPECT_EQ(L"n", entity->getEntityName());
+  EXPECT_EQ(S_OK, entity->Deserialize(nullptr, {}));
+  EXPECT_EQ(S_OK, entity->Serialize(nullptr));
 }
 
 TEST(EntityCommonPart, AReferenceToTheWrongKindRaisesAnInvalidCast)

@@ -86,33 +86,65 @@ TEST(GeometryLayout, CircleKeepsCentreNormalAndRadiusAndTakesThePlanesDirections
   EXPECT_EQ(0, reports.Count());
 }
 
-// The axis a kind with an axis has after writing and reading `axis`.
+// The directions of `Kind` (its axis, or its major direction and normal,
+// whichever it has) after each was stored as `stored`, written and read back.
 template <class Kind>
-ZALMathVector AxisAfterReading(const ZALMathVector& axis)
+std::vector<ZALMathVector> DirectionsAfterReading(const ZALMathVector& stored)
 {
+  constexpr bool hasAxis = requires(Kind & k, ZALMathVector & v) { k.GetAxis(v); };
+  constexpr bool hasMajor = requires(Kind & k, ZALMathVector & v) { k.GetMajorDirection(v); };
   const RVLSharedHandle<Kind> source = Kind::create(L"k");
-  source->SetAxis(axis);
-  ZALMathVector stored;
-  source->GetAxis(stored);
-  EXPECT_EQ(axis, stored) << "setters keep what they are given";
+  if constexpr (hasAxis) source->SetAxis(stored);
+  if constexpr (hasMajor) source->SetMajorDirection(stored);
+  if constexpr (!hasAxis) source->SetNormal(stored);
   const RVLSharedHandle<Kind> read = Kind::create(L"");
   EXPECT_EQ(S_OK, read->Deserialize(Parsed(Written(*source)).get(), {}));
-  ZALMathVector got;
-  read->GetAxis(got);
-  return got;
+  std::vector<ZALMathVector> directions;
+  ZALMathVector direction;
+  if constexpr (hasAxis) {
+    source->GetAxis(direction);
+    EXPECT_EQ(stored, direction) << "setters keep what they are given";
+    read->GetAxis(direction);
+    directions.push_back(direction);
+  }
+  if constexpr (hasMajor) {
+    read->GetMajorDirection(direction);
+    directions.push_back(direction);
+  }
+  if constexpr (!hasAxis) {
+    read->GetNormal(direction);
+    directions.push_back(direction);
+  }
+  return directions;
 }
 
-TEST(GeometryLayout, AxesAreMadeUnitDirectionsOnReading)
+TEST(GeometryLayout, DirectionsAreMadeUnitVectorsOnReading)
 {
-  const std::vector<std::pair<const char*, std::function<ZALMathVector(const ZALMathVector&)>>> kinds = {
-      {"cylinder", AxisAfterReading<ZALMPCylinder>},
-      {"cone", AxisAfterReading<ZALMPCone>},
-      {"cylicone", AxisAfterReading<ZALMPCylicone>}};
+  ReportCapture reports;
+  const std::vector<std::pair<const char*, std::function<std::vector<ZALMathVector>(const ZALMathVector&)>>> kinds = {
+      {"cylinder", DirectionsAfterReading<ZALMPCylinder>}, {"cone", DirectionsAfterReading<ZALMPCone>},
+      {"cylicone", DirectionsAfterReading<ZALMPCylicone>}, {"torus", DirectionsAfterReading<ZALMPTorus>},
+      {"ellipse", DirectionsAfterReading<ZALMPEllipse>},   {"hyperbola", DirectionsAfterReading<ZALMPHyperbola>},
+      {"parabola", DirectionsAfterReading<ZALMPParabola>}, {"cirline", DirectionsAfterReading<ZALMPCirline>},
+  };
+  const std::vector<std::pair<ZALMathVector, ZALMathVector>> cases = {
+      {{0.0, 0.0, 2.0}, {0.0, 0.0, 1.0}},
+      {{0.0, -3.0, 4.0}, {0.0, -0.6, 0.8}},
+      {{0.0, 1.0, 0.0}, {0.0, 1.0, 0.0}},
+      {{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}},
+  };
   for (const auto& [name, roundTrip] : kinds) {
-    EXPECT_EQ(ZALMathVector(0.0, 0.0, 1.0), roundTrip({0.0, 0.0, 2.0})) << name;
-    EXPECT_EQ(ZALMathVector(1.0, 0.0, 0.0), roundTrip({0.0, 0.0, 0.0})) << name;
+    for (const auto& [stored, read] : cases) {
+      for (const ZALMathVector& direction : roundTrip(stored))
+        EXPECT_EQ(read, direction) << name << " stored as " << stored.GetX() << " " << stored.GetY() << " "
+                                   << stored.GetZ();
+    }
   }
+  EXPECT_EQ(0, reports.Count());
+}
 
+TEST(GeometryLayout, CoordinatesHoldTheOriginAndAxisAsNumbers)
+{
   // The origin and axis come from their own elements.
   const RVLSharedHandle<ZALMPCylinder> cylinder = ZALMPCylinder::create(L"Bore");
   cylinder->SetOrigin({4.0, 5.0, 6.0});

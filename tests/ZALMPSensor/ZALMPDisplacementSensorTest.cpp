@@ -99,6 +99,14 @@ TEST(DisplacementSensor, RoundTripsItsBodyAndDisplacement)
   EXPECT_TRUE(got == body);
   EXPECT_EQ(0, reports.Count());
 
+  // Written without its body, a sensor reads back without one, and that is no failure.
+  ZALMPXmlWriter loneRoot;
+  ASSERT_EQ(S_OK, ZALMPDisplacementSensor::create(L"lone")->Serialize(&loneRoot));
+  const RVLSharedHandle<ZALMPDisplacementSensor> lone = ZALMPDisplacementSensor::create();
+  EXPECT_EQ(S_OK, lone->Deserialize(ReadBack(loneRoot).get(), {}));
+  EXPECT_EQ(L"lone", lone->getEntityName());
+  EXPECT_EQ(0, reports.Count());
+
   // Without its displacement the element cannot be read.
   ZALMPXmlWriter bareRoot;
   ZALMPSerializer* bare = nullptr;

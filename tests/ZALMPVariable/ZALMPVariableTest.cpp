@@ -1,9 +1,12 @@
+#include "ZALMPLinkListCheck.h"
 #include "ZALMPTestSupport.h"
 #include "ZALMPValueTestDoubles.h"
 
 #include <ZALMPVariable.h>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -64,29 +67,15 @@ TEST(Variable, UpdateValueAlsoNotifiesTheConstraintsOfAControlledVariable)
 
 TEST(Variable, ConstraintLinksAreOrderedUniqueAndDroppedOnDestroy)
 {
-  ReportCapture reports;
   RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create(L"x");
-  const RVLSharedHandle<TestConstraint> a = TestConstraint::create(L"a");
-  const RVLSharedHandle<TestConstraint> b = TestConstraint::create(L"b");
-  const RVLSharedHandle<TestConstraint> c = TestConstraint::create(L"c");
-  EXPECT_EQ(S_OK, variable->LinkToConstraint(a));
-  EXPECT_EQ(S_FALSE, variable->LinkToConstraint(a));
-  variable->LinkToConstraint(b);
-  variable->LinkToConstraint(c);
-  EXPECT_EQ(S_FALSE, variable->RemoveConstraint(TestConstraint::create(L"unlinked")));
-  EXPECT_EQ(S_OK, variable->RemoveConstraint(b));
-  RVLSharedHandle<ZALMPConstraint> got;
-  ASSERT_EQ(2, variable->GetLinkedConstraintCount());
-  variable->GetLinkedConstraint(1, got);
-  EXPECT_TRUE(got == c) << "the others keep their order";
-  for (const int index : {-1, 2}) {
-    got = a;
-    EXPECT_EQ(E_FAIL, variable->GetLinkedConstraint(index, got)) << index;
-    EXPECT_FALSE(got) << index;
-  }
-  EXPECT_EQ(0, reports.Count());
-  EXPECT_EQ(E_FAIL, variable->LinkToConstraint(nullptr));
-  EXPECT_EQ(1, reports.Count());
+  std::vector<RVLSharedHandle<TestConstraint>> made;
+  ExpectLinkListBehaviour<ZALMPVariable, ZALMPConstraint>(
+      *variable, &ZALMPVariable::LinkToConstraint, &ZALMPVariable::RemoveConstraint,
+      &ZALMPVariable::GetLinkedConstraintCount, &ZALMPVariable::GetLinkedConstraint,
+      [&made](const wchar_t* name) { return made.emplace_back(TestConstraint::create(name)); },
+      "ZALMPVariable.m/src/ZALMPVariable");
+  const RVLSharedHandle<TestConstraint> a = made[0];  // still listed
+  const RVLSharedHandle<TestConstraint> b = made[1];  // removed from the list
 
   // Destroying the variable asks each constraint it lists to drop it.
   a->LinkToVariable(variable);
