@@ -148,17 +148,8 @@ TEST_F(WorldPersistence, SettingsReadOnlyWhatIsThereSizeComponentByComponent)
     world->GetOrigin(origin);
     world->GetGravity(gravity);
     world->GetSize(x, y, z);
-    return std::vector<double>{world->GetLinearTolerance(),
-                               world->GetAngularTolerance(),
-                               origin.GetX(),
-                               origin.GetY(),
-                               origin.GetZ(),
-                               x,
-                               y,
-                               z,
-                               gravity.GetX(),
-                               gravity.GetY(),
-                               gravity.GetZ()};
+    return std::vector<double>{world->GetLinearTolerance(), world->GetAngularTolerance(), origin.GetX(), origin.GetY(),
+                               origin.GetZ(), x, y, z, gravity.GetX(), gravity.GetY(), gravity.GetZ()};
   };
 
   ReportCapture reports;
