@@ -8,8 +8,6 @@
 #include <ZALMPPoint.h>
 #include <ZALMPVariable.h>
 
-#include <ZALError.h>
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -20,55 +18,45 @@ namespace {
 
 const char* const kSource = "ZALMPConstraint.m/src/ZALMPConstraint";
 
-/// Records the calls it receives and answers as the test sets it.
+/// Notes the calls it receives and answers `answer`, with outputs of its own.
 class ScriptedLoader : public ZALIMPConstraintLoader {
 public:
   explicit ScriptedLoader(std::vector<std::string>& calls) : m_calls(calls) {}
-  bool satisfied = true;
-  bool raise = false;
   HRESULT answer = S_OK;
 
   HRESULT OnActivate() override { return S_OK; }
   HRESULT OnDeactivate() override { return S_OK; }
   bool IsSatisfied(double& error) override
   {
-    m_calls.push_back("IsSatisfied(error)");
     error = 0.25;
-    return satisfied;
+    return Note("IsSatisfied(error)") == S_OK;
   }
-  bool IsSatisfied() override
-  {
-    m_calls.push_back("IsSatisfied()");
-    if (raise) throw ZALError("the host could not tell");
-    return satisfied;
-  }
+  bool IsSatisfied() override { return Note("IsSatisfied()") == S_OK; }
   HRESULT CurrentValue(int index, double& value, double& secondValue) override
   {
-    m_calls.push_back("CurrentValue(" + std::to_string(index) + ")");
     value = 1.5;
     secondValue = -2.0;
-    return answer;
+    return Note("CurrentValue(" + std::to_string(index) + ")");
   }
   HRESULT CurrentValue(double& value) override
   {
-    m_calls.push_back("CurrentValue");
     value = 7.0;
-    return answer;
+    return Note("CurrentValue");
   }
-  HRESULT UpdateParameters() override
-  {
-    m_calls.push_back("UpdateParameters");
-    return S_OK;
-  }
+  HRESULT UpdateParameters() override { return Note("UpdateParameters"); }
   HRESULT CurrentOptions(ZALMPOptionsOrientation& options) override
   {
-    m_calls.push_back("CurrentOptions");
     options.reversed = true;
     options.secondAxis = 2;
-    return answer;
+    return Note("CurrentOptions");
   }
 
 private:
+  HRESULT Note(const std::string& call)
+  {
+    m_calls.push_back(call);
+    return answer;
+  }
   std::vector<std::string>& m_calls;
 };
 
@@ -83,21 +71,21 @@ TEST(ConstraintLinks, GeometriesVariablesAndSensorsAreOrderedUniqueListsLinkedOn
   const RVLSharedHandle<TestConstraint> constraint = TestConstraint::create(L"c");
   {
     SCOPED_TRACE("geometries");
-    ExpectLinkListBehaviour<ZALMPConstraint, ZALMPGeometry>(*constraint, &ZALMPConstraint::LinkToGeometry, &ZALMPConstraint::RemoveGeometry,
-                                       &ZALMPConstraint::GetLinkedGeometryCount, &ZALMPConstraint::GetLinkedGeometry,
-                                       [](const wchar_t* name) { return ZALMPPoint::create(name); }, kSource);
+    ExpectLinkListBehaviour(*constraint, &ZALMPConstraint::LinkToGeometry, &ZALMPConstraint::RemoveGeometry,
+                            &ZALMPConstraint::GetLinkedGeometryCount, &ZALMPConstraint::GetLinkedGeometry,
+                            [](const wchar_t* name) { return ZALMPPoint::create(name); }, kSource);
   }
   {
     SCOPED_TRACE("variables");
-    ExpectLinkListBehaviour<ZALMPConstraint, ZALMPVariable>(*constraint, &ZALMPConstraint::LinkToVariable, &ZALMPConstraint::RemoveVariable,
-                                       &ZALMPConstraint::GetLinkedVariableCount, &ZALMPConstraint::GetLinkedVariable,
-                                       [](const wchar_t* name) { return ZALMPVariable::create(name); }, kSource);
+    ExpectLinkListBehaviour(*constraint, &ZALMPConstraint::LinkToVariable, &ZALMPConstraint::RemoveVariable,
+                            &ZALMPConstraint::GetLinkedVariableCount, &ZALMPConstraint::GetLinkedVariable,
+                            [](const wchar_t* name) { return ZALMPVariable::create(name); }, kSource);
   }
   {
     SCOPED_TRACE("sensors");
-    ExpectLinkListBehaviour<ZALMPConstraint, ZALMPSensor>(*constraint, &ZALMPConstraint::LinkToSensor, &ZALMPConstraint::RemoveSensor,
-                                     &ZALMPConstraint::GetLinkedSensorCount, &ZALMPConstraint::GetLinkedSensor,
-                                     [](const wchar_t* name) { return ZALMPDisplacementSensor::create(name); }, kSource);
+    ExpectLinkListBehaviour(*constraint, &ZALMPConstraint::LinkToSensor, &ZALMPConstraint::RemoveSensor,
+                            &ZALMPConstraint::GetLinkedSensorCount, &ZALMPConstraint::GetLinkedSensor,
+                            [](const wchar_t* name) { return ZALMPDisplacementSensor::create(name); }, kSource);
   }
   EXPECT_EQ(2, constraint->GetLinkedGeometryCount()) << "each list keeps its own entries";
 
@@ -107,33 +95,25 @@ TEST(ConstraintLinks, GeometriesVariablesAndSensorsAreOrderedUniqueListsLinkedOn
   EXPECT_EQ(0, variable->GetLinkedConstraintCount());
 }
 
-TEST(ConstraintJoint, IsOptionalReplacedBySetJointAndRemovedOnlyWhenItIsTheOne)
+// Removing a single link answers as the geometry's body link does (GeometryBodyLink).
+TEST(ConstraintJoint, IsOptionalReplacedBySetJointAndClearedByAnEmptyHandle)
 {
   ReportCapture reports;
   const RVLSharedHandle<TestConstraint> constraint = TestConstraint::create(L"c");
   const RVLSharedHandle<TestJoint> joint = TestJoint::create(L"j");
-  const RVLSharedHandle<TestJoint> other = TestJoint::create(L"other");
-
-  RVLSharedHandle<ZALMPJoint> got = other;
+  RVLSharedHandle<ZALMPJoint> got = joint;
   EXPECT_EQ(E_FAIL, constraint->GetJoint(got));
   EXPECT_FALSE(got) << "no joint empties the handle";
-  EXPECT_EQ(0, reports.Count()) << "a missing joint is an answer, not reported";
-
-  EXPECT_EQ(S_OK, constraint->SetJoint(other));
+  EXPECT_EQ(S_OK, constraint->SetJoint(TestJoint::create(L"other")));
   EXPECT_EQ(S_OK, constraint->SetJoint(joint)) << "replaces the joint";
-  EXPECT_EQ(S_FALSE, constraint->RemoveJoint(other));
   EXPECT_EQ(S_OK, constraint->GetJoint(got));
   EXPECT_TRUE(got == joint);
   EXPECT_EQ(S_OK, constraint->RemoveJoint(joint));
   EXPECT_EQ(E_FAIL, constraint->GetJoint(got));
-  EXPECT_EQ(S_FALSE, constraint->RemoveJoint(joint));
-  EXPECT_EQ(0, reports.Count());
-
-  EXPECT_EQ(E_FAIL, constraint->RemoveJoint(nullptr));
-  EXPECT_EQ((std::vector<std::string>{kSource}), reports.Files());
   constraint->SetJoint(joint);
   EXPECT_EQ(S_OK, constraint->SetJoint(nullptr)) << "an empty handle clears the joint";
   EXPECT_EQ(E_FAIL, constraint->GetJoint(got));
+  EXPECT_EQ(0, reports.Count()) << "a missing joint is an answer, not reported";
 }
 
 TEST(ConstraintLoader, AnswersComeFromAConstraintLoaderAndAreRefusedWithoutOne)
@@ -161,7 +141,8 @@ TEST(ConstraintLoader, AnswersComeFromAConstraintLoaderAndAreRefusedWithoutOne)
   EXPECT_EQ(-1.0, error);
   EXPECT_EQ(0, reports.Count());
 
-  // The loader's answers and outputs come back as they are.
+  // The loader's answers and outputs come back as they are (the world's tests
+  // check the verdicts and a host error raised while judging).
   auto owned = std::make_unique<ScriptedLoader>(calls);
   ScriptedLoader* const scripted = owned.get();
   constraint->SetLoader(owned.release());
@@ -171,12 +152,6 @@ TEST(ConstraintLoader, AnswersComeFromAConstraintLoaderAndAreRefusedWithoutOne)
   EXPECT_TRUE(constraint->IsSatisfied());
   EXPECT_TRUE(constraint->IsSatisfied(error));
   EXPECT_EQ(0.25, error);
-  scripted->satisfied = false;
-  EXPECT_FALSE(constraint->IsSatisfied());
-  EXPECT_FALSE(constraint->IsSatisfied(error));
-  scripted->satisfied = true;
-  scripted->raise = true;
-  EXPECT_FALSE(constraint->IsSatisfied()) << "an error raised by the host is trapped";
   scripted->answer = S_FALSE;
   EXPECT_EQ(S_FALSE, constraint->CurrentValue(3, value, second));
   EXPECT_EQ(1.5, value);
@@ -184,13 +159,11 @@ TEST(ConstraintLoader, AnswersComeFromAConstraintLoaderAndAreRefusedWithoutOne)
   scripted->answer = E_OUTOFMEMORY;
   EXPECT_EQ(E_OUTOFMEMORY, constraint->CurrentValue(value));
   EXPECT_EQ(7.0, value);
-  scripted->answer = S_OK;
-  EXPECT_EQ(S_OK, constraint->CurrentOptions(options));
+  EXPECT_EQ(E_OUTOFMEMORY, constraint->CurrentOptions(options));
   EXPECT_TRUE(options.reversed);
   EXPECT_EQ(2, options.secondAxis);
-  const std::vector<std::string> expected = {"IsSatisfied()",      "IsSatisfied(error)", "IsSatisfied()",
-                                             "IsSatisfied(error)", "IsSatisfied()",      "CurrentValue(3)",
-                                             "CurrentValue",       "CurrentOptions"};
+  const std::vector<std::string> expected = {"IsSatisfied()", "IsSatisfied(error)", "CurrentValue(3)", "CurrentValue",
+                                             "CurrentOptions"};
   EXPECT_EQ(expected, calls) << "the constraint never asks for its parameters";
   EXPECT_EQ(0, reports.Count());
 }

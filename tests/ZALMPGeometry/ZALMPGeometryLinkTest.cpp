@@ -51,6 +51,8 @@ TEST(GeometryConstraintLinks, AreAnOrderedUniqueListLinkedOnOneSide)
   EXPECT_EQ(0, constraint->GetLinkedGeometryCount()) << "no link is made on the constraint's side";
 }
 
+// How orphaning stops at a partner no longer alive, and empties the lists all
+// the same, is the link table's, checked on a body (BodyDetach).
 TEST(GeometryOrphaning, DetachesFromBodyAndConstraintsAndEmptiesItsList)
 {
   ReportCapture reports;
@@ -62,12 +64,10 @@ TEST(GeometryOrphaning, DetachesFromBodyAndConstraintsAndEmptiesItsList)
   body->AddGeometry(cylinder);
   body->AddGeometry(neighbour);
   cylinder->SetBody(body);
-  neighbour->SetBody(body);
   constraint->LinkToGeometry(cylinder);
   cylinder->LinkToConstraint(constraint);
 
   ZALMPCylinder::destroy(cylinder);
-  EXPECT_FALSE(cylinder);
   RVLSharedHandle<ZALMPBody> got;
   EXPECT_EQ(E_FAIL, kept->GetBody(got));
   EXPECT_EQ(0, kept->GetLinkedConstraintCount());
@@ -78,31 +78,11 @@ TEST(GeometryOrphaning, DetachesFromBodyAndConstraintsAndEmptiesItsList)
   EXPECT_TRUE(remaining == neighbour);
   EXPECT_TRUE(body.IsAlive());
   EXPECT_EQ(0, reports.Count());
-
   ZALMPBody::destroy(body);
-  EXPECT_EQ(E_FAIL, neighbour->GetBody(got)) << "the body's orphaning detaches its geometries";
 }
 
-TEST(GeometryOrphaning, AConstraintNoLongerAliveStopsTheWalk)
-{
-  ReportCapture reports;
-  const RVLSharedHandle<ZALMPLine> line = ZALMPLine::create(L"Edge");
-  RVLSharedHandle<TestConstraint> gone = TestConstraint::create(L"gone");
-  const RVLSharedHandle<TestConstraint> after = TestConstraint::create(L"after");
-  const RVLSharedHandle<ZALMPConstraint> goneKept = gone;
-  TestConstraint::destroy(gone);
-  line->LinkToConstraint(goneKept);
-  line->LinkToConstraint(after);
-  after->LinkToGeometry(line);
-
-  line->orphanObject();
-  EXPECT_EQ(1, reports.Count());
-  EXPECT_EQ(1, after->GetLinkedGeometryCount()) << "constraints after the failing one keep their link";
-  EXPECT_EQ(0, line->GetLinkedConstraintCount()) << "the list is emptied all the same";
-  after->orphanObject();
-}
-
-TEST(GeometryClone, CarriesTheScalarsOnlyAndIsIndependent)
+// That a copy and its source are independent is the kind conformance test's.
+TEST(GeometryClone, CarriesTheScalarsOnly)
 {
   const RVLSharedHandle<ZALMPCylicone> source = ZALMPCylicone::create(L"Taper");
   const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Shaft");
@@ -116,9 +96,7 @@ TEST(GeometryClone, CarriesTheScalarsOnlyAndIsIndependent)
 
   const RVLSharedHandle<ZALMPCylicone> copy = ZALMPCylicone::clone(source);
   ASSERT_TRUE(copy);
-  EXPECT_EQ(L"Taper", copy->getEntityName());
-  double angle = 0.0;
-  double radius = 0.0;
+  double angle = 0.0, radius = 0.0;
   ZALMathPoint origin(9.0, 9.0, 9.0);
   ZALMathVector axis;
   copy->GetAngle(angle);
@@ -132,10 +110,6 @@ TEST(GeometryClone, CarriesTheScalarsOnlyAndIsIndependent)
   RVLSharedHandle<ZALMPBody> got;
   EXPECT_EQ(E_FAIL, copy->GetBody(got));
   EXPECT_EQ(0, copy->GetLinkedConstraintCount());
-
-  copy->SetRadius(7.0);
-  source->GetRadius(radius);
-  EXPECT_EQ(4.5, radius) << "the source does not follow its copy";
 }
 
 }  // namespace

@@ -48,11 +48,10 @@ TEST(DisplacementSensor, MeasuresOneBodyRefreshesThroughItsLoaderAndUnlinksWhenO
   EXPECT_EQ(E_FAIL, sensor->GetBody(got));
   EXPECT_FALSE(got);
   EXPECT_EQ(S_OK, sensor->SetBody(body));
-  EXPECT_EQ(S_FALSE, sensor->RemoveBody(ZALMPBody::create(L"other")));
-  EXPECT_EQ(E_FAIL, sensor->RemoveBody(nullptr));
+  EXPECT_EQ(S_OK, sensor->RemoveBody(body)) << "removing answers as a geometry's body link does (GeometryBodyLink)";
+  EXPECT_EQ(E_FAIL, sensor->GetBody(got));
   EXPECT_EQ(E_FAIL, sensor->RemoveConstraint(nullptr));
   EXPECT_EQ(4, reports.Count());
-  EXPECT_EQ(S_OK, sensor->RemoveBody(body));
 
   // An inactive sensor does nothing; an active one needs its loader, whose own
   // failure is returned without a report.
@@ -78,28 +77,10 @@ TEST(DisplacementSensor, MeasuresOneBodyRefreshesThroughItsLoaderAndUnlinksWhenO
   EXPECT_EQ(E_FAIL, kept->GetBody(got)) << "and the sensor its body";
 }
 
-TEST(DisplacementSensor, RoundTripsItsBodyAndDisplacement)
+// That the body and displacement come back is pinned by the kind conformance test.
+TEST(DisplacementSensor, ReadsWithoutABodyButNotWithoutADisplacement)
 {
   ReportCapture reports;
-  RVLSharedHandle<ZALMPDisplacementSensor> source = ZALMPDisplacementSensor::create(L"d");
-  const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"b");
-  source->SetBody(body);
-  source->SetDisplacement(kDisplacement);
-  ZALMPXmlWriter root;
-  ASSERT_EQ(S_OK, source->Serialize(&root));
-  std::wstring bodyId;
-  body->GetIdentifier(bodyId);
-
-  RVLSharedHandle<ZALMPDisplacementSensor> read = ZALMPDisplacementSensor::create();
-  ASSERT_EQ(S_OK, read->Deserialize(ReadBack(root).get(), {{bodyId, body}}));
-  EXPECT_EQ(L"d", read->getEntityName());
-  EXPECT_EQ(kDisplacement, DisplacementOf(*read));
-  RVLSharedHandle<ZALMPBody> got;
-  EXPECT_EQ(S_OK, read->GetBody(got));
-  EXPECT_TRUE(got == body);
-  EXPECT_EQ(0, reports.Count());
-
-  // Written without its body, a sensor reads back without one, and that is no failure.
   ZALMPXmlWriter loneRoot;
   ASSERT_EQ(S_OK, ZALMPDisplacementSensor::create(L"lone")->Serialize(&loneRoot));
   const RVLSharedHandle<ZALMPDisplacementSensor> lone = ZALMPDisplacementSensor::create();
@@ -107,13 +88,10 @@ TEST(DisplacementSensor, RoundTripsItsBodyAndDisplacement)
   EXPECT_EQ(L"lone", lone->getEntityName());
   EXPECT_EQ(0, reports.Count());
 
-  // Without its displacement the element cannot be read.
   ZALMPXmlWriter bareRoot;
   ZALMPSerializer* bare = nullptr;
   bareRoot.AddElement(L"DisplacementSensor", bare);
   EXPECT_EQ(E_FAIL, ZALMPDisplacementSensor::create()->Deserialize(ReadBack(bareRoot).get(), {}));
-  ZALMPDisplacementSensor::destroy(source);
-  ZALMPDisplacementSensor::destroy(read);
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -45,28 +42,8 @@ TEST(CompactText, EveryWideCodeUnitRoundTrips)
   EXPECT_FALSE(ZALMPCompactText::IsUtf8("\xED\xA0\x80"));  // a surrogate is no UTF-8
 }
 
-TEST(CompactText, EncodedOrderIsTheOrderOfUnsignedCodeUnits)
+TEST(Version, ComparesPartByPartAndOnlyWholeVersions)
 {
-  std::mt19937 random(7);
-  const wchar_t alphabet[] = {L'A', L'a', L'z', static_cast<wchar_t>(0xE9), static_cast<wchar_t>(0xD800),
-                              static_cast<wchar_t>(0xFFFF), static_cast<wchar_t>(0x1F600),
-                              static_cast<wchar_t>(0x3FFFFFF), static_cast<wchar_t>(-5)};
-  std::vector<std::wstring> texts;
-  for (int i = 0; i < 300; ++i) {
-    std::wstring text;
-    const int length = static_cast<int>(random() % 5);
-    for (int k = 0; k < length; ++k) text += alphabet[random() % std::size(alphabet)];
-    texts.push_back(text);
-  }
-  std::vector<std::wstring> byUnits = texts;
-  std::sort(byUnits.begin(), byUnits.end(),
-            [](const std::wstring& l, const std::wstring& r) { return ZALMPVersion::Compare(l, r) < 0; });
-  std::vector<std::wstring> byBytes = texts;
-  std::stable_sort(byBytes.begin(), byBytes.end(), [](const std::wstring& l, const std::wstring& r) {
-    return ZALMPCompactText::FromWide(l) < ZALMPCompactText::FromWide(r);
-  });
-  for (std::size_t i = 0; i < texts.size(); ++i) EXPECT_EQ(byUnits[i], byBytes[i]) << "position " << i;
-
   EXPECT_TRUE(ZALMPVersion::IsBefore(ZALMPVersion::kR2015x_0, ZALMPVersion::kR2016_0));
   EXPECT_TRUE(ZALMPVersion::IsAtLeast(ZALMPVersion::kR2018_0, ZALMPVersion::kR2017_1));
   EXPECT_TRUE(ZALMPVersion::IsAtLeast(ZALMPVersion::kR2017_1, ZALMPVersion::kR2017_1));

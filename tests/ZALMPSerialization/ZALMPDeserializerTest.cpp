@@ -25,34 +25,48 @@ std::wstring VersionOf(const ZALMPDeserializer* element)
   return version;
 }
 
-TEST(Deserializer, GetElementWalksTheChildrenOfOneIdAndThenStartsAgain)
+TEST(Deserializer, ChildrenAreFiledUnderTheirKeyAndEachIdIsWalkedInTurn)
 {
   ReportCapture reports;
   TestReader root(L"Bodies");
   const ZALMPDeserializer* a = root.Add(L"Body");
   root.Add(L"Axis");
-  const ZALMPDeserializer* b = root.Add(L"Body");
-  const ZALMPDeserializer* c = root.Add(L"Body");
+  TestReader* b = root.Add(L"Body");
+  const ZALMPDeserializer* c = root.Add(L"Wheel", L"Body");  // filed under another id than its own
+  root.Add(L"Ängle");
+  b->SetId(L"Renamed");  // a new id does not move a child that is filed already
 
   // the first child comes twice in a row once the walk has passed the last
   const ZALMPDeserializer* expected[] = {a, b, c, a, a, b};
+  ZALMPDeserializer* got = nullptr;
   for (std::size_t i = 0; i < std::size(expected); ++i) {
-    ZALMPDeserializer* got = nullptr;
     EXPECT_EQ(S_OK, root.GetElement(L"Body", got)) << "call " << i;
     EXPECT_EQ(expected[i], got) << "call " << i;
     // each id keeps its own position
-    ZALMPDeserializer* axis = nullptr;
-    root.GetElement(L"Axis", axis);
-    EXPECT_EQ(L"Axis", IdOf(axis)) << "call " << i;
+    root.GetElement(L"Axis", got);
+    EXPECT_EQ(L"Axis", IdOf(got)) << "call " << i;
   }
 
-  // listing all children neither moves the walk nor needs it
-  std::vector<ZALMPDeserializer*> all;
-  EXPECT_EQ(S_OK, root.GetElements(all));
-  EXPECT_EQ(4u, all.size());
-  ZALMPDeserializer* got = nullptr;
+  // listing appends every child, ids in code unit order, and neither moves the walk nor needs it
+  std::vector<ZALMPDeserializer*> all{nullptr};
+  ASSERT_EQ(S_OK, root.GetElements(all));
+  const std::wstring ids[] = {L"", L"Axis", L"Body", L"Renamed", L"Wheel", L"Ängle"};
+  ASSERT_EQ(std::size(ids), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(ids[i], IdOf(all[i])) << "position " << i;
   root.GetElement(L"Body", got);
   EXPECT_EQ(c, got);
+
+  ZALMPDeserializer::ElementIterator begin{}, end{};
+  ASSERT_EQ(S_OK, root.GetElements(L"Body", begin, end));
+  ASSERT_EQ(3, end - begin);
+  EXPECT_TRUE(begin[0] == a && begin[1] == b && begin[2] == c);
+  // an absent id leaves the range as it was
+  ZALMPDeserializer::ElementIterator keptBegin = begin, keptEnd = end;
+  EXPECT_EQ(S_OK, root.GetElements(L"Wheel", begin, end));
+  EXPECT_TRUE(begin == keptBegin && end == keptEnd);
+  EXPECT_TRUE(root.HasElement(L"Body"));
+  EXPECT_FALSE(root.HasElement(L"Wheel"));
+  EXPECT_FALSE(root.HasElement(L"Renamed"));
 
   // adding a child starts every walk again
   root.Add(L"Joint");
@@ -65,56 +79,15 @@ TEST(Deserializer, AFetchedChildTakesItsParentsVersion)
 {
   TestReader root(L"World");
   root.SetVersion(ZALMPVersion::kR2017_0);
-  TestReader* body = root.Add(L"Body");
-  body->SetVersion(ZALMPVersion::kR2018_1);
-  TestReader* custom = root.Add(L"Custom");
-  custom->SetVersion(L"R2019.0-beta");
-
-  std::vector<ZALMPDeserializer*> listed;
-  root.GetElements(listed);
-  EXPECT_EQ(ZALMPVersion::kR2018_1, VersionOf(body));  // listing passes nothing on
+  root.Add(L"Body")->SetVersion(ZALMPVersion::kR2018_1);
+  root.Add(L"Custom")->SetVersion(L"R2019.0-beta");
 
   ZALMPDeserializer* got = nullptr;
   ASSERT_EQ(S_OK, root.GetElement(L"Body", got));
   EXPECT_EQ(ZALMPVersion::kR2017_0, VersionOf(got));
   root.SetVersion(L"R2020.7");
-  ASSERT_EQ(S_OK, root.GetElement(L"Body", got));
-  EXPECT_EQ(L"R2020.7", VersionOf(got));
   ASSERT_EQ(S_OK, root.GetElement(L"Custom", got));
   EXPECT_EQ(L"R2020.7", VersionOf(got));
-}
-
-TEST(Deserializer, ChildrenAreGroupedByIdInOrderAndWithinAnIdInTheOrderAdded)
-{
-  TestReader root(L"Collection");
-  root.Add(L"Joint");
-  TestReader* first = root.Add(L"Body");
-  root.Add(L"Axis");
-  TestReader* second = root.Add(L"Body");
-  TestReader* filed = root.Add(L"Wheel", L"Body");  // filed under another id than its own
-  root.Add(L"Ängle");
-  second->SetId(L"Renamed");  // a new id does not move a child that is filed already
-
-  std::vector<ZALMPDeserializer*> all{nullptr};
-  ASSERT_EQ(S_OK, root.GetElements(all));
-  const std::wstring ids[] = {L"", L"Axis", L"Body", L"Renamed", L"Wheel", L"Joint", L"Ängle"};
-  ASSERT_EQ(std::size(ids), all.size());
-  for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(ids[i], IdOf(all[i])) << "position " << i;
-
-  ZALMPDeserializer::ElementIterator begin{}, end{};
-  ASSERT_EQ(S_OK, root.GetElements(L"Body", begin, end));
-  ASSERT_EQ(3, end - begin);
-  EXPECT_EQ(first, begin[0]);
-  EXPECT_EQ(second, begin[1]);
-  EXPECT_EQ(filed, begin[2]);
-
-  // an absent id leaves the range as it was
-  ZALMPDeserializer::ElementIterator keptBegin = begin, keptEnd = end;
-  EXPECT_EQ(S_OK, root.GetElements(L"Wheel", begin, end));
-  EXPECT_TRUE(begin == keptBegin && end == keptEnd);
-  EXPECT_TRUE(root.HasElement(L"Body"));
-  EXPECT_FALSE(root.HasElement(L"Wheel"));
-  EXPECT_FALSE(root.HasElement(L"Renamed"));
 }
 
 TEST(Deserializer, AnAbsentChildIsNoFailureButItsValueIs)

@@ -14,36 +14,13 @@ public:
 
   using ZALMPSerializer::GetAttributeCount;
   using ZALMPSerializer::GetAttributeId;
-  using ZALMPSerializer::GetAttributeType;
-  using ZALMPSerializer::GetAttributeValueb;
   using ZALMPSerializer::GetAttributeValued;
   using ZALMPSerializer::GetAttributeValuei;
-  using ZALMPSerializer::GetAttributeValues;
   using ZALMPSerializer::GetElementCount;
-  using ZALMPSerializer::GetId;
-  using ZALMPSerializer::GetType;
-  using ZALMPSerializer::GetValueb;
-  using ZALMPSerializer::GetValued;
-  using ZALMPSerializer::GetValuei;
-  using ZALMPSerializer::GetValues;
 
-  TestWriter* Child(int index) const { return static_cast<TestWriter*>(GetElement(index)); }
-
-  /// This double keeps trees in memory only.
+  /// This double keeps trees in memory only and prints nothing.
   HRESULT Save(const std::wstring&) const override { return E_NOTIMPL; }
-  /// The ids of the tree, children in parentheses: "Root(A,B(C))".
-  HRESULT Print(std::string& text) const override
-  {
-    text += std::string(GetIdText());
-    if (GetElementCount() == 0) return S_OK;
-    text += '(';
-    for (int i = 0; i < static_cast<int>(GetElementCount()); ++i) {
-      if (i > 0) text += ',';
-      Child(i)->Print(text);
-    }
-    text += ')';
-    return S_OK;
-  }
+  HRESULT Print(std::string&) const override { return E_NOTIMPL; }
 
 protected:
   std::unique_ptr<ZALMPSerializer> CreateElement() const override

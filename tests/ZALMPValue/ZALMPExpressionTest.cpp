@@ -81,31 +81,25 @@ protected:
   std::string xml;
 };
 
-TEST_F(ExpressionInWorld, RoundTripsEquationVariablesAndMapping)
+// That the equation, links and mapping come back is pinned by the kind conformance test.
+TEST_F(ExpressionInWorld, ReadingParsesTheEquationAnewAndACopySharesIt)
 {
   ReportCapture reports;
   EXPECT_EQ(S_OK, written);
-  EXPECT_NE(std::string::npos, xml.find("<Var0>1</Var0>")) << xml;
   const RVLSharedHandle<ZALMPExpression> read = InWorld(ZALMPExpression::create());
   EXPECT_EQ(S_OK, read->Deserialize(ReadXml(xml).get(), IdsOf({t, y})));
   ZALWBEquation* readEquation = nullptr;
   ASSERT_EQ(S_OK, read->GetValue(readEquation));
   EXPECT_NE(equation, readEquation) << "parsed anew into the world's factory";
   EXPECT_TRUE(readEquation->IsSameAs(*equation));
-  RVLSharedHandle<ZALMPVariable> second;
-  read->GetLinkedVariable(1, second);
-  EXPECT_TRUE(second == y);
   EXPECT_EQ((Mapping{{0, 1}, {1, 0}}), MappingOf(*read)) << "the stored mapping replaces the identity entries";
   EXPECT_EQ(0, reports.Count());
 
-  // A copy points at the same equation and keeps the mapping, without the links.
   const RVLSharedHandle<ZALMPExpression> copy = ZALMPExpression::clone(source);
   ZALWBEquation* copied = nullptr;
   EXPECT_EQ(S_OK, copy->GetValue(copied));
-  EXPECT_EQ(equation, copied);
+  EXPECT_EQ(equation, copied) << "a copy shares its source's equation";
   EXPECT_EQ(0, copy->GetLinkedVariableCount());
-  copy->SetVariableMapping({});
-  EXPECT_EQ((Mapping{{0, 1}, {1, 0}}), MappingOf(*source));
 }
 
 TEST_F(ExpressionInWorld, WithoutAWorldOrAnEquationTheRestIsStillReadAndWritten)

@@ -3,7 +3,6 @@
 
 #include <ZALMPBoolean.h>
 #include <ZALMPConstant.h>
-#include <ZALMPFactory.h>
 #include <ZALMPString.h>
 #include <ZALMPVariableType.h>
 #include <ZALMPVersion.h>
@@ -52,7 +51,6 @@ TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
     HRESULT written = E_FAIL;
     const std::string xml = WriteXml(*unset, version, written);
     EXPECT_EQ(S_OK, written);
-    EXPECT_EQ(std::string::npos, xml.find("PhysicalQuantity"));
     EXPECT_EQ(optional ? S_OK : E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(xml).get(), {}));
   }
 
@@ -61,39 +59,22 @@ TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
   reports.Clear();
   EXPECT_EQ(E_FAIL, mass->SetPhysicalQuantity(ZALMPPhysicalQuantity::NoPhysicalQuantity));
   EXPECT_EQ(ZALMPPhysicalQuantity::Mass, QuantityOf(*mass));
-  HRESULT written = E_FAIL;
-  EXPECT_NE(std::string::npos, WriteXml(*mass, ZALMPVersion::kR2017_1, written).find(">2</PhysicalQuantity>"));
-  const std::string byName = WriteXml(*mass, ZALMPVersion::kR2018_0, written);
-  EXPECT_NE(std::string::npos, byName.find(">Mass</PhysicalQuantity>"));
 
-  // A name outside the table reads as "not set", which a value refuses.
+  // A name outside the table reads as "not set", which a value refuses (what
+  // each version writes is pinned by the kind conformance test).
+  HRESULT written = E_FAIL;
+  const std::string byName = WriteXml(*mass, ZALMPVersion::kR2018_0, written);
   EXPECT_EQ(E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(Replaced(byName, ">Mass<", ">Mas<")).get(), {}));
   EXPECT_EQ(2, reports.Count());
 }
 
-TEST(LiteralValues, RoundTripTheirValueQuantityAndName)
+// That each literal's value comes back is pinned by the kind conformance test.
+TEST(LiteralValues, ABooleanIsTrueOnlyForTheTextTRUEAndEachKindReadsOnlyItsOwnElement)
 {
   ReportCapture reports;
-  const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create(L"Stiffness");
-  constant->SetValue(1250.5);
-  constant->SetPhysicalQuantity(ZALMPPhysicalQuantity::LinearStiffness);
   const RVLSharedHandle<ZALMPBoolean> boolean = ZALMPBoolean::create(L"Enabled");
   boolean->SetValue(1);
-  const RVLSharedHandle<ZALMPString> string = ZALMPString::create(L"Label");
-  string->SetValue(ZALUnicodeString(L"Pi\u00f1\u00f3n <A&B>"));
-
   HRESULT written = E_FAIL;
-  const auto constantTree = ReadXml(WriteXml(*constant, ZALMPVersion::kR2018_1, written));
-  RVLSharedHandle<ZALMPEntity> made;
-  ASSERT_EQ(S_OK, ZALMPFactory::Create("ZALMPConstant", made));
-  const RVLSharedHandle<ZALMPConstant> readConstant(made);
-  EXPECT_EQ(S_OK, readConstant->Deserialize(constantTree.get(), {}));
-  double number = 0.0;
-  readConstant->GetValue(number);
-  EXPECT_EQ(1250.5, number);
-  EXPECT_EQ(ZALMPPhysicalQuantity::LinearStiffness, QuantityOf(*readConstant));
-  EXPECT_EQ(L"Stiffness", readConstant->getEntityName());
-
   const std::string booleanXml = WriteXml(*boolean, ZALMPVersion::kR2018_1, written);
   for (const bool upperCase : {true, false}) {
     const RVLSharedHandle<ZALMPBoolean> read = ZALMPBoolean::create();
@@ -104,15 +85,9 @@ TEST(LiteralValues, RoundTripTheirValueQuantityAndName)
     read->GetValue(flag);
     EXPECT_EQ(upperCase ? 1 : 0, flag) << "only the exact text TRUE is true";
   }
-
-  const RVLSharedHandle<ZALMPString> readString = ZALMPString::create();
-  EXPECT_EQ(S_OK, readString->Deserialize(ReadXml(WriteXml(*string, ZALMPVersion::kR2018_1, written)).get(), {}));
-  ZALUnicodeString text;
-  readString->GetValue(text);
-  EXPECT_EQ(L"Pi\u00f1\u00f3n <A&B>", text.ConvertToWChar());
   EXPECT_EQ(0, reports.Count());
 
-  EXPECT_EQ(E_FAIL, ZALMPString::create()->Deserialize(constantTree.get(), {})) << "no element of its kind";
+  EXPECT_EQ(E_FAIL, ZALMPString::create()->Deserialize(ReadXml(booleanXml).get(), {})) << "no element of its kind";
   EXPECT_EQ(1, reports.Count());
 }
 

@@ -23,8 +23,6 @@ TEST(Variable, SettersMarkTheNumberAndTellTheLoaderUpdateValueDoesNeither)
   const RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create(L"x");
   EXPECT_EQ(0.0, ValueOf(*variable));
   EXPECT_FALSE(variable->HasValue());
-  EXPECT_EQ(ZALMPVariableType::Free, variable->GetType());
-  EXPECT_EQ(ZALMPPhysicalQuantity::NoPhysicalQuantity, variable->GetPhysicalQuantity());
   EXPECT_EQ(S_OK, variable->UpdateValue(7.0));
   EXPECT_EQ(7.0, ValueOf(*variable));
   EXPECT_FALSE(variable->HasValue());
@@ -85,6 +83,7 @@ TEST(Variable, ConstraintLinksAreOrderedUniqueAndDroppedOnDestroy)
   EXPECT_EQ(1, b->GetLinkedVariableCount());
 }
 
+// That a copy and its source are independent is the kind conformance test's.
 TEST(Variable, CloneCopiesNumbersQuantityAndTypeButNotStartingValueOrLinks)
 {
   const RVLSharedHandle<ZALMPVariable> source = ZALMPVariable::create(L"x");
@@ -101,12 +100,8 @@ TEST(Variable, CloneCopiesNumbersQuantityAndTypeButNotStartingValueOrLinks)
   EXPECT_TRUE(copy->HasValue() && copy->HasRestitutionOnMinLimit());
   EXPECT_FALSE(copy->HasMaxValue() || copy->HasStartingValue());
   EXPECT_EQ(ZALMPPhysicalQuantity::Velocity, copy->GetPhysicalQuantity());
+  EXPECT_EQ(ZALMPVariableType::Controlled, copy->GetType());
   EXPECT_EQ(0, copy->GetLinkedConstraintCount());
-
-  copy->SetValue(-8.0);
-  copy->SetType(ZALMPVariableType::Free);
-  EXPECT_EQ(1.5, ValueOf(*source));
-  EXPECT_EQ(ZALMPVariableType::Controlled, source->GetType());
 }
 
 }  // namespace

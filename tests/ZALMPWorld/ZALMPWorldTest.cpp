@@ -1,8 +1,8 @@
+#include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 
 #include <ZALIMPBodyLoader.h>
 #include <ZALIMPConstraintLoader.h>
-#include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
 #include <ZALMPConstant.h>
 #include <ZALMPConstraint.h>
@@ -22,28 +22,6 @@
 #include <vector>
 
 namespace {
-
-int g_liveShapes = 0;
-
-// A shape that links its bodies back, so that body and shape hold each other.
-class CountedShape : public ZALMPShape {
-  ZALMP_DECLARE_CLASS(CountedShape, ZALMPShape);
-  ZALMP_DECLARE_CONCRETE(CountedShape);
-
-public:
-  ~CountedShape() override { --g_liveShapes; }
-  RVLSharedHandle<ZALMPBody> body;
-  HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& which) override
-  {
-    if (!(which == body)) return S_FALSE;
-    body.Release();
-    return S_OK;
-  }
-
-protected:
-  CountedShape() { ++g_liveShapes; }
-  CountedShape(const CountedShape& source) : ZALMPShape(source) { ++g_liveShapes; }
-};
 
 // A constraint whose verdict and error are set by the test, through its loader.
 class ScriptedConstraintLoader : public ZALIMPConstraintLoader {
@@ -72,18 +50,6 @@ public:
     return E_FAIL;  // ignored by the world
   }
   HRESULT CurrentOptions(ZALMPOptionsOrientation&) override { return S_OK; }
-};
-
-class ScriptedConstraint : public ZALMPConstraint {
-  ZALMP_DECLARE_CLASS(ScriptedConstraint, ZALMPConstraint);
-  ZALMP_DECLARE_CONCRETE(ScriptedConstraint);
-
-public:
-  ScriptedConstraintLoader* loader = new ScriptedConstraintLoader();
-
-protected:
-  ScriptedConstraint() { SetLoader(loader); }
-  ScriptedConstraint(const ScriptedConstraint& source) : ZALMPConstraint(source) { SetLoader(loader); }
 };
 
 class CountingSensor : public ZALMPSensor {
@@ -143,8 +109,6 @@ class HostObject : public ZALBaseUnknown {};
 
 }  // namespace
 
-ZALMP_DEFINE_CLASS_WITH_ID(CountedShape, ZALMPShape, "0E0E0E0E-0000-4000-8000-0000000000B1", nullptr);
-ZALMP_DEFINE_CLASS_WITH_ID(ScriptedConstraint, ZALMPConstraint, "0E0E0E0E-0000-4000-8000-0000000000B2", nullptr);
 ZALMP_DEFINE_CLASS_WITH_ID(CountingSensor, ZALMPSensor, "0E0E0E0E-0000-4000-8000-0000000000B3", nullptr);
 
 namespace {
@@ -161,38 +125,21 @@ protected:
   }
 };
 
-TEST_F(World, StartsWithItsThreeGlobalEntities)
+// The globals themselves (names, links, the fixed global body, the time
+// quantity) are pinned by the kept documents of the kind conformance test.
+TEST_F(World, EmptyingKeepsTheGlobalHandlesButUnfilesThem)
 {
-  EXPECT_EQ(1, world->GetBodyCount());
-  EXPECT_EQ(1, world->Count<ZALMPGeometry>());
-  EXPECT_EQ(1, world->Count<ZALMPVariable>());
-  RVLSharedHandle<ZALMPBody> body;
-  RVLSharedHandle<ZALMPAxisSystem> axis;
-  RVLSharedHandle<ZALMPVariable> time;
-  world->GetGlobalBody(body);
-  world->GetGlobalAxisSystem(axis);
-  world->GetGlobalTime(time);
-  ASSERT_TRUE(body && axis && time);
-  EXPECT_EQ(L"GlobalBody", body->getEntityName());
-  EXPECT_TRUE(body->IsFixed());
-  EXPECT_EQ(L"GlobalAxisSystem", axis->getEntityName());
-  RVLSharedHandle<ZALMPBody> carrier;
-  ASSERT_EQ(S_OK, axis->GetBody(carrier));
-  EXPECT_TRUE(carrier == body);
-  RVLSharedHandle<ZALMPGeometry> attached;
-  ASSERT_EQ(S_OK, body->GetGeometry(0, attached));
-  EXPECT_TRUE(attached == axis);
-  EXPECT_EQ(ZALMPPhysicalQuantity::Time, time->GetPhysicalQuantity());
   ZALWBFactory* factory = nullptr;
   EXPECT_EQ(S_OK, world->GetWBFactory(factory));
   EXPECT_NE(nullptr, factory);
-
+  RVLSharedHandle<ZALMPBody> body, kept;
+  world->GetGlobalBody(body);
+  EXPECT_EQ(1, world->GetBodyCount());
   EXPECT_EQ(S_OK, world->EmptyWorld());
   EXPECT_EQ(0, world->GetBodyCount());
-  EXPECT_EQ(0, world->Count<ZALMPVariable>());
-  RVLSharedHandle<ZALMPBody> kept;
+  EXPECT_EQ(0, world->Count<ZALMPGeometry>() + world->Count<ZALMPVariable>());
   world->GetGlobalBody(kept);
-  EXPECT_TRUE(kept == body) << "the world keeps its global handles";
+  EXPECT_TRUE(kept && kept == body) << "the world keeps its global handles";
   EXPECT_EQ(0, reports.Count());
 }
 
@@ -201,11 +148,9 @@ TEST_F(World, FilesEntitiesByKindAndKeysAndMakesValuesHostChildren)
   HostObject* design = new HostObject();
   const ZALBaseUnknown_var key(design);
   const RVLSharedHandle<ZALMPBody> crank = ZALMPBody::create(L"Crank");
+  // Keyed filing itself is the registry's (checked against a plain model in
+  // the registry test); the world finds the registry from the entity's kind.
   EXPECT_EQ(S_OK, world->Add<ZALMPBody>(key, nullptr, crank));
-  EXPECT_EQ(S_FALSE, world->Add<ZALMPBody>(key, nullptr, crank));
-  RVLSharedHandle<ZALMPBody> found;
-  EXPECT_EQ(S_OK, world->Get<ZALMPBody>(key, nullptr, found));
-  EXPECT_TRUE(found == crank);
   ZALBaseUnknown_var key1, key2;
   EXPECT_EQ(S_OK, world->GetKeys(RVLSharedHandle<RVLBasicEntity>(crank), key1, key2));
   EXPECT_TRUE(key1 == design);
@@ -213,18 +158,13 @@ TEST_F(World, FilesEntitiesByKindAndKeysAndMakesValuesHostChildren)
   EXPECT_EQ(E_FAIL, world->GetKeys(RVLSharedHandle<RVLBasicEntity>(host), key1, key2)) << "no entity kind";
 
   const RVLSharedHandle<ZALMPConstant> value = ZALMPConstant::create(L"k");
-  bool inWorld = false;
   EXPECT_EQ(S_OK, world->Add<ZALMPValue>(value));
-  value->IsInWorld(inWorld);
-  EXPECT_TRUE(inWorld);
-  RVLSharedHandle<ZALMPWorld> reached;
-  EXPECT_EQ(S_OK, value->GetWorld(reached));
-  EXPECT_TRUE(reached == world);
+  EXPECT_TRUE(host->hasLogicalChild(value));
   EXPECT_EQ(S_OK, world->Remove<ZALMPValue>(value));
+  EXPECT_EQ(0, world->Count<ZALMPValue>());
   EXPECT_TRUE(host->hasLogicalChild(value)) << "removal keeps the host link";
   EXPECT_EQ(0, reports.Count());
 }
-
 TEST_F(World, KeepsHostLoaderAndTableAsTheHostGivesThem)
 {
   HostObject loader;
@@ -281,22 +221,26 @@ TEST_F(World, WholeWorldOperationsVisitTheEntitiesTheyConcern)
   double error = -1.0;
   EXPECT_TRUE(world->IsSatisfied(error));
   EXPECT_EQ(0.0, error);
-  const RVLSharedHandle<ScriptedConstraint> loose = ScriptedConstraint::create(L"loose");
-  const RVLSharedHandle<ScriptedConstraint> off = ScriptedConstraint::create(L"off");
-  loose->loader->error = 0.25;
-  off->loader->error = 0.5;
-  off->loader->satisfied = false;
+  const RVLSharedHandle<TestConstraint> loose = TestConstraint::create(L"loose");
+  const RVLSharedHandle<TestConstraint> off = TestConstraint::create(L"off");
+  ScriptedConstraintLoader* const looseLoader = new ScriptedConstraintLoader();
+  ScriptedConstraintLoader* const offLoader = new ScriptedConstraintLoader();
+  loose->SetLoader(looseLoader);
+  off->SetLoader(offLoader);
+  looseLoader->error = 0.25;
+  offLoader->error = 0.5;
+  offLoader->satisfied = false;
   off->Deactivate();
   world->Add<ZALMPConstraint>(loose);
   world->Add<ZALMPConstraint>(off);
   EXPECT_TRUE(world->IsSatisfied()) << "inactive constraints do not count";
   EXPECT_TRUE(world->IsSatisfied(error));
   EXPECT_EQ(0.5, error) << "the largest error, active or not";
-  loose->loader->raise = true;
+  looseLoader->raise = true;
   EXPECT_FALSE(world->IsSatisfied()) << "a raised host error counts as not satisfied";
   world->UpdateConstraintParameters();
-  EXPECT_EQ(1, loose->loader->updates);
-  EXPECT_EQ(1, off->loader->updates);
+  EXPECT_EQ(1, looseLoader->updates);
+  EXPECT_EQ(1, offLoader->updates);
   EXPECT_EQ(0, reports.Count());
 }
 
@@ -306,35 +250,11 @@ TEST_F(World, IsWeightedOnlyWhenEveryBodyWithAShapeHasMass)
   world->Add<ZALMPBody>(shapeless);
   EXPECT_TRUE(world->IsWeighted()) << "massless bodies without shapes do not count";
   const RVLSharedHandle<ZALMPBody> shaped = ZALMPBody::create(L"shaped");
-  shaped->LinkToShape(CountedShape::create(L"s"));
+  shaped->LinkToShape(TestShape::create(L"s"));
   world->Add<ZALMPBody>(shaped);
   EXPECT_FALSE(world->IsWeighted());
   shaped->SetMass(2.0);
   EXPECT_TRUE(world->IsWeighted());
-}
-
-TEST(WorldTeardown, DestroyFreesLinkedEntitiesWithTheWorld)
-{
-  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"BasicWorld");
-  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
-  {
-    // A body and a shape that hold each other, and a body with its own axis system.
-    const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"b");
-    const RVLSharedHandle<CountedShape> shape = CountedShape::create(L"s");
-    body->LinkToShape(shape);
-    shape->body = body;
-    const RVLSharedHandle<ZALMPAxisSystem> axis = ZALMPAxisSystem::create(L"a");
-    body->AddGeometry(axis);
-    axis->SetBody(body);
-    world->Add<ZALMPBody>(body);
-    world->Add<ZALMPShape>(shape);
-    world->Add<ZALMPGeometry>(axis);
-    world->Add<ZALMPValue>(ZALMPConstant::create(L"k"));
-  }
-  EXPECT_EQ(1, g_liveShapes);
-  ZALMPWorld::destroy(world);
-  RVLBasicWorld::destroy(host);
-  EXPECT_EQ(0, g_liveShapes) << "the cycle was broken; the sanitizer build checks every other entity";
 }
 
 }  // namespace

@@ -13,8 +13,6 @@
 #include <ZALMPVersion.h>
 #include <ZALMPXmlCodec.h>
 
-#include <ZALUnicodeString.h>
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -40,17 +38,12 @@ const std::vector<Layout> kLayouts = {
     {L"R2018.1", true, true, true, true, true},
 };
 
-std::string Narrow(std::wstring_view text)
-{
-  return ZALUnicodeString(std::wstring(text)).ConvertToChar();
-}
-
 // The tree of a hand-written document of `version` holding `content`.
 std::unique_ptr<ZALMPXmlReader> Document(std::wstring_view version, const std::string& content)
 {
   std::unique_ptr<ZALMPXmlReader> document;
-  const std::string text =
-      "<Doc xmlns:zalmp=\"urn:zalmp:element-tree\" zalmp:version=\"" + Narrow(version) + "\">" + content + "</Doc>";
+  const std::string text = "<Doc xmlns:zalmp=\"urn:zalmp:element-tree\" zalmp:version=\"" +
+                           std::string(version.begin(), version.end()) + "\">" + content + "</Doc>";
   EXPECT_TRUE(ZALMPXmlCodec::Read(text, document).Ok()) << text;
   return document;
 }
@@ -120,7 +113,7 @@ TEST_P(VersionGates, ReadersTakeWhatTheVersionHolds)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryVersion, VersionGates, ::testing::ValuesIn(kLayouts), [](const auto& info) {
-  std::string name = Narrow(info.param.version);
+  std::string name(info.param.version.begin(), info.param.version.end());
   for (char& c : name)
     if (c == '.') c = '_';
   return name;

@@ -68,37 +68,27 @@ public:
   void Fill(ZALMPSerializer& parent, ZALMPSerializer*& element, Expected& expected)
   {
     expected.id = Id();
-    switch (Pick(6)) {
-    case 0:
+    const int kind = Pick(6);
+    expected.hasValue = kind != 0;
+    if (kind == 0) {
       parent.AddElement(expected.id, element);
-      break;
-    case 1: {
+    } else if (kind == 1) {
       const bool value = Pick(2) == 1;
       parent.AddElement(expected.id, element, value);
       expected.text = value ? L"true" : L"false";
-      expected.hasValue = true;
-      break;
-    }
-    case 2: {
+    } else if (kind == 2) {
       const auto value = static_cast<std::int32_t>(m_random());
       parent.AddElement(expected.id, element, value);
       expected.text = std::to_wstring(value);
-      expected.hasValue = true;
-      break;
-    }
-    case 3: {
+    } else if (kind == 3) {
       const double value = std::uniform_real_distribution<double>(-1e6, 1e6)(m_random) / (1 + Pick(1000));
       parent.AddElement(expected.id, element, value);
       expected.number = ZALMPSerializer::Quantise(value);
       expected.text = TextOf(expected.number);
-      expected.hasValue = expected.isDouble = true;
-      break;
-    }
-    default:
+      expected.isDouble = true;
+    } else {
       expected.text = Text(6);
       parent.AddElement(expected.id, element, expected.text);
-      expected.hasValue = true;
-      break;
     }
     if (Pick(8) == 0) element->SetVersion(Version());
     element->GetVersion(expected.version);
@@ -211,19 +201,17 @@ TEST(XmlRoundTrip, TheDocumentShowsIdsValuesAndVersionsPlainly)
   body->AddAttribute(L"name", L"Wheel & <Axle>");
   body->AddAttribute(L"count", 2);
   body->AddAttribute(L"count", 3);  // XML keeps one attribute of a name: the last value
-  ZALMPSerializer* child = nullptr;
-  body->AddElement(L"Mass", child, 2.5);
-  child = nullptr;
-  body->AddElement(L"Label", child, L"");
-  child = nullptr;
-  body->AddElement(L"Fixed", child, true);
-  child = nullptr;
-  body->AddElement(L"Note", child, L" spaced ");
-  child->SetVersion(ZALMPVersion::kR2018_1);
-  child = nullptr;
-  body->AddElement(L"2D:shape", child);
-  child = nullptr;
-  body->AddElement(L"", child, 7);
+  auto add = [body](std::wstring_view id, auto... value) {
+    ZALMPSerializer* child = nullptr;
+    body->AddElement(id, child, value...);
+    return child;
+  };
+  add(L"Mass", 2.5);
+  add(L"Label", L"");
+  add(L"Fixed", true);
+  add(L"Note", L" spaced ")->SetVersion(ZALMPVersion::kR2018_1);
+  add(L"2D:shape");
+  add(L"", 7);
 
   EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<_x_ xmlns:zalmp=\"urn:zalmp:element-tree\" zalmp:version=\"R2017.1\">\n"

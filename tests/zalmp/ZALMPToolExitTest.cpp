@@ -97,6 +97,7 @@ TEST_F(ZalmpTool, ModelProblemsExitWithOneAndCommandLineProblemsWithTwo)
   std::string unknown = Content("model.xml");
   unknown.replace(unknown.find("R2018.1"), 7, "R1999.0");
   Put("unknown.xml", unknown);
+  Put("broken.xml", "<ZALMPModel>\n  <World>\n    <Bodies>\n</ZALMPModel>\n");
 
   struct Case {
     const char* arguments;
@@ -107,6 +108,10 @@ TEST_F(ZalmpTool, ModelProblemsExitWithOneAndCommandLineProblemsWithTwo)
       {"convert unknown.xml out.xml", 1, "R1999.0"},
       {"check unknown.xml", 1, "R1999.0"},
       {"convert nowhere.xml out.xml", 1, "nowhere.xml"},
+      {"info nowhere.xml", 1, "zalmp: nowhere.xml"},
+      {"info broken.xml", 1, "zalmp: broken.xml:4:3: "},
+      {"check broken.xml", 1, "zalmp: broken.xml:4:3: "},
+      {"convert broken.xml out.xml", 1, "zalmp: broken.xml:4:3: "},
       {"info .", 1, "zalmp: .: "},
       {"convert model.xml missing/out.xml", 1, "missing/out.xml"},
       {"demo missing/demo.xml", 1, "missing/demo.xml"},
@@ -116,6 +121,12 @@ TEST_F(ZalmpTool, ModelProblemsExitWithOneAndCommandLineProblemsWithTwo)
       {"convert model.xml out.xml --format-version r2018.1", 2, "r2018.1"},
       {"convert model.xml out.xml extra.xml", 2, ""},
       {"check model.xml --strict", 2, "--strict"},
+      {"", 2, ""},
+      {"frobnicate model.xml", 2, "frobnicate"},
+      {"info", 2, ""},
+      {"info a.xml b.xml", 2, ""},
+      {"convert model.xml out.xml --format-version R2019.0", 2, "R2019.0"},
+      {"convert model.xml", 2, ""},
   };
   for (const Case& c : cases) {
     const ZalmpOutcome run = Zalmp(c.arguments);
@@ -123,12 +134,18 @@ TEST_F(ZalmpTool, ModelProblemsExitWithOneAndCommandLineProblemsWithTwo)
     EXPECT_NE("", run.err) << "zalmp " << c.arguments;
     EXPECT_NE(std::string::npos, run.err.find(c.said)) << "zalmp " << c.arguments << ": " << run.err;
     EXPECT_FALSE(Exists("out.xml")) << "zalmp " << c.arguments;
+    if (c.exit == 1) {
+      EXPECT_EQ("", run.out) << "zalmp " << c.arguments;
+    }
   }
 
   const ZalmpOutcome help = Zalmp("--help");
   EXPECT_EQ(0, help.exit);
   for (const char* command : {"demo", "info", "check", "convert"})
     EXPECT_NE(std::string::npos, help.out.find(command)) << help.out;
+  const ZalmpOutcome convertHelp = Zalmp("convert --help");
+  EXPECT_EQ(0, convertHelp.exit);
+  EXPECT_NE(std::string::npos, convertHelp.out.find("--format-version")) << convertHelp.out;
 }
 
 }  // namespace

@@ -71,34 +71,4 @@ TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
   EXPECT_EQ((std::set<std::string>{"<Boolean", "<String"}), elements) << oldCheck.out;
 }
 
-TEST_F(ZalmpTool, BadFilesAreModelErrorsAndABadCommandLineIsAUsageError)
-{
-  const ZalmpOutcome missing = Zalmp("info nowhere.xml");
-  EXPECT_EQ(1, missing.exit);
-  EXPECT_NE(std::string::npos, missing.err.find("nowhere.xml")) << missing.err;
-  EXPECT_EQ("", missing.out);
-
-  Put("broken.xml", "<ZALMPModel>\n  <World>\n    <Bodies>\n</ZALMPModel>\n");
-  for (const char* command : {"info", "check"}) {
-    const ZalmpOutcome broken = Zalmp(std::string(command) + " broken.xml");
-    EXPECT_EQ(1, broken.exit) << command;
-    EXPECT_EQ(0u, broken.err.find("zalmp: broken.xml:4:3: ")) << command << ": " << broken.err;
-  }
-  EXPECT_EQ(1, Zalmp("convert broken.xml out.xml").exit);
-  EXPECT_EQ("", Content("out.xml")) << "nothing is written from a file that cannot be read";
-
-  ASSERT_EQ(0, Zalmp("demo model.xml").exit);
-  for (const char* usage : {"", "frobnicate model.xml", "info", "info --verbose model.xml", "info a.xml b.xml",
-                            "convert model.xml out.xml --format-version R2019.0", "convert model.xml"}) {
-    const ZalmpOutcome run = Zalmp(usage);
-    EXPECT_EQ(2, run.exit) << "zalmp " << usage;
-    EXPECT_NE("", run.err) << "zalmp " << usage;
-  }
-  EXPECT_EQ("", Content("out.xml")) << "an unknown version writes nothing";
-
-  const ZalmpOutcome help = Zalmp("convert --help");
-  EXPECT_EQ(0, help.exit);
-  EXPECT_NE(std::string::npos, help.out.find("--format-version")) << help.out;
-}
-
 }  // namespace
