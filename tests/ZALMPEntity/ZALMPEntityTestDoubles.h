@@ -56,18 +56,15 @@ class RecordingLoader : public ZALIMPEntityLoader {
 public:
   RecordingLoader(std::vector<std::string>& calls, HRESULT answer) : m_calls(calls), m_answer(answer) {}
   ~RecordingLoader() override { m_calls.push_back("deleted"); }
-  HRESULT OnActivate() override
-  {
-    m_calls.push_back("activate");
-    return m_answer;
-  }
-  HRESULT OnDeactivate() override
-  {
-    m_calls.push_back("deactivate");
-    return m_answer;
-  }
+  HRESULT OnActivate() override { return Note("activate"); }
+  HRESULT OnDeactivate() override { return Note("deactivate"); }
 
 private:
+  HRESULT Note(const char* call)
+  {
+    m_calls.push_back(call);
+    return m_answer;
+  }
   std::vector<std::string>& m_calls;
   HRESULT m_answer;
 };

@@ -8,49 +8,42 @@
 
 namespace {
 
+std::wstring IdentifierOf(const RVLSharedHandle<TestEntity>& entity)
+{
+  std::wstring id;
+  EXPECT_EQ(S_OK, entity->GetIdentifier(id));
+  return id;
+}
+
 TEST(IdentifierSwitch, Uuid)
 {
-  const RVLSharedHandle<TestEntity> a = TestEntity::create(L"A");
-  const RVLSharedHandle<TestEntity> b = TestEntity::create(L"A");
-  std::wstring idA, idB;
-  ASSERT_EQ(S_OK, a->GetIdentifier(idA));
-  ASSERT_EQ(S_OK, b->GetIdentifier(idB));
-  EXPECT_EQ(38u, idA.size()) << "\"id\" and a 36-character UUID";
-  EXPECT_EQ(0u, idA.find(L"id"));
-  EXPECT_TRUE(RVLUUID::Parse(std::string(idA.begin() + 2, idA.end())).has_value());
-  EXPECT_NE(idA, idB);
+  const std::wstring id = IdentifierOf(TestEntity::create(L"A"));
+  EXPECT_EQ(38u, id.size()) << "\"id\" and a 36-character UUID";
+  EXPECT_EQ(0u, id.find(L"id"));
+  EXPECT_TRUE(RVLUUID::Parse(std::string(id.begin() + 2, id.end())).has_value());
+  EXPECT_NE(id, IdentifierOf(TestEntity::create(L"A")));
 }
 
 TEST(IdentifierSwitch, Sequential)
 {
-  const RVLSharedHandle<TestEntity> first = TestEntity::create(L"first");
-  const RVLSharedHandle<TestEntity> second = TestEntity::create(L"second");
-  std::wstring id;
+  const RVLSharedHandle<TestEntity> first = TestEntity::create(L"first"), second = TestEntity::create(L"second");
   // Numbered in the order of the first request, not of creation.
-  ASSERT_EQ(S_OK, second->GetIdentifier(id));
-  EXPECT_EQ(L"id0", id);
-  ASSERT_EQ(S_OK, first->GetIdentifier(id));
-  EXPECT_EQ(L"id1", id);
-  ASSERT_EQ(S_OK, second->GetIdentifier(id));
-  EXPECT_EQ(L"id0", id) << "fixed once made";
+  EXPECT_EQ(L"id0", IdentifierOf(second));
+  EXPECT_EQ(L"id1", IdentifierOf(first));
+  EXPECT_EQ(L"id0", IdentifierOf(second)) << "fixed once made";
 }
 
 TEST(IdentifierSwitch, Name)
 {
   ReportCapture reports;
-  const RVLSharedHandle<TestEntity> named = TestEntity::create(L"Body.1");
-  std::wstring id;
-  ASSERT_EQ(S_OK, named->GetIdentifier(id));
-  EXPECT_EQ(L"Body.1", id) << "the name wins over the sequential switch";
+  EXPECT_EQ(L"Body.1", IdentifierOf(TestEntity::create(L"Body.1"))) << "the name wins over the sequential switch";
 
   // A nameless entity gets an empty identifier, reported, and no identifier is kept.
   const RVLSharedHandle<TestEntity> nameless = TestEntity::create(L"");
-  EXPECT_EQ(S_OK, nameless->GetIdentifier(id));
-  EXPECT_EQ(L"", id);
+  EXPECT_EQ(L"", IdentifierOf(nameless));
   EXPECT_EQ(1, reports.Count());
   nameless->setEntityName(L"Late");
-  EXPECT_EQ(S_OK, nameless->GetIdentifier(id));
-  EXPECT_EQ(L"Late", id);
+  EXPECT_EQ(L"Late", IdentifierOf(nameless));
 }
 
 }  // namespace

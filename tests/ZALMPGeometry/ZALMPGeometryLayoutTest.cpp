@@ -6,13 +6,8 @@
 
 #include <ZALMPBody.h>
 #include <ZALMPCircle.h>
-#include <ZALMPCirline.h>
-#include <ZALMPCone.h>
-#include <ZALMPCylicone.h>
 #include <ZALMPCylinder.h>
 #include <ZALMPEllipse.h>
-#include <ZALMPHyperbola.h>
-#include <ZALMPParabola.h>
 #include <ZALMPPoint.h>
 #include <ZALMPTorus.h>
 #include <ZALMPVersion.h>
@@ -39,32 +34,22 @@ std::unique_ptr<ZALMPXmlReader> Tree(const ZALMPGeometry& geometry, std::string*
   return ReadXml(xml);
 }
 
-std::string Without(const std::string& text, const std::string& elementId)
-{
-  return std::regex_replace(text, std::regex("<" + elementId + ">[^<]*</" + elementId + ">"), "");
-}
-
-TEST(GeometryLayout, CircleKeepsCentreNormalAndRadiusAndTakesThePlanesDirections)
+// Centre, normal and radius come back (kind conformance test); the directions
+// in the circle's plane are not stored.
+TEST(GeometryLayout, ACircleTakesTheDirectionsOfThePlaneOfItsNormal)
 {
   ReportCapture reports;
-  const RVLSharedHandle<ZALMPCircle> source = ZALMPCircle::create(L"Rim");
-  ZALMathCircle circle;
+  const RVLSharedHandle<ZALMPCircle> source = ZALMPCircle::create(L"Rim"), read = ZALMPCircle::create(L"");
+  ZALMathCircle circle, got;
   ASSERT_EQ(S_OK, circle.Set({1.0, 2.0, 3.0}, {0.0, 1.0, 0.0}, {-1.0, 0.0, 0.0}, 2.5, 1.0, 0.0));
   source->SetCircle(circle);
-
-  const RVLSharedHandle<ZALMPCircle> read = ZALMPCircle::create(L"");
   ASSERT_EQ(S_OK, read->Deserialize(Tree(*source).get(), {}));
-  ZALMathCircle got;
   read->GetCircle(got);
-  EXPECT_EQ(circle.GetCenter(), got.GetCenter());
-  EXPECT_EQ(2.5, got.GetRadius());
-  EXPECT_EQ(circle.GetNormal(), got.GetNormal());
   ZALMathVector first, second, planeFirst, planeSecond;
   got.GetDirections(first, second);
   ZALMathPlane({1.0, 2.0, 3.0}, circle.GetNormal()).GetDirections(planeFirst, planeSecond);
-  EXPECT_EQ(planeFirst, first);
+  EXPECT_EQ(planeFirst, first) << "the plane's, not the stored (0, 1, 0)";
   EXPECT_EQ(planeSecond, second);
-  EXPECT_NE(ZALMathVector(0.0, 1.0, 0.0), first) << "the old reference direction is lost";
   EXPECT_EQ(0, reports.Count());
 }
 
@@ -93,23 +78,17 @@ std::vector<ZALMathVector> DirectionsAfterReading(const ZALMathVector& stored)
 TEST(GeometryLayout, DirectionsAreMadeUnitVectorsOnReading)
 {
   ReportCapture reports;
+  // One kind of each shape of direction fields: an axis, a normal, a major direction and a normal.
   const std::vector<std::pair<const char*, std::function<std::vector<ZALMathVector>(const ZALMathVector&)>>> kinds = {
-      {"cylinder", DirectionsAfterReading<ZALMPCylinder>}, {"cone", DirectionsAfterReading<ZALMPCone>},
-      {"cylicone", DirectionsAfterReading<ZALMPCylicone>}, {"torus", DirectionsAfterReading<ZALMPTorus>},
-      {"ellipse", DirectionsAfterReading<ZALMPEllipse>},   {"hyperbola", DirectionsAfterReading<ZALMPHyperbola>},
-      {"parabola", DirectionsAfterReading<ZALMPParabola>}, {"cirline", DirectionsAfterReading<ZALMPCirline>},
-  };
-  const std::vector<std::pair<ZALMathVector, ZALMathVector>> cases = {
-      {{0.0, 0.0, 2.0}, {0.0, 0.0, 1.0}},
-      {{0.0, -3.0, 4.0}, {0.0, -0.6, 0.8}},
-      {{0.0, 1.0, 0.0}, {0.0, 1.0, 0.0}},
-      {{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}},
-  };
+      {"cylinder", DirectionsAfterReading<ZALMPCylinder>}, {"torus", DirectionsAfterReading<ZALMPTorus>},
+      {"ellipse", DirectionsAfterReading<ZALMPEllipse>}};
+  // Scaled to unit length; a zero vector reads as the x direction.
+  const std::vector<std::pair<ZALMathVector, ZALMathVector>> cases = {{{0.0, -3.0, 4.0}, {0.0, -0.6, 0.8}},
+                                                                      {{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}}};
   for (const auto& [name, roundTrip] : kinds) {
     for (const auto& [stored, read] : cases) {
       for (const ZALMathVector& direction : roundTrip(stored))
-        EXPECT_EQ(read, direction) << name << " stored as " << stored.GetX() << " " << stored.GetY() << " "
-                                   << stored.GetZ();
+        EXPECT_EQ(read, direction) << name << (stored.GetZ() == 0.0 ? " zero" : " scaled");
     }
   }
   EXPECT_EQ(0, reports.Count());
@@ -119,21 +98,18 @@ TEST(GeometryLayout, MissingNumbersReadAsZeroButMissingElementsFail)
 {
   ReportCapture reports;
   const RVLSharedHandle<ZALMPTorus> torus = ZALMPTorus::create(L"Ring");
-  torus->SetMajorRadius(3.0);
   torus->SetMinorRadius(0.5);
   std::string text;
   const auto tree = Tree(*torus, &text);
 
   const RVLSharedHandle<ZALMPTorus> read = ZALMPTorus::create(L"");
   read->SetMinorRadius(9.0);
-  EXPECT_EQ(S_OK, read->Deserialize(ReadXml(Without(text, "minor_radius")).get(), {}));
-  double major = 0.0, minor = 1.0;
-  read->GetMajorRadius(major);
+  const std::string withoutMinor = std::regex_replace(text, std::regex("<minor_radius>[^<]*</minor_radius>"), "");
+  EXPECT_EQ(S_OK, read->Deserialize(ReadXml(withoutMinor).get(), {}));
+  double minor = 1.0;
   read->GetMinorRadius(minor);
-  EXPECT_EQ(3.0, major);
   EXPECT_EQ(0.0, minor);
-  ASSERT_EQ(1, reports.Count());
-  EXPECT_EQ("ZALMPGeometry.m/src/ZALMPTorus", reports.Files()[0]);
+  EXPECT_EQ(std::vector<std::string>{"ZALMPGeometry.m/src/ZALMPTorus"}, reports.Files());
 
   // A kind reads only its own element, and needs its "Coordinates".
   reports.Clear();

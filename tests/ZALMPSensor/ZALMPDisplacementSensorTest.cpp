@@ -8,36 +8,18 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace {
 
-const ZALMathTransformation kDisplacement(ZALMath3x3Matrix({0, 0, 1}, {0, 1, 0}, {-1, 0, 0}), ZALMathVector(0, 3, 0));
-
-/// Sets the sensor's displacement to kDisplacement and answers with `answer`.
-class MeasuringLoader : public ZALIMPDisplacementSensorLoader {
+class FailingLoader : public ZALIMPDisplacementSensorLoader {
 public:
-  explicit MeasuringLoader(HRESULT answer) : m_answer(answer) {}
   HRESULT OnActivate() override { return S_OK; }
   HRESULT OnDeactivate() override { return S_OK; }
-  HRESULT Update(ZALMPDisplacementSensor& sensor) override
-  {
-    sensor.SetDisplacement(kDisplacement);
-    return m_answer;
-  }
-
-private:
-  HRESULT m_answer;
+  HRESULT Update(ZALMPDisplacementSensor&) override { return E_FAIL; }
 };
 
-ZALMathTransformation DisplacementOf(const ZALMPDisplacementSensor& sensor)
-{
-  ZALMathTransformation displacement;
-  sensor.GetDisplacement(displacement);
-  return displacement;
-}
-
+// How the body link answers RemoveBody is met when a body leaves its sensor (BodyDetach).
 TEST(DisplacementSensor, MeasuresOneBodyRefreshesThroughItsLoaderAndUnlinksWhenOrphaned)
 {
   ReportCapture reports;
@@ -47,26 +29,21 @@ TEST(DisplacementSensor, MeasuresOneBodyRefreshesThroughItsLoaderAndUnlinksWhenO
   EXPECT_EQ(E_FAIL, sensor->SetBody(nullptr));
   EXPECT_EQ(E_FAIL, sensor->GetBody(got));
   EXPECT_FALSE(got);
-  EXPECT_EQ(S_OK, sensor->SetBody(body));
-  EXPECT_EQ(S_OK, sensor->RemoveBody(body)) << "removing answers as a geometry's body link does (GeometryBodyLink)";
-  EXPECT_EQ(E_FAIL, sensor->GetBody(got));
   EXPECT_EQ(E_FAIL, sensor->RemoveConstraint(nullptr));
-  EXPECT_EQ(4, reports.Count());
+  EXPECT_EQ(3, reports.Count());
 
   // An inactive sensor does nothing; an active one needs its loader, whose own
-  // failure is returned without a report.
+  // failure is returned without a report (that a measure and a reset reach
+  // active sensors is the world's test, WholeWorldOperationsVisitTheEntitiesTheyConcern).
   reports.Clear();
   EXPECT_EQ(E_FAIL, sensor->Update());
   EXPECT_EQ(1, reports.Count());
   sensor->Deactivate();
   EXPECT_EQ(S_OK, sensor->Update());
   sensor->Activate();
-  sensor->SetLoader(std::make_unique<MeasuringLoader>(E_FAIL).release());
+  sensor->SetLoader(new FailingLoader());
   EXPECT_EQ(E_FAIL, sensor->Update());
   EXPECT_EQ(1, reports.Count());
-  EXPECT_EQ(kDisplacement, DisplacementOf(*sensor));
-  EXPECT_EQ(S_OK, sensor->Reset());
-  EXPECT_EQ(ZALMathTransformation(), DisplacementOf(*sensor));
 
   body->SetDisplacementSensor(sensor);
   sensor->SetBody(body);
@@ -81,14 +58,10 @@ TEST(DisplacementSensor, MeasuresOneBodyRefreshesThroughItsLoaderAndUnlinksWhenO
 TEST(DisplacementSensor, ReadsWithoutABodyButNotWithoutADisplacement)
 {
   ReportCapture reports;
-  ZALMPXmlWriter loneRoot;
+  ZALMPXmlWriter loneRoot, bareRoot;
   ASSERT_EQ(S_OK, ZALMPDisplacementSensor::create(L"lone")->Serialize(&loneRoot));
-  const RVLSharedHandle<ZALMPDisplacementSensor> lone = ZALMPDisplacementSensor::create();
-  EXPECT_EQ(S_OK, lone->Deserialize(ReadBack(loneRoot).get(), {}));
-  EXPECT_EQ(L"lone", lone->getEntityName());
+  EXPECT_EQ(S_OK, ZALMPDisplacementSensor::create()->Deserialize(ReadBack(loneRoot).get(), {}));
   EXPECT_EQ(0, reports.Count());
-
-  ZALMPXmlWriter bareRoot;
   ZALMPSerializer* bare = nullptr;
   bareRoot.AddElement(L"DisplacementSensor", bare);
   EXPECT_EQ(E_FAIL, ZALMPDisplacementSensor::create()->Deserialize(ReadBack(bareRoot).get(), {}));

@@ -7,33 +7,24 @@
 
 namespace {
 
-std::string Hex(std::wstring_view text)
-{
-  std::string out;
-  for (wchar_t c : text) out += std::to_string(static_cast<unsigned long>(static_cast<std::uint32_t>(c))) + " ";
-  return out;
-}
-
 TEST(CompactText, EveryWideCodeUnitRoundTrips)
 {
-  const std::wstring texts[] = {L"",
-                                L"Body",
-                                L"fifteen bytes!!",   // the last length kept inline
-                                L"sixteen bytes!!!",  // the first one kept apart
-                                L"Grüße, 世界 😀",
+  // Fifteen bytes are the last length kept inline, sixteen the first one kept apart.
+  const std::wstring texts[] = {L"", L"Body", L"fifteen bytes!!", L"sixteen bytes!!!", L"Grüße, 世界 😀",
                                 std::wstring(L"nul\0inside", 10),
                                 std::wstring{static_cast<wchar_t>(0xD800), L'x', static_cast<wchar_t>(0xDFFF)},
                                 std::wstring{static_cast<wchar_t>(0x110000), static_cast<wchar_t>(0x7FFFFFFF)},
                                 std::wstring{static_cast<wchar_t>(-1), static_cast<wchar_t>(0x80000000u)},
                                 std::wstring(1000, L'é')};
-  for (const std::wstring& text : texts) {
+  for (std::size_t i = 0; i < std::size(texts); ++i) {
+    const std::wstring& text = texts[i];
     const ZALMPCompactText encoded = ZALMPCompactText::FromWide(text);
-    EXPECT_EQ(text, encoded.ToWide()) << Hex(text);
+    EXPECT_EQ(text, encoded.ToWide()) << "text " << i;
     ZALMPCompactText copy = encoded;
     ZALMPCompactText moved = std::move(copy);
-    EXPECT_EQ(encoded, moved) << Hex(text);
+    EXPECT_EQ(encoded, moved) << "text " << i;
     moved = moved;  // self-assignment keeps the content
-    EXPECT_EQ(text, moved.ToWide()) << Hex(text);
+    EXPECT_EQ(text, moved.ToWide()) << "text " << i;
   }
   // Unicode text is stored as its plain UTF-8
   EXPECT_EQ("Gr\xC3\xBC\xC3\x9F""e", ZALMPCompactText::FromWide(L"Grüße").View());

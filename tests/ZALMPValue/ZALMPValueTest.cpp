@@ -11,27 +11,17 @@
 
 namespace {
 
-ZALMPPhysicalQuantity::Enum QuantityOf(const ZALMPValue& value)
-{
-  ZALMPPhysicalQuantity::Enum quantity = ZALMPPhysicalQuantity::Mass;
-  value.GetPhysicalQuantity(quantity);
-  return quantity;
-}
-
-// Exact names and case are met by the layouts that store them (value and variable tests).
+// Exact names and case, and an unknown name, are met by the layouts that store
+// them (value and variable tests), which also read back every variable type;
+// the quantity table is walked here for a row with a repeated name or number.
 TEST(NameTables, EveryRowRoundTripsAndUnknownsFallBackToTheFirstRow)
 {
   for (int number = 0; number <= ZALMPPhysicalQuantity::AngularDamping; ++number) {
     const auto quantity = static_cast<ZALMPPhysicalQuantity::Enum>(number);
     EXPECT_EQ(quantity, ZALMPPhysicalQuantity::FromName(ZALMPPhysicalQuantity::ToName(quantity))) << number;
   }
-  for (int number = 0; number <= ZALMPVariableType::Controlled; ++number) {
-    const auto type = static_cast<ZALMPVariableType::Enum>(number);
-    EXPECT_EQ(type, ZALMPVariableType::FromName(ZALMPVariableType::ToName(type))) << number;
-  }
   EXPECT_EQ(L"NoPhysicalQuantity", ZALMPPhysicalQuantity::ToName(static_cast<ZALMPPhysicalQuantity::Enum>(33)));
   EXPECT_EQ(L"Free", ZALMPVariableType::ToName(static_cast<ZALMPVariableType::Enum>(-1)));
-  EXPECT_EQ(ZALMPVariableType::Free, ZALMPVariableType::FromName(L"Fixed"));
 }
 
 TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
@@ -50,7 +40,6 @@ TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
     const bool optional = version == ZALMPVersion::kR2018_0;
     HRESULT written = E_FAIL;
     const std::string xml = WriteXml(*unset, version, written);
-    EXPECT_EQ(S_OK, written);
     EXPECT_EQ(optional ? S_OK : E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(xml).get(), {}));
   }
 
@@ -58,7 +47,8 @@ TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
   mass->SetPhysicalQuantity(ZALMPPhysicalQuantity::Mass);
   reports.Clear();
   EXPECT_EQ(E_FAIL, mass->SetPhysicalQuantity(ZALMPPhysicalQuantity::NoPhysicalQuantity));
-  EXPECT_EQ(ZALMPPhysicalQuantity::Mass, QuantityOf(*mass));
+  EXPECT_EQ(S_OK, mass->GetPhysicalQuantity(quantity));
+  EXPECT_EQ(ZALMPPhysicalQuantity::Mass, quantity);
 
   // A name outside the table reads as "not set", which a value refuses (what
   // each version writes is pinned by the kind conformance test).

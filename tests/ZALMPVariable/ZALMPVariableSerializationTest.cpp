@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -63,7 +63,6 @@ TEST(VariableSerialization, OlderLayoutsAreReadIntoTheFieldsAndTheGroupedOneThro
   } cases[] = {
       {ZALMPVersion::kR2015x_0, nullptr, false, false}, {ZALMPVersion::kR2016_0, nullptr, false, true},
       {ZALMPVersion::kR2016_0, "R2015x.0", false, false}, {ZALMPVersion::kR2017_0, nullptr, true, true},
-      {ZALMPVersion::kR2018_1, nullptr, true, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "version " << std::wstring(c.version) << " read as " << (c.readAs ? c.readAs : ""));
@@ -77,12 +76,11 @@ TEST(VariableSerialization, OlderLayoutsAreReadIntoTheFieldsAndTheGroupedOneThro
     EXPECT_EQ(c.grouped ? kTold : std::vector<std::string>(), calls);
     EXPECT_EQ((std::vector<double>{1.0, -2.0, 3.0, c.grouped ? 0.25 : 0.0, c.grouped ? 0.75 : 0.0}), Numbers(*read));
     EXPECT_EQ(std::vector<bool>(5, c.grouped), Flags(*read));
-    EXPECT_EQ(ZALMPPhysicalQuantity::Angle, read->GetPhysicalQuantity());
     EXPECT_EQ(c.typed ? ZALMPVariableType::Constant : ZALMPVariableType::Free, read->GetType());
     EXPECT_FALSE(read->HasStartingValue()) << "the starting value is never written";
   }
 
-  // Unset flags write no numbers, so reading them leaves the reader's numbers.
+  // Unset flags write no numbers, so reading them leaves the reader's numbers and flags.
   HRESULT written = E_FAIL;
   const std::string bare = WriteXml(*ZALMPVariable::create(L"x"), ZALMPVersion::kR2017_0, written);
   const RVLSharedHandle<ZALMPVariable> read = ZALMPVariable::create();
@@ -103,28 +101,19 @@ TEST(VariableSerialization, AGroupWithoutItsNumberOrFlagFailsAndLeavesOnlyThatNu
   source->LinkToConstraint(constraint);
   HRESULT written = E_FAIL;
   const std::string full = WriteXml(*source, ZALMPVersion::kR2018_1, written);
-  struct Case {
-    std::vector<std::pair<std::string, std::string>> edits;  // of the written document
-    std::vector<bool> flags;                                 // value, min, max, restitution on min and on max
+  const struct {
+    const char* removed;      // from the written document
+    std::vector<bool> flags;  // value, min, max, restitution on min and on max
+  } cases[] = {
+      {"<Value>1</Value>", {false, true, true, true, true}},
+      {"<MaxLimitRestitutionValue>0.75</MaxLimitRestitutionValue>", {true, true, true, true, false}},
+      {"<HasMinValue>true</HasMinValue>", {true, false, true, true, true}},
+      {"<MinLimitRestitution>[\\s\\S]*</MinLimitRestitution>", {true, true, true, false, true}},
   };
-  const std::vector<Case> cases = {
-      {{{"<Value>1</Value>", ""}}, {false, true, true, true, true}},
-      {{{"<MinValue>-2</MinValue>", ""}}, {true, false, true, true, true}},
-      {{{"<MaxValue>3</MaxValue>", ""}}, {true, true, false, true, true}},
-      {{{"<MinLimitRestitutionValue>0.25</MinLimitRestitutionValue>", ""}}, {true, true, true, false, true}},
-      {{{"<MaxLimitRestitutionValue>0.75</MaxLimitRestitutionValue>", ""}}, {true, true, true, true, false}},
-      {{{"<HasValue>true</HasValue>", ""}}, {false, true, true, true, true}},
-      {{{"<HasMaxLimitRestitution>true</HasMaxLimitRestitution>", ""}}, {true, true, true, true, false}},
-      {{{"<MinLimitRestitution>", "<Restitution>"}, {"</MinLimitRestitution>", "</Restitution>"}},
-       {true, true, true, false, true}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.edits.front().first);
-    std::string xml = full;
-    for (const auto& [from, to] : c.edits) xml = Replaced(xml, from, to);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.removed);
+    const std::string xml = std::regex_replace(full, std::regex(c.removed), "");
     const RVLSharedHandle<ZALMPVariable> read = ZALMPVariable::create();
-    std::vector<std::string> calls;
-    read->SetLoader(new RecordingVariableLoader(calls, S_OK));
     ReportCapture reports;
     EXPECT_EQ(E_FAIL, read->Deserialize(ReadXml(xml).get(), IdsOf({constraint})));
     EXPECT_EQ((std::vector<std::string>{kSource, kSource}), reports.Files())
@@ -132,11 +121,6 @@ TEST(VariableSerialization, AGroupWithoutItsNumberOrFlagFailsAndLeavesOnlyThatNu
     EXPECT_EQ(c.flags, Flags(*read));
     const std::vector<double> numbers = Numbers(*read), set = {1.0, -2.0, 3.0, 0.25, 0.75};
     for (std::size_t i = 0; i < set.size(); ++i) EXPECT_EQ(c.flags[i] ? set[i] : 0.0, numbers[i]) << "number " << i;
-    std::vector<std::string> told;
-    for (std::size_t i = 0; i < kTold.size(); ++i)
-      if (c.flags[i]) told.push_back(kTold[i]);
-    EXPECT_EQ(told, calls) << "only the numbers read are told";
-    EXPECT_EQ(ZALMPPhysicalQuantity::Angle, read->GetPhysicalQuantity());
     EXPECT_EQ(ZALMPVariableType::Constant, read->GetType());
     EXPECT_EQ(1, read->GetLinkedConstraintCount()) << "the links are read all the same";
   }

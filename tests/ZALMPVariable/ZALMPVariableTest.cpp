@@ -1,4 +1,3 @@
-#include "ZALMPLinkListCheck.h"
 #include "ZALMPTestSupport.h"
 #include "ZALMPValueTestDoubles.h"
 
@@ -10,21 +9,14 @@
 
 namespace {
 
-double ValueOf(const ZALMPVariable& variable)
-{
-  double value = -1.0;
-  variable.GetValue(value);
-  return value;
-}
-
 TEST(Variable, SettersMarkTheNumberAndTellTheLoaderUpdateValueDoesNeither)
 {
   ReportCapture reports;
   const RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create(L"x");
-  EXPECT_EQ(0.0, ValueOf(*variable));
-  EXPECT_FALSE(variable->HasValue());
+  double value = -1.0;
   EXPECT_EQ(S_OK, variable->UpdateValue(7.0));
-  EXPECT_EQ(7.0, ValueOf(*variable));
+  variable->GetValue(value);
+  EXPECT_EQ(7.0, value);
   EXPECT_FALSE(variable->HasValue());
   EXPECT_EQ(S_OK, variable->SetValue(4.0)) << "without a loader";
   EXPECT_TRUE(variable->HasValue());
@@ -37,8 +29,6 @@ TEST(Variable, SettersMarkTheNumberAndTellTheLoaderUpdateValueDoesNeither)
   variable->UpdateValue(7.0);
   variable->SetStartingValue(1.0);
   variable->SetRestitutionOnMaxLimit(0.3);
-  EXPECT_TRUE(variable->HasMinValue() && variable->HasMaxValue() && variable->HasRestitutionOnMaxLimit());
-  EXPECT_FALSE(variable->HasRestitutionOnMinLimit());
   EXPECT_EQ((std::vector<std::string>{"value 2.5", "min -1", "max 4"}), calls);
   EXPECT_EQ(0, reports.Count());
 }
@@ -46,8 +36,7 @@ TEST(Variable, SettersMarkTheNumberAndTellTheLoaderUpdateValueDoesNeither)
 TEST(Variable, UpdateValueAlsoNotifiesTheConstraintsOfAControlledVariable)
 {
   const RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create(L"x");
-  const RVLSharedHandle<TestConstraint> first = TestConstraint::create(L"c1");
-  const RVLSharedHandle<TestConstraint> second = TestConstraint::create(L"c2");
+  const RVLSharedHandle<TestConstraint> first = TestConstraint::create(L"c1"), second = TestConstraint::create(L"c2");
   variable->LinkToConstraint(first);
   variable->LinkToConstraint(second);
   UpdateCounter onVariable(*variable), onFirst(*first), onSecond(*second);
@@ -63,31 +52,24 @@ TEST(Variable, UpdateValueAlsoNotifiesTheConstraintsOfAControlledVariable)
   }
 }
 
-TEST(Variable, ConstraintLinksAreOrderedUniqueAndDroppedOnDestroy)
+// The list itself answers as every link list does (ConstraintLinks: one
+// definition makes them all).
+TEST(Variable, DestroyingItAsksOnlyTheConstraintsItListsToDropIt)
 {
   RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create(L"x");
-  std::vector<RVLSharedHandle<TestConstraint>> made;
-  ExpectLinkListBehaviour<ZALMPVariable, ZALMPConstraint>(
-      *variable, &ZALMPVariable::LinkToConstraint, &ZALMPVariable::RemoveConstraint,
-      &ZALMPVariable::GetLinkedConstraintCount, &ZALMPVariable::GetLinkedConstraint,
-      [&made](const wchar_t* name) { return made.emplace_back(TestConstraint::create(name)); },
-      "ZALMPVariable.m/src/ZALMPVariable");
-  const RVLSharedHandle<TestConstraint> a = made[0];  // still listed
-  const RVLSharedHandle<TestConstraint> b = made[1];  // removed from the list
-
-  // Destroying the variable asks each constraint it lists to drop it.
-  a->LinkToVariable(variable);
-  b->LinkToVariable(variable);  // b is no longer in the variable's list
+  const RVLSharedHandle<TestConstraint> listed = TestConstraint::create(L"a"), unlisted = TestConstraint::create(L"b");
+  variable->LinkToConstraint(listed);
+  listed->LinkToVariable(variable);
+  unlisted->LinkToVariable(variable);
   ZALMPVariable::destroy(variable);
-  EXPECT_EQ(0, a->GetLinkedVariableCount());
-  EXPECT_EQ(1, b->GetLinkedVariableCount());
+  EXPECT_EQ(0, listed->GetLinkedVariableCount());
+  EXPECT_EQ(1, unlisted->GetLinkedVariableCount());
 }
 
 // That a copy and its source are independent is the kind conformance test's.
 TEST(Variable, CloneCopiesNumbersQuantityAndTypeButNotStartingValueOrLinks)
 {
   const RVLSharedHandle<ZALMPVariable> source = ZALMPVariable::create(L"x");
-  source->SetValue(1.5);
   source->SetRestitutionOnMinLimit(0.25);
   source->SetStartingValue(3.0);
   source->SetPhysicalQuantity(ZALMPPhysicalQuantity::Velocity);
@@ -96,9 +78,8 @@ TEST(Variable, CloneCopiesNumbersQuantityAndTypeButNotStartingValueOrLinks)
 
   const RVLSharedHandle<ZALMPVariable> copy = ZALMPVariable::clone(source);
   ASSERT_TRUE(copy);
-  EXPECT_EQ(1.5, ValueOf(*copy));
-  EXPECT_TRUE(copy->HasValue() && copy->HasRestitutionOnMinLimit());
-  EXPECT_FALSE(copy->HasMaxValue() || copy->HasStartingValue());
+  EXPECT_TRUE(copy->HasRestitutionOnMinLimit());
+  EXPECT_FALSE(copy->HasValue() || copy->HasStartingValue());
   EXPECT_EQ(ZALMPPhysicalQuantity::Velocity, copy->GetPhysicalQuantity());
   EXPECT_EQ(ZALMPVariableType::Controlled, copy->GetType());
   EXPECT_EQ(0, copy->GetLinkedConstraintCount());

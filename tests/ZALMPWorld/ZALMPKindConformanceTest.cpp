@@ -1,4 +1,4 @@
-// What every entity kind that exists in code must do, whatever its Part: be
+// What every entity kind that exists in code must do, whatever its module: be
 // made by the factory from its class name and from its element id, come back
 // from a world saved and read again at every format version, copy into an
 // independent entity, and make a world whose copy and whose save-then-load are
@@ -7,6 +7,7 @@
 
 #include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
+#include "ZALMPWorldFixture.h"
 
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
@@ -38,11 +39,6 @@
 #include <ZALMPXmlCodec.h>
 #include <ZALMPXmlWriter.h>
 
-#include <RVLBasicWorld.h>
-#include <ZALMathAxis.h>
-#include <ZALMathCircle.h>
-#include <ZALMathLine.h>
-#include <ZALMathPlane.h>
 #include <ZALWBFactory.h>
 
 #include <gtest/gtest.h>
@@ -74,6 +70,37 @@ std::pair<const std::string, Sample> Of(Fill fill)
 ZALMathPoint At(double s) { return {s, 2.0 * s, -s}; }
 const ZALMathVector kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
+// Kinds on an axis through an origin: the angle a tenth of the seed and the
+// radius the seed, where the kind has them.
+template <class T>
+std::pair<const std::string, Sample> Axial(const ZALMathVector& axis)
+{
+  return Of<T>([=](T& g, double s, ZALMPWorld&) {
+    g.SetOrigin(At(s));
+    g.SetAxis(axis);
+    if constexpr (requires { g.SetAngle(s); }) g.SetAngle(s / 10);
+    if constexpr (requires { g.SetRadius(s); }) g.SetRadius(s);
+  });
+}
+
+// Kinds around a centre: the major direction and the normal where the kind
+// has them, then the curvature or the major radius `factor` times the seed,
+// and the minor radius or the radius the seed.
+template <class T>
+std::pair<const std::string, Sample> Centred(const ZALMathVector& normal = kZ, const ZALMathVector& major = kX,
+                                             double factor = 1)
+{
+  return Of<T>([=](T& g, double s, ZALMPWorld&) {
+    g.SetCenter(At(s));
+    if constexpr (requires { g.SetMajorDirection(major); }) g.SetMajorDirection(major);
+    if constexpr (requires { g.SetNormal(normal); }) g.SetNormal(normal);
+    if constexpr (requires { g.SetCurvature(s); }) g.SetCurvature(factor * s);
+    if constexpr (requires { g.SetMajorRadius(s); }) g.SetMajorRadius(factor * s);
+    if constexpr (requires { g.SetMinorRadius(s); }) g.SetMinorRadius(s);
+    if constexpr (requires { g.SetRadius(s); }) g.SetRadius(s);
+  });
+}
+
 const std::map<std::string, Sample>& Samples()
 {
   static const std::map<std::string, Sample> samples = {
@@ -100,58 +127,9 @@ const std::map<std::string, Sample>& Samples()
         circle.Set(At(s), first, second, s, 1.0, 0.0);
         g.SetCircle(circle);
       }),
-      Of<ZALMPSphere>([](ZALMPSphere& g, double s, ZALMPWorld&) {
-        g.SetCenter(At(s));
-        g.SetRadius(s);
-      }),
-      Of<ZALMPCylinder>([](ZALMPCylinder& g, double s, ZALMPWorld&) {
-        g.SetOrigin(At(s));
-        g.SetAxis(kY);
-        g.SetRadius(s);
-      }),
-      Of<ZALMPCone>([](ZALMPCone& g, double s, ZALMPWorld&) {
-        g.SetOrigin(At(s));
-        g.SetAxis(kZ);
-        g.SetAngle(s / 10);
-      }),
-      Of<ZALMPTorus>([](ZALMPTorus& g, double s, ZALMPWorld&) {
-        g.SetCenter(At(s));
-        g.SetNormal(kY);
-        g.SetMajorRadius(2 * s);
-        g.SetMinorRadius(s);
-      }),
-      Of<ZALMPEllipse>([](ZALMPEllipse& g, double s, ZALMPWorld&) {
-        g.SetCenter(At(s));
-        g.SetMajorDirection(kX);
-        g.SetNormal(kZ);
-        g.SetMajorRadius(2 * s);
-        g.SetMinorRadius(s);
-      }),
-      Of<ZALMPHyperbola>([](ZALMPHyperbola& g, double s, ZALMPWorld&) {
-        g.SetCenter(At(s));
-        g.SetMajorDirection(kY);
-        g.SetNormal(kX);
-        g.SetMajorRadius(3 * s);
-        g.SetMinorRadius(s);
-      }),
-      Of<ZALMPParabola>([](ZALMPParabola& g, double s, ZALMPWorld&) {
-        g.SetCenter(At(s));
-        g.SetMajorDirection(kZ);
-        g.SetNormal(kY);
-        g.SetCurvature(s);
-      }),
-      Of<ZALMPCirline>([](ZALMPCirline& g, double s, ZALMPWorld&) {
-        g.SetCenter(At(s));
-        g.SetMajorDirection(kX);
-        g.SetNormal(kY);
-        g.SetCurvature(-s);
-      }),
-      Of<ZALMPCylicone>([](ZALMPCylicone& g, double s, ZALMPWorld&) {
-        g.SetOrigin(At(s));
-        g.SetAxis(kX);
-        g.SetAngle(s / 10);
-        g.SetRadius(s);
-      }),
+      Centred<ZALMPSphere>(), Centred<ZALMPTorus>(kY, kX, 2), Centred<ZALMPEllipse>(kZ, kX, 2),
+      Centred<ZALMPHyperbola>(kX, kY, 3), Centred<ZALMPParabola>(kY, kZ), Centred<ZALMPCirline>(kY, kX, -1),
+      Axial<ZALMPCylinder>(kY), Axial<ZALMPCone>(kZ), Axial<ZALMPCylicone>(kX),
       Of<ZALMPVariable>([](ZALMPVariable& v, double s, ZALMPWorld&) {
         v.SetValue(s);
         v.SetMinValue(-s);
@@ -257,22 +235,22 @@ std::string Written(const ZALMPEntity& entity)
   return ZALMPXmlCodec::Write(root);
 }
 
-class KindConformance : public ::testing::Test {
+class KindConformance : public WorldFixture {
 protected:
-  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"Host");
-  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
-  void TearDown() override
-  {
-    ZALMPWorld::destroy(world);
-    RVLBasicWorld::destroy(host);
-  }
-  // A default and a populated entity of every kind in code, filed.
+  RVLSharedHandle<ZALMPExpression> expression;  // the last one, linked by LinkEveryKind
+  // A default and a populated entity of every kind in code, made by the
+  // factory from its class name, filed. A world read back makes each from its
+  // element id.
   void FileEveryKind()
   {
-    for (const std::string& kind : KindsInCode()) {
+    const std::vector<std::string> kinds = KindsInCode();
+    for (const auto& [kind, sample] : Samples())
+      EXPECT_NE(kinds.end(), std::find(kinds.begin(), kinds.end(), kind)) << kind << " is no longer a kind in code";
+    for (const std::string& kind : kinds) {
       const RVLSharedHandle<ZALMPEntity> plain = Made(kind);
       const RVLSharedHandle<ZALMPEntity> full = Made(kind);
-      ASSERT_TRUE(plain && full) << kind;
+      ASSERT_TRUE(plain && full) << kind << " is not registered with the factory";
+      EXPECT_EQ(kind, full->getClassName());
       plain->setEntityName(L"plain");
       full->setEntityName(L"full");
       File(*world, plain);
@@ -292,7 +270,6 @@ protected:
     RVLSharedHandle<ZALMPGeometry> point;
     RVLSharedHandle<ZALMPSensor> sensor;
     RVLSharedHandle<ZALMPVariable> variable;
-    RVLSharedHandle<ZALMPExpression> expression;
     world->Get<ZALMPBody>(1, body);
     world->Get<ZALMPBody>(2, child);
     world->Get<ZALMPSensor>(0, sensor);
@@ -324,47 +301,16 @@ protected:
     constraint->LinkToSensor(sensor);
     point->LinkToConstraint(constraint);
     variable->LinkToConstraint(constraint);
-    world->Add<ZALMPJoint>(joint);
-    world->Add<ZALMPShape>(shape);
-    world->Add<ZALMPConnector>(connector);
-    world->Add<ZALMPConstraint>(constraint);
+    for (const RVLSharedHandle<ZALMPEntity>& linked : RVLSharedVector<ZALMPEntity>{joint, shape, connector, constraint})
+      File(*world, linked);
   }
 };
 
-TEST_F(KindConformance, EveryKindInCodeIsMadeByItsClassNameAndByItsElementId)
-{
-  const std::vector<std::string> kinds = KindsInCode();
-  for (const auto& [kind, sample] : Samples())
-    EXPECT_NE(kinds.end(), std::find(kinds.begin(), kinds.end(), kind)) << kind << " is no longer a kind in code";
-  for (const std::string& kind : kinds) {
-    const RVLSharedHandle<ZALMPEntity> byName = Made(kind);
-    ASSERT_TRUE(byName) << kind << " is not registered with the factory";
-    EXPECT_EQ(kind, byName->getClassName());
-    const std::string byElement = ZALMPSerializationServices::to_type(
-        ZALMPSerializationServices::to_element_id(kind.c_str()));
-    const RVLSharedHandle<ZALMPEntity> fromElement = Made(byElement);
-    ASSERT_TRUE(fromElement) << kind << " cannot be made from its element id";
-    EXPECT_EQ(kind, fromElement->getClassName());
-  }
-}
-
-TEST_F(KindConformance, EveryKindComesBackFromASavedWorldAtEveryVersion)
-{
-  FileEveryKind();
-  LinkEveryKind();
-  NumberInOrder(Filed(*world));
-  for (const std::wstring_view version : ZALMPVersion::kAll) {
-    const std::string saved = Saved(*world, version);
-    ZALMPXmlModel model;
-    ASSERT_TRUE(ZALMPXml::Read(saved, model).Ok());
-    // What the layout keeps comes back, so the world read writes the same document.
-    EXPECT_EQ(saved, Saved(*model.world, version)) << std::string(version.begin(), version.end());
-  }
-}
-
 // The world of every kind, linked in every group, written at every version:
-// the documents kept beside this test pin every element and attribute name.
-TEST_F(KindConformance, EveryKindWritesTheKeptDocumentAtEveryVersion)
+// the documents kept beside this test pin every element and attribute name,
+// and what the layout keeps comes back, so the world read writes the same
+// document. A clone of the world and a save-then-load of it are the same world.
+TEST_F(KindConformance, EveryKindWritesTheKeptDocumentComesBackAndClonesAsItLoads)
 {
   FileEveryKind();
   LinkEveryKind();
@@ -377,43 +323,15 @@ TEST_F(KindConformance, EveryKindWritesTheKeptDocumentAtEveryVersion)
     if (written != expected) std::ofstream(name + ".actual", std::ios::binary) << written;
     EXPECT_TRUE(written == expected) << name << " differs from the kept document; the written one is in "
                                      << std::filesystem::absolute(name + ".actual");
+    ZALMPXmlModel model;
+    ASSERT_TRUE(ZALMPXml::Read(written, model).Ok()) << name;
+    EXPECT_EQ(written, Saved(*model.world, version)) << name << " read back writes another document";
   }
-}
 
-TEST_F(KindConformance, ACopyOfEveryKindIsIndependentOfItsOriginal)
-{
-  for (const std::string& kind : KindsInCode()) {
-    if (!Samples().count(kind)) continue;  // reported by the test above
-    const RVLSharedHandle<ZALMPEntity> original = Made(kind);
-    File(*world, original);
-    Samples().at(kind)(*original, 1.5, *world);
-    const RVLSharedHandle<ZALMPEntity> copy = ZALMPLifecycle::Clone(original, RVLDynamicObject::DeepCopy);
-    ASSERT_TRUE(copy) << kind;
-    File(*world, copy);
-    const std::string originalBefore = Written(*original);
-    const std::string copyBefore = Written(*copy);
-
-    Samples().at(kind)(*copy, 2.5, *world);
-    EXPECT_EQ(originalBefore, Written(*original)) << kind << ": changing the copy changed the original";
-    const std::string copyAfter = Written(*copy);
-    Samples().at(kind)(*original, 3.5, *world);
-    EXPECT_EQ(copyAfter, Written(*copy)) << kind << ": changing the original changed the copy";
-    EXPECT_NE(copyBefore, copyAfter) << kind << ": the sample changes nothing that is written";
-  }
-}
-
-// A copy keeps what each kind's copy rules keep (a copied entity starts
-// active, without identifier, and with only some of its fields), so the world
-// compared is itself a copy: copying it again and saving then loading it must
-// then give the same world, links and all.
-TEST_F(KindConformance, ACloneAndASaveThenLoadOfTheSameWorldAreTheSameWorld)
-{
-  FileEveryKind();
-  LinkEveryKind();
-  RVLSharedHandle<ZALMPExpression> expression;
-  for (const RVLSharedHandle<ZALMPEntity>& entity : Filed(*world))
-    if (dynamic_cast<ZALMPExpression*>(entity.get())) expression = RVLSharedHandle<ZALMPExpression>(entity);
-
+  // A copy keeps what each kind's copy rules keep (a copied entity starts
+  // active, without identifier, and with only some of its fields), so the
+  // world compared is itself a copy: copying it again and saving then loading
+  // it must then give the same world, links and all.
   RVLSharedHandle<ZALMPWorld> model = world->Clone();
   ASSERT_TRUE(model);
   const std::vector<RVLSharedHandle<ZALMPEntity>> entities = Filed(*model);
@@ -437,6 +355,28 @@ TEST_F(KindConformance, ACloneAndASaveThenLoadOfTheSameWorldAreTheSameWorld)
   EXPECT_NE(std::string::npos, Saved(*copy).find("<DisplacementSensor id=\"k")) << "links are part of the comparison";
   ZALMPWorld::destroy(copy);
   ZALMPWorld::destroy(model);
+}
+
+TEST_F(KindConformance, ACopyOfEveryKindIsIndependentOfItsOriginal)
+{
+  for (const std::string& kind : KindsInCode()) {
+    if (!Samples().count(kind)) continue;  // reported by the test of the saved world
+    const RVLSharedHandle<ZALMPEntity> original = Made(kind);
+    File(*world, original);
+    Samples().at(kind)(*original, 1.5, *world);
+    const RVLSharedHandle<ZALMPEntity> copy = ZALMPLifecycle::Clone(original, RVLDynamicObject::DeepCopy);
+    ASSERT_TRUE(copy) << kind;
+    File(*world, copy);
+    const std::string originalBefore = Written(*original);
+    const std::string copyBefore = Written(*copy);
+
+    Samples().at(kind)(*copy, 2.5, *world);
+    EXPECT_EQ(originalBefore, Written(*original)) << kind << ": changing the copy changed the original";
+    const std::string copyAfter = Written(*copy);
+    Samples().at(kind)(*original, 3.5, *world);
+    EXPECT_EQ(copyAfter, Written(*copy)) << kind << ": changing the original changed the copy";
+    EXPECT_NE(copyBefore, copyAfter) << kind << ": the sample changes nothing that is written";
+  }
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 #include "ZALMPTestSupport.h"
+#include "ZALMPWorldFixture.h"
 
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
 #include <ZALMPObserver.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
-
-#include <RVLBasicWorld.h>
 
 #include <gtest/gtest.h>
 
@@ -20,10 +19,10 @@ using Names = std::vector<std::wstring>;
 constexpr ZALMPObserver::SinceWhen kSinceSubscription = ZALMPObserver::SinceSubscription;
 constexpr ZALMPObserver::SinceWhen kSinceReset = ZALMPObserver::SinceReset;
 
-class Observer : public ::testing::Test {
+class Observer : public WorldFixture {
 protected:
-  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"BasicWorld");
-  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
+  // Mostly still subscribed when the world goes, and released only afterwards:
+  // the sanitizer build proves that this neither crashes nor leaks.
   RVLSharedHandle<ZALMPObserver> observer = ZALMPObserver::create();
   RVLSharedHandle<ZALMPBody> globalBody;
   RVLSharedHandle<ZALMPVariable> globalTime;
@@ -33,13 +32,6 @@ protected:
   {
     world->GetGlobalBody(globalBody);
     world->GetGlobalTime(globalTime);
-  }
-  // The observer is mostly still subscribed when the world goes and is released
-  // only afterwards: the sanitizer build proves that this neither crashes nor leaks.
-  void TearDown() override
-  {
-    ZALMPWorld::destroy(world);
-    RVLBasicWorld::destroy(host);
   }
 
   Names MovingBodies(ZALMPObserver::SinceWhen when) const
@@ -84,7 +76,6 @@ TEST_F(Observer, WorldSubscriptionListsEachUpdateOnceKeepsBodiesApartAndResetsIt
     EXPECT_EQ((Names{L"Wheel", L"GlobalBody"}), MovingBodies(when)) << "list " << when;
     EXPECT_EQ((Names{L"Stroke", L"GlobalTime", L"GlobalAxisSystem"}), ModifiedEntities(when)) << "list " << when;
   }
-  EXPECT_EQ(0, reports.Count());
 
   // Reset empties only the since-reset lists; a body already listed since
   // subscription is listed again since the reset.

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 #include <utility>
 #include <vector>
@@ -45,30 +46,24 @@ Listing Listed(const Registry& registry)
 }
 
 /// The registry's behaviour written plainly, with linear searches, over the
-/// keys' implementing objects.
+/// keys' implementing objects. A pair stays known once filed under.
 struct PlainRegistry {
   using Pair = std::pair<ZALBaseUnknown*, ZALBaseUnknown*>;
-  using Group = std::pair<Pair, Listing>;
   Listing list;
-  std::vector<Group> groups;
+  std::map<Pair, Listing> groups;
 
-  Group* Find(const Pair& pair)
+  /// The pair `entity` is filed under; null when none.
+  const Pair* Filing(ZALMPConstant* entity) const
   {
-    const auto group = std::ranges::find(groups, pair, &Group::first);
-    return group == groups.end() ? nullptr : &*group;
-  }
-  /// The group `entity` is filed in; null when none.
-  Group* Filing(ZALMPConstant* entity)
-  {
-    const auto group = std::ranges::find_if(groups, [entity](const Group& g) { return std::ranges::count(g.second, entity) != 0; });
-    return group == groups.end() ? nullptr : &*group;
+    for (const auto& [pair, filed] : groups)
+      if (std::ranges::count(filed, entity) != 0) return &pair;
+    return nullptr;
   }
   HRESULT Add(ZALMPConstant* entity, const Pair& pair)
   {
     const bool keyless = pair == Pair();
     if (!entity || (keyless ? std::ranges::count(list, entity) != 0 : Filing(entity) != nullptr)) return S_FALSE;
-    if (!keyless && !Find(pair)) groups.emplace_back(pair, Listing());
-    if (!keyless) Find(pair)->second.push_back(entity);
+    if (!keyless) groups[pair].push_back(entity);
     list.push_back(entity);
     return S_OK;
   }
@@ -77,7 +72,7 @@ struct PlainRegistry {
     const auto listed = std::ranges::find(list, entity);
     if (listed == list.end()) return S_FALSE;
     list.erase(listed);
-    if (Group* group = Filing(entity)) std::erase(group->second, entity);
+    if (const Pair* pair = Filing(entity)) std::erase(groups[*pair], entity);
     return S_OK;
   }
 };
@@ -138,22 +133,22 @@ TEST(Registry, AnswersLikeAPlainListModel)
       } else if (operation < 7) {
         ASSERT_EQ(plain.Remove(entity.get()), registry.Remove(entity));
       } else if (operation == 7) {
-        const PlainRegistry::Group* group = plain.Find({identity(key1), identity(key2)});
+        const auto group = plain.groups.find({identity(key1), identity(key2)});
         RVLSharedVector<ZALMPConstant> filed{entity};
-        ASSERT_EQ(group ? S_OK : S_FALSE, registry.Get(key1, key2, filed));
+        ASSERT_EQ(group != plain.groups.end() ? S_OK : S_FALSE, registry.Get(key1, key2, filed));
         Listing addresses;
         for (const Entity& each : filed) addresses.push_back(each.get());
-        ASSERT_EQ(group ? group->second : Listing(), addresses);
+        ASSERT_EQ(group != plain.groups.end() ? group->second : Listing(), addresses);
         Entity first = entity;
         ASSERT_EQ(addresses.empty() ? S_FALSE : S_OK, registry.Get(key1, key2, first));
         ASSERT_EQ(addresses.empty() ? nullptr : addresses.front(), first.get());
       } else if (operation == 8) {
-        const PlainRegistry::Group* filing = plain.Filing(entity.get());
+        const PlainRegistry::Pair* filing = plain.Filing(entity.get());
         ASSERT_EQ(filing ? S_OK : S_FALSE, registry.GetKeys(entity, key1, key2));
-        ASSERT_EQ(filing ? filing->first : PlainRegistry::Pair(), PlainRegistry::Pair(key1.get(), key2.get()));
+        ASSERT_EQ(filing ? *filing : PlainRegistry::Pair(), PlainRegistry::Pair(key1.get(), key2.get()));
       } else if (random() % 100 == 0) {
         plain.list.clear();
-        for (PlainRegistry::Group& group : plain.groups) group.second.clear();
+        for (auto& [pair, filed] : plain.groups) filed.clear();
         ASSERT_EQ(S_OK, registry.EmptyRegistry());
       }
       ASSERT_EQ(plain.list, Listed(registry));

@@ -1,13 +1,15 @@
 #include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
+#include "ZALMPWorldFixture.h"
 
 #include <ZALIMPBodyLoader.h>
 #include <ZALIMPConstraintLoader.h>
+#include <ZALIMPDisplacementSensorLoader.h>
 #include <ZALMPBody.h>
 #include <ZALMPConstant.h>
 #include <ZALMPConstraint.h>
+#include <ZALMPDisplacementSensor.h>
 #include <ZALMPGeometry.h>
-#include <ZALMPSensor.h>
 #include <ZALMPShape.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
@@ -23,15 +25,37 @@
 
 namespace {
 
-// A constraint whose verdict and error are set by the test, through its loader.
-class ScriptedConstraintLoader : public ZALIMPConstraintLoader {
+using Calls = std::vector<std::string>;
+
+// Notes "<who> <call>" in `calls` and answers `answer`.
+HRESULT Note(Calls& calls, const std::wstring& who, const char* call, HRESULT answer)
+{
+  calls.push_back(std::string(who.begin(), who.end()) + " " + call);
+  return answer;
+}
+
+// The host side of a body, a constraint or a displacement sensor: it notes
+// what it is asked and answers the constraint questions as the test says.
+class ScriptedLoader : public ZALIMPBodyLoader, public ZALIMPConstraintLoader, public ZALIMPDisplacementSensorLoader {
 public:
+  ScriptedLoader(Calls& calls, const ZALMPEntity& owner) : m_calls(calls), m_owner(owner.getEntityName()) {}
   bool satisfied = true;
   double error = 0.0;
   bool raise = false;
-  int updates = 0;
   HRESULT OnActivate() override { return S_OK; }
   HRESULT OnDeactivate() override { return S_OK; }
+  HRESULT ApplyTransformation(const ZALMathTransformation&) override { return S_OK; }
+  HRESULT SetVelocity(const ZALMathVector&, const ZALMathVector&) override { return S_OK; }
+  HRESULT ComputeVelocity(ZALMathVector&, ZALMathVector&, ZALMathPoint&) override { return S_OK; }
+  HRESULT ComputeAcceleration(ZALMathVector&, ZALMathVector&, ZALMathPoint&) override { return S_OK; }
+  HRESULT Fix() override { return Note(m_calls, m_owner, "fix", S_OK); }
+  HRESULT Unfix() override { return Note(m_calls, m_owner, "unfix", S_OK); }
+  HRESULT ComputeVelocityAndAcceleration(ZALMathVector&, ZALMathVector&, ZALMathVector&, ZALMathVector&, ZALMathPoint&,
+                                         unsigned char&, ZALMathLine&, ZALMPBody::PointWhereToComputeVelAndAcc,
+                                         const ZALMathPoint*, RVLSharedHandle<ZALMPBody>, const ZALMathAxis*) override
+  {
+    return S_OK;
+  }
   bool IsSatisfied(double& e) override
   {
     e = error;
@@ -44,94 +68,35 @@ public:
   }
   HRESULT CurrentValue(int, double&, double&) override { return S_OK; }
   HRESULT CurrentValue(double&) override { return S_OK; }
-  HRESULT UpdateParameters() override
-  {
-    ++updates;
-    return E_FAIL;  // ignored by the world
-  }
+  HRESULT UpdateParameters() override { return Note(m_calls, m_owner, "update", E_FAIL); }  // ignored by the world
   HRESULT CurrentOptions(ZALMPOptionsOrientation&) override { return S_OK; }
-};
-
-class CountingSensor : public ZALMPSensor {
-  ZALMP_DECLARE_CLASS(CountingSensor, ZALMPSensor);
-  ZALMP_DECLARE_CONCRETE(CountingSensor);
-
-public:
-  int updates = 0;
-  int resets = 0;
-  HRESULT Update() override
-  {
-    ++updates;
-    return S_OK;
-  }
-  HRESULT Reset() override
-  {
-    ++resets;
-    return S_OK;
-  }
-
-protected:
-  CountingSensor() = default;
-  CountingSensor(const CountingSensor& source) : ZALMPSensor(source) {}
-};
-
-class RecordingBodyLoader : public ZALIMPBodyLoader {
-public:
-  explicit RecordingBodyLoader(std::vector<std::string>& calls) : m_calls(calls) {}
-  HRESULT OnActivate() override { return S_OK; }
-  HRESULT OnDeactivate() override { return S_OK; }
-  HRESULT ApplyTransformation(const ZALMathTransformation&) override { return S_OK; }
-  HRESULT SetVelocity(const ZALMathVector&, const ZALMathVector&) override { return S_OK; }
-  HRESULT ComputeVelocity(ZALMathVector&, ZALMathVector&, ZALMathPoint&) override { return S_OK; }
-  HRESULT ComputeAcceleration(ZALMathVector&, ZALMathVector&, ZALMathPoint&) override { return S_OK; }
-  HRESULT Fix() override
-  {
-    m_calls.push_back("fix");
-    return S_OK;
-  }
-  HRESULT Unfix() override
-  {
-    m_calls.push_back("unfix");
-    return S_OK;
-  }
-  HRESULT ComputeVelocityAndAcceleration(ZALMathVector&, ZALMathVector&, ZALMathVector&, ZALMathVector&, ZALMathPoint&,
-                                         unsigned char&, ZALMathLine&, ZALMPBody::PointWhereToComputeVelAndAcc,
-                                         const ZALMathPoint*, RVLSharedHandle<ZALMPBody>, const ZALMathAxis*) override
-  {
-    return S_OK;
-  }
+  HRESULT Update(ZALMPDisplacementSensor&) override { return Note(m_calls, m_owner, "measure", S_OK); }
 
 private:
-  std::vector<std::string>& m_calls;
+  Calls& m_calls;
+  std::wstring m_owner;
 };
+
+// Gives `entity` a scripted loader as the loader kind its class asks for.
+template <class Loader>
+ScriptedLoader& Script(ZALMPEntity& entity, Calls& calls)
+{
+  ScriptedLoader* const loader = new ScriptedLoader(calls, entity);
+  entity.SetLoader(static_cast<Loader*>(loader));
+  return *loader;
+}
 
 class HostObject : public ZALBaseUnknown {};
 
-}  // namespace
-
-ZALMP_DEFINE_CLASS_WITH_ID(CountingSensor, ZALMPSensor, "0E0E0E0E-0000-4000-8000-0000000000B3", nullptr);
-
-namespace {
-
-class World : public ::testing::Test {
+class World : public WorldFixture {
 protected:
-  RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"BasicWorld");
-  RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
   ReportCapture reports;
-  void TearDown() override
-  {
-    ZALMPWorld::destroy(world);
-    RVLBasicWorld::destroy(host);
-  }
 };
 
 // The globals themselves (names, links, the fixed global body, the time
 // quantity) are pinned by the kept documents of the kind conformance test.
 TEST_F(World, EmptyingKeepsTheGlobalHandlesButUnfilesThem)
 {
-  ZALWBFactory* factory = nullptr;
-  EXPECT_EQ(S_OK, world->GetWBFactory(factory));
-  EXPECT_NE(nullptr, factory);
   RVLSharedHandle<ZALMPBody> body, kept;
   world->GetGlobalBody(body);
   EXPECT_EQ(1, world->GetBodyCount());
@@ -165,6 +130,7 @@ TEST_F(World, FilesEntitiesByKindAndKeysAndMakesValuesHostChildren)
   EXPECT_TRUE(host->hasLogicalChild(value)) << "removal keeps the host link";
   EXPECT_EQ(0, reports.Count());
 }
+
 TEST_F(World, KeepsHostLoaderAndTableAsTheHostGivesThem)
 {
   HostObject loader;
@@ -183,9 +149,8 @@ TEST_F(World, KeepsHostLoaderAndTableAsTheHostGivesThem)
   table->AddRef();
   EXPECT_EQ(S_FALSE, world->SetTable(nullptr));
   EXPECT_EQ(S_OK, world->SetTable(table));
-  EXPECT_EQ(2u, table->GetRefCount());
   ASSERT_EQ(S_OK, world->GetTable(got));
-  EXPECT_EQ(3u, table->GetRefCount());
+  EXPECT_EQ(3u, table->GetRefCount()) << "one for the world, one for the caller";
   got->Release();
   ZALMPWorld::destroy(world);
   EXPECT_EQ(1u, table->GetRefCount()) << "released with the world";
@@ -194,53 +159,53 @@ TEST_F(World, KeepsHostLoaderAndTableAsTheHostGivesThem)
 
 TEST_F(World, WholeWorldOperationsVisitTheEntitiesTheyConcern)
 {
-  std::vector<std::string> calls;
-  const RVLSharedHandle<ZALMPBody> free = ZALMPBody::create(L"free");
-  const RVLSharedHandle<ZALMPBody> fixed = ZALMPBody::create(L"fixed");
-  free->SetLoader(new RecordingBodyLoader(calls));
+  Calls calls;
+  const RVLSharedHandle<ZALMPBody> free = ZALMPBody::create(L"free"), fixed = ZALMPBody::create(L"fixed");
   fixed->Fix();
-  fixed->SetLoader(new RecordingBodyLoader(calls));
-  world->Add<ZALMPBody>(free);
-  world->Add<ZALMPBody>(fixed);
-  world->FixAllFreeBodies();
-  world->UnfixAllFreeBodies();
-  EXPECT_EQ((std::vector<std::string>{"fix", "unfix"}), calls) << "only the free body, through its loader";
-  EXPECT_FALSE(free->IsFixed()) << "the body's own flag is not touched";
-
-  const RVLSharedHandle<CountingSensor> active = CountingSensor::create(L"a");
-  const RVLSharedHandle<CountingSensor> inactive = CountingSensor::create(L"i");
+  const RVLSharedHandle<ZALMPDisplacementSensor> active = ZALMPDisplacementSensor::create(L"active");
+  const RVLSharedHandle<ZALMPDisplacementSensor> inactive = ZALMPDisplacementSensor::create(L"inactive");
   inactive->Deactivate();
-  world->Add<ZALMPSensor>(active);
-  world->Add<ZALMPSensor>(inactive);
-  world->UpdateSensors();
-  world->ResetSensors();
-  EXPECT_EQ(1, active->updates);
-  EXPECT_EQ(1, active->resets);
-  EXPECT_EQ(0, inactive->updates + inactive->resets);
-
+  const RVLSharedHandle<TestConstraint> loose = TestConstraint::create(L"loose"), off = TestConstraint::create(L"off");
+  for (const RVLSharedHandle<ZALMPBody>& body : {free, fixed}) {
+    Script<ZALIMPBodyLoader>(*body, calls);
+    world->Add<ZALMPBody>(body);
+  }
+  const ZALMathTransformation moved(ZALMath3x3Matrix(), ZALMathVector(1, 2, 3));
+  for (const RVLSharedHandle<ZALMPDisplacementSensor>& sensor : {active, inactive}) {
+    Script<ZALIMPDisplacementSensorLoader>(*sensor, calls);
+    sensor->SetDisplacement(moved);
+    world->Add<ZALMPSensor>(sensor);
+  }
   double error = -1.0;
   EXPECT_TRUE(world->IsSatisfied(error));
   EXPECT_EQ(0.0, error);
-  const RVLSharedHandle<TestConstraint> loose = TestConstraint::create(L"loose");
-  const RVLSharedHandle<TestConstraint> off = TestConstraint::create(L"off");
-  ScriptedConstraintLoader* const looseLoader = new ScriptedConstraintLoader();
-  ScriptedConstraintLoader* const offLoader = new ScriptedConstraintLoader();
-  loose->SetLoader(looseLoader);
-  off->SetLoader(offLoader);
-  looseLoader->error = 0.25;
-  offLoader->error = 0.5;
-  offLoader->satisfied = false;
+  ScriptedLoader& looseLoader = Script<ZALIMPConstraintLoader>(*loose, calls);
+  ScriptedLoader& offLoader = Script<ZALIMPConstraintLoader>(*off, calls);
+  looseLoader.error = 0.25;
+  offLoader.error = 0.5;
+  offLoader.satisfied = false;
   off->Deactivate();
   world->Add<ZALMPConstraint>(loose);
   world->Add<ZALMPConstraint>(off);
+
+  world->FixAllFreeBodies();
+  world->UnfixAllFreeBodies();
+  world->UpdateSensors();
+  world->ResetSensors();
+  world->UpdateConstraintParameters();
+  EXPECT_EQ((Calls{"free fix", "free unfix", "active measure", "loose update", "off update"}), calls)
+      << "free bodies through their loaders, active sensors, every constraint";
+  EXPECT_FALSE(free->IsFixed()) << "the body's own flag is not touched";
+  ZALMathTransformation displacement;
+  active->GetDisplacement(displacement);
+  EXPECT_EQ(ZALMathTransformation(), displacement) << "an active sensor is reset";
+  inactive->GetDisplacement(displacement);
+  EXPECT_EQ(moved, displacement) << "an inactive one is not";
   EXPECT_TRUE(world->IsSatisfied()) << "inactive constraints do not count";
   EXPECT_TRUE(world->IsSatisfied(error));
   EXPECT_EQ(0.5, error) << "the largest error, active or not";
-  looseLoader->raise = true;
+  looseLoader.raise = true;
   EXPECT_FALSE(world->IsSatisfied()) << "a raised host error counts as not satisfied";
-  world->UpdateConstraintParameters();
-  EXPECT_EQ(1, looseLoader->updates);
-  EXPECT_EQ(1, offLoader->updates);
   EXPECT_EQ(0, reports.Count());
 }
 

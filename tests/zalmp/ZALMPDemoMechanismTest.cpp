@@ -54,46 +54,19 @@ protected:
   ZALMPXmlModel model;  // owns the world, as a model read from a file does
 };
 
-void ExpectSamePlace(const ZALMathPoint& expected, const ZALMathPoint& actual, const char* joint)
-{
-  EXPECT_NEAR(expected.GetX(), actual.GetX(), 1e-12) << joint;
-  EXPECT_NEAR(expected.GetY(), actual.GetY(), 1e-12) << joint;
-  EXPECT_NEAR(expected.GetZ(), actual.GetZ(), 1e-12) << joint;
-}
-
-TEST_F(DemoMechanism, IsAClosedFourBarWhosePartsAreFiledAndLinkedBothWays)
+TEST_F(DemoMechanism, IsAClosedFourBarThatKeepsItsCouplerRuleAndNeedsAWorld)
 {
   ReportCapture reports;
+  EXPECT_EQ(E_FAIL, ZALMPDemoMechanism::Build(RVLSharedHandle<ZALMPWorld>()));
   ASSERT_EQ(S_OK, ZALMPDemoMechanism::Build(model.world));
-  // four bars, three geometries on each, four variables, nine values, besides the world's own globals
-  EXPECT_EQ(1 + 4, model.world->Count<ZALMPBody>());
-  EXPECT_EQ(1 + 12, model.world->Count<ZALMPGeometry>());
-  EXPECT_EQ(1 + 4, model.world->Count<ZALMPVariable>());
-  EXPECT_EQ(9, model.world->Count<ZALMPValue>());
-  EXPECT_TRUE(Named<ZALMPBody>("Ground")->IsFixed());
-  EXPECT_FALSE(Named<ZALMPBody>("Crank")->IsFixed());
-
-  // each pin of a bar sits where the next bar starts
+  // What the demo holds is pinned by its kept documents; here, that it is the
+  // mechanism it claims: each pin of a bar sits where the next bar starts.
   ZALMathTransformation couplerPlacement, rockerPlacement;
   Named<ZALMPBody>("Coupler")->GetPosition(couplerPlacement);
   Named<ZALMPBody>("Rocker")->GetPosition(rockerPlacement);
-  ExpectSamePlace(couplerPlacement * ZALMathPoint(), InWorld("Crank", "CrankPin"), "crank pin");
-  ExpectSamePlace(InWorld("Rocker", "RockerPin"), InWorld("Coupler", "CouplerPin"), "coupler pin");
-  ExpectSamePlace(rockerPlacement * ZALMathPoint(), InWorld("Ground", "RockerPivot"), "rocker pivot");
-
-  // every geometry knows its body and is listed by it
-  for (int i = 0; i < model.world->Count<ZALMPBody>(); ++i) {
-    RVLSharedHandle<ZALMPBody> body;
-    model.world->Get<ZALMPBody>(i, body);
-    for (int j = 0; j < body->GetGeometryCount(); ++j) {
-      RVLSharedHandle<ZALMPGeometry> geometry;
-      RVLSharedHandle<ZALMPBody> carrier;
-      body->GetGeometry(j, geometry);
-      geometry->GetBody(carrier);
-      EXPECT_TRUE(carrier == body) << body->GetID() << " / " << geometry->GetID();
-    }
-  }
-  EXPECT_TRUE(ZALMPModelChecker::Problems(model).empty());
+  EXPECT_NEAR(0.0, (couplerPlacement * ZALMathPoint()).DistanceTo(InWorld("Crank", "CrankPin")), 1e-12);
+  EXPECT_NEAR(0.0, InWorld("Rocker", "RockerPin").DistanceTo(InWorld("Coupler", "CouplerPin")), 1e-12);
+  EXPECT_NEAR(0.0, (rockerPlacement * ZALMathPoint()).DistanceTo(InWorld("Ground", "RockerPivot")), 1e-12);
 
   // the coupler rule holds for the lengths the model gives
   ZALWBEquation* rule = nullptr;
@@ -105,13 +78,8 @@ TEST_F(DemoMechanism, IsAClosedFourBarWhosePartsAreFiledAndLinkedBothWays)
   ASSERT_EQ(S_OK, rule->EvaluateResidual({{"CrankLength", crankLength}, {"CouplerLength", couplerLength}}, residual));
   EXPECT_NEAR(0.0, residual, 1e-12);
   EXPECT_EQ(0, reports.Count());
-}
 
-TEST_F(DemoMechanism, ANullWorldIsRefusedAndALinkLeadingOutOfTheWorldIsAProblem)
-{
-  EXPECT_EQ(E_FAIL, ZALMPDemoMechanism::Build(RVLSharedHandle<ZALMPWorld>()));
-  ASSERT_EQ(S_OK, ZALMPDemoMechanism::Build(model.world));
-
+  // a link leading out of the world is a problem
   const RVLSharedHandle<ZALMPGeometry> pin = Named<ZALMPGeometry>("CrankPin");
   ASSERT_EQ(S_OK, model.world->Remove<ZALMPGeometry>(pin));
   const std::vector<std::string> problems = ZALMPModelChecker::Problems(model);

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include <sys/wait.h>
@@ -42,9 +42,7 @@ protected:
   std::string Content(const std::string& name) const
   {
     std::ifstream in(m_directory / name, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   void Put(const std::string& name, const std::string& content) const

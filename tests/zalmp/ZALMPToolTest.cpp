@@ -1,11 +1,14 @@
-// The zalmp program as a user runs it: exit codes and the key lines of what it prints.
+// The zalmp program as a user runs it: exit codes (0 done, 1 a problem with a
+// model, 2 a command line it does not understand), the key lines of what it
+// prints and the warnings it shows while reading and converting.
 
 #include "ZALMPToolRunner.h"
 
 #include <algorithm>
-#include <set>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,6 +25,16 @@ std::string ValueOf(const std::string& text, const std::string& label)
   return "(no line " + label + ")";
 }
 
+// The lines of `text` that follow `prefix`, without it.
+std::vector<std::string> LinesAfter(const std::string& text, const std::string& prefix)
+{
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    if (line.rfind(prefix, 0) == 0) lines.push_back(line.substr(prefix.size()));
+  return lines;
+}
+
 TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
 {
   const ZalmpOutcome demo = Zalmp("demo");
@@ -33,14 +46,10 @@ TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
   const ZalmpOutcome info = Zalmp("info demo.xml");
   ASSERT_EQ(0, info.exit) << info.err;
   EXPECT_EQ(info.out, demo.out.substr(demo.out.size() - std::min(demo.out.size(), info.out.size())));
-  EXPECT_EQ("R2018.1", ValueOf(info.out, "Format version"));
-  EXPECT_EQ("5", ValueOf(info.out, "Body"));
-  EXPECT_EQ("13", ValueOf(info.out, "Geometry"));
-  EXPECT_EQ("5", ValueOf(info.out, "Variable"));
-  EXPECT_EQ("9", ValueOf(info.out, "Value"));
-  EXPECT_EQ("(no line Joint)", ValueOf(info.out, "Joint")) << "kinds with no entity are left out";
-  EXPECT_EQ("\"GlobalAxisSystem\"", ValueOf(info.out, "Axis system"));
-  EXPECT_EQ("0 -9.81 0", ValueOf(info.out, "Gravity"));
+  const char* const shown[][2] = {{"Format version", "R2018.1"}, {"Body", "5"}, {"Geometry", "13"},
+                                  {"Value", "9"}, {"Joint", "(no line Joint)"},  // kinds with no entity are left out
+                                  {"Axis system", "\"GlobalAxisSystem\""}, {"Gravity", "0 -9.81 0"}};
+  for (const auto& [label, value] : shown) EXPECT_EQ(value, ValueOf(info.out, label)) << label;
   EXPECT_NE(std::string::npos, info.out.find("Warnings (0)\n  none\n")) << info.out;
 
   const ZalmpOutcome check = Zalmp("check demo.xml");
@@ -50,25 +59,113 @@ TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
   const ZalmpOutcome convert = Zalmp("convert demo.xml old.xml --format-version R2016.1");
   ASSERT_EQ(0, convert.exit) << convert.err;
   EXPECT_EQ("Converted demo.xml (R2018.1) to old.xml (R2016.1)\n", convert.out);
-  const ZalmpOutcome old = Zalmp("info old.xml");
-  ASSERT_EQ(0, old.exit) << old.err;
-  EXPECT_EQ("R2016.1", ValueOf(old.out, "Format version"));
-  EXPECT_EQ("13", ValueOf(old.out, "Geometry"));
 
   // that layout stores a value's quantity by number and needs one: the boolean
   // and the text of the demo, which have none, cannot be read back from it
   const ZalmpOutcome oldCheck = Zalmp("check old.xml");
   EXPECT_EQ(1, oldCheck.exit);
-  std::istringstream lines(oldCheck.out);
-  std::string line;
-  std::getline(lines, line);
-  EXPECT_NE(std::string::npos, line.find(" problems")) << line;
-  std::set<std::string> elements;
-  while (std::getline(lines, line)) {
-    EXPECT_EQ(0u, line.find("  warning ")) << line;
-    elements.insert(line.substr(line.find('<'), line.find(' ', line.find('<')) - line.find('<')));
+  EXPECT_EQ(0u, oldCheck.out.find("old.xml: 4 problems\n")) << oldCheck.out;
+  const std::vector<std::string> warned = LinesAfter(oldCheck.out, "  warning ");
+  for (const char* element : {"<Boolean ", "<String "})
+    EXPECT_EQ(2, std::count_if(warned.begin(), warned.end(),
+                               [element](const std::string& line) { return line.find(element) != std::string::npos; }))
+        << oldCheck.out;
+
+}
+
+TEST_F(ZalmpTool, InfoAndConvertListTheWarningsOfReading)
+{
+  // A body without identifier, another without its state, a value without its quantity.
+  Put("warned.xml",
+      "<ZALMPModel xmlns:zalmp=\"urn:zalmp:element-tree\" zalmp:version=\"R2018.1\">"
+      "<World linear_tolerance=\"0.001\" angular_tolerance=\"1e-09\"><Bodies><Body name=\"NoId\"/>"
+      "<Body id=\"k\" name=\"Kept\"/></Bodies><Values><Constant id=\"c\" name=\"Speed\"><Value>2</Value></Constant>"
+      "</Values></World></ZALMPModel>");
+  const ZalmpOutcome info = Zalmp("info warned.xml");
+  EXPECT_EQ(0, info.exit) << "warnings are no error";
+  EXPECT_EQ("", info.err);
+  const std::string listed = info.out.substr(info.out.find("Warnings ("));
+  const std::vector<std::string> warnings = LinesAfter(listed, "  ");
+  ASSERT_FALSE(warnings.empty()) << info.out;
+  EXPECT_EQ(0u, listed.find("Warnings (" + std::to_string(warnings.size()) + ")\n")) << listed;
+  const std::regex where(R"(ZALMP\w+\.m/src/ZALMP\w+:\d+  .+)");
+  for (const std::string& warning : warnings) EXPECT_TRUE(std::regex_match(warning, where)) << warning;
+  for (const char* element : {"ZALMPWorld.m/src/ZALMPWorldPersistence:", "<Body id=\"k\">", "<Constant id=\"c\">"})
+    EXPECT_TRUE(std::any_of(warnings.begin(), warnings.end(),
+                            [&](const std::string& w) { return w.find(element) != std::string::npos; }))
+        << element;
+
+  // Converting repeats them on standard error; a layout before R2018.0 also
+  // warns of each value it cannot keep.
+  for (const std::string version : {"R2017.1", "R2018.0"}) {
+    const ZalmpOutcome convert = Zalmp("convert warned.xml out.xml --format-version " + version);
+    EXPECT_EQ(0, convert.exit) << version;
+    EXPECT_EQ(warnings, LinesAfter(convert.err, "zalmp: warned.xml: warning: ")) << version;
+    EXPECT_EQ(version == "R2017.1" ? std::vector<std::string>{"value \"Speed\" has no physical quantity; the layout "
+                                                               "of R2017.1 cannot keep its content"}
+                                   : std::vector<std::string>{},
+              LinesAfter(convert.err, "zalmp: out.xml: warning: "))
+        << version;
+    EXPECT_EQ("Converted warned.xml (R2018.1) to out.xml (" + version + ")\n", convert.out);
   }
-  EXPECT_EQ((std::set<std::string>{"<Boolean", "<String"}), elements) << oldCheck.out;
+}
+
+TEST_F(ZalmpTool, ModelProblemsExitWithOneAndCommandLineProblemsWithTwo)
+{
+  const std::string head = "<ZALMPModel xmlns:zalmp=\"urn:zalmp:element-tree\" zalmp:version=\"";
+  Put("model.xml", head + "R2018.1\"><World/></ZALMPModel>");
+  Put("unknown.xml", head + "R1999.0\"><World/></ZALMPModel>");
+  Put("broken.xml", "<ZALMPModel>\n  <World>\n    <Bodies>\n</ZALMPModel>\n");
+
+  const struct {
+    const char* arguments;
+    int exit;
+    const char* said;  // on standard error
+  } cases[] = {
+      {"convert unknown.xml out.xml", 1, "R1999.0"},
+      {"info nowhere.xml", 1, "zalmp: nowhere.xml"},
+      {"check broken.xml", 1, "zalmp: broken.xml:4:3: "},
+      {"info .", 1, "zalmp: .: "},
+      {"convert model.xml missing/out.xml", 1, "missing/out.xml"},
+      {"demo missing/demo.xml", 1, "missing/demo.xml"},
+      {"check", 2, "FILE"},
+      {"demo a.xml b.xml", 2, ""},
+      {"convert model.xml", 2, ""},
+      {"convert model.xml out.xml --format-version", 2, "--format-version"},
+      {"convert model.xml out.xml --format-version r2018.1", 2, "r2018.1"},
+      {"check model.xml --strict", 2, "--strict"},
+      {"", 2, ""},
+      {"frobnicate model.xml", 2, "frobnicate"},
+  };
+  for (const auto& c : cases) {
+    const ZalmpOutcome run = Zalmp(c.arguments);
+    EXPECT_EQ(c.exit, run.exit) << "zalmp " << c.arguments;
+    EXPECT_NE("", run.err) << "zalmp " << c.arguments;
+    EXPECT_NE(std::string::npos, run.err.find(c.said)) << "zalmp " << c.arguments << ": " << run.err;
+    EXPECT_FALSE(Exists("out.xml")) << "zalmp " << c.arguments;
+    if (c.exit == 1) {
+      EXPECT_EQ("", run.out) << "zalmp " << c.arguments;
+    }
+  }
+
+  // Without "Globals" the world's own globals stay its globals, filed nowhere:
+  // a problem for check, not for info.
+  const ZalmpOutcome info = Zalmp("info model.xml");
+  EXPECT_EQ(0, info.exit);
+  EXPECT_NE(std::string::npos, info.out.find("Warnings (0)\n  none\n")) << info.out;
+  const ZalmpOutcome check = Zalmp("check model.xml");
+  EXPECT_EQ(1, check.exit);
+  EXPECT_EQ((std::vector<std::string>{
+                "dangling  World: global body \"GlobalBody\" is not filed in the Body registry",
+                "dangling  World: global axis system \"GlobalAxisSystem\" is not filed in the Geometry registry",
+                "dangling  World: global time \"GlobalTime\" is not filed in the Variable registry"}),
+            LinesAfter(check.out, "  "))
+      << check.out;
+  EXPECT_EQ(0u, check.out.find("model.xml: 3 problems\n")) << check.out;
+
+  const ZalmpOutcome help = Zalmp("--help");
+  EXPECT_EQ(0, help.exit) << "help is no usage error";
+  EXPECT_NE(std::string::npos, help.out.find("convert")) << help.out;
 }
 
 }  // namespace

@@ -12,18 +12,10 @@ TEST(MathVector, PointAndVectorArithmetic)
 {
   const ZALMathPoint from(1.0, 2.0, 3.0);
   const ZALMathPoint to(4.0, 6.0, 3.0);
-  const ZALMathVector shift = to - from;
-  EXPECT_EQ(ZALMathVector(3.0, 4.0, 0.0), shift);
-  EXPECT_EQ(to, from + shift);
-  EXPECT_EQ(from, to - shift);
-  EXPECT_EQ(5.0, from.DistanceTo(to));
-
-  const ZALMathVector x(1.0, 0.0, 0.0);
-  const ZALMathVector y(0.0, 1.0, 0.0);
-  EXPECT_EQ(ZALMathVector(0.0, 0.0, 1.0), x.Cross(y));  // right-handed
-  EXPECT_EQ(ZALMathVector(0.0, 0.0, -1.0), y.Cross(x));
+  EXPECT_EQ(ZALMathVector(3.0, 4.0, 0.0), to - from);
+  EXPECT_EQ(to, from + (to - from));
+  EXPECT_EQ(ZALMathVector(-3.0, 6.0, -3.0), ZALMathVector(1.0, 2.0, 3.0).Cross({4.0, 5.0, 6.0}));
   EXPECT_EQ(32.0, ZALMathVector(1.0, 2.0, 3.0).Dot({4.0, 5.0, 6.0}));
-
   // equality is exact: the smallest change counts
   EXPECT_NE(ZALMathVector(0.1 + 0.2, 0.0, 0.0), ZALMathVector(0.3, 0.0, 0.0));
 
@@ -41,18 +33,12 @@ TEST(MathDirection, NormalisesEveryVectorButKeepsExactUnitOnes)
   EXPECT_EQ(unit, ZALMathVector(ZALMathDirection(unit)));
 
   const std::pair<ZALMathVector, ZALMathVector> cases[] = {
-    {{0.0, 0.0, 2.0}, {0.0, 0.0, 1.0}},
     {{3.0, 4.0, 0.0}, {0.6, 0.8, 0.0}},
-    {{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}},
+    {{0.0, 0.0, 0.0}, {1.0, 0.0, 0.0}},      // the default direction
     {{1e-200, 0.0, 0.0}, {1.0, 0.0, 0.0}},   // squares underflow
     {{0.0, -1e200, 0.0}, {0.0, -1.0, 0.0}},  // squares overflow
   };
   for (const auto& [vector, expected] : cases)
     EXPECT_TRUE(Near(ZALMathVector(ZALMathDirection(vector)), expected, 1e-16))
       << "from (" << vector.GetX() << ", " << vector.GetY() << ", " << vector.GetZ() << ")";
-
-  EXPECT_EQ(ZALMathDirection(1.0, 0.0, 0.0), ZALMathDirection());
-  ZALMathDirection reset(0.0, 1.0, 0.0);
-  reset.SetCoord(0.0, 0.0, 0.0);
-  EXPECT_EQ(ZALMathDirection(), reset);
 }

@@ -11,15 +11,12 @@
 
 namespace {
 
-using Kind = ZALWBExpression::Kind;
-
 TEST(WBEquationPrinter, PrintsTextThatParsesBackToTheSameTree)
 {
   const struct {
     const char* text;
     const char* printed;
   } cases[] = {
-      {"x=1", "x = 1"},
       {"a+b*c = (a+b)*c", "a + b * c = (a + b) * c"},
       {"a-(b-c) = (a-b)-c", "a - (b - c) = a - b - c"},
       {"a/(b*c) = (a/b)*c", "a / (b * c) = a / b * c"},
@@ -27,7 +24,6 @@ TEST(WBEquationPrinter, PrintsTextThatParsesBackToTheSameTree)
       {"-x^2 = (-x)^2", "-x^2 = (-x)^2"},
       {"a^b^c = (a^b)^c", "a^b^c = (a^b)^c"},
       {"2^-x = (a^b)^-(c+d)", "2^-x = (a^b)^-(c + d)"},
-      {"--x = +x", "--x = x"},
       {"atan2( Body.1.y ,Body.1.x ) = max(0.1, 1E-3)", "atan2(Body.1.y, Body.1.x) = max(0.1, 0.001)"},
       {"x = 1e300 * 0.30000000000000004 + .5", "x = 1e+300 * 0.30000000000000004 + 0.5"},
       {"'id 7''s' = 'sin' + '' + 'x'", "'id 7''s' = 'sin' + '' + x"},
@@ -37,15 +33,12 @@ TEST(WBEquationPrinter, PrintsTextThatParsesBackToTheSameTree)
     ZALWBModel model;
     ZALCDSArray<int> ids;
     ZALWBParserMessenger messenger;
-    ASSERT_EQ(S_OK, ZALWBParser::Parse(c.text, model, ids, messenger, ZALWBParser::BlackBoxes::Allow))
-        << c.text << ": " << messenger.GetText();
     ZALCDSString printed;
+    ASSERT_EQ(S_OK, ZALWBParser::Parse(c.text, model, ids, messenger, ZALWBParser::BlackBoxes::Allow)) << c.text;
     ASSERT_EQ(S_OK, ZALWBEquationPrinter::Print(model.GetEquation(0), printed)) << c.text;
     EXPECT_STREQ(c.printed, printed.CastToCharPtr()) << c.text;
-
-    ASSERT_EQ(S_OK, ZALWBParser::Parse(printed.CastToCharPtr(), model, ids, messenger,
-                                       ZALWBParser::BlackBoxes::Allow))
-        << printed.str() << ": " << messenger.GetText();
+    ASSERT_EQ(S_OK, ZALWBParser::Parse(printed.CastToCharPtr(), model, ids, messenger, ZALWBParser::BlackBoxes::Allow))
+        << printed.str();
     EXPECT_TRUE(model.GetEquation(0)->IsSameAs(*model.GetEquation(1))) << c.text;
   }
 }
@@ -64,7 +57,7 @@ TEST(WBEquationPrinter, RefusesWhatTextCannotHoldAndKeepsTheBuffer)
   EXPECT_STREQ("kept", text.CastToCharPtr());
 
   // a hand-built negative number prints as a negation, with the parentheses that needs
-  const auto power = ZALWBExpression::MakeBinary(Kind::Power, ZALWBExpression::MakeNumber(-2.5),
+  const auto power = ZALWBExpression::MakeBinary(ZALWBExpression::Kind::Power, ZALWBExpression::MakeNumber(-2.5),
                                                  ZALWBExpression::MakeVariable("x"));
   ASSERT_EQ(S_OK, ZALWBEquationPrinter::PrintExpression(power.get(), text));
   EXPECT_STREQ("(-2.5)^x", text.CastToCharPtr());

