@@ -19,6 +19,7 @@
 
 class ZALBaseUnknown;
 class ZALIMPEntityLoader;
+class ZALMPBody;
 class ZALMPDeserializer;
 class ZALMPLinkTable;
 class ZALMPParameter;
@@ -99,6 +100,9 @@ public:
   /// S_OK: `world` is the model world extending the entity's host world.
   /// E_FAIL (reported): no host world, no model world on it; `world` is null.
   virtual HRESULT GetWorld(RVLSharedHandle<ZALMPWorld>& world) const;
+  /// The global body of the entity's world. S_OK; E_FAIL (reported) when
+  /// the entity is in no world; `body` is then null.
+  HRESULT GetGlobalBody(RVLSharedHandle<ZALMPBody>& body) const;
 
   /// Already active: S_OK and nothing else. Else active, then the loader's
   /// OnActivate result (S_OK without a loader). Deactivate mirrors it.

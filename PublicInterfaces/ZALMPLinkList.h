@@ -46,11 +46,23 @@ public:
     return S_OK;
   }
 
-  int Count() const { return static_cast<int>(m_links.size()); }
-  bool Contains(const RVLSharedHandle<T>& link) const
+  /// S_OK: `link` inserted before position `index` (0 to Count(); no test
+  /// for a link already there). E_FAIL: empty handle or index outside (reported).
+  HRESULT Insert(int index, const RVLSharedHandle<T>& link, ZALMPSourceLocation where)
   {
-    return std::find(m_links.begin(), m_links.end(), link) != m_links.end();
+    if (!link || index < 0 || index > Count()) return Fail(where);
+    m_links.insert(m_links.begin() + index, link);
+    return S_OK;
   }
+
+  int Count() const { return static_cast<int>(m_links.size()); }
+  /// The position of `link`; -1 when it is not in the list.
+  int IndexOf(const RVLSharedHandle<T>& link) const
+  {
+    const auto found = std::find(m_links.begin(), m_links.end(), link);
+    return found == m_links.end() ? -1 : static_cast<int>(found - m_links.begin());
+  }
+  bool Contains(const RVLSharedHandle<T>& link) const { return IndexOf(link) >= 0; }
   void Clear() { m_links.clear(); }
   const RVLSharedVector<T>& Links() const { return m_links; }
 

@@ -86,9 +86,17 @@ protected:
   /// The group element of a list with `count` partners; null (and nothing
   /// written) when there are none or it cannot be added (reported).
   ZALMPSerializer* BeginGroup(ZALMPSerializer* element, int count) const;
-  void WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<ZALMPEntity>& partner) const;
+  /// Writes one reference to `partner` under `parent`; the reference's
+  /// element, or null when it could not be added (reported).
+  ZALMPSerializer* WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<ZALMPEntity>& partner) const;
+  /// Calls `visit` with each reference under `element` (the group's items for
+  /// a list, the one reference otherwise) whose "id" names an entity in `ids`.
+  void ForEachReference(
+      const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
+      const std::function<void(const ZALMPDeserializer& item, const RVLSharedHandle<ZALMPEntity>& referent)>& visit)
+      const;
   /// The referents named under `element`, resolved through `ids` (unknown ids
-  /// left out): the group's items for a list, the one reference otherwise.
+  /// left out).
   RVLSharedVector<ZALMPEntity> Resolve(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const;
 
 private:

@@ -27,20 +27,21 @@ ZALMPSerializer* ZALMPLink::BeginGroup(ZALMPSerializer* element, int count) cons
 // A reference: "id" and "name" of the referent. A referent no longer alive
 // gives the element without attributes; an identifier that cannot be had is
 // left out; both are reported.
-void ZALMPLink::WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<ZALMPEntity>& partner) const
+ZALMPSerializer* ZALMPLink::WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<ZALMPEntity>& partner) const
 {
   ZALMPSerializer* item = nullptr;
   if (!parent || FAILED(parent->AddElement(m_itemId, item)) || !item) {
     Report();
-    return;
+    return nullptr;
   }
   if (!partner.IsAlive()) {
     Report();
-    return;
+    return item;
   }
   std::wstring id;
   if (FAILED(partner->GetIdentifier(id)) || id.empty() || FAILED(item->AddAttribute(L"id", id))) Report();
   if (FAILED(item->AddAttribute(L"name", partner->getEntityName()))) Report();
+  return item;
 }
 
 namespace {
@@ -57,28 +58,29 @@ RVLSharedHandle<ZALMPEntity> Referent(const ZALMPDeserializer& item, const ZALMP
 
 }  // namespace
 
-RVLSharedVector<ZALMPEntity> ZALMPLink::Resolve(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const
+void ZALMPLink::ForEachReference(
+    const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
+    const std::function<void(const ZALMPDeserializer& item, const RVLSharedHandle<ZALMPEntity>& referent)>& visit) const
 {
-  RVLSharedVector<ZALMPEntity> referents;
   if (!element) {
     Report();
-    return referents;
+    return;
   }
   const std::wstring_view holderId = IsList() ? m_groupId : m_itemId;
-  if (!element->HasElement(holderId)) return referents;
+  if (!element->HasElement(holderId)) return;
   ZALMPDeserializer* holder = nullptr;
   if (FAILED(element->GetElement(holderId, holder)) || !holder) {
     Report();
-    return referents;
+    return;
   }
   if (!IsList()) {
-    if (RVLSharedHandle<ZALMPEntity> referent = Referent(*holder, ids)) referents.push_back(std::move(referent));
-    return referents;
+    if (const RVLSharedHandle<ZALMPEntity> referent = Referent(*holder, ids)) visit(*holder, referent);
+    return;
   }
   // A group that holds no item is reported.
   if (!holder->HasElement(m_itemId)) {
     Report();
-    return referents;
+    return;
   }
   ZALMPDeserializer::ElementIterator begin{};
   ZALMPDeserializer::ElementIterator end{};
@@ -88,8 +90,17 @@ RVLSharedVector<ZALMPEntity> ZALMPLink::Resolve(const ZALMPDeserializer* element
       Report();
       continue;
     }
-    if (RVLSharedHandle<ZALMPEntity> referent = Referent(**item, ids)) referents.push_back(std::move(referent));
+    if (const RVLSharedHandle<ZALMPEntity> referent = Referent(**item, ids)) visit(**item, referent);
   }
+}
+
+RVLSharedVector<ZALMPEntity> ZALMPLink::Resolve(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const
+{
+  RVLSharedVector<ZALMPEntity> referents;
+  ForEachReference(element, ids,
+                   [&](const ZALMPDeserializer&, const RVLSharedHandle<ZALMPEntity>& referent) {
+                     referents.push_back(referent);
+                   });
   return referents;
 }
 

@@ -1,6 +1,7 @@
 #define ZALMP_SOURCE_FILE "ZALMPWorld.m/src/ZALMPEntityWorld"
 #include <ZALMPAssertionReport.h>
 
+#include <ZALMPBody.h>
 #include <ZALMPEntity.h>
 #include <ZALMPWorld.h>
 
@@ -29,6 +30,14 @@ HRESULT ZALMPEntity::GetWorld(RVLSharedHandle<ZALMPWorld>& world) const
     return E_FAIL;
   }
   return S_OK;
+}
+
+HRESULT ZALMPEntity::GetGlobalBody(RVLSharedHandle<ZALMPBody>& body) const
+{
+  body.Release();
+  RVLSharedHandle<ZALMPWorld> world;
+  if (FAILED(GetWorld(world))) return E_FAIL;
+  return world->GetGlobalBody(body);
 }
 
 HRESULT ZALMPEntity::GetEquationFactory(ZALWBFactory*& factory) const

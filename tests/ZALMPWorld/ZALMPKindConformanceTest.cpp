@@ -39,6 +39,20 @@
 #include <ZALMPXmlCodec.h>
 #include <ZALMPXmlWriter.h>
 
+#include <ZALMPRevolute.h>
+#include <ZALMPPrismatic.h>
+#include <ZALMPCylindrical.h>
+#include <ZALMPSpherical.h>
+#include <ZALMPUniversal.h>
+#include <ZALMPPlanar.h>
+#include <ZALMPRigid.h>
+#include <ZALMPPointCurve.h>
+#include <ZALMPPointSurface.h>
+#include <ZALMPSlideCurve.h>
+#include <ZALMPRollCurve.h>
+#include <ZALMPUserDefined.h>
+#include <ZALMPSymmetric.h>
+
 #include <ZALWBFactory.h>
 
 #include <gtest/gtest.h>
@@ -69,6 +83,17 @@ std::pair<const std::string, Sample> Of(Fill fill)
 
 ZALMathPoint At(double s) { return {s, 2.0 * s, -s}; }
 const ZALMathVector kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
+
+// A joint kind adds nothing to the base: its sample links the global body, In.
+template <class T>
+std::pair<const std::string, Sample> Joint()
+{
+  return Of<T>([](T& joint, double, ZALMPWorld& world) {
+    RVLSharedHandle<ZALMPBody> global;
+    world.GetGlobalBody(global);
+    joint.LinkToBody(global, ZALMPBodyOrientation::In);
+  });
+}
 
 // Kinds on an axis through an origin: the angle a tenth of the seed and the
 // radius the seed, where the kind has them.
@@ -164,6 +189,19 @@ const std::map<std::string, Sample>& Samples()
         d.SetDisplacement(ZALMathTransformation(ZALMath3x3Matrix(kZ, kX, kY), ZALMathVector(s, -s, 0.5)));
         d.Deactivate();
       }),
+      Joint<ZALMPRevolute>(),
+      Joint<ZALMPPrismatic>(),
+      Joint<ZALMPCylindrical>(),
+      Joint<ZALMPSpherical>(),
+      Joint<ZALMPUniversal>(),
+      Joint<ZALMPPlanar>(),
+      Joint<ZALMPRigid>(),
+      Joint<ZALMPPointCurve>(),
+      Joint<ZALMPPointSurface>(),
+      Joint<ZALMPSlideCurve>(),
+      Joint<ZALMPRollCurve>(),
+      Joint<ZALMPUserDefined>(),
+      Joint<ZALMPSymmetric>(),
   };
   return samples;
 }
@@ -262,7 +300,8 @@ protected:
   // A link of every group, made both ways where both sides hold one: the
   // second body carries the first point and is measured by the first sensor,
   // has a joint, a shape, a connector, an impacted child and an aggregated
-  // variable; a constraint ties the point; the last expression uses the
+  // variable; a revolute joint links it (In) to the child (Out) and is
+  // realised by a constraint that ties the point; the last expression uses the
   // variable with a mapping of its own.
   void LinkEveryKind()
   {
@@ -288,12 +327,17 @@ protected:
     body->AddAggregatedElement(variable);
     expression->LinkToVariable(variable);
     expression->SetVariableMapping({{0, 7}, {1, 2}});
-    const RVLSharedHandle<TestJoint> joint = TestJoint::create(L"joint");
+    const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"joint");
     const RVLSharedHandle<TestShape> shape = TestShape::create(L"shape");
     const RVLSharedHandle<TestConnector> connector = TestConnector::create(L"connector");
     const RVLSharedHandle<TestConstraint> constraint = TestConstraint::create(L"constraint");
-    joint->body = shape->body = connector->body = body;
+    shape->body = connector->body = body;
+    joint->LinkToBody(child, ZALMPBodyOrientation::Out);
+    joint->LinkToBody(body, ZALMPBodyOrientation::In);
+    joint->AddConstraint(constraint);
+    constraint->SetJoint(joint);
     body->LinkToJoint(joint);
+    child->LinkToJoint(joint);
     body->LinkToShape(shape);
     body->LinkToConnector(connector);
     constraint->LinkToGeometry(point);
