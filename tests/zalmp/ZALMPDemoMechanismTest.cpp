@@ -5,6 +5,7 @@
 #include <ZALMPBody.h>
 #include <ZALMPExpression.h>
 #include <ZALMPPoint.h>
+#include <ZALMPRevolute.h>
 #include <ZALMPValue.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
@@ -82,14 +83,19 @@ TEST_F(DemoMechanism, IsAClosedFourBarThatKeepsItsCouplerRuleAndNeedsAWorld)
   // a link leading out of the world is a problem
   const RVLSharedHandle<ZALMPGeometry> pin = Named<ZALMPGeometry>("CrankPin");
   ASSERT_EQ(S_OK, model.world->Remove<ZALMPGeometry>(pin));
+  const RVLSharedHandle<ZALMPRevolute> hinge = ZALMPRevolute::create(L"Hinge");
+  hinge->LinkToBody(Named<ZALMPBody>("Crank"), ZALMPBodyOrientation::Out);
+  hinge->LinkToBody(ZALMPBody::create(L"Loose"), ZALMPBodyOrientation::In);
+  ASSERT_EQ(S_OK, model.world->Add<ZALMPJoint>(hinge));
   const std::vector<std::string> problems = ZALMPModelChecker::Problems(model);
-  ASSERT_EQ(1u, problems.size());
+  ASSERT_EQ(2u, problems.size());
   EXPECT_EQ("dangling  ZALMPBody \"Crank\": geometry \"CrankPin\" is not filed in the Geometry registry", problems[0]);
+  EXPECT_EQ("dangling  ZALMPRevolute \"Hinge\": body \"Loose\" is not filed in the Body registry", problems[1]);
 
   // the model's warnings come first
   model.warnings.push_back({"ZALMPValue.m/src/ZALMPValue", 42, L"Values[3] <Boolean id=\"7\">"});
   const std::vector<std::string> withWarning = ZALMPModelChecker::Problems(model);
-  ASSERT_EQ(2u, withWarning.size());
+  ASSERT_EQ(3u, withWarning.size());
   EXPECT_EQ("warning   ZALMPValue.m/src/ZALMPValue:42  Values[3] <Boolean id=\"7\">", withWarning[0]);
 }
 
