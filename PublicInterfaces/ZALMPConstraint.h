@@ -3,7 +3,11 @@
 #include "ZALMPExport.h"
 #include "ZALMPLinkList.h"
 
+#include <memory>
+#include <vector>
+
 class ZALIMPConstraintLoader;
+class ZALMPConstraintParameter;
 class ZALMPGeometry;
 class ZALMPJoint;
 class ZALMPSensor;
@@ -15,7 +19,10 @@ struct ZALMPOptionsOrientation;
 /// and its current value come from the host through the constraint loader.
 /// Orphaned, it asks its joint (then lets it go), every geometry, variable and
 /// sensor to drop it (the first failure ends it, else the last answer), and
-/// empties its three lists.
+/// empties its three lists; the joint and the solver parameters stay.
+///
+/// A copy starts as a new constraint with the source's name: no joint, no
+/// links and no solver parameters.
 class ZALMP_EXPORT ZALMPConstraint : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPConstraint, ZALMPEntity);
   ZALMP_DECLARE_LINKS();
@@ -25,11 +32,15 @@ public:
 
   /// Writes the common part into the kind's own `element`, then the references
   /// "Geometries", "Joint" (when set), "Variables" and "Sensors" (when not
-  /// empty). S_OK; E_FAIL (reported): no element or a failed common part.
+  /// empty), then "ConstraintParameters" with every solver parameter when at
+  /// least one of them is initialized. S_OK; E_FAIL (reported): no element or
+  /// a failed common part. Other failures are reported and writing goes on.
   HRESULT Serialize(ZALMPSerializer* element) const override;
-  /// Reads the common part and the references back from the kind's own
-  /// `element`; unknown ids are skipped. S_OK; E_FAIL (reported): no element
-  /// or a failed common part. A reference of the wrong kind raises RVLEInvalidCast.
+  /// Reads the common part, the references and the solver parameters back
+  /// from the kind's own `element`; unknown ids are skipped, and the
+  /// parameters read follow those already held. S_OK; E_FAIL (reported): no
+  /// element or a failed common part. A reference of the wrong kind raises
+  /// RVLEInvalidCast.
   HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;
 
   /// The entity's loader narrowed to a constraint loader (null when it is none); S_OK.
@@ -58,6 +69,14 @@ public:
   HRESULT RemoveVariable(const RVLSharedHandle<ZALMPVariable>& variable);
   HRESULT RemoveSensor(const RVLSharedHandle<ZALMPSensor>& sensor);
 
+  /// Appends `parameter` (null too), which the constraint then owns. A
+  /// parameter added twice is listed twice and deleted once. S_OK.
+  virtual HRESULT AddConstraintParameter(ZALMPConstraintParameter* parameter);
+  /// S_OK and the i-th parameter, still owned by the constraint; E_FAIL
+  /// outside the list, and `parameter` is left as it was.
+  virtual HRESULT GetConstraintParameter(int index, ZALMPConstraintParameter*& parameter) const;
+  virtual int GetConstraintParameterCount() const;
+
   /// The loader's answers. Without a loader: false / E_FAIL.
   virtual bool IsSatisfied(double& error);
   /// As above; an error the loader raises makes the answer false.
@@ -75,4 +94,6 @@ private:
   ZALMPLinkList<ZALMPGeometry> m_geometries;
   ZALMPLinkList<ZALMPVariable> m_variables;
   ZALMPLinkList<ZALMPSensor> m_sensors;
+  // Shared owners so that a pointer added twice shares one owner and is deleted once.
+  std::vector<std::shared_ptr<ZALMPConstraintParameter>> m_parameters;
 };

@@ -3,6 +3,9 @@
 
 #include <ZALIMPConstraintLoader.h>
 #include <ZALMPConstraint.h>
+#include <ZALMPConstraintParameter.h>
+#include <ZALMPDeserializer.h>
+#include <ZALMPFieldWriter.h>
 #include <ZALMPGeometry.h>
 #include <ZALMPJoint.h>
 #include <ZALMPLinkTable.h>
@@ -10,6 +13,26 @@
 #include <ZALMPVariable.h>
 
 #include <ZALXHContext.h>
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+constexpr std::wstring_view kParameters = L"ConstraintParameters";
+constexpr std::wstring_view kParameter = L"ConstraintParameter";
+
+// The constraint loader's answer, or `refused` when there is no constraint
+// loader or it cannot be had (the fetch reports that itself).
+template <class Result, class Call>
+Result AskLoader(const ZALMPConstraint& constraint, Result refused, Call call)
+{
+  ZALIMPConstraintLoader* loader = nullptr;
+  if (FAILED(constraint.GetLoader(loader)) || !loader) return refused;
+  return call(*loader);
+}
+
+}  // namespace
 
 ZALMP_DEFINE_CLASS(ZALMPConstraint, ZALMPEntity);
 
@@ -45,6 +68,30 @@ ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPConstraint, ZALMPVariable, m_variables, L
 ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPConstraint, ZALMPSensor, m_sensors, LinkToSensor, RemoveSensor,
                                   GetLinkedSensorCount, GetLinkedSensor);
 
+HRESULT ZALMPConstraint::AddConstraintParameter(ZALMPConstraintParameter* parameter)
+{
+  // A pointer already held joins its owner, so that it is deleted once.
+  const auto held = std::find_if(m_parameters.begin(), m_parameters.end(),
+                                 [&](const auto& owner) { return parameter && owner.get() == parameter; });
+  if (held != m_parameters.end())
+    m_parameters.push_back(*held);
+  else
+    m_parameters.emplace_back(parameter);
+  return S_OK;
+}
+
+HRESULT ZALMPConstraint::GetConstraintParameter(int index, ZALMPConstraintParameter*& parameter) const
+{
+  if (index < 0 || index >= GetConstraintParameterCount()) return E_FAIL;
+  parameter = m_parameters[static_cast<std::size_t>(index)].get();
+  return S_OK;
+}
+
+int ZALMPConstraint::GetConstraintParameterCount() const
+{
+  return static_cast<int>(m_parameters.size());
+}
+
 // RemoveParent asks the joint (then lets it go), then every geometry, variable
 // and sensor to drop the constraint; the first failure ends it, else the last
 // answer is returned. ClearContainers empties the three lists.
@@ -68,6 +115,16 @@ HRESULT ZALMPConstraint::Serialize(ZALMPSerializer* element) const
     return E_FAIL;
   }
   LinkTable().Write(*this, element);
+
+  // Parameters nobody has read or marked are the solver's to make again: a
+  // list without an initialized one is not written.
+  const bool anyInitialized = std::any_of(m_parameters.begin(), m_parameters.end(),
+                                          [](const auto& parameter) { return parameter && parameter->IsInitialized(); });
+  if (!anyInitialized) return S_OK;
+  const ZALMPFieldWriter group = ZALMPFieldWriter(element, ZALMP_HERE).Group(kParameters);
+  if (!group) return S_OK;
+  for (const auto& parameter : m_parameters)
+    if (!parameter || FAILED(parameter->Serialize(group.Element()))) ZALMP_REPORT();
   return S_OK;
 }
 
@@ -78,58 +135,51 @@ HRESULT ZALMPConstraint::Deserialize(const ZALMPDeserializer* element, const ZAL
     return E_FAIL;
   }
   LinkTable().Read(*this, element, ids);
+
+  if (!element->HasElement(kParameters)) return S_OK;
+  ZALMPDeserializer* group = nullptr;
+  element->GetElement(kParameters, group);
+  if (!group) {
+    ZALMP_REPORT();
+    return S_OK;
+  }
+  ZALMPDeserializer::ElementIterator begin{};
+  ZALMPDeserializer::ElementIterator end{};
+  group->GetElements(kParameter, begin, end);
+  for (auto item = begin; item != end; ++item) {
+    auto parameter = std::make_unique<ZALMPConstraintParameter>();
+    if (FAILED(parameter->Deserialize(*item, ids))) ZALMP_REPORT();
+    if (FAILED(AddConstraintParameter(parameter.release()))) ZALMP_REPORT();
+  }
   return S_OK;
 }
 
 bool ZALMPConstraint::IsSatisfied(double& error)
 {
-  ZALIMPConstraintLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return false;
-  }
-  return loader && loader->IsSatisfied(error);
+  return AskLoader(*this, false, [&](ZALIMPConstraintLoader& loader) { return loader.IsSatisfied(error); });
 }
 
 bool ZALMPConstraint::IsSatisfied()
 {
-  ZALIMPConstraintLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return false;
-  }
-  if (!loader) return false;
-  bool satisfied = false;
-  if (!ZALXHContext::Run([&] { satisfied = loader->IsSatisfied(); })) return false;
-  return satisfied;
+  return AskLoader(*this, false, [](ZALIMPConstraintLoader& loader) {
+    bool satisfied = false;
+    // An error the host raises while judging means "not satisfied".
+    return ZALXHContext::Run([&] { satisfied = loader.IsSatisfied(); }) && satisfied;
+  });
 }
 
 HRESULT ZALMPConstraint::CurrentValue(int index, double& value, double& secondValue)
 {
-  ZALIMPConstraintLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return loader ? loader->CurrentValue(index, value, secondValue) : E_FAIL;
+  return AskLoader(*this, E_FAIL,
+                   [&](ZALIMPConstraintLoader& loader) { return loader.CurrentValue(index, value, secondValue); });
 }
 
 HRESULT ZALMPConstraint::CurrentValue(double& value)
 {
-  ZALIMPConstraintLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return loader ? loader->CurrentValue(value) : E_FAIL;
+  return AskLoader(*this, E_FAIL, [&](ZALIMPConstraintLoader& loader) { return loader.CurrentValue(value); });
 }
 
 HRESULT ZALMPConstraint::CurrentOptions(ZALMPOptionsOrientation& options)
 {
-  ZALIMPConstraintLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return loader ? loader->CurrentOptions(options) : E_FAIL;
+  return AskLoader(*this, E_FAIL, [&](ZALIMPConstraintLoader& loader) { return loader.CurrentOptions(options); });
 }

@@ -17,6 +17,8 @@
 #include <ZALMPClassIdentity.h>
 #include <ZALMPCone.h>
 #include <ZALMPConstant.h>
+#include <ZALMPConstraintParameter.h>
+#include <ZALMPCylindricalConstraint.h>
 #include <ZALMPCylicone.h>
 #include <ZALMPCylinder.h>
 #include <ZALMPDisplacementSensor.h>
@@ -27,12 +29,17 @@
 #include <ZALMPHyperbola.h>
 #include <ZALMPLine.h>
 #include <ZALMPParabola.h>
+#include <ZALMPPlanarConstraint.h>
 #include <ZALMPPlane.h>
 #include <ZALMPPoint.h>
+#include <ZALMPPrismaticConstraint.h>
+#include <ZALMPRevoluteConstraint.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSphere.h>
+#include <ZALMPSphericalConstraint.h>
 #include <ZALMPString.h>
 #include <ZALMPTorus.h>
+#include <ZALMPUniversalConstraint.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 #include <ZALMPXml.h>
@@ -64,6 +71,7 @@
 #include <cwchar>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -126,6 +134,27 @@ std::pair<const std::string, Sample> Centred(const ZALMathVector& normal = kZ, c
   });
 }
 
+// Kinematic constraints: both axes away from Z, and one initialized solver
+// parameter (a tag with its top bit set), so that the parameters are written.
+template <class T>
+std::pair<const std::string, Sample> Kinematic()
+{
+  return Of<T>([](T& c, double s, ZALMPWorld&) {
+    const int step = static_cast<int>(2 * s);
+    c.SetSelectedAxis(0, static_cast<ZALMPSelectedAxis::Enum>(step % 6));
+    c.SetSelectedAxis(1, static_cast<ZALMPSelectedAxis::Enum>((step + 1) % 6));
+    auto parameter = std::make_unique<ZALMPConstraintParameter>();
+    const int types[2] = {step, -step};
+    const unsigned int tags[3] = {0x80000000u + static_cast<unsigned int>(step), 2u, 3u};
+    const double params[3] = {s, -s, s / 4};
+    parameter->SetTypes(types);
+    parameter->SetTags(tags);
+    parameter->SetParams(params);
+    parameter->SetInitialized(true);
+    c.AddConstraintParameter(parameter.release());
+  });
+}
+
 const std::map<std::string, Sample>& Samples()
 {
   static const std::map<std::string, Sample> samples = {
@@ -185,6 +214,9 @@ const std::map<std::string, Sample>& Samples()
         e.SetVariableMapping({{0, 3}, {1, static_cast<int>(s)}});
         e.SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
       }),
+      Kinematic<ZALMPCylindricalConstraint>(), Kinematic<ZALMPPlanarConstraint>(),
+      Kinematic<ZALMPPrismaticConstraint>(), Kinematic<ZALMPRevoluteConstraint>(),
+      Kinematic<ZALMPSphericalConstraint>(), Kinematic<ZALMPUniversalConstraint>(),
       Of<ZALMPDisplacementSensor>([](ZALMPDisplacementSensor& d, double s, ZALMPWorld&) {
         d.SetDisplacement(ZALMathTransformation(ZALMath3x3Matrix(kZ, kX, kY), ZALMathVector(s, -s, 0.5)));
         d.Deactivate();

@@ -1,0 +1,5 @@
+#include "ZALMPKinematicConstraintKind.h"
+
+#include <ZALMPRevoluteConstraint.h>
+
+ZALMP_DEFINE_KINEMATIC_CONSTRAINT(ZALMPRevoluteConstraint, L"RevoluteConstraint");
