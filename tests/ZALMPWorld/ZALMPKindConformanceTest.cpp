@@ -9,29 +9,44 @@
 #include "ZALMPTestSupport.h"
 #include "ZALMPWorldFixture.h"
 
+#include <ZALMP0DoF.h>
+#include <ZALMP6DoF.h>
+#include <ZALMPAngle.h>
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
 #include <ZALMPBoolean.h>
 #include <ZALMPCircle.h>
 #include <ZALMPCirline.h>
 #include <ZALMPClassIdentity.h>
+#include <ZALMPCoaxiality.h>
+#include <ZALMPCoincidence.h>
+#include <ZALMPConcentricity.h>
 #include <ZALMPCone.h>
 #include <ZALMPConstant.h>
 #include <ZALMPCylicone.h>
 #include <ZALMPCylinder.h>
 #include <ZALMPDisplacementSensor.h>
+#include <ZALMPDistance.h>
 #include <ZALMPEllipse.h>
 #include <ZALMPEntityKinds.h>
+#include <ZALMPEquation.h>
 #include <ZALMPExpression.h>
 #include <ZALMPFactory.h>
 #include <ZALMPHyperbola.h>
 #include <ZALMPLine.h>
+#include <ZALMPLinearEquation.h>
+#include <ZALMPNormal.h>
 #include <ZALMPParabola.h>
+#include <ZALMPParallelism.h>
+#include <ZALMPPerpendicularity.h>
 #include <ZALMPPlane.h>
 #include <ZALMPPoint.h>
+#include <ZALMPRollCurveConstraint.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSphere.h>
 #include <ZALMPString.h>
+#include <ZALMPSymmetry.h>
+#include <ZALMPTangency.h>
 #include <ZALMPTorus.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
@@ -101,6 +116,30 @@ std::pair<const std::string, Sample> Centred(const ZALMathVector& normal = kZ, c
   });
 }
 
+// Constraint kinds: each option off its default, and another value past seed
+// 2. A copy starts active, so a kind without options differs from its copy too.
+template <class T>
+std::pair<const std::string, Sample> Constrained()
+{
+  return Of<T>([](T& c, double s, ZALMPWorld&) {
+    const bool late = s > 2;
+    if constexpr (requires { c.SetAlignment(ZALMPAlignment::Align); })
+      c.SetAlignment(late ? ZALMPAlignment::AntiAlign : ZALMPAlignment::Align);
+    if constexpr (requires { c.SetHingeMode(ZALMPHingeMode::Coincident); })
+      c.SetHingeMode(late ? ZALMPHingeMode::Coincident : ZALMPHingeMode::NotSpecified);
+    if constexpr (requires { c.SetHalfSpace(ZALMPHalfSpace::Negative); })
+      c.SetHalfSpace(late ? ZALMPHalfSpace::Negative : ZALMPHalfSpace::Positive);
+    if constexpr (requires { c.SetSurfaceOrientation(ZALMPSurfaceOrientation::Negative); })
+      c.SetSurfaceOrientation(late ? ZALMPSurfaceOrientation::Negative : ZALMPSurfaceOrientation::Positive);
+    if constexpr (requires { c.SetCircleTorusOrientation(ZALMPCircleTorusOrientation::Parallel); })
+      c.SetCircleTorusOrientation(late ? ZALMPCircleTorusOrientation::Perpendicular
+                                       : ZALMPCircleTorusOrientation::Parallel);
+    if constexpr (requires { c.SetSelectedPlane(ZALMPSelectedPlane::ZX); })
+      c.SetSelectedPlane(late ? ZALMPSelectedPlane::ZX : ZALMPSelectedPlane::YZ);
+    c.Deactivate();
+  });
+}
+
 const std::map<std::string, Sample>& Samples()
 {
   static const std::map<std::string, Sample> samples = {
@@ -163,6 +202,16 @@ const std::map<std::string, Sample>& Samples()
       Of<ZALMPDisplacementSensor>([](ZALMPDisplacementSensor& d, double s, ZALMPWorld&) {
         d.SetDisplacement(ZALMathTransformation(ZALMath3x3Matrix(kZ, kX, kY), ZALMathVector(s, -s, 0.5)));
         d.Deactivate();
+      }),
+      Constrained<ZALMP0DoF>(), Constrained<ZALMP6DoF>(), Constrained<ZALMPConcentricity>(), Constrained<ZALMPAngle>(),
+      Constrained<ZALMPCoaxiality>(), Constrained<ZALMPNormal>(), Constrained<ZALMPParallelism>(),
+      Constrained<ZALMPPerpendicularity>(), Constrained<ZALMPRollCurveConstraint>(), Constrained<ZALMPCoincidence>(),
+      Constrained<ZALMPDistance>(), Constrained<ZALMPSymmetry>(), Constrained<ZALMPTangency>(),
+      Constrained<ZALMPEquation>(),
+      Of<ZALMPLinearEquation>([](ZALMPLinearEquation& e, double s, ZALMPWorld&) {
+        e.AddLinearTerm(s);
+        e.AddLinearTerm(-2 * s);
+        e.SetConstantTerm(s / 4);
       }),
   };
   return samples;
