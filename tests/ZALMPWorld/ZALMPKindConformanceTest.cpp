@@ -9,12 +9,18 @@
 #include "ZALMPTestSupport.h"
 #include "ZALMPWorldFixture.h"
 
+#include <ZALMP0DoF.h>
+#include <ZALMP6DoF.h>
+#include <ZALMPAngle.h>
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
 #include <ZALMPBoolean.h>
 #include <ZALMPCircle.h>
 #include <ZALMPCirline.h>
 #include <ZALMPClassIdentity.h>
+#include <ZALMPCoaxiality.h>
+#include <ZALMPCoincidence.h>
+#include <ZALMPConcentricity.h>
 #include <ZALMPCone.h>
 #include <ZALMPConstant.h>
 #include <ZALMPConstraintParameter.h>
@@ -22,22 +28,31 @@
 #include <ZALMPCylicone.h>
 #include <ZALMPCylinder.h>
 #include <ZALMPDisplacementSensor.h>
+#include <ZALMPDistance.h>
 #include <ZALMPEllipse.h>
 #include <ZALMPEntityKinds.h>
+#include <ZALMPEquation.h>
 #include <ZALMPExpression.h>
 #include <ZALMPFactory.h>
 #include <ZALMPHyperbola.h>
 #include <ZALMPLine.h>
+#include <ZALMPLinearEquation.h>
+#include <ZALMPNormal.h>
 #include <ZALMPParabola.h>
+#include <ZALMPParallelism.h>
+#include <ZALMPPerpendicularity.h>
 #include <ZALMPPlanarConstraint.h>
 #include <ZALMPPlane.h>
 #include <ZALMPPoint.h>
 #include <ZALMPPrismaticConstraint.h>
 #include <ZALMPRevoluteConstraint.h>
+#include <ZALMPRollCurveConstraint.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSphere.h>
 #include <ZALMPSphericalConstraint.h>
 #include <ZALMPString.h>
+#include <ZALMPSymmetry.h>
+#include <ZALMPTangency.h>
 #include <ZALMPTorus.h>
 #include <ZALMPUniversalConstraint.h>
 #include <ZALMPVariable.h>
@@ -155,6 +170,30 @@ std::pair<const std::string, Sample> Kinematic()
   });
 }
 
+// Constraint kinds: each option off its default, and another value past seed
+// 2. A copy starts active, so a kind without options differs from its copy too.
+template <class T>
+std::pair<const std::string, Sample> Constrained()
+{
+  return Of<T>([](T& c, double s, ZALMPWorld&) {
+    const bool late = s > 2;
+    if constexpr (requires { c.SetAlignment(ZALMPAlignment::Align); })
+      c.SetAlignment(late ? ZALMPAlignment::AntiAlign : ZALMPAlignment::Align);
+    if constexpr (requires { c.SetHingeMode(ZALMPHingeMode::Coincident); })
+      c.SetHingeMode(late ? ZALMPHingeMode::Coincident : ZALMPHingeMode::NotSpecified);
+    if constexpr (requires { c.SetHalfSpace(ZALMPHalfSpace::Negative); })
+      c.SetHalfSpace(late ? ZALMPHalfSpace::Negative : ZALMPHalfSpace::Positive);
+    if constexpr (requires { c.SetSurfaceOrientation(ZALMPSurfaceOrientation::Negative); })
+      c.SetSurfaceOrientation(late ? ZALMPSurfaceOrientation::Negative : ZALMPSurfaceOrientation::Positive);
+    if constexpr (requires { c.SetCircleTorusOrientation(ZALMPCircleTorusOrientation::Parallel); })
+      c.SetCircleTorusOrientation(late ? ZALMPCircleTorusOrientation::Perpendicular
+                                       : ZALMPCircleTorusOrientation::Parallel);
+    if constexpr (requires { c.SetSelectedPlane(ZALMPSelectedPlane::ZX); })
+      c.SetSelectedPlane(late ? ZALMPSelectedPlane::ZX : ZALMPSelectedPlane::YZ);
+    c.Deactivate();
+  });
+}
+
 const std::map<std::string, Sample>& Samples()
 {
   static const std::map<std::string, Sample> samples = {
@@ -234,6 +273,16 @@ const std::map<std::string, Sample>& Samples()
       Joint<ZALMPRollCurve>(),
       Joint<ZALMPUserDefined>(),
       Joint<ZALMPSymmetric>(),
+      Constrained<ZALMP0DoF>(), Constrained<ZALMP6DoF>(), Constrained<ZALMPConcentricity>(), Constrained<ZALMPAngle>(),
+      Constrained<ZALMPCoaxiality>(), Constrained<ZALMPNormal>(), Constrained<ZALMPParallelism>(),
+      Constrained<ZALMPPerpendicularity>(), Constrained<ZALMPRollCurveConstraint>(), Constrained<ZALMPCoincidence>(),
+      Constrained<ZALMPDistance>(), Constrained<ZALMPSymmetry>(), Constrained<ZALMPTangency>(),
+      Constrained<ZALMPEquation>(),
+      Of<ZALMPLinearEquation>([](ZALMPLinearEquation& e, double s, ZALMPWorld&) {
+        e.AddLinearTerm(s);
+        e.AddLinearTerm(-2 * s);
+        e.SetConstantTerm(s / 4);
+      }),
   };
   return samples;
 }

@@ -1,0 +1,23 @@
+#pragma once
+#include "ZALIMPConstraintLoader.h"
+#include "ZALMPAlignment.h"
+#include "ZALMPExport.h"
+#include "ZALMPSurfaceOrientation.h"
+
+#include <ZALStatus.h>
+
+/// Host hooks of a tangency: besides a constraint's, the host hears of its options
+/// as they change. A constraint reaches it through its entity loader slot.
+class ZALMP_EXPORT ZALIMPTangencyLoader : public ZALIMPConstraintLoader {
+public:
+  /// The constraint's surface orientation became `orientation`; the answer is the
+  /// constraint's SetSurfaceOrientation's.
+  virtual HRESULT SetSurfaceOrientation(ZALMPSurfaceOrientation::Enum orientation) = 0;
+
+  /// Fills the solver's parameters of the constraint (as many as the host's solver uses);
+  /// the answer is the constraint's GetSolverConstraintParameters's.
+  virtual HRESULT GetSolverConstraintParameters(double* parameters) = 0;
+
+  /// The constraint's alignment became `alignment`; the answer is the constraint's SetAlignment's.
+  virtual HRESULT SetAlignment(ZALMPAlignment::Enum alignment) = 0;
+};
