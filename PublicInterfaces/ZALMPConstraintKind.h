@@ -18,15 +18,7 @@
 /// E_FAIL (reported): the element is missing or its common part fails (no
 /// option is read), or an option is missing or its setter fails (the other
 /// options are still applied).
-#define ZALMP_DECLARE_CONSTRAINT_KIND(T)                                                          \
-  ZALMP_DECLARE_KIND(T, ZALMPConstraint);                                                          \
-                                                                                                   \
-public:                                                                                            \
-  HRESULT Serialize(ZALMPSerializer* element) const override;                                      \
-  HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override;   \
-                                                                                                   \
-private:                                                                                           \
-  static_assert(true, "")
+#define ZALMP_DECLARE_CONSTRAINT_KIND(T) ZALMP_DECLARE_SERIALIZED_KIND(T, ZALMPConstraint)
 
 /// An enumerated option of a constraint kind held in `member`, `Holder::initial`
 /// in a new constraint: `Get<Name>` copies it out (S_OK). With

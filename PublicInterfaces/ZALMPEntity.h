@@ -69,6 +69,19 @@ protected:                          \
 private:                            \
   static_assert(true, "")
 
+/// ZALMP_DECLARE_KIND for a kind of a family whose kinds each write and read
+/// their own element through the family's frame: it also declares the kind's
+/// Serialize and Deserialize.
+#define ZALMP_DECLARE_SERIALIZED_KIND(T, Base)                                                   \
+  ZALMP_DECLARE_KIND(T, Base);                                                                   \
+                                                                                                 \
+public:                                                                                          \
+  HRESULT Serialize(ZALMPSerializer* parent) const override;                                     \
+  HRESULT Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids) override;  \
+                                                                                                 \
+private:                                                                                         \
+  static_assert(true, "")
+
 /// The base of every entity a world holds: persistent identifier, name, active
 /// flag, building mode, host loader and model object, the parameter, state and
 /// aggregated-element lists, and the common part of writing and reading.

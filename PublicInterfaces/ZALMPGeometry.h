@@ -12,15 +12,7 @@ class ZALMPConstraint;
 
 /// The members of a geometry kind: those of ZALMP_DECLARE_KIND, and the
 /// kind's Serialize and Deserialize, which write and read the frame below.
-#define ZALMP_DECLARE_GEOMETRY_KIND(T)                                                   \
-  ZALMP_DECLARE_KIND(T, ZALMPGeometry);                                                   \
-                                                                                          \
-public:                                                                                   \
-  HRESULT Serialize(ZALMPSerializer* element) const override;                             \
-  HRESULT Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) override; \
-                                                                                          \
-private:                                                                                  \
-  static_assert(true, "")
+#define ZALMP_DECLARE_GEOMETRY_KIND(T) ZALMP_DECLARE_SERIALIZED_KIND(T, ZALMPGeometry)
 
 /// The base of every geometry: the body that carries it and the constraints
 /// that use it. Each kind adds its own numbers, expressed in the coordinates of

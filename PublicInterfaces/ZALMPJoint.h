@@ -104,15 +104,7 @@ private:
 
 /// The members of a 3D joint kind: it adds nothing to the base but its class
 /// and the name of its element.
-#define ZALMP_DECLARE_JOINT_KIND(T)                                                         \
-  ZALMP_DECLARE_KIND(T, ZALMPJoint);                                                        \
-                                                                                            \
-public:                                                                                     \
-  HRESULT Serialize(ZALMPSerializer* parent) const override;                                \
-  HRESULT Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids) override; \
-                                                                                            \
-private:                                                                                    \
-  static_assert(true, "")
+#define ZALMP_DECLARE_JOINT_KIND(T) ZALMP_DECLARE_SERIALIZED_KIND(T, ZALMPJoint)
 
 /// Defines a 3D joint kind declared with ZALMP_DECLARE_JOINT_KIND.
 #define ZALMP_DEFINE_JOINT_KIND(T)                                                          \

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 /// The (name, number) rows under which the element tree stores an enumeration
@@ -8,8 +9,7 @@
 /// number that no other row holds gives the first row's name, and a name that
 /// no other row spells exactly (case-sensitive) gives the first row's number.
 ///
-/// Each enumeration holder keeps one table:
-///   static constexpr ZALMPNameTable<Enum, 3> kNames{{{L"Free", Free}, ...}};
+/// Each enumeration holder keeps one table, made by ZALMP_NAMED_ENUMERATION.
 template <class Enum, std::size_t N>
 class ZALMPNameTable {
   static_assert(N > 0, "a name table needs its fallback row");
@@ -47,3 +47,21 @@ public:
 private:
   std::array<Row, N> m_rows{};
 };
+
+/// Declares `Holder`, the holder of an enumeration stored by name: its 32-bit
+/// `Enum` with the members that `list` gives, the name table `kNames` (each
+/// member under its own name, in the list's order, the first the fallback both
+/// ways), `ToName` (a number outside the table gives the first name) and
+/// `FromName` (a text that no member spells exactly gives the first member).
+/// `list(Entry)` expands to Entry(member, number) once per member.
+#define ZALMP_NAMED_ENUMERATION(Holder, list)                                                                 \
+  class Holder {                                                                                              \
+  public:                                                                                                     \
+    enum Enum : std::int32_t { list(ZALMP_ENUMERATION_MEMBER) };                                              \
+    static constexpr ZALMPNameTable<Enum, 0 list(ZALMP_ENUMERATION_COUNT)> kNames{{list(ZALMP_ENUMERATION_ROW)}}; \
+    static constexpr std::wstring_view ToName(Enum number) { return kNames.NameOf(number); }                  \
+    static constexpr Enum FromName(std::wstring_view name) { return kNames.NumberOf(name); }                  \
+  }
+#define ZALMP_ENUMERATION_MEMBER(member, number) member = number,
+#define ZALMP_ENUMERATION_COUNT(member, number) +1
+#define ZALMP_ENUMERATION_ROW(member, number) {L"" #member, member},
