@@ -1,6 +1,8 @@
 // Whole-world operations on chain worlds of N links. Each link is a body with
-// mass properties and a placement, an axis system on it, a variable of
-// quantity Angle with limits and a constant. Times are reported per link;
+// mass properties and a placement, an axis system at its tip, a variable of
+// quantity Angle with limits and a constant; consecutive links are tied by a
+// revolute joint, realised by a revolute constraint between the previous tip
+// and an axis system at the link's base, which uses the link's angle. Times are reported per link;
 // a load also reports its file size and its peak resident memory per link.
 #include <ZALMPXml.h>
 
@@ -8,6 +10,8 @@
 #include <ZALMPBody.h>
 #include <ZALMPConstant.h>
 #include <ZALMPObserver.h>
+#include <ZALMPRevolute.h>
+#include <ZALMPRevoluteConstraint.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 
@@ -44,7 +48,25 @@ struct Chain {
   }
 };
 
-void AddLink(ZALMPWorld& world, int index)
+// Makes an axis system named `name` at `origin` on `body`, filed in `world`.
+RVLSharedHandle<ZALMPAxisSystem> AddFrame(ZALMPWorld& world, const RVLSharedHandle<ZALMPBody>& body,
+                                          const std::wstring& name, double origin)
+{
+  RVLSharedHandle<ZALMPAxisSystem> frame = ZALMPAxisSystem::create(name);
+  frame->SetAxisSystem(ZALMathAxis(ZALMathPoint(origin, 0, 0), ZALMathVector(1, 0, 0), ZALMathVector(0, 1, 0),
+                                   ZALMathVector(0, 0, 1)));
+  body->AddGeometry(frame);
+  frame->SetBody(body);
+  world.Add<ZALMPGeometry>(frame);
+  return frame;
+}
+
+// The link's body with its tip frame, its angle variable and its length and,
+// from the second link on, the revolute joint to the previous link: a frame
+// at this link's base, and a revolute constraint between the previous tip and
+// that base which realises the joint and uses the angle.
+void AddLink(ZALMPWorld& world, int index, RVLSharedHandle<ZALMPBody>& previous,
+             RVLSharedHandle<ZALMPAxisSystem>& previousTip)
 {
   const std::wstring suffix = std::to_wstring(index);
   RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"Link." + suffix);
@@ -56,25 +78,44 @@ void AddLink(ZALMPWorld& world, int index)
   const ZALMath3x3Matrix rotation(ZALMathVector(std::cos(angle), std::sin(angle), 0),
                                   ZALMathVector(-std::sin(angle), std::cos(angle), 0), ZALMathVector(0, 0, 1));
   body->SetPosition(ZALMathTransformation(rotation, ZALMathVector(0.1 * index, 0, 0)), 0);
-  RVLSharedHandle<ZALMPAxisSystem> frame = ZALMPAxisSystem::create(L"Frame." + suffix);
-  body->AddGeometry(frame);
-  frame->SetBody(body);
-  RVLSharedHandle<ZALMPVariable> joint = ZALMPVariable::create(L"Angle." + suffix);
-  joint->SetPhysicalQuantity(ZALMPPhysicalQuantity::Angle);
-  joint->SetMinValue(-1.5);
-  joint->SetMaxValue(1.5);
+  world.Add<ZALMPBody>(body);
+  RVLSharedHandle<ZALMPVariable> variable = ZALMPVariable::create(L"Angle." + suffix);
+  variable->SetPhysicalQuantity(ZALMPPhysicalQuantity::Angle);
+  variable->SetMinValue(-1.5);
+  variable->SetMaxValue(1.5);
+  world.Add<ZALMPVariable>(variable);
   RVLSharedHandle<ZALMPConstant> length = ZALMPConstant::create(L"Length." + suffix);
   length->SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
   length->SetValue(0.1);
-  world.Add<ZALMPBody>(body);
-  world.Add<ZALMPGeometry>(frame);
-  world.Add<ZALMPVariable>(joint);
   world.Add<ZALMPValue>(length);
+  if (previous) {
+    const RVLSharedHandle<ZALMPAxisSystem> base = AddFrame(world, body, L"Base." + suffix, 0.0);
+    RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"Joint." + suffix);
+    RVLSharedHandle<ZALMPRevoluteConstraint> hinge = ZALMPRevoluteConstraint::create(L"Hinge." + suffix);
+    joint->LinkToBody(previous, ZALMPBodyOrientation::Out);
+    joint->LinkToBody(body, ZALMPBodyOrientation::In);
+    previous->LinkToJoint(joint);
+    body->LinkToJoint(joint);
+    for (const RVLSharedHandle<ZALMPAxisSystem>& frame : {previousTip, base}) {
+      hinge->LinkToGeometry(frame);
+      frame->LinkToConstraint(hinge);
+    }
+    hinge->LinkToVariable(variable);
+    variable->LinkToConstraint(hinge);
+    hinge->SetJoint(joint);
+    joint->AddConstraint(hinge);
+    world.Add<ZALMPJoint>(joint);
+    world.Add<ZALMPConstraint>(hinge);
+  }
+  previousTip = AddFrame(world, body, L"Frame." + suffix, 0.1);
+  previous = body;
 }
 
 void Build(ZALMPWorld& world, int links)
 {
-  for (int index = 0; index < links; ++index) AddLink(world, index);
+  RVLSharedHandle<ZALMPBody> previous;
+  RVLSharedHandle<ZALMPAxisSystem> previousTip;
+  for (int index = 0; index < links; ++index) AddLink(world, index, previous, previousTip);
 }
 
 // One chain per size, built once and shared by the benchmarks that only read it.
@@ -266,7 +307,7 @@ void BM_Clone(benchmark::State& state)
   state.counters["peak_bytes_per_link"] = peak / links;
 }
 
-// Copies the first half of the links: bodies, axis systems and variables.
+// Copies the first half of the links: bodies, axis systems, variables, joints and constraints.
 void BM_CloneWithFilter(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
@@ -274,14 +315,22 @@ void BM_CloneWithFilter(benchmark::State& state)
   RVLSharedList<ZALMPEntity> half;
   for (int index = 1; index <= links / 2; ++index) {
     RVLSharedHandle<ZALMPBody> body;
-    RVLSharedHandle<ZALMPGeometry> frame;
     RVLSharedHandle<ZALMPVariable> variable;
+    RVLSharedHandle<ZALMPJoint> joint;
+    RVLSharedHandle<ZALMPConstraint> hinge;
     world.Get<ZALMPBody>(index, body);
-    world.Get<ZALMPGeometry>(index, frame);
     world.Get<ZALMPVariable>(index, variable);
+    world.Get<ZALMPJoint>(index - 1, joint);
+    world.Get<ZALMPConstraint>(index - 1, hinge);
     half.push_back(body);
-    half.push_back(frame);
+    for (int g = 0; g < body->GetGeometryCount(); ++g) {
+      RVLSharedHandle<ZALMPGeometry> frame;
+      body->GetGeometry(g, frame);
+      half.push_back(frame);
+    }
     half.push_back(variable);
+    half.push_back(joint);
+    half.push_back(hinge);
   }
   const double peak = TimeWithPeak(state, [&] { return Copy(world.CloneWithFilter(half)); });
   SetPerLink(state, links / 2);
