@@ -16,6 +16,7 @@
 #include <ZALMPWorld.h>
 #include "ZALMPWorldGlobals.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -174,6 +175,7 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
     return;
   }
   pending.entities.reserve(children.size());
+  ids.reserve(ids.size() + children.size());
   std::wstring elementId;
   std::wstring previousId;
   std::string className;
@@ -233,8 +235,26 @@ void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& id
 // Files each read entity under the first kind it is of, in identifier order.
 void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
 {
-  for (const auto& [identifier, entity] : ids) {
-    if (!entity) continue;
+  // Sorted by a copy of each identifier's first code units, so that most
+  // comparisons stay in this vector instead of reaching the identifiers.
+  struct Entry {
+    std::array<wchar_t, 4> prefix{};
+    const ZALMPIdentifierMap::value_type* id;
+  };
+  std::vector<Entry> ordered;
+  ordered.reserve(ids.size());
+  for (const ZALMPIdentifierMap::value_type& entry : ids) {
+    if (!entry.second) continue;
+    Entry sorted{{}, &entry};
+    std::copy_n(entry.first.begin(), std::min(entry.first.size(), sorted.prefix.size()), sorted.prefix.begin());
+    ordered.push_back(sorted);
+  }
+  std::sort(ordered.begin(), ordered.end(), [](const Entry& left, const Entry& right) {
+    if (left.prefix != right.prefix) return left.prefix < right.prefix;
+    return left.id->first < right.id->first;
+  });
+  for (const Entry& entry : ordered) {
+    const RVLSharedHandle<ZALMPEntity>& entity = entry.id->second;
     ZALMPFilingOrder::First(*entity, [&]<class T>(std::type_identity<T>) {
       world.Add<T>(RVLSharedHandle<T>(entity));
     });
