@@ -130,6 +130,8 @@ TEST(ConstraintKindOptions, ACopyKeepsItsOptionsButARollCurveConstraintsAlignmen
     return alignment;
   };
   EXPECT_EQ(ZALMPAlignment::AntiAlign, copied(ZALMPNormal::create()));
+  EXPECT_EQ(ZALMPAlignment::AntiAlign, copied(ZALMPSymmetry::create()));
+  EXPECT_EQ(ZALMPAlignment::AntiAlign, copied(ZALMPTangency::create()));
   EXPECT_EQ(ZALMPAlignment::NotSpecified, copied(ZALMPRollCurveConstraint::create()));
 }
 
