@@ -32,8 +32,15 @@ public:
   static ZALMPFieldReader Begin(Kind& kind, const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
                                 ZALMPSourceLocation where)
   {
+    return Begin<Base>(kind, parent, ids, ZALMPSerializationServices::to_element_id(kind.getClassName()), where);
+  }
+  /// As above, for a kind whose element is named `elementId`.
+  template <class Base, class Kind>
+  static ZALMPFieldReader Begin(Kind& kind, const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
+                                std::wstring_view elementId, ZALMPSourceLocation where)
+  {
     ZALMPFieldReader reader(nullptr, where);
-    const ZALMPDeserializer* own = reader.OwnElement(parent, kind.getClassName());
+    const ZALMPDeserializer* own = reader.OwnElement(parent, elementId);
     // The base part reports its own failure.
     if (own && FAILED(static_cast<Base&>(kind).Base::Deserialize(own, ids))) own = nullptr;
     reader.m_element = own;
@@ -97,7 +104,7 @@ public:
   void Report() const;
 
 private:
-  const ZALMPDeserializer* OwnElement(const ZALMPDeserializer* parent, const char* className) const;
+  const ZALMPDeserializer* OwnElement(const ZALMPDeserializer* parent, std::wstring_view elementId) const;
   ZALMPDeserializer* Child(std::wstring_view id) const;
 
   const ZALMPDeserializer* m_element;

@@ -46,8 +46,15 @@ public:
   template <class Base, class Kind>
   static ZALMPFieldWriter Begin(const Kind& kind, ZALMPSerializer* parent, ZALMPSourceLocation where)
   {
+    return Begin<Base>(kind, parent, ZALMPSerializationServices::to_element_id(kind.getClassName()), where);
+  }
+  /// As above, for a kind whose element is named `elementId`.
+  template <class Base, class Kind>
+  static ZALMPFieldWriter Begin(const Kind& kind, ZALMPSerializer* parent, std::wstring_view elementId,
+                                ZALMPSourceLocation where)
+  {
     ZALMPFieldWriter writer(nullptr, where);
-    ZALMPSerializer* own = writer.AddOwnElement(parent, kind.getClassName());
+    ZALMPSerializer* own = writer.AddOwnElement(parent, elementId);
     // The base part reports its own failure.
     if (own && FAILED(static_cast<const Base&>(kind).Base::Serialize(own))) own = nullptr;
     writer.m_element = own;
@@ -96,7 +103,7 @@ public:
   void Report() const;
 
 private:
-  ZALMPSerializer* AddOwnElement(ZALMPSerializer* parent, const char* className) const;
+  ZALMPSerializer* AddOwnElement(ZALMPSerializer* parent, std::wstring_view elementId) const;
 
   ZALMPSerializer* m_element;
   ZALMPSourceLocation m_where;

@@ -50,16 +50,7 @@ public:
     HRESULT status = previous;
     if constexpr (kIsList) {
       if (!m_drop) return previous;
-      // A partner may change this list while it drops the owner; walk a copy.
-      const RVLSharedVector<Partner> partners = holder.Links();
-      for (const RVLSharedHandle<Partner>& partner : partners) {
-        if (!partner.IsAlive()) {
-          Report();
-          return E_FAIL;
-        }
-        status = (partner.get()->*m_drop)(self);
-        if (FAILED(status)) return status;
-      }
+      return AskEach(holder.Links(), previous, [&](Partner& partner) { return (partner.*m_drop)(self); });
     } else {
       if (!holder) return previous;
       if (m_drop && holder.IsAlive())

@@ -83,6 +83,25 @@ protected:
 
   // The partner-independent halves of the operations, written once.
   void Report() const;
+  /// Asks each of `partners` in turn with `ask` (the partner's answer) to drop
+  /// the owner. A partner no longer alive is reported and gives E_FAIL; the
+  /// first negative answer ends it and is returned, else the last answer, or
+  /// `previous` when there is no partner. Walks a copy: a partner may change
+  /// the owner's list while it drops the owner.
+  template <class Partner, class Ask>
+  HRESULT AskEach(const RVLSharedVector<Partner> partners, HRESULT previous, const Ask& ask) const
+  {
+    HRESULT status = previous;
+    for (const RVLSharedHandle<Partner>& partner : partners) {
+      if (!partner.IsAlive()) {
+        Report();
+        return E_FAIL;
+      }
+      status = ask(*partner);
+      if (FAILED(status)) return status;
+    }
+    return status;
+  }
   /// The group element of a list with `count` partners; null (and nothing
   /// written) when there are none or it cannot be added (reported).
   ZALMPSerializer* BeginGroup(ZALMPSerializer* element, int count) const;

@@ -55,18 +55,11 @@ HRESULT ZALMPKinematicConstraint::GetSelectedAxis(int index, ZALMPSelectedAxis::
   return S_OK;
 }
 
-// The kind's element is named by getClassSerializeID_(), so the frame is made
-// here rather than from the class name.
+// The kind's element is named by getClassSerializeID_().
 HRESULT ZALMPKinematicConstraint::Serialize(ZALMPSerializer* element) const
 {
-  ZALMPSerializer* own = nullptr;
-  if (!element || FAILED(element->AddElement(getClassSerializeID_(), own)) || !own) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  // The constraint's part reports its own failure.
-  if (FAILED(ZALMPConstraint::Serialize(own))) return E_FAIL;
-  const ZALMPFieldWriter out(own, ZALMP_HERE);
+  const ZALMPFieldWriter out = ZALMPFieldWriter::Begin<ZALMPConstraint>(*this, element, getClassSerializeID_(), ZALMP_HERE);
+  if (!out) return E_FAIL;
   bool written = true;
   for (std::size_t i = 0; i < kAxisIds.size(); ++i) written &= out.Name<ZALMPSelectedAxis>(kAxisIds[i], m_axes[i]);
   return written ? S_OK : E_FAIL;
@@ -74,14 +67,9 @@ HRESULT ZALMPKinematicConstraint::Serialize(ZALMPSerializer* element) const
 
 HRESULT ZALMPKinematicConstraint::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  ZALMPDeserializer* own = nullptr;
-  if (element) element->GetElement(getClassSerializeID_(), own);
-  if (!own) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (FAILED(ZALMPConstraint::Deserialize(own, ids))) return E_FAIL;
-  const ZALMPFieldReader in(own, ZALMP_HERE);
+  const ZALMPFieldReader in =
+      ZALMPFieldReader::Begin<ZALMPConstraint>(*this, element, ids, getClassSerializeID_(), ZALMP_HERE);
+  if (!in) return E_FAIL;
   bool read = true;
   for (std::size_t i = 0; i < kAxisIds.size(); ++i) read &= in.Name<ZALMPSelectedAxis>(kAxisIds[i], m_axes[i]);
   return read ? S_OK : E_FAIL;

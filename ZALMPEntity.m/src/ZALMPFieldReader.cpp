@@ -20,10 +20,10 @@ std::wstring ZALMPFieldReader::Version() const
   return version;
 }
 
-const ZALMPDeserializer* ZALMPFieldReader::OwnElement(const ZALMPDeserializer* parent, const char* className) const
+const ZALMPDeserializer* ZALMPFieldReader::OwnElement(const ZALMPDeserializer* parent, std::wstring_view elementId) const
 {
   ZALMPDeserializer* own = nullptr;
-  if (!parent || FAILED(parent->GetElement(ZALMPSerializationServices::to_element_id(className), own)) || !own) {
+  if (!parent || FAILED(parent->GetElement(elementId, own)) || !own) {
     Report();
     return nullptr;
   }

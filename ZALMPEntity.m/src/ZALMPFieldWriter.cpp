@@ -19,10 +19,10 @@ std::wstring ZALMPFieldWriter::Version() const
   return version;
 }
 
-ZALMPSerializer* ZALMPFieldWriter::AddOwnElement(ZALMPSerializer* parent, const char* className) const
+ZALMPSerializer* ZALMPFieldWriter::AddOwnElement(ZALMPSerializer* parent, std::wstring_view elementId) const
 {
   ZALMPSerializer* own = nullptr;
-  if (!parent || FAILED(parent->AddElement(ZALMPSerializationServices::to_element_id(className), own)) || !own) {
+  if (!parent || FAILED(parent->AddElement(elementId, own)) || !own) {
     Report();
     return nullptr;
   }

@@ -36,18 +36,7 @@ HRESULT ZALMPJointBodyLink::Detach(ZALMPEntity& entity, HRESULT previous) const
 {
   ZALMPJoint& joint = JointOf(entity);
   const RVLSharedHandle<ZALMPJoint> self(&joint);
-  HRESULT status = previous;
-  // A body may change this list while it drops the joint; walk a copy.
-  const RVLSharedVector<ZALMPBody> bodies = joint.m_bodies.Links();
-  for (const RVLSharedHandle<ZALMPBody>& body : bodies) {
-    if (!body.IsAlive()) {
-      Report();
-      return E_FAIL;
-    }
-    status = body->RemoveJoint(self);
-    if (FAILED(status)) return status;
-  }
-  return status;
+  return AskEach(joint.m_bodies.Links(), previous, [&](ZALMPBody& body) { return body.RemoveJoint(self); });
 }
 
 void ZALMPJointBodyLink::Release(ZALMPEntity& entity) const
