@@ -1,6 +1,7 @@
 // The demo world saved in the layout of each format version must give, byte for
-// byte, the documents kept beside this test: a change in how any entity or the
-// world writes itself shows here at the first differing line.
+// byte, the documents kept beside this test, and read back must write them
+// again: a change in how any entity or the world writes or reads itself shows
+// here at the first differing line.
 
 #include "ZALMPDemoMechanism.h"
 #include <ZALMPEntityKinds.h>
@@ -74,6 +75,14 @@ TEST(DemoFiles, EveryVersionWritesTheKeptDocument)
     EXPECT_TRUE(written == kept) << name << " differs from the kept document at line "
                                  << 1 + std::count(kept.begin(), differ, '\n') << "; the written one is in "
                                  << std::filesystem::absolute(name + ".actual");
+
+    // and what is read back from it writes the same bytes again
+    ZALMPXmlModel model;
+    ASSERT_TRUE(ZALMPXml::Read(written, model).Ok()) << name;
+    EXPECT_TRUE(model.warnings.empty()) << name;
+    std::string rewritten;
+    ASSERT_TRUE(ZALMPXml::Write(*model.world, rewritten, version)) << name;
+    EXPECT_TRUE(rewritten == written) << name << " read back writes other bytes";
   }
 
   ZALMPWorld::destroy(world);

@@ -4,6 +4,8 @@
 
 #include <ZALMPBody.h>
 #include <ZALMPExpression.h>
+#include <ZALMPJointFramesServices.h>
+#include <ZALMPLinearEquation.h>
 #include <ZALMPPoint.h>
 #include <ZALMPRevolute.h>
 #include <ZALMPValue.h>
@@ -12,6 +14,7 @@
 #include <ZALMPXml.h>
 
 #include <RVLBasicWorld.h>
+#include <ZALMathAxis.h>
 #include <ZALMathTransformation.h>
 #include <ZALWBEquation.h>
 
@@ -55,7 +58,7 @@ protected:
   ZALMPXmlModel model;  // owns the world, as a model read from a file does
 };
 
-TEST_F(DemoMechanism, IsAClosedFourBarThatKeepsItsCouplerRuleAndNeedsAWorld)
+TEST_F(DemoMechanism, IsAClosedFourBarHingedWhereItsBarsMeetThatKeepsItsRulesAndNeedsAWorld)
 {
   ReportCapture reports;
   EXPECT_EQ(E_FAIL, ZALMPDemoMechanism::Build(RVLSharedHandle<ZALMPWorld>()));
@@ -78,6 +81,42 @@ TEST_F(DemoMechanism, IsAClosedFourBarThatKeepsItsCouplerRuleAndNeedsAWorld)
   Named<ZALMPVariable>("CouplerLength")->GetValue(couplerLength);
   ASSERT_EQ(S_OK, rule->EvaluateResidual({{"CrankLength", crankLength}, {"CouplerLength", couplerLength}}, residual));
   EXPECT_NEAR(0.0, residual, 1e-12);
+
+  // each hinge joins two bars at one place, about parallel axes, through the
+  // frames its constraint holds; the bearings' constraints turn the angles
+  ASSERT_EQ(4, model.world->Count<ZALMPJoint>());
+  for (int i = 0; i < model.world->Count<ZALMPJoint>(); ++i) {
+    RVLSharedHandle<ZALMPJoint> joint;
+    model.world->Get<ZALMPJoint>(i, joint);
+    ZALMPSolverEquivalentJointType::Enum byAxisSystems{};  // a type that takes the constraint's axis systems
+    joint->SetSolverEquivalentJointType(byAxisSystems);
+    std::vector<ZALMathAxis> frames;
+    ASSERT_EQ(S_OK, ZALMPJointFramesServices::ComputeFrames(joint.get(), frames, 0));
+    ASSERT_EQ(2u, frames.size()) << joint->GetID().str();
+    EXPECT_NEAR(0.0, frames[0].GetOrigin().DistanceTo(frames[1].GetOrigin()), 1e-12) << joint->GetID().str();
+    EXPECT_NEAR(0.0, (frames[0].GetThirdDirection() - frames[1].GetThirdDirection()).Norm(), 1e-12);
+    EXPECT_EQ(1, joint->GetConstraintCount());
+  }
+  for (const auto& [angle, constraint] : {std::pair{"CrankAngle", "MainBearingAxis"}, {"RockerAngle", "RockerBearingAxis"}}) {
+    RVLSharedHandle<ZALMPConstraint> linked;
+    ASSERT_EQ(S_OK, Named<ZALMPVariable>(angle)->GetLinkedConstraint(0, linked)) << angle;
+    EXPECT_EQ(constraint, linked->GetID().str());
+  }
+
+  // the linear equation holds for the lengths the model gives
+  const auto rockerRule = Named<ZALMPLinearEquation, ZALMPConstraint>("RockerLengthRule");
+  double sum = 0.0;
+  rockerRule->GetConstantTerm(sum);
+  for (int term = 0; term < rockerRule->GetLinkedVariableCount(); ++term) {
+    RVLSharedHandle<ZALMPVariable> variable;
+    double coefficient = 0.0, value = 0.0;
+    ASSERT_EQ(S_OK, rockerRule->GetLinkedVariable(term, variable));
+    ASSERT_EQ(S_OK, rockerRule->GetLinearTerm(term, coefficient));
+    variable->GetValue(value);
+    sum += coefficient * value;
+  }
+  EXPECT_EQ(2, rockerRule->GetLinkedVariableCount());
+  EXPECT_NEAR(0.0, sum, 1e-12);
   EXPECT_EQ(0, reports.Count());
 
   // a link leading out of the world is a problem

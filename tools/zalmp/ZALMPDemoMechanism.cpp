@@ -2,13 +2,14 @@
 
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
-#include <ZALMPBoolean.h>
 #include <ZALMPConstant.h>
 #include <ZALMPCylinder.h>
 #include <ZALMPExpression.h>
+#include <ZALMPLinearEquation.h>
 #include <ZALMPPoint.h>
+#include <ZALMPRevolute.h>
+#include <ZALMPRevoluteConstraint.h>
 #include <ZALMPSerializationServices.h>
-#include <ZALMPString.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 
@@ -17,6 +18,7 @@
 #include <ZALMathTransformation.h>
 
 #include <cmath>
+#include <array>
 #include <functional>
 #include <numbers>
 #include <vector>
@@ -43,22 +45,50 @@ constexpr double kGravity = 9.81;                       // m/s2
 // How a bar moves: held, turned at a known speed, or carried by the others.
 enum class Motion { Fixed, Driven, Follower };
 
-// One bar of the linkage: its body runs from `pivot` to `pin`.
+// One bar of the linkage: its body runs from `pivot` to `pin`, with a frame
+// at each end for the hinges there.
 struct LinkPlan {
   const wchar_t* body;
   ZALMathPoint pivot;
   ZALMathPoint pin;
   const wchar_t* frame;
+  const wchar_t* pinFrame;
   const wchar_t* pinPoint;
   const wchar_t* pivotPin;
   Motion motion;
 };
 
-constexpr LinkPlan kLinks[] = {
-    {L"Ground", kCrankPivot, kRockerPivot, L"GroundFrame", L"RockerPivot", L"CrankBearing", Motion::Fixed},
-    {L"Crank", kCrankPivot, kCrankPin, L"CrankFrame", L"CrankPin", L"CrankShaft", Motion::Driven},
-    {L"Coupler", kCrankPin, kRockerPin, L"CouplerFrame", L"CouplerPin", L"CouplerBore", Motion::Follower},
-    {L"Rocker", kRockerPivot, kRockerPin, L"RockerFrame", L"RockerPin", L"RockerShaft", Motion::Follower},
+enum Bar { Ground, Crank, Coupler, Rocker, BarCount };
+
+constexpr std::array<LinkPlan, BarCount> kLinks = {{
+    {L"Ground", kCrankPivot, kRockerPivot, L"GroundFrame", L"GroundPinFrame", L"RockerPivot", L"CrankBearing",
+     Motion::Fixed},
+    {L"Crank", kCrankPivot, kCrankPin, L"CrankFrame", L"CrankPinFrame", L"CrankPin", L"CrankShaft", Motion::Driven},
+    {L"Coupler", kCrankPin, kRockerPin, L"CouplerFrame", L"CouplerPinFrame", L"CouplerPin", L"CouplerBore",
+     Motion::Follower},
+    {L"Rocker", kRockerPivot, kRockerPin, L"RockerFrame", L"RockerPinFrame", L"RockerPin", L"RockerShaft",
+     Motion::Follower},
+}};
+
+// Which end of a bar a hinge takes.
+enum class End { Pivot, Pin };
+
+// A hinge between two bars: a revolute joint whose constraint keeps the Z
+// axes of one frame on each bar together. The first bar is the joint's Out body.
+struct HingePlan {
+  const wchar_t* joint;
+  const wchar_t* constraint;
+  Bar out;
+  End outEnd;
+  Bar in;
+  End inEnd;
+};
+
+constexpr HingePlan kHinges[] = {
+    {L"MainBearing", L"MainBearingAxis", Ground, End::Pivot, Crank, End::Pivot},       // O2
+    {L"CrankPinHinge", L"CrankPinAxis", Crank, End::Pin, Coupler, End::Pivot},         // A
+    {L"RockerPinHinge", L"RockerPinAxis", Coupler, End::Pin, Rocker, End::Pin},        // B
+    {L"RockerBearing", L"RockerBearingAxis", Ground, End::Pin, Rocker, End::Pivot},    // O4
 };
 
 double BarMass(double length)
@@ -70,17 +100,26 @@ double BarMass(double length)
 struct Parts {
   std::vector<RVLSharedHandle<ZALMPBody>> bodies;
   std::vector<RVLSharedHandle<ZALMPGeometry>> geometries;
+  std::vector<RVLSharedHandle<ZALMPJoint>> joints;
+  std::vector<RVLSharedHandle<ZALMPConstraint>> constraints;
   std::vector<RVLSharedHandle<ZALMPVariable>> variables;
   std::vector<RVLSharedHandle<ZALMPValue>> values;
+  // The frames at each bar's pivot and pin, for the hinges.
+  std::array<std::array<RVLSharedHandle<ZALMPAxisSystem>, 2>, BarCount> ends;
 
-  // Parts that were never filed still hold each other (body and geometry link
+  // Parts that were never filed still hold each other (every link here goes
   // both ways), so they are orphaned to break those cycles.
   void Discard()
   {
-    for (const auto& body : bodies) body->orphanObject();
-    for (const auto& geometry : geometries) geometry->orphanObject();
-    for (const auto& variable : variables) variable->orphanObject();
-    for (const auto& value : values) value->orphanObject();
+    const auto orphanAll = [](const auto& entities) {
+      for (const auto& entity : entities) entity->orphanObject();
+    };
+    orphanAll(bodies);
+    orphanAll(geometries);
+    orphanAll(joints);
+    orphanAll(constraints);
+    orphanAll(variables);
+    orphanAll(values);
   }
 };
 
@@ -119,19 +158,26 @@ void Attach(Parts& parts, const RVLSharedHandle<ZALMPBody>& body, const RVLShare
   parts.geometries.push_back(geometry);
 }
 
-// One bar: its body, a frame at its pivot, a point at its far pin and the
-// cylinder of its pivot pin, all in the bar's own coordinates.
-void MakeLink(Parts& parts, const LinkPlan& plan)
+// One bar: its body, a frame at its pivot and one at its far pin, a point at
+// that pin and the cylinder of its pivot pin, all in the bar's own coordinates.
+void MakeLink(Parts& parts, Bar bar)
 {
+  const LinkPlan& plan = kLinks[bar];
   const RVLSharedHandle<ZALMPBody> body = MakeBar(plan);
   parts.bodies.push_back(body);
+  const ZALMathPoint pinAt((plan.pin - plan.pivot).Norm(), 0.0, 0.0);
 
   const RVLSharedHandle<ZALMPAxisSystem> frame = ZALMPAxisSystem::create(plan.frame);
   frame->SetAxisSystem(ZALMathAxis());
   Attach(parts, body, frame);
+  const RVLSharedHandle<ZALMPAxisSystem> pinFrame = ZALMPAxisSystem::create(plan.pinFrame);
+  pinFrame->SetAxisSystem(ZALMathAxis(pinAt, ZALMathVector(1.0, 0.0, 0.0), ZALMathVector(0.0, 1.0, 0.0),
+                                      ZALMathVector(0.0, 0.0, 1.0)));
+  Attach(parts, body, pinFrame);
+  parts.ends[bar] = {frame, pinFrame};
 
   const RVLSharedHandle<ZALMPPoint> pin = ZALMPPoint::create(plan.pinPoint);
-  pin->SetPoint(ZALMathPoint((plan.pin - plan.pivot).Norm(), 0.0, 0.0));
+  pin->SetPoint(pinAt);
   Attach(parts, body, pin);
 
   const RVLSharedHandle<ZALMPCylinder> pivotPin = ZALMPCylinder::create(plan.pivotPin);
@@ -141,8 +187,39 @@ void MakeLink(Parts& parts, const LinkPlan& plan)
   Attach(parts, body, pivotPin);
 }
 
+// Each hinge: the joint between its two bars, realised by a revolute
+// constraint between the frames at the ends it takes.
+void MakeHinges(Parts& parts)
+{
+  for (const HingePlan& plan : kHinges) {
+    const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(plan.joint);
+    const RVLSharedHandle<ZALMPRevoluteConstraint> axis = ZALMPRevoluteConstraint::create(plan.constraint);
+    const std::pair<Bar, End> sides[] = {{plan.out, plan.outEnd}, {plan.in, plan.inEnd}};
+    for (const auto& [bar, end] : sides) {
+      const RVLSharedHandle<ZALMPBody>& body = parts.bodies[bar];
+      joint->LinkToBody(body, bar == plan.out ? ZALMPBodyOrientation::Out : ZALMPBodyOrientation::In);
+      body->LinkToJoint(joint);
+      const RVLSharedHandle<ZALMPAxisSystem>& frame = parts.ends[bar][end == End::Pin];
+      axis->LinkToGeometry(frame);
+      frame->LinkToConstraint(axis);
+    }
+    joint->AddConstraint(axis);
+    axis->SetJoint(joint);
+    parts.joints.push_back(joint);
+    parts.constraints.push_back(axis);
+  }
+}
+
+// Links `variable` to `constraint` both ways.
+void Use(const RVLSharedHandle<ZALMPConstraint>& constraint, const RVLSharedHandle<ZALMPVariable>& variable)
+{
+  constraint->LinkToVariable(variable);
+  variable->LinkToConstraint(constraint);
+}
+
 // The crank turns at the driver's command; the rocker swings between two end
-// stops that give back half of the impact speed.
+// stops that give back half of the impact speed. Each angle is the one its
+// bearing's constraint turns.
 void MakeAngles(Parts& parts)
 {
   const ZALMathVector crank = kCrankPin - kCrankPivot;
@@ -154,6 +231,7 @@ void MakeAngles(Parts& parts)
   crankAngle->SetMinValue(0.0);
   crankAngle->SetMaxValue(2.0 * std::numbers::pi);
   parts.variables.push_back(crankAngle);
+  Use(parts.constraints[0], crankAngle);
 
   const ZALMathVector rocker = kRockerPin - kRockerPivot;
   const RVLSharedHandle<ZALMPVariable> rockerAngle = ZALMPVariable::create(L"RockerAngle");
@@ -165,12 +243,15 @@ void MakeAngles(Parts& parts)
   rockerAngle->SetRestitutionOnMinLimit(0.5);
   rockerAngle->SetRestitutionOnMaxLimit(0.5);
   parts.variables.push_back(rockerAngle);
+  Use(parts.constraints[3], rockerAngle);
 }
 
-// The bar lengths a designer may vary: the crank is held, the coupler follows it.
+// The bar lengths a designer may vary: the crank is held, the coupler and
+// the rocker follow it.
 struct Lengths {
   RVLSharedHandle<ZALMPVariable> crank;
   RVLSharedHandle<ZALMPVariable> coupler;
+  RVLSharedHandle<ZALMPVariable> rocker;
 };
 
 Lengths MakeLengths(Parts& parts)
@@ -189,7 +270,29 @@ Lengths MakeLengths(Parts& parts)
   couplerLength->SetMinValue(0.25);
   couplerLength->SetMaxValue(0.35);
   parts.variables.push_back(couplerLength);
-  return {crankLength, couplerLength};
+
+  const RVLSharedHandle<ZALMPVariable> rockerLength = ZALMPVariable::create(L"RockerLength");
+  rockerLength->SetPhysicalQuantity(ZALMPPhysicalQuantity::Length);
+  rockerLength->SetValue((kRockerPin - kRockerPivot).Norm());
+  rockerLength->SetMinValue(0.2);
+  rockerLength->SetMaxValue(0.3);
+  parts.variables.push_back(rockerLength);
+  return {crankLength, couplerLength, rockerLength};
+}
+
+// The rocker is 2.6 crank lengths long, kept by the solver as the linear
+// equation 1 * RockerLength - 2.6 * CrankLength + 0 = 0.
+constexpr double kRockerToCrank = 2.6;
+
+void MakeRockerRule(Parts& parts, const Lengths& lengths)
+{
+  const RVLSharedHandle<ZALMPLinearEquation> rule = ZALMPLinearEquation::create(L"RockerLengthRule");
+  Use(rule, lengths.rocker);
+  rule->AddLinearTerm(1.0);
+  Use(rule, lengths.crank);
+  rule->AddLinearTerm(-kRockerToCrank);
+  rule->SetConstantTerm(0.0);
+  parts.constraints.push_back(rule);
 }
 
 void AddConstant(Parts& parts, const wchar_t* name, ZALMPPhysicalQuantity::Enum quantity, double number)
@@ -209,18 +312,6 @@ void MakeConstants(Parts& parts)
   AddConstant(parts, L"CrankMass", ZALMPPhysicalQuantity::Mass, BarMass((kCrankPin - kCrankPivot).Norm()));
   AddConstant(parts, L"MinTransmissionAngle", ZALMPPhysicalQuantity::Angle, 40.0 * std::numbers::pi / 180.0);
   AddConstant(parts, L"CrankSpeed", ZALMPPhysicalQuantity::AngularVelocity, kCrankSpeed);
-}
-
-// Values without a physical quantity: a switch and a note for the reader of the model.
-void MakeLiterals(Parts& parts)
-{
-  const RVLSharedHandle<ZALMPBoolean> driven = ZALMPBoolean::create(L"CrankIsDriven");
-  driven->SetValue(1);
-  parts.values.push_back(driven);
-
-  const RVLSharedHandle<ZALMPString> description = ZALMPString::create(L"Description");
-  description->SetValue(ZALUnicodeString(L"Crank-rocker four-bar linkage, steel bars 20 x 10 mm"));
-  parts.values.push_back(description);
 }
 
 // The coupler is three crank lengths long: an equation over the two length variables.
@@ -252,6 +343,8 @@ HRESULT File(ZALMPWorld& world, const Parts& parts)
   };
   if (fileAll(parts.bodies, std::type_identity<ZALMPBody>{}) &&
       fileAll(parts.geometries, std::type_identity<ZALMPGeometry>{}) &&
+      fileAll(parts.joints, std::type_identity<ZALMPJoint>{}) &&
+      fileAll(parts.constraints, std::type_identity<ZALMPConstraint>{}) &&
       fileAll(parts.variables, std::type_identity<ZALMPVariable>{}) &&
       fileAll(parts.values, std::type_identity<ZALMPValue>{}))
     return S_OK;
@@ -271,11 +364,12 @@ HRESULT ZALMPDemoMechanism::Build(const RVLSharedHandle<ZALMPWorld>& world)
     return E_FAIL;
 
   Parts parts;
-  for (const LinkPlan& plan : kLinks) MakeLink(parts, plan);
+  for (int bar = 0; bar < BarCount; ++bar) MakeLink(parts, static_cast<Bar>(bar));
+  MakeHinges(parts);
   MakeAngles(parts);
   const Lengths lengths = MakeLengths(parts);
+  MakeRockerRule(parts, lengths);
   MakeConstants(parts);
-  MakeLiterals(parts);
   MakeCouplerRule(parts, equation, lengths);
   if (FAILED(File(*world, parts))) {
     parts.Discard();

@@ -9,11 +9,16 @@ class ZALMPWorld;
 /// A fixed ground bar carries the two pivots; the crank turns about the first,
 /// the rocker swings about the second, and the coupler joins the crank pin to
 /// the rocker pin. Each of the four bodies is a steel bar with a frame (axis
-/// system at its pivot), a point at its far pin and a cylinder for its pivot
-/// pin, linked to it both ways. The model also holds the crank and rocker
-/// angles and the crank and coupler lengths as variables, a few constants of
-/// several physical quantities, a boolean, a description text and the rule
-/// that ties the coupler length to the crank length as an expression.
+/// system) at its pivot and at its far pin, a point at that pin and a cylinder
+/// for its pivot pin, linked to it both ways. Four revolute joints hinge the
+/// bars at O2, A, B and O4, each realised by a revolute constraint between the
+/// frames of its two bars there. The model also holds the crank and rocker
+/// angles (each linked to its bearing's constraint) and the crank, coupler and
+/// rocker lengths as variables, a linear equation that keeps the rocker 2.6
+/// crank lengths long, a few constants of several physical quantities and the
+/// rule that ties the coupler length to the crank length as an expression.
+/// Every value has a physical quantity, which the layouts before R2018.0 need
+/// to read it back: the demo saved at any version reads back whole.
 class ZALMPDemoMechanism {
 public:
   /// Builds the mechanism and files every entity in `world`, which also gets
