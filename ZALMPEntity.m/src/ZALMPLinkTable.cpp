@@ -50,7 +50,8 @@ namespace {
 // (reported by the element), unknown or mapped to nothing (silent).
 RVLSharedHandle<ZALMPEntity> Referent(const ZALMPDeserializer& item, const ZALMPIdentifierMap& ids)
 {
-  std::wstring id;
+  // One buffer for every reference a thread reads: a load resolves millions.
+  thread_local std::wstring id;
   if (FAILED(item.GetAttribute(L"id", id))) return nullptr;
   const auto found = ids.find(id);
   return found == ids.end() ? nullptr : found->second;

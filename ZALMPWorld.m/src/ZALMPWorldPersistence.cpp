@@ -162,6 +162,7 @@ struct Pending {
 struct PendingCollection {
   std::wstring_view name;
   ZALMPDeserializer* collection = nullptr;
+  std::vector<ZALMPDeserializer*> children;
   std::vector<Pending> entities;
 };
 
@@ -169,13 +170,8 @@ struct PendingCollection {
 // identifier gives an entity, recorded under that identifier.
 void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWorld>& host, ZALMPIdentifierMap& ids)
 {
-  std::vector<ZALMPDeserializer*> children;
-  if (FAILED(pending.collection->GetElements(children))) {
-    ZALMP_REPORT();
-    return;
-  }
+  const std::vector<ZALMPDeserializer*> children = std::move(pending.children);
   pending.entities.reserve(children.size());
-  ids.reserve(ids.size() + children.size());
   std::wstring elementId;
   std::wstring previousId;
   std::string className;
@@ -207,7 +203,7 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
       ZALMP_REPORT();
       continue;
     }
-    RVLSharedHandle<ZALMPEntity>& recorded = ids[identifier];
+    RVLSharedHandle<ZALMPEntity>& recorded = ids[std::move(identifier)];
     // A later element with the same identifier takes its place; the earlier
     // entity is still read from its own element but is never filed.
     if (recorded) ZALMP_REPORT();
@@ -236,9 +232,11 @@ void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& id
 void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
 {
   // Sorted by a copy of each identifier's first code units, so that most
-  // comparisons stay in this vector instead of reaching the identifiers.
+  // comparisons stay in this vector instead of reaching the identifiers
+  // scattered over the heap. Eight units get past a common lead such as the
+  // "id" of generated identifiers and on into their random digits.
   struct Entry {
-    std::array<wchar_t, 4> prefix{};
+    std::array<wchar_t, 8> prefix{};
     const ZALMPIdentifierMap::value_type* id;
   };
   std::vector<Entry> ordered;
@@ -352,14 +350,22 @@ HRESULT ZALMPWorldPersistence::Read(ZALMPWorld& world, const ZALMPDeserializer* 
   const RVLSharedHandle<RVLBasicWorld> host(world.getExtendible());
   ZALMPIdentifierMap ids;
   std::vector<PendingCollection> collections;
+  std::size_t stored = 0;
   ZALMPCollectionOrder::ForEach([&]<class T>(std::type_identity<T>) {
     PendingCollection pending;
     pending.name = ZALMPCollectionName<T>();
     frame->GetElement(pending.name, pending.collection);
     if (!pending.collection) return;
-    CreateEntities(pending, host, ids);
+    if (FAILED(pending.collection->GetElements(pending.children))) {
+      ZALMP_REPORT();
+      return;
+    }
+    stored += pending.children.size();
     collections.push_back(std::move(pending));
   });
+  // Sized once: growing it collection by collection re-files every identifier each time.
+  ids.reserve(stored);
+  for (PendingCollection& pending : collections) CreateEntities(pending, host, ids);
   for (const PendingCollection& pending : collections) ReadEntities(pending, ids);
   collections.clear();
 

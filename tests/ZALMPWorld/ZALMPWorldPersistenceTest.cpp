@@ -40,12 +40,13 @@ using WorldPersistence = WorldFixture;
 // bodies, whose registry holds a global, and values, whose does not.
 TEST_F(WorldPersistence, ReadEntitiesAreFiledInIdentifierOrderBeforeTheGlobals)
 {
-  for (const char* id : {"b", "a"}) {
+  for (const char* id : {"e", "c", "a", "d", "b"}) {
     const std::wstring name(id, id + 1);
     const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(name);
     const RVLSharedHandle<ZALMPConstant> value = ZALMPConstant::create(name);
-    body->SetIdentifier(L"body " + name);
-    value->SetIdentifier(L"value " + name);
+    // identifiers alike far into them, and short ones
+    body->SetIdentifier(L"body of the chain, " + name);
+    value->SetIdentifier(L"v" + name);
     world->Add<ZALMPBody>(body);
     world->Add<ZALMPValue>(value);
   }
@@ -55,8 +56,8 @@ TEST_F(WorldPersistence, ReadEntitiesAreFiledInIdentifierOrderBeforeTheGlobals)
   ASSERT_TRUE(ZALMPXml::Read(saved, model).Ok());
   EXPECT_TRUE(model.warnings.empty()) << model.warnings.size() << " warnings";
   // The world's global body, with its generated identifier "id...", comes after.
-  EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"GlobalBody"}), Names<ZALMPBody>(*model.world));
-  EXPECT_EQ((std::vector<std::wstring>{L"a", L"b"}), Names<ZALMPValue>(*model.world));
+  EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"c", L"d", L"e", L"GlobalBody"}), Names<ZALMPBody>(*model.world));
+  EXPECT_EQ((std::vector<std::wstring>{L"a", L"b", L"c", L"d", L"e"}), Names<ZALMPValue>(*model.world));
 }
 
 TEST_F(WorldPersistence, SettingsReadOnlyWhatIsThereSizeComponentByComponent)
