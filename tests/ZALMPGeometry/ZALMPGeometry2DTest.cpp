@@ -24,32 +24,6 @@
 
 namespace {
 
-TEST(Geometry2DLinks, PlanarBodyAndSketchAnswerByTheStoredOne)
-{
-  ReportCapture reports;
-  const RVLSharedHandle<ZALMPPoint2D> point = ZALMPPoint2D::create(L"Pin");
-  const RVLSharedHandle<ZALMPBody2D> body = ZALMPBody2D::create(L"Crank"), other = ZALMPBody2D::create(L"Rod");
-  RVLSharedHandle<ZALMPBody2D> got = other;
-  EXPECT_EQ(E_FAIL, point->GetBody(got));
-  EXPECT_FALSE(got);
-  EXPECT_EQ(E_FAIL, point->SetBody(RVLSharedHandle<ZALMPBody2D>()));
-  ASSERT_EQ(S_OK, point->SetBody(body));
-  EXPECT_EQ(0, body->GetGeometryCount()) << "the body's own list is the caller's";
-  EXPECT_EQ(S_FALSE, point->RemoveBody(other));
-  EXPECT_EQ(E_FAIL, point->RemoveBody(RVLSharedHandle<ZALMPBody2D>()));
-  EXPECT_EQ(S_OK, point->GetBody(got));
-  EXPECT_EQ(S_OK, point->RemoveBody(body));
-  EXPECT_EQ(E_FAIL, point->GetBody(got));
-
-  RVLSharedHandle<ZALMPSketch> sketch;
-  EXPECT_EQ(E_FAIL, point->GetSketch(sketch));
-  EXPECT_EQ(E_FAIL, point->SetSketch(nullptr));
-  EXPECT_EQ(S_OK, point->SetSketch(ZALMPSketch::create(L"Plane")));
-  EXPECT_EQ(S_OK, point->GetSketch(sketch));
-  EXPECT_EQ(std::vector<std::string>(3, "ZALMPGeometry.m/src/ZALMPGeometry2D"), reports.Files())
-      << "only the empty handles are failures";
-}
-
 // A planar line on a planar body, in a sketch, tied by a constraint.
 class Geometry2DLayout : public ::testing::Test {
 protected:
