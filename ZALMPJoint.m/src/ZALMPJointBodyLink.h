@@ -68,6 +68,8 @@ public:
     std::wstring version;
     if (element) element->GetVersion(version);
     const bool oriented = ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1);
+    const Link link = m_link;
+    const ZALMPJointBodyLink& self = *this;
     ForEachReference(element, ids, [&](const ZALMPDeserializer& item, const RVLSharedHandle<ZALMPEntity>& referent) {
       const RVLSharedHandle<Body> body(referent);  // another kind raises RVLEInvalidCast
       ZALMPBodyOrientation::Enum orientation = ZALMPBodyOrientation::Out;
@@ -77,7 +79,7 @@ public:
         if (FAILED(item.GetAttribute(kOrientation, name))) return;
         orientation = ZALMPBodyOrientation::FromName(name);
       }
-      if (FAILED((joint.*m_link)(body, orientation))) Report();
+      if (FAILED((joint.*link)(body, orientation))) self.Report();
     });
   }
 
