@@ -191,11 +191,7 @@ protected:
   ZALMPBody(const ZALMPBody& source, SpatialStateAtDefaults);
 
 private:
-  HRESULT UpdateChildrenPosition();
   RVLSharedHandle<ZALMPBody> Self();
-  HRESULT ComputeAtPoint(HRESULT (ZALIMPBodyLoader::*compute)(ZALMathVector&, ZALMathVector&, ZALMathPoint&),
-                         ZALMathVector& storedLinear, ZALMathVector& storedAngular, ZALMathPoint& point,
-                         ZALMathVector& linear, ZALMathVector& angular);
 
   ZALMPLinkList<ZALMPGeometry> m_geometries;
   ZALMPLinkList<ZALMPJoint> m_joints;

@@ -14,6 +14,7 @@
 #include <ZALStatus.h>
 #include <ZALString.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,7 @@ class ZALBaseUnknown;
 class ZALIMPEntityLoader;
 class ZALMPBody;
 class ZALMPDeserializer;
+class ZALMPLink;
 class ZALMPLinkTable;
 class ZALMPParameter;
 class ZALMPSerializer;
@@ -209,6 +211,16 @@ protected:
     loader = dynamic_cast<Loader*>(entityLoader);
     return S_OK;
   }
+
+  /// The common part followed by the references of `links`, in this order:
+  /// the part of a kind whose element holds nothing else of its own. S_OK,
+  /// also when a reference cannot be written or read (reported); E_FAIL
+  /// (reported at `where`): no element. A failed common part is reported at
+  /// `where` and then no reference is written or read.
+  HRESULT SerializeLinked(ZALMPSerializer* element, std::initializer_list<const ZALMPLink*> links,
+                          ZALMPSourceLocation where) const;
+  HRESULT DeserializeLinked(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
+                            std::initializer_list<const ZALMPLink*> links, ZALMPSourceLocation where);
 
   /// Drops the entity's lists of links, as its link table says (the
   /// parameters, states and aggregated elements stay until the entity goes).

@@ -101,6 +101,18 @@ public:
   /// `id` is missing.
   bool Placement(std::wstring_view id, ZALMathTransformation& placement) const;
 
+  /// The planar twins, read as the ones in space: two numbers side by side;
+  /// child `id` holding "Px", "Py" / "Vx", "Vy"; the two columns of a 2x2
+  /// matrix; a placement of `translationId` and `rotationId`.
+  ZALMathPoint2D Point(const ZALMPPairIds& ids) const;
+  ZALMathVector2D Vector(const ZALMPPairIds& ids) const;
+  bool Point(std::wstring_view id, ZALMathPoint2D& point) const;
+  bool Vector(std::wstring_view id, ZALMathVector2D& vector) const;
+  bool Matrix(std::wstring_view id, ZALMath2x2Matrix& matrix) const;
+  bool Placement(std::wstring_view id, ZALMathTransformation2D& placement,
+                 std::wstring_view translationId = ZALMPFieldWriter::kTranslationId,
+                 std::wstring_view rotationId = ZALMPFieldWriter::kRotationId) const;
+
   void Report() const;
 
 private:

@@ -11,13 +11,19 @@
 #include <string>
 #include <string_view>
 
+class ZALMath2x2Matrix;
 class ZALMath3x3Matrix;
 class ZALMathPoint;
+class ZALMathPoint2D;
 class ZALMathTransformation;
+class ZALMathTransformation2D;
 class ZALMathVector;
+class ZALMathVector2D;
 
 /// Element ids of three numbers: the coordinates of a point or a vector.
 using ZALMPTripleIds = std::array<std::wstring_view, 3>;
+/// Element ids of two numbers: the coordinates of a planar point or vector.
+using ZALMPPairIds = std::array<std::wstring_view, 2>;
 
 /// Writes an entity's fields into its element, reporting every failure at the
 /// kind's own location and going on with the next field. A writer whose
@@ -34,6 +40,10 @@ public:
       {{L"M1x", L"M1y", L"M1z"}, {L"M2x", L"M2y", L"M2z"}, {L"M3x", L"M3y", L"M3z"}}};
   static constexpr std::wstring_view kTranslationId = L"Translation";
   static constexpr std::wstring_view kRotationId = L"Rotation";
+  /// Their planar twins: two coordinates, two columns of two.
+  static constexpr ZALMPPairIds kPlanarPointIds = {L"Px", L"Py"};
+  static constexpr ZALMPPairIds kPlanarVectorIds = {L"Vx", L"Vy"};
+  static constexpr std::array<ZALMPPairIds, 2> kPlanarColumnIds = {{{L"M1x", L"M1y"}, {L"M2x", L"M2y"}}};
 
   /// A writer into `element` (null: a writer that writes nothing).
   ZALMPFieldWriter(ZALMPSerializer* element, ZALMPSourceLocation where) : m_element(element), m_where(where) {}
@@ -99,6 +109,19 @@ public:
   bool Matrix(std::wstring_view id, const ZALMath3x3Matrix& matrix) const;
   /// Child `id` holding "Translation" (a vector) and "Rotation" (a matrix).
   bool Placement(std::wstring_view id, const ZALMathTransformation& placement) const;
+
+  /// The planar twins: two value elements side by side; child `id` holding
+  /// "Px", "Py" / "Vx", "Vy"; child `id` holding the columns "M1x", "M1y",
+  /// "M2x", "M2y"; child `id` holding `translationId` (a planar vector) and
+  /// `rotationId` (a 2x2 matrix).
+  bool Numbers(const ZALMPPairIds& ids, double x, double y) const;
+  bool Numbers(const ZALMPPairIds& ids, const ZALMathPoint2D& point) const;
+  bool Numbers(const ZALMPPairIds& ids, const ZALMathVector2D& vector) const;
+  bool Point(std::wstring_view id, const ZALMathPoint2D& point) const;
+  bool Vector(std::wstring_view id, const ZALMathVector2D& vector) const;
+  bool Matrix(std::wstring_view id, const ZALMath2x2Matrix& matrix) const;
+  bool Placement(std::wstring_view id, const ZALMathTransformation2D& placement,
+                 std::wstring_view translationId = kTranslationId, std::wstring_view rotationId = kRotationId) const;
 
   void Report() const;
 

@@ -3,6 +3,7 @@
 #include "ZALMPEntity.h"
 #include "ZALMPExport.h"
 #include "ZALMPLinkList.h"
+#include "ZALMPOrientedLinkList.h"
 #include "ZALMPSolverEquivalentJointType.h"
 
 #include <ZALMathAxis.h>
@@ -13,7 +14,7 @@
 class ZALIMPJointLoader;
 class ZALMPBody;
 class ZALMPConstraint;
-class ZALMPJointBodyLink;
+class ZALMPLink;
 
 /// The base of the joints that link bodies: the bodies it links, each seen
 /// Out of or In to the joint, and the constraints that realise it. Its frames
@@ -93,12 +94,15 @@ protected:
   /// index outside the list.
   HRESULT InsertConstraint(int index, const RVLSharedHandle<ZALMPConstraint>& constraint);
 
-private:
-  friend class ZALMPJointBodyLink;
+  /// The joint part with the body references of `bodies` (the body link of
+  /// the joint family the kind belongs to) before the constraints: what
+  /// Serialize and Deserialize do.
+  HRESULT WriteJointPart(ZALMPSerializer* element, const ZALMPLink& bodies) const;
+  HRESULT ReadJointPart(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids, const ZALMPLink& bodies);
 
+private:
   ZALMPLinkList<ZALMPConstraint> m_constraints;
-  ZALMPLinkList<ZALMPBody> m_bodies;
-  std::vector<ZALMPBodyOrientation::Enum> m_orientations;  // one per body, same index
+  ZALMPOrientedLinkList<ZALMPBody> m_bodies;
   std::optional<ZALMPSolverEquivalentJointType::Enum> m_solverEquivalentJointType;
 };
 
@@ -107,15 +111,20 @@ private:
 #define ZALMP_DECLARE_JOINT_KIND(T) ZALMP_DECLARE_SERIALIZED_KIND(T, ZALMPJoint)
 
 /// Defines a 3D joint kind declared with ZALMP_DECLARE_JOINT_KIND.
-#define ZALMP_DEFINE_JOINT_KIND(T)                                                          \
-  ZALMP_DEFINE_KIND(T, ZALMPJoint);                                                         \
-  T::T(const T& source) : ZALMPJoint(source) {}                                             \
-  HRESULT T::Serialize(ZALMPSerializer* parent) const                                       \
-  {                                                                                         \
-    return ZALMPFieldWriter::Begin<ZALMPJoint>(*this, parent, ZALMP_HERE) ? S_OK : E_FAIL;  \
-  }                                                                                         \
-  HRESULT T::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)    \
-  {                                                                                         \
-    return ZALMPFieldReader::Begin<ZALMPJoint>(*this, parent, ids, ZALMP_HERE) ? S_OK : E_FAIL; \
-  }                                                                                         \
+#define ZALMP_DEFINE_JOINT_KIND(T) ZALMP_DEFINE_JOINT_KIND_OF(ZALMPJoint, T, ZALMPJoint, ZALMPJoint)
+
+/// Defines a joint kind `T` of the family `Base` that adds nothing but its
+/// class and its element: the element holds the part that `Written` writes,
+/// and is read with the part that `Read` reads.
+#define ZALMP_DEFINE_JOINT_KIND_OF(Base, T, Written, Read)                                 \
+  ZALMP_DEFINE_KIND(T, Base);                                                             \
+  T::T(const T& source) : Base(source) {}                                                 \
+  HRESULT T::Serialize(ZALMPSerializer* parent) const                                     \
+  {                                                                                       \
+    return ZALMPFieldWriter::Begin<Written>(*this, parent, ZALMP_HERE) ? S_OK : E_FAIL;   \
+  }                                                                                       \
+  HRESULT T::Deserialize(const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids)  \
+  {                                                                                       \
+    return ZALMPFieldReader::Begin<Read>(*this, parent, ids, ZALMP_HERE) ? S_OK : E_FAIL; \
+  }                                                                                       \
   static_assert(true, "")

@@ -76,6 +76,49 @@ private:
   RVLSharedVector<T> m_links;
 };
 
+/// The one-handle twin of ZALMPLinkList::Add: S_OK when `link` is held from
+/// now on; E_FAIL for an empty `link` (reported), and the held partner stays.
+template <class T>
+HRESULT ZALMPSetLink(RVLSharedHandle<T>& held, const RVLSharedHandle<T>& link, ZALMPSourceLocation where)
+{
+  if (!link) {
+    ZALMPAssertionReport("", where.file, where.line);
+    return E_FAIL;
+  }
+  held = link;
+  return S_OK;
+}
+
+/// The one-handle twin of ZALMPLinkList::Get: S_OK and the held partner;
+/// E_FAIL and a null handle when there is none (not reported: callers ask to
+/// learn whether there is one).
+template <class T>
+HRESULT ZALMPGetLink(const RVLSharedHandle<T>& held, RVLSharedHandle<T>& link)
+{
+  link = held;
+  return link ? S_OK : E_FAIL;
+}
+
+/// Asks each of `partners` in turn with `ask` (which takes the partner and
+/// gives its answer). A partner no longer alive is reported at `where` and
+/// gives E_FAIL. The first negative answer ends it and is returned, else the
+/// last answer, or `previous` when there is no partner. Walks a copy: a
+/// partner may change the list it came from while it answers.
+template <class T, class Ask>
+HRESULT ZALMPAskEach(const RVLSharedVector<T> partners, HRESULT previous, const Ask& ask, ZALMPSourceLocation where)
+{
+  HRESULT status = previous;
+  for (const RVLSharedHandle<T>& partner : partners) {
+    if (!partner.IsAlive()) {
+      ZALMPAssertionReport("", where.file, where.line);
+      return E_FAIL;
+    }
+    status = ask(*partner);
+    if (FAILED(status)) return status;
+  }
+  return status;
+}
+
 /// The one-handle twin of ZALMPLinkList::Remove: S_OK when `link` is the held
 /// partner (then let go), S_FALSE for another, E_FAIL for an empty `link` (reported).
 template <class T>

@@ -138,8 +138,9 @@ template <class Owner, class Partner, class Self>
 std::unique_ptr<const ZALMPLink> ZALMPLinkTable::One(RVLSharedHandle<Partner> Owner::*member, std::wstring_view itemId,
                                                      HRESULT (Owner::*set)(const RVLSharedHandle<Partner>&),
                                                      HRESULT (Partner::*drop)(const RVLSharedHandle<Self>&),
-                                                     ZALMPFilteredCopy filtered, ZALMPSourceLocation where)
+                                                     ZALMPFilteredCopy filtered, ZALMPSourceLocation where,
+                                                     ZALMPLinkRelease release)
 {
   return std::make_unique<ZALMPLinkRow<Owner, Partner, RVLSharedHandle<Partner>, Self>>(
-      member, std::wstring_view(), itemId, set, nullptr, drop, filtered, ZALMPLinkRelease::Default, where);
+      member, std::wstring_view(), itemId, set, nullptr, drop, filtered, release, where);
 }

@@ -89,18 +89,9 @@ protected:
   /// `previous` when there is no partner. Walks a copy: a partner may change
   /// the owner's list while it drops the owner.
   template <class Partner, class Ask>
-  HRESULT AskEach(const RVLSharedVector<Partner> partners, HRESULT previous, const Ask& ask) const
+  HRESULT AskEach(const RVLSharedVector<Partner>& partners, HRESULT previous, const Ask& ask) const
   {
-    HRESULT status = previous;
-    for (const RVLSharedHandle<Partner>& partner : partners) {
-      if (!partner.IsAlive()) {
-        Report();
-        return E_FAIL;
-      }
-      status = ask(*partner);
-      if (FAILED(status)) return status;
-    }
-    return status;
+    return ZALMPAskEach(partners, previous, ask, m_where);
   }
   /// The group element of a list with `count` partners; null (and nothing
   /// written) when there are none or it cannot be added (reported).
@@ -170,7 +161,18 @@ public:
   static std::unique_ptr<const ZALMPLink> One(RVLSharedHandle<Partner> Owner::*member, std::wstring_view itemId,
                                               HRESULT (Owner::*set)(const RVLSharedHandle<Partner>&),
                                               HRESULT (Partner::*drop)(const RVLSharedHandle<Self>&),
-                                              ZALMPFilteredCopy filtered, ZALMPSourceLocation where);
+                                              ZALMPFilteredCopy filtered, ZALMPSourceLocation where,
+                                              ZALMPLinkRelease release = ZALMPLinkRelease::Default);
+  /// A single handle whose partner is never asked to drop the owner.
+  template <class Owner, class Partner>
+  static std::unique_ptr<const ZALMPLink> OneNotAsked(RVLSharedHandle<Partner> Owner::*member,
+                                                      std::wstring_view itemId,
+                                                      HRESULT (Owner::*set)(const RVLSharedHandle<Partner>&),
+                                                      ZALMPFilteredCopy filtered, ZALMPSourceLocation where,
+                                                      ZALMPLinkRelease release = ZALMPLinkRelease::Default)
+  {
+    return One<Owner, Partner, Owner>(member, itemId, set, nullptr, filtered, where, release);
+  }
 
   /// Builds a table from the rows made by List and One, in saving order.
   template <class... Links>

@@ -31,4 +31,20 @@ public:
 protected:
   ZALMPSensor();
   ZALMPSensor(const ZALMPSensor& source);
+
+  /// The refresh of a displacement sensor: S_OK for an inactive `sensor`;
+  /// else the answer of its `Loader`'s Update, the host's own and so not
+  /// reported. E_FAIL (reported at `where`): no such loader.
+  template <class Loader, class Sensor>
+  static HRESULT RefreshThrough(Sensor& sensor, ZALMPSourceLocation where)
+  {
+    if (!sensor.IsActive()) return S_OK;
+    Loader* loader = nullptr;
+    if (FAILED(sensor.NarrowLoader(loader, where))) return E_FAIL;
+    if (!loader) {
+      ZALMPAssertionReport("", where.file, where.line);
+      return E_FAIL;
+    }
+    return loader->Update(sensor);
+  }
 };

@@ -1,6 +1,7 @@
 #define ZALMP_SOURCE_FILE "ZALMPBody.m/src/ZALMPBody"
 #include <ZALMPAssertionReport.h>
 
+#include "ZALMPBodyMotion.h"
 
 #include <ZALIMPBodyLoader.h>
 #include <ZALMPBody.h>
@@ -118,13 +119,7 @@ HRESULT ZALMPBody::SetVelocity(const ZALMathVector& linear, const ZALMathVector&
 {
   m_linearVelocity = linear;
   m_angularVelocity = angular;
-  ZALIMPBodyLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  m_velocityKnown = true;
-  return loader ? loader->SetVelocity(linear, angular) : S_OK;
+  return ZALMPBodyMotion::TellVelocity<ZALIMPBodyLoader>(*this, m_velocityKnown, linear, angular, ZALMP_HERE);
 }
 
 HRESULT ZALMPBody::GetVelocity(ZALMathVector& linear, ZALMathVector& angular) const
@@ -137,25 +132,8 @@ HRESULT ZALMPBody::GetVelocity(ZALMathVector& linear, ZALMathVector& angular) co
 
 HRESULT ZALMPBody::GetVelocity(ZALMathVector& linear, ZALMathVector& angular, ZALMathPoint& point)
 {
-  return ComputeAtPoint(&ZALIMPBodyLoader::ComputeVelocity, m_linearVelocity, m_angularVelocity, point, linear,
-                        angular);
-}
-
-// With a loader, the stored pair is first recomputed at `point` (a failure is
-// reported); then it is copied out.
-HRESULT ZALMPBody::ComputeAtPoint(HRESULT (ZALIMPBodyLoader::*compute)(ZALMathVector&, ZALMathVector&, ZALMathPoint&),
-                                  ZALMathVector& storedLinear, ZALMathVector& storedAngular, ZALMathPoint& point,
-                                  ZALMathVector& linear, ZALMathVector& angular)
-{
-  ZALIMPBodyLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (loader && FAILED((loader->*compute)(storedLinear, storedAngular, point))) ZALMP_REPORT();
-  linear = storedLinear;
-  angular = storedAngular;
-  return S_OK;
+  return ZALMPBodyMotion::ComputeAtPoint(*this, &ZALIMPBodyLoader::ComputeVelocity, m_linearVelocity,
+                                         m_angularVelocity, point, linear, angular, ZALMP_HERE);
 }
 
 HRESULT ZALMPBody::SetAcceleration(const ZALMathVector& linear, const ZALMathVector& angular)
@@ -174,8 +152,8 @@ HRESULT ZALMPBody::GetAcceleration(ZALMathVector& linear, ZALMathVector& angular
 
 HRESULT ZALMPBody::GetAcceleration(ZALMathVector& linear, ZALMathVector& angular, ZALMathPoint& point)
 {
-  return ComputeAtPoint(&ZALIMPBodyLoader::ComputeAcceleration, m_linearAcceleration, m_angularAcceleration, point,
-                        linear, angular);
+  return ZALMPBodyMotion::ComputeAtPoint(*this, &ZALIMPBodyLoader::ComputeAcceleration, m_linearAcceleration,
+                                         m_angularAcceleration, point, linear, angular, ZALMP_HERE);
 }
 
 HRESULT ZALMPBody::GetVelocityAndAcceleration(ZALMathVector& linearVelocity, ZALMathVector& angularVelocity,
@@ -185,17 +163,15 @@ HRESULT ZALMPBody::GetVelocityAndAcceleration(ZALMathVector& linearVelocity, ZAL
                                               RVLSharedHandle<ZALMPBody> referenceBody,
                                               const ZALMathAxis* referenceAxis)
 {
-  ZALIMPBodyLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (loader && FAILED(loader->ComputeVelocityAndAcceleration(m_linearVelocity, m_angularVelocity,
-                                                              m_linearAcceleration, m_angularAcceleration, point,
-                                                              flag, line, where, referencePoint,
-                                                              std::move(referenceBody), referenceAxis))) {
-    ZALMP_REPORT();
-  }
+  const HRESULT status = ZALMPBodyMotion::ComputeWith<ZALIMPBodyLoader>(
+      *this,
+      [&](ZALIMPBodyLoader& loader) {
+        return loader.ComputeVelocityAndAcceleration(m_linearVelocity, m_angularVelocity, m_linearAcceleration,
+                                                     m_angularAcceleration, point, flag, line, where, referencePoint,
+                                                     referenceBody, referenceAxis);
+      },
+      ZALMP_HERE);
+  if (FAILED(status)) return status;
   linearVelocity = m_linearVelocity;
   angularVelocity = m_angularVelocity;
   linearAcceleration = m_linearAcceleration;
@@ -223,24 +199,12 @@ bool ZALMPBody::IsFixed() const
 
 void ZALMPBody::Fix()
 {
-  if (m_fixed) return;
-  m_fixed = true;
-  ZALIMPBodyLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader)))
-    ZALMP_REPORT();
-  else if (loader)
-    loader->Fix();
+  ZALMPBodyMotion::Switch(*this, m_fixed, true, &ZALIMPBodyLoader::Fix, ZALMP_HERE);
 }
 
 void ZALMPBody::Unfix()
 {
-  if (!m_fixed) return;
-  m_fixed = false;
-  ZALIMPBodyLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader)))
-    ZALMP_REPORT();
-  else if (loader)
-    loader->Unfix();
+  ZALMPBodyMotion::Switch(*this, m_fixed, false, &ZALIMPBodyLoader::Unfix, ZALMP_HERE);
 }
 
 void ZALMPBody::SetFix(bool fixed)
@@ -283,16 +247,7 @@ HRESULT ZALMPBody::SetPosition(const ZALMathTransformation& position, unsigned c
     if (delta.IsIdentity()) return S_OK;
   }
   m_position = position;
-
-  HRESULT status = S_OK;
-  ZALIMPBodyLoader* loader = nullptr;
-  if (FAILED(GetLoader(loader))) {
-    ZALMP_REPORT();
-    status = E_FAIL;
-  } else if (loader) {
-    if (FAILED(loader->ApplyTransformation(delta))) ZALMP_REPORT();
-    status = loader->Unfix();
-  }
+  const HRESULT status = ZALMPBodyMotion::TellMove<ZALIMPBodyLoader>(*this, delta, ZALMP_HERE);
 
   if (!pushToHost) return status;
   if (m_hostBody.IsAlive() && FAILED(m_hostBody->SetPosition(position))) ZALMP_REPORT();
@@ -304,48 +259,16 @@ HRESULT ZALMPBody::UpdatePosition(const ZALMathTransformation& delta, bool skipI
   if (skipIdentity && delta.IsIdentity()) return S_OK;
   m_position = delta * m_position;
   if (m_hostBody.IsAlive() && FAILED(m_hostBody->SetPosition(m_position))) ZALMP_REPORT();
-
-  HRESULT status = S_OK;
-  if (m_displacementSensor && !m_displacementSensor.IsAlive()) {
-    ZALMP_REPORT();
-    status = E_FAIL;
-  } else {
-    if (m_displacementSensor && m_displacementSensor->IsActive()) {
-      ZALMathTransformation displacement;
-      m_displacementSensor->GetDisplacement(displacement);
-      m_displacementSensor->SetDisplacement(delta * displacement);
-    }
-    NotifyUpdate();
-  }
-
-  UpdateChildrenPosition();
-  return status;
-}
-
-HRESULT ZALMPBody::UpdateChildrenPosition()
-{
+  const HRESULT status = ZALMPBodyMotion::RecordMove(*this, m_displacementSensor, delta, ZALMP_HERE);
   // The children keep their placements; each re-publishes it to its host
   // body and its observers, and passes the update on to its own children.
-  const ZALMathTransformation identity;
-  for (const RVLSharedHandle<ZALMPBody>& child : m_impactedChildren.Links()) {
-    if (!child.IsAlive()) {
-      ZALMP_REPORT();
-      return E_FAIL;
-    }
-    const HRESULT status = child->UpdatePosition(identity, false);
-    if (FAILED(status)) return status;
-  }
-  return S_OK;
+  ZALMPBodyMotion::UpdateChildren<ZALMathTransformation>(m_impactedChildren, ZALMP_HERE);
+  return status;
 }
 
 HRESULT ZALMPBody::ApplyBodyLoaderTransfo(const ZALMathTransformation& relative)
 {
-  ZALIMPBodyLoader* loader = nullptr;
-  const HRESULT request = GetLoader(loader);
-  if (FAILED(request)) ZALMP_REPORT();
-  if (!loader) return request;
-  if (FAILED(loader->ApplyTransformation(relative))) ZALMP_REPORT();
-  return loader->Unfix();
+  return ZALMPBodyMotion::TellMove<ZALIMPBodyLoader>(*this, relative, ZALMP_HERE);
 }
 
 HRESULT ZALMPBody::SetWDMBody(const RVLSharedHandle<RVLBasicBody3D>& hostBody)

@@ -396,3 +396,33 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   LinkTable().Read(*this, element, ids);
   return S_OK;
 }
+
+HRESULT ZALMPEntity::SerializeLinked(ZALMPSerializer* element, std::initializer_list<const ZALMPLink*> links,
+                                     ZALMPSourceLocation where) const
+{
+  if (!element) {
+    ZALMPAssertionReport("", where.file, where.line);
+    return E_FAIL;
+  }
+  if (FAILED(ZALMPEntity::Serialize(element))) {
+    ZALMPAssertionReport("", where.file, where.line);
+    return S_OK;
+  }
+  for (const ZALMPLink* link : links) link->Write(*this, element);
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::DeserializeLinked(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
+                                       std::initializer_list<const ZALMPLink*> links, ZALMPSourceLocation where)
+{
+  if (!element) {
+    ZALMPAssertionReport("", where.file, where.line);
+    return E_FAIL;
+  }
+  if (FAILED(ZALMPEntity::Deserialize(element, ids))) {
+    ZALMPAssertionReport("", where.file, where.line);
+    return S_OK;
+  }
+  for (const ZALMPLink* link : links) link->Read(*this, element, ids);
+  return S_OK;
+}

@@ -2,10 +2,14 @@
 #include <ZALMPFieldWriter.h>
 #include <ZALMPSerializationServices.h>
 
+#include <ZALMath2x2Matrix.h>
 #include <ZALMath3x3Matrix.h>
 #include <ZALMathPoint.h>
+#include <ZALMathPoint2D.h>
 #include <ZALMathTransformation.h>
+#include <ZALMathTransformation2D.h>
 #include <ZALMathVector.h>
+#include <ZALMathVector2D.h>
 
 void ZALMPFieldWriter::Report() const
 {
@@ -140,11 +144,73 @@ bool ZALMPFieldWriter::Matrix(std::wstring_view id, const ZALMath3x3Matrix& matr
   return first && second && third;
 }
 
+namespace {
+
+// Child `id` holding `value`'s coordinates under `ids`.
+template <class Ids, class Value>
+bool Grouped(const ZALMPFieldWriter& out, std::wstring_view id, const Ids& ids, const Value& value)
+{
+  const ZALMPFieldWriter group = out.Group(id);
+  return group && group.Numbers(ids, value);
+}
+
+// Child `id` holding the translation vector and the rotation matrix, in space or in the plane.
+template <class Transformation>
+bool WritePlacement(const ZALMPFieldWriter& out, std::wstring_view id, const Transformation& placement,
+                    std::wstring_view translationId, std::wstring_view rotationId)
+{
+  const ZALMPFieldWriter group = out.Group(id);
+  if (!group) return false;
+  const bool translation = group.Vector(translationId, placement.GetVector());
+  const bool rotation = group.Matrix(rotationId, placement.GetMatrix());
+  return translation && rotation;
+}
+
+}  // namespace
+
 bool ZALMPFieldWriter::Placement(std::wstring_view id, const ZALMathTransformation& placement) const
+{
+  return WritePlacement(*this, id, placement, kTranslationId, kRotationId);
+}
+
+bool ZALMPFieldWriter::Numbers(const ZALMPPairIds& ids, double x, double y) const
+{
+  const bool first = Number(ids[0], x);
+  const bool second = Number(ids[1], y);
+  return first && second;
+}
+
+bool ZALMPFieldWriter::Numbers(const ZALMPPairIds& ids, const ZALMathPoint2D& point) const
+{
+  return Numbers(ids, point.GetX(), point.GetY());
+}
+
+bool ZALMPFieldWriter::Numbers(const ZALMPPairIds& ids, const ZALMathVector2D& vector) const
+{
+  return Numbers(ids, vector.GetX(), vector.GetY());
+}
+
+bool ZALMPFieldWriter::Point(std::wstring_view id, const ZALMathPoint2D& point) const
+{
+  return Grouped(*this, id, kPlanarPointIds, point);
+}
+
+bool ZALMPFieldWriter::Vector(std::wstring_view id, const ZALMathVector2D& vector) const
+{
+  return Grouped(*this, id, kPlanarVectorIds, vector);
+}
+
+bool ZALMPFieldWriter::Matrix(std::wstring_view id, const ZALMath2x2Matrix& matrix) const
 {
   const ZALMPFieldWriter group = Group(id);
   if (!group) return false;
-  const bool translation = group.Vector(kTranslationId, placement.GetVector());
-  const bool rotation = group.Matrix(kRotationId, placement.GetMatrix());
-  return translation && rotation;
+  const bool first = group.Numbers(kPlanarColumnIds[0], matrix.GetFirstColumn());
+  const bool second = group.Numbers(kPlanarColumnIds[1], matrix.GetSecondColumn());
+  return first && second;
+}
+
+bool ZALMPFieldWriter::Placement(std::wstring_view id, const ZALMathTransformation2D& placement,
+                                 std::wstring_view translationId, std::wstring_view rotationId) const
+{
+  return WritePlacement(*this, id, placement, translationId, rotationId);
 }

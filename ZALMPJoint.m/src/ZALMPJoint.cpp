@@ -28,39 +28,31 @@ ZALMP_DEFINE_LINKS(ZALMPJoint, &ZALMPEntity::LinkTable(), LastPartner,
                    ZALMPLinkTable::List(&ZALMPJoint::m_constraints, L"Constraints", L"Constraint",
                                         &ZALMPJoint::AddConstraint, &ZALMPConstraint::RemoveJoint,
                                         ZALMPFilteredCopy::Relinked, ZALMP_HERE),
-                   std::make_unique<const ZALMPJointBodyLink>(ZALMP_HERE));
+                   ZALMPJointBodyLink<ZALMPJoint, ZALMPBody>::Make(&ZALMPJoint::m_bodies, L"Bodies", L"Body",
+                                                                   &ZALMPJoint::LinkToBody, &ZALMPBody::RemoveJoint,
+                                                                   ZALMP_HERE));
 
 HRESULT ZALMPJoint::Serialize(ZALMPSerializer* element) const
 {
-  if (!element) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (FAILED(ZALMPEntity::Serialize(element))) {
-    ZALMP_REPORT();
-    return S_OK;
-  }
-  // The element holds the bodies before the constraints; the table lists the
-  // constraints first because they are asked first when the joint is orphaned.
-  const ZALMPLink& constraints = *LinkTable().OwnLinks()[0];
-  const ZALMPLink& bodies = *LinkTable().OwnLinks()[1];
-  bodies.Write(*this, element);
-  constraints.Write(*this, element);
-  return S_OK;
+  return WriteJointPart(element, *LinkTable().OwnLinks()[1]);
 }
 
 HRESULT ZALMPJoint::Deserialize(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids)
 {
-  if (!element) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  if (FAILED(ZALMPEntity::Deserialize(element, ids))) {
-    ZALMP_REPORT();
-    return S_OK;
-  }
-  LinkTable().Read(*this, element, ids);
-  return S_OK;
+  return ReadJointPart(element, ids, *LinkTable().OwnLinks()[1]);
+}
+
+// The element holds the bodies before the constraints; the table lists the
+// constraints first because they are asked first when the joint is orphaned.
+HRESULT ZALMPJoint::WriteJointPart(ZALMPSerializer* element, const ZALMPLink& bodies) const
+{
+  return SerializeLinked(element, {&bodies, ZALMPJoint::LinkTable().OwnLinks()[0].get()}, ZALMP_HERE);
+}
+
+HRESULT ZALMPJoint::ReadJointPart(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
+                                  const ZALMPLink& bodies)
+{
+  return DeserializeLinked(element, ids, {&bodies, ZALMPJoint::LinkTable().OwnLinks()[0].get()}, ZALMP_HERE);
 }
 
 HRESULT ZALMPJoint::GetFrames(std::vector<ZALMathAxis>& frames, unsigned char inBodyFrame,
@@ -108,17 +100,12 @@ std::optional<ZALMPSolverEquivalentJointType::Enum> ZALMPJoint::GetStoredSolverE
 
 HRESULT ZALMPJoint::LinkToBody(const RVLSharedHandle<ZALMPBody>& body, ZALMPBodyOrientation::Enum orientation)
 {
-  const HRESULT status = m_bodies.Add(body, ZALMP_HERE);
-  if (status == S_OK) m_orientations.push_back(orientation);
-  return status;
+  return m_bodies.Add(body, orientation, ZALMP_HERE);
 }
 
 HRESULT ZALMPJoint::RemoveBody(const RVLSharedHandle<ZALMPBody>& body)
 {
-  const int index = m_bodies.IndexOf(body);
-  const HRESULT status = m_bodies.Remove(body, ZALMP_HERE);
-  if (status == S_OK) m_orientations.erase(m_orientations.begin() + index);
-  return status;
+  return m_bodies.Remove(body, ZALMP_HERE);
 }
 
 HRESULT ZALMPJoint::GetLinkedBody(int index, RVLSharedHandle<ZALMPBody>& body) const
@@ -129,9 +116,7 @@ HRESULT ZALMPJoint::GetLinkedBody(int index, RVLSharedHandle<ZALMPBody>& body) c
 HRESULT ZALMPJoint::GetLinkedBody(int index, RVLSharedHandle<ZALMPBody>& body,
                                   ZALMPBodyOrientation::Enum& orientation) const
 {
-  if (FAILED(m_bodies.Get(index, body))) return E_FAIL;
-  orientation = m_orientations[static_cast<std::size_t>(index)];
-  return S_OK;
+  return m_bodies.Get(index, body, orientation);
 }
 
 int ZALMPJoint::GetLinkedBodyCount() const

@@ -20,22 +20,14 @@ ZALMPDisplacementSensor::ZALMPDisplacementSensor(const ZALMPDisplacementSensor& 
 
 HRESULT ZALMPDisplacementSensor::SetBody(const RVLSharedHandle<ZALMPBody>& body)
 {
-  if (!body) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  m_body = body;
-  return S_OK;
+  return ZALMPSetLink(m_body, body, ZALMP_HERE);
 }
 
 HRESULT ZALMPDisplacementSensor::GetBody(RVLSharedHandle<ZALMPBody>& body) const
 {
-  body = m_body;
-  if (!body) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  return S_OK;
+  if (SUCCEEDED(ZALMPGetLink(m_body, body))) return S_OK;
+  ZALMP_REPORT();
+  return E_FAIL;
 }
 
 HRESULT ZALMPDisplacementSensor::RemoveBody(const RVLSharedHandle<ZALMPBody>& body)
@@ -61,15 +53,7 @@ void ZALMPDisplacementSensor::GetDisplacement(ZALMathTransformation& displacemen
 
 HRESULT ZALMPDisplacementSensor::Update()
 {
-  if (!IsActive()) return S_OK;
-  ZALIMPDisplacementSensorLoader* loader = nullptr;
-  if (FAILED(NarrowLoader(loader, ZALMP_HERE))) return E_FAIL;
-  if (!loader) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  // The host's own failure is its answer, not the sensor's: not reported here.
-  return loader->Update(*this);
+  return RefreshThrough<ZALIMPDisplacementSensorLoader>(*this, ZALMP_HERE);
 }
 
 HRESULT ZALMPDisplacementSensor::Reset()

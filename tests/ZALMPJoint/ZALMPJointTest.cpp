@@ -1,11 +1,15 @@
 // A joint's links to bodies (with their orientations) and constraints: how
-// they are made, written and read at each layout, dropped when the joint is
+// they are made, written and read at each layout (for joints in space and
+// planar joints alike), dropped when the joint is
 // orphaned, and re-made in a filtered copy of a world.
 
 #include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 
+#include <ZALMPBody2D.h>
 #include <ZALMPRevolute.h>
+#include <ZALMPSerializationServices.h>
+#include <ZALMPUserDefined2D.h>
 #include <ZALMPWorld.h>
 #include <ZALMPXml.h>
 
@@ -14,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -97,16 +103,27 @@ TEST(JointLinks, OrphaningAsksTheConstraintsThenTheBodiesAndStopsAtABodyNoLonger
   EXPECT_EQ(0, joint->GetConstraintCount());
 }
 
+// A joint kind and the kind of bodies it links: in space, and in the plane.
+template <class JointKind, class BodyKind>
+struct Linking {
+  using Joint = JointKind;
+  using Body = BodyKind;
+};
+using JointFamilies = ::testing::Types<Linking<ZALMPRevolute, ZALMPBody>, Linking<ZALMPUserDefined2D, ZALMPBody2D>>;
+
 // A world of two bodies linked In to a joint, written in a given layout.
+template <class Family>
 class JointLayout : public ::testing::Test {
 protected:
+  using Joint = typename Family::Joint;
+  using Body = typename Family::Body;
   RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"Host");
   RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
   void SetUp() override
   {
-    const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"joint");
+    const RVLSharedHandle<Joint> joint = Joint::create(L"joint");
     for (const wchar_t* name : {L"first", L"second"}) {
-      const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(name);
+      const RVLSharedHandle<Body> body = Body::create(name);
       joint->LinkToBody(body, Orientation::In);
       body->LinkToJoint(joint);
       world->Add<ZALMPBody>(body);
@@ -124,28 +141,39 @@ protected:
     EXPECT_TRUE(ZALMPXml::Write(*world, text, version).Ok());
     return text;
   }
-  static RVLSharedHandle<ZALMPJoint> JointOf(const ZALMPXmlModel& model)
+  // Each body of the joint read back: its name and orientation.
+  static std::vector<std::pair<std::wstring, Orientation::Enum>> BodiesOf(const ZALMPXmlModel& model)
   {
-    RVLSharedHandle<ZALMPJoint> joint;
-    model.world->Get<ZALMPJoint>(0, joint);
-    return joint;
+    RVLSharedHandle<ZALMPJoint> filed;
+    model.world->Get<ZALMPJoint>(0, filed);
+    const RVLSharedHandle<Joint> joint(filed);
+    std::vector<std::pair<std::wstring, Orientation::Enum>> bodies;
+    for (int i = 0; i < joint->GetLinkedBodyCount(); ++i) {
+      RVLSharedHandle<Body> body;
+      Orientation::Enum orientation = Orientation::In;
+      EXPECT_EQ(S_OK, joint->GetLinkedBody(i, body, orientation));
+      bodies.emplace_back(body->getEntityName(), orientation);
+    }
+    return bodies;
   }
 };
+TYPED_TEST_SUITE(JointLayout, JointFamilies);
 
-TEST_F(JointLayout, BeforeR2017_1EveryBodyReadsOut)
+TYPED_TEST(JointLayout, BeforeR2017_1EveryBodyReadsOut)
 {
+  const std::string text = this->Written(ZALMPVersion::kR2017_0);
+  EXPECT_EQ(std::string::npos, text.find("bodyOrientation")) << text;
   ZALMPXmlModel model;
-  ASSERT_TRUE(ZALMPXml::Read(Written(ZALMPVersion::kR2017_0), model).Ok());
-  const RVLSharedHandle<ZALMPJoint> joint = JointOf(model);
-  ASSERT_EQ(2, joint->GetLinkedBodyCount());
-  EXPECT_EQ(Orientation::Out, OrientationAt(*joint, 0, L"first"));
-  EXPECT_EQ(Orientation::Out, OrientationAt(*joint, 1, L"second"));
+  ASSERT_TRUE(ZALMPXml::Read(text, model).Ok());
+  const std::vector<std::pair<std::wstring, Orientation::Enum>> expected = {{L"first", Orientation::Out},
+                                                                            {L"second", Orientation::Out}};
+  EXPECT_EQ(expected, this->BodiesOf(model));
   EXPECT_TRUE(model.warnings.empty());
 }
 
-TEST_F(JointLayout, FromR2017_1ABodyWithoutItsOrientationIsLeftOutAndOnlyInReadsIn)
+TYPED_TEST(JointLayout, FromR2017_1ABodyWithoutItsOrientationIsLeftOutAndOnlyInReadsIn)
 {
-  std::string text = Written(ZALMPVersion::kR2017_1);
+  std::string text = this->Written(ZALMPVersion::kR2017_1);
   const std::string in = " bodyOrientation=\"In\"";
   const std::size_t first = text.find(in);
   ASSERT_NE(std::string::npos, first);
@@ -156,11 +184,11 @@ TEST_F(JointLayout, FromR2017_1ABodyWithoutItsOrientationIsLeftOutAndOnlyInReads
 
   ZALMPXmlModel model;
   ASSERT_TRUE(ZALMPXml::Read(text, model).Ok());
-  const RVLSharedHandle<ZALMPJoint> joint = JointOf(model);
-  ASSERT_EQ(1, joint->GetLinkedBodyCount());
-  EXPECT_EQ(Orientation::Out, OrientationAt(*joint, 0, L"second")) << "only \"In\" reads In";
+  const std::vector<std::pair<std::wstring, Orientation::Enum>> expected = {{L"second", Orientation::Out}};
+  EXPECT_EQ(expected, this->BodiesOf(model)) << "only \"In\" reads In";
   ASSERT_EQ(1u, model.warnings.size());
-  EXPECT_NE(std::wstring::npos, model.warnings[0].element.find(L"<Revolute")) << model.warnings[0].element;
+  const std::wstring element = L"<" + ZALMPSerializationServices::to_element_id(TypeParam::Joint::ClassName());
+  EXPECT_NE(std::wstring::npos, model.warnings[0].element.find(element)) << model.warnings[0].element;
 }
 
 TEST(JointClone, AFilteredCopyReMakesTheBodysSideAndTheConstraintsButNotTheJointsBodies)

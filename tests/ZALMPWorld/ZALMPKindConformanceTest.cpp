@@ -14,8 +14,11 @@
 #include <ZALMPAngle.h>
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
+#include <ZALMPBody2D.h>
 #include <ZALMPBoolean.h>
+#include <ZALMPCable.h>
 #include <ZALMPCircle.h>
+#include <ZALMPCircle2D.h>
 #include <ZALMPCirline.h>
 #include <ZALMPClassIdentity.h>
 #include <ZALMPCoaxiality.h>
@@ -28,14 +31,17 @@
 #include <ZALMPCylicone.h>
 #include <ZALMPCylinder.h>
 #include <ZALMPDisplacementSensor.h>
+#include <ZALMPDisplacementSensor2D.h>
 #include <ZALMPDistance.h>
 #include <ZALMPEllipse.h>
 #include <ZALMPEntityKinds.h>
 #include <ZALMPEquation.h>
 #include <ZALMPExpression.h>
 #include <ZALMPFactory.h>
+#include <ZALMPGear.h>
 #include <ZALMPHyperbola.h>
 #include <ZALMPLine.h>
+#include <ZALMPLine2D.h>
 #include <ZALMPLinearEquation.h>
 #include <ZALMPNormal.h>
 #include <ZALMPParabola.h>
@@ -44,13 +50,18 @@
 #include <ZALMPPlanarConstraint.h>
 #include <ZALMPPlane.h>
 #include <ZALMPPoint.h>
+#include <ZALMPPoint2D.h>
 #include <ZALMPPrismaticConstraint.h>
+#include <ZALMPRack.h>
 #include <ZALMPRevoluteConstraint.h>
 #include <ZALMPRollCurveConstraint.h>
+#include <ZALMPScrew.h>
 #include <ZALMPSerializationServices.h>
+#include <ZALMPSketch.h>
 #include <ZALMPSphere.h>
 #include <ZALMPSphericalConstraint.h>
 #include <ZALMPString.h>
+#include <ZALMPSupport.h>
 #include <ZALMPSymmetry.h>
 #include <ZALMPTangency.h>
 #include <ZALMPTorus.h>
@@ -73,6 +84,7 @@
 #include <ZALMPSlideCurve.h>
 #include <ZALMPRollCurve.h>
 #include <ZALMPUserDefined.h>
+#include <ZALMPUserDefined2D.h>
 #include <ZALMPSymmetric.h>
 
 #include <ZALWBFactory.h>
@@ -116,6 +128,27 @@ std::pair<const std::string, Sample> Joint()
     world.GetGlobalBody(global);
     joint.LinkToBody(global, ZALMPBodyOrientation::In);
   });
+}
+
+// A coupling kind: linked as a joint kind, and tied by an equation of its own,
+// filed in the world so that the reference comes back.
+template <class T>
+std::pair<const std::string, Sample> Coupled()
+{
+  return Of<T>([](T& coupling, double, ZALMPWorld& world) {
+    RVLSharedHandle<ZALMPBody> global;
+    world.GetGlobalBody(global);
+    coupling.LinkToBody(global, ZALMPBodyOrientation::In);
+    const RVLSharedHandle<ZALMPEquation> ratio = ZALMPEquation::create(L"ratio");
+    world.Add<ZALMPConstraint>(ratio);
+    coupling.SetEquation(ratio);
+  });
+}
+
+// A planar placement: a quarter turn, then a shift by the seed.
+ZALMathTransformation2D QuarterTurn(double s)
+{
+  return ZALMathTransformation2D(ZALMath2x2Matrix({0, 1}, {-1, 0}), ZALMathVector2D(s, -s));
 }
 
 // Kinds on an axis through an origin: the angle a tenth of the seed and the
@@ -206,6 +239,39 @@ const std::map<std::string, Sample>& Samples()
         b.SetAcceleration(s * kY, -s * kZ);
         b.SetOutOfWorld(true);
         b.Fix();
+      }),
+      Of<ZALMPBody2D>([](ZALMPBody2D& b, double s, ZALMPWorld&) {
+        b.SetMass(s);
+        b.SetCenterOfGravity({s, -s});
+        b.SetInertiaMatrix(ZALMath2x2Matrix({s, 0}, {0, 2 * s}));
+        b.SetPosition(QuarterTurn(s));
+        b.SetVelocity({s, 0}, -s);
+        b.SetAcceleration({0, s}, s / 2);
+        b.Set3DPosition(ZALMathTransformation(ZALMath3x3Matrix(), ZALMathVector(0, 0, s)));
+        b.Fix2D();
+        b.Fix3D();
+      }),
+      Of<ZALMPSketch>([](ZALMPSketch& g, double s, ZALMPWorld&) { g.SetPlane(ZALMathPlane(At(s), kZ)); }),
+      Of<ZALMPPoint2D>([](ZALMPPoint2D& g, double s, ZALMPWorld&) { g.SetPoint({s, -2 * s}); }),
+      Of<ZALMPLine2D>([](ZALMPLine2D& g, double s, ZALMPWorld&) { g.SetLine(ZALMathLine2D({s, s}, {0, 1})); }),
+      Of<ZALMPCircle2D>([](ZALMPCircle2D& g, double s, ZALMPWorld&) {
+        g.SetCenter({s, 0});
+        g.SetRadius(s);
+      }),
+      Of<ZALMPDisplacementSensor2D>([](ZALMPDisplacementSensor2D& d, double s, ZALMPWorld&) {
+        d.SetDisplacement(QuarterTurn(s));
+        d.Deactivate();
+      }),
+      Of<ZALMPUserDefined2D>([](ZALMPUserDefined2D& joint, double, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"planar");
+        world.Add<ZALMPBody>(planar);
+        joint.LinkToBody(planar, ZALMPBodyOrientation::In);
+      }),
+      Coupled<ZALMPGear>(), Coupled<ZALMPRack>(), Coupled<ZALMPCable>(), Coupled<ZALMPScrew>(),
+      Of<ZALMPSupport>([](ZALMPSupport& support, double, ZALMPWorld& world) {
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        support.SetTarget(global);
       }),
       Of<ZALMPAxisSystem>([](ZALMPAxisSystem& g, double s, ZALMPWorld&) {
         g.SetAxisSystem(ZALMathAxis(At(s), kY, kZ, kX));
@@ -383,7 +449,7 @@ protected:
   // has a joint, a shape, a connector, an impacted child and an aggregated
   // variable; a revolute joint links it (In) to the child (Out) and is
   // realised by a constraint that ties the point; the last expression uses the
-  // variable with a mapping of its own.
+  // variable with a mapping of its own. The planar twins alike (LinkPlanarKinds).
   void LinkEveryKind()
   {
     RVLSharedHandle<ZALMPBody> body, child;
@@ -426,8 +492,48 @@ protected:
     constraint->LinkToSensor(sensor);
     point->LinkToConstraint(constraint);
     variable->LinkToConstraint(constraint);
+    shape->LinkToBody(body);
     for (const RVLSharedHandle<ZALMPEntity>& linked : RVLSharedVector<ZALMPEntity>{joint, shape, connector, constraint})
       File(*world, linked);
+    LinkPlanarKinds(constraint);
+  }
+  // The first planar body lies in the first sketch, carries the first planar
+  // point (in that sketch too, tied by `constraint`), is measured by the first
+  // planar sensor, has a planar shape and the second planar body as impacted
+  // child; a planar joint links it (In) to that child (Out).
+  void LinkPlanarKinds(const RVLSharedHandle<ZALMPConstraint>& constraint)
+  {
+    std::vector<RVLSharedHandle<ZALMPBody2D>> bodies;
+    RVLSharedHandle<ZALMPSketch> sketch;
+    RVLSharedHandle<ZALMPPoint2D> point;
+    RVLSharedHandle<ZALMPDisplacementSensor2D> sensor;
+    for (const RVLSharedHandle<ZALMPEntity>& entity : Filed(*world)) {
+      if (const auto planar = RVLSharedHandle<ZALMPBody2D>::TryNarrow(entity)) bodies.push_back(planar);
+      if (!sketch) sketch = RVLSharedHandle<ZALMPSketch>::TryNarrow(entity);
+      if (!point) point = RVLSharedHandle<ZALMPPoint2D>::TryNarrow(entity);
+      if (!sensor) sensor = RVLSharedHandle<ZALMPDisplacementSensor2D>::TryNarrow(entity);
+    }
+    ASSERT_TRUE(bodies.size() >= 2 && sketch && point && sensor);
+    const RVLSharedHandle<ZALMPBody2D> body = bodies[0], child = bodies[1];
+    body->SetSketch(sketch);
+    body->AddGeometry(point);
+    point->SetBody(body);
+    point->SetSketch(sketch);
+    point->LinkToConstraint(constraint);
+    constraint->LinkToGeometry(point);
+    body->SetDisplacementSensor(sensor);
+    sensor->SetBody(body);
+    body->AddImpactedChildBody(child);
+    const RVLSharedHandle<ZALMPUserDefined2D> joint = ZALMPUserDefined2D::create(L"planar joint");
+    const RVLSharedHandle<TestShape2D> shape = TestShape2D::create(L"planar shape");
+    joint->LinkToBody(child, ZALMPBodyOrientation::Out);
+    joint->LinkToBody(body, ZALMPBodyOrientation::In);
+    body->LinkToJoint(joint);
+    child->LinkToJoint(joint);
+    shape->LinkToBody(body);
+    body->LinkToShape(shape);
+    File(*world, joint);
+    File(*world, shape);
   }
 };
 

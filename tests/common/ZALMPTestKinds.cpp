@@ -16,7 +16,7 @@ ZALMP_DEFINE_TEST_KIND(TestAttribute, ZALMPAttribute, "105");
 ZALMP_DEFINE_TEST_KIND(TestActuator, ZALMPActuator, "106");
 ZALMP_DEFINE_TEST_KIND(TestMaterial, ZALMPMaterial, "107");
 ZALMP_DEFINE_TEST_KIND(TestInteraction, ZALMPInteraction, "108");
-ZALMP_DEFINE_TEST_KIND(TestSupport, ZALMPSupport, "109");
+ZALMP_DEFINE_TEST_KIND(TestShape2D, ZALMPShape2D, "110");
 
 ZALMPSerializer* ZALMPTestKinds::AddOwn(const ZALMPEntity& entity, ZALMPSerializer* parent)
 {

@@ -8,7 +8,7 @@
 #include <ZALMPJoint.h>
 #include <ZALMPMaterial.h>
 #include <ZALMPShape.h>
-#include <ZALMPSupport.h>
+#include <ZALMPShape2D.h>
 
 #include <optional>
 #include <string>
@@ -74,6 +74,10 @@ class TestShape : public ZALMPShape, public TestBodyPartner {
   HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& asking) override { return Drop("shape", asking); }
 };
 
+class TestShape2D : public ZALMPShape2D {
+  ZALMP_TEST_KIND(TestShape2D, ZALMPShape2D);
+};
+
 class TestConnector : public ZALMPConnector, public TestBodyPartner {
   ZALMP_TEST_KIND(TestConnector, ZALMPConnector);
   HRESULT RemoveBody(const RVLSharedHandle<ZALMPBody>& asking) override { return Drop("connector", asking); }
@@ -94,8 +98,4 @@ class TestMaterial : public ZALMPMaterial {
 
 class TestInteraction : public ZALMPInteraction {
   ZALMP_TEST_KIND(TestInteraction, ZALMPInteraction);
-};
-
-class TestSupport : public ZALMPSupport {
-  ZALMP_TEST_KIND(TestSupport, ZALMPSupport);
 };

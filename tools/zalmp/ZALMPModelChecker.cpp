@@ -15,14 +15,18 @@
 
 namespace {
 
-// A link's item id in words: "ImpactedChildBody" -> "impacted child body".
+// A link's item id in words: "ImpactedChildBody" -> "impacted child body";
+// a dimension stays whole: "Body2D" -> "body 2D".
 std::string LinkWords(std::wstring_view itemId)
 {
   std::string words;
+  bool afterDigit = false;
   for (const wchar_t c : itemId) {
-    const char narrow = static_cast<char>(c);
-    if (std::isupper(static_cast<unsigned char>(narrow)) && !words.empty()) words += ' ';
-    words += static_cast<char>(std::tolower(static_cast<unsigned char>(narrow)));
+    const auto narrow = static_cast<unsigned char>(c);
+    const bool digit = std::isdigit(narrow) != 0;
+    if (!words.empty() && ((digit && !afterDigit) || (std::isupper(narrow) && !afterDigit))) words += ' ';
+    words += static_cast<char>(afterDigit ? narrow : std::tolower(narrow));
+    afterDigit = digit;
   }
   return words;
 }
