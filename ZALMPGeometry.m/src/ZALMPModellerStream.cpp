@@ -8,6 +8,8 @@
 #include <ZALTRVObjectList.h>
 #include <ZALTRVStream.h>
 
+#include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace {
