@@ -63,6 +63,8 @@ public:
   bool Read(std::wstring_view id, bool& value) const;
   bool Read(std::wstring_view id, std::int32_t& value) const;
   bool Read(std::wstring_view id, std::wstring& text) const;
+  /// The element's own value as text. False (reported, `text` unchanged) when it does not convert.
+  bool Value(std::wstring& text) const;
   /// A number that is missing reads as 0.
   double Number(std::wstring_view id) const;
   /// An enumeration by name; a name outside the holder's table gives its
@@ -77,6 +79,7 @@ public:
   }
   /// An attribute of the element (a missing one is reported by the element).
   bool Attribute(std::wstring_view id, double& value) const;
+  bool Attribute(std::wstring_view id, std::int32_t& value) const;
   bool Attribute(std::wstring_view id, std::wstring& text) const;
 
   /// Three numbers side by side; a missing one reads as 0.

@@ -80,6 +80,8 @@ public:
 
   /// A writer into a new child `id` (nothing when it cannot be added: reported).
   ZALMPFieldWriter Group(std::wstring_view id) const;
+  /// As above, the child holding the text `value`, so that attributes can go with it.
+  ZALMPFieldWriter Group(std::wstring_view id, std::wstring_view value) const;
 
   /// One value element `id`. Each of these is true when it was written.
   bool Number(std::wstring_view id, double value) const;
@@ -94,6 +96,7 @@ public:
   }
   /// An attribute of the element.
   bool Attribute(std::wstring_view id, double value) const;
+  bool Attribute(std::wstring_view id, std::int32_t value) const;
   bool Attribute(std::wstring_view id, std::wstring_view text) const;
 
   /// Three value elements side by side.

@@ -94,6 +94,11 @@ bool ZALMPFieldReader::Read(std::wstring_view id, std::wstring& text) const
   return ValueOf(Child(id), text, *this);
 }
 
+bool ZALMPFieldReader::Value(std::wstring& text) const
+{
+  return ValueOf(m_element, text, *this);
+}
+
 double ZALMPFieldReader::Number(std::wstring_view id) const
 {
   double value = 0.0;
@@ -101,24 +106,35 @@ double ZALMPFieldReader::Number(std::wstring_view id) const
   return value;
 }
 
-bool ZALMPFieldReader::Attribute(std::wstring_view id, double& value) const
+namespace {
+
+// The element's attribute `id`; one that is missing or does not convert is reported by the element and here.
+template <class T>
+bool AttributeOf(const ZALMPDeserializer* element, std::wstring_view id, T& value, const ZALMPFieldReader& reader)
 {
-  if (!m_element) return false;
-  if (FAILED(m_element->GetAttribute(id, value))) {
-    Report();
+  if (!element) return false;
+  if (FAILED(element->GetAttribute(id, value))) {
+    reader.Report();
     return false;
   }
   return true;
 }
 
+}  // namespace
+
+bool ZALMPFieldReader::Attribute(std::wstring_view id, double& value) const
+{
+  return AttributeOf(m_element, id, value, *this);
+}
+
+bool ZALMPFieldReader::Attribute(std::wstring_view id, std::int32_t& value) const
+{
+  return AttributeOf(m_element, id, value, *this);
+}
+
 bool ZALMPFieldReader::Attribute(std::wstring_view id, std::wstring& text) const
 {
-  if (!m_element) return false;
-  if (FAILED(m_element->GetAttribute(id, text))) {
-    Report();
-    return false;
-  }
-  return true;
+  return AttributeOf(m_element, id, text, *this);
 }
 
 ZALMathPoint ZALMPFieldReader::Point(const ZALMPTripleIds& ids) const

@@ -43,6 +43,16 @@ ZALMPFieldWriter ZALMPFieldWriter::Group(std::wstring_view id) const
   return ZALMPFieldWriter(group, m_where);
 }
 
+ZALMPFieldWriter ZALMPFieldWriter::Group(std::wstring_view id, std::wstring_view value) const
+{
+  ZALMPSerializer* group = nullptr;
+  if (m_element && (FAILED(m_element->AddElement(id, group, value)) || !group)) {
+    Report();
+    group = nullptr;
+  }
+  return ZALMPFieldWriter(group, m_where);
+}
+
 namespace {
 
 template <class T>
@@ -91,6 +101,11 @@ bool AddAttribute(ZALMPSerializer* element, std::wstring_view id, T value, const
 }  // namespace
 
 bool ZALMPFieldWriter::Attribute(std::wstring_view id, double value) const
+{
+  return AddAttribute(m_element, id, value, *this);
+}
+
+bool ZALMPFieldWriter::Attribute(std::wstring_view id, std::int32_t value) const
 {
   return AddAttribute(m_element, id, value, *this);
 }

@@ -5,6 +5,7 @@
 // the same world. A kind without a sample below fails the test, so a new kind
 // joins it with one entry.
 
+#include "ZALMPModellerSamples.h"
 #include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 #include "ZALMPWorldFixture.h"
@@ -27,6 +28,7 @@
 #include <ZALMPCone.h>
 #include <ZALMPConstant.h>
 #include <ZALMPConstraintParameter.h>
+#include <ZALMPCurve.h>
 #include <ZALMPCylindricalConstraint.h>
 #include <ZALMPCylicone.h>
 #include <ZALMPCylinder.h>
@@ -62,6 +64,7 @@
 #include <ZALMPSphericalConstraint.h>
 #include <ZALMPString.h>
 #include <ZALMPSupport.h>
+#include <ZALMPSurface.h>
 #include <ZALMPSymmetry.h>
 #include <ZALMPTangency.h>
 #include <ZALMPTorus.h>
@@ -87,6 +90,7 @@
 #include <ZALMPUserDefined2D.h>
 #include <ZALMPSymmetric.h>
 
+#include <ZALTRVPlane.h>
 #include <ZALWBFactory.h>
 
 #include <gtest/gtest.h>
@@ -289,6 +293,10 @@ const std::map<std::string, Sample>& Samples()
       Centred<ZALMPSphere>(), Centred<ZALMPTorus>(kY, kX, 2), Centred<ZALMPEllipse>(kZ, kX, 2),
       Centred<ZALMPHyperbola>(kX, kY, 3), Centred<ZALMPParabola>(kY, kZ), Centred<ZALMPCirline>(kY, kX, -1),
       Axial<ZALMPCylinder>(kY), Axial<ZALMPCone>(kZ), Axial<ZALMPCylicone>(kX),
+      Of<ZALMPCurve>([](ZALMPCurve& g, double s, ZALMPWorld&) { AddLineAndArc(g, At(s), s); }),
+      Of<ZALMPSurface>([](ZALMPSurface& g, double s, ZALMPWorld&) {
+        g.SetSurface(ZALTRVPlane::Create(At(s), kX, kY, 0.0, s, 0.0, 2 * s).get());
+      }),
       Of<ZALMPVariable>([](ZALMPVariable& v, double s, ZALMPWorld&) {
         v.SetValue(s);
         v.SetMinValue(-s);

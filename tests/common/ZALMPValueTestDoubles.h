@@ -1,6 +1,7 @@
 #pragma once
 #include "ZALMPTestKinds.h"
 
+#include <ZALMPVersion.h>
 #include <ZALMPXmlCodec.h>
 
 #include <ZALIMPVariableLoader.h>
@@ -57,6 +58,15 @@ inline std::string WriteXml(const ZALMPEntity& entity, std::wstring_view version
   root.SetVersion(version);
   written = entity.Serialize(&root);
   return ZALMPXmlCodec::Write(root);
+}
+
+/// The XML document of `entity` at the newest version, written with S_OK.
+inline std::string WrittenXml(const ZALMPEntity& entity)
+{
+  HRESULT written = E_FAIL;
+  const std::string text = WriteXml(entity, ZALMPVersion::kNewest, written);
+  EXPECT_EQ(S_OK, written);
+  return text;
 }
 
 /// The tree of the XML document `text`.
