@@ -3,12 +3,14 @@
 // a copy keeps. That every field and link comes back at every version is
 // pinned by the kind conformance test.
 
+#include "ZALMPModellerSamples.h"
 #include "ZALMPTestKinds.h"
 #include "ZALMPTestSupport.h"
 #include "ZALMPValueTestDoubles.h"
 
 #include <ZALMPBody2D.h>
 #include <ZALMPCircle2D.h>
+#include <ZALMPCurve2D.h>
 #include <ZALMPLine2D.h>
 #include <ZALMPPoint2D.h>
 #include <ZALMPSketch.h>
@@ -98,6 +100,36 @@ TEST_F(Geometry2DLayout, OrphaningAsksThePlanarBodyAndTheConstraintsAndLetsTheSk
   EXPECT_EQ(E_FAIL, line->GetSketch(held));
   EXPECT_EQ(0, line->GetLinkedConstraintCount());
   EXPECT_EQ(0, reports.Count());
+}
+
+TEST_F(Geometry2DLayout, APlanarCurveWritesItsPlanarPartAloneAndComesBackWithoutSegments)
+{
+  ReportCapture reports;
+  const RVLSharedHandle<ZALMPCurve2D> curve = ZALMPCurve2D::create(L"Profile");
+  const ZALBaseUnknownRef<ZALTRVLine> segment = ZALTRVLine::Create({0, 0, 0}, {1, 0, 0});
+  const std::unique_ptr<ZALCrvLimits> limits = LimitsOf(*segment, 0.0, 1.0);
+  ASSERT_EQ(S_OK, curve->AddCurve(segment.get(), ZALMPCurveOrientation::Negative, limits.get()));
+  EXPECT_EQ(E_FAIL, curve->AddCurve(segment.get(), ZALMPCurveOrientation::Positive, nullptr));
+  EXPECT_EQ(1, reports.Count()) << "null limits are refused and reported";
+  curve->SetBody(body);
+  curve->SetSketch(sketch);
+  curve->LinkToConstraint(constraint);
+  const std::string text = WrittenXml(*curve);
+  EXPECT_EQ(std::string::npos, text.find("<Coordinates")) << text;
+  EXPECT_EQ(std::string::npos, text.find("CurveSegment")) << "no segment is written: " << text;
+
+  const RVLSharedHandle<ZALMPCurve2D> read = ZALMPCurve2D::create();
+  ASSERT_EQ(S_OK, read->Deserialize(ReadXml(text).get(), IdsOf({body, sketch, constraint})));
+  RVLSharedHandle<ZALMPBody2D> readBody;
+  RVLSharedHandle<ZALMPSketch> readSketch;
+  EXPECT_EQ(S_OK, read->GetBody(readBody));
+  EXPECT_EQ(S_OK, read->GetSketch(readSketch));
+  EXPECT_TRUE(readBody == body && readSketch == sketch);
+  EXPECT_EQ(1, read->GetLinkedConstraintCount());
+  EXPECT_EQ(0, read->GetCurveCount());
+  EXPECT_EQ(text, WrittenXml(*read));
+  EXPECT_EQ(1, ZALMPCurve2D::clone(curve)->GetCurveCount()) << "a copy carries the segments";
+  EXPECT_EQ(1, reports.Count());
 }
 
 TEST(Geometry2DClone, ACopyCarriesTheRadiusOnly)

@@ -11,6 +11,7 @@
 #include "ZALMPWorldFixture.h"
 
 #include <ZALMP0DoF.h>
+#include <ZALMP3DRep.h>
 #include <ZALMP6DoF.h>
 #include <ZALMPAngle.h>
 #include <ZALMPAxisSystem.h>
@@ -29,6 +30,7 @@
 #include <ZALMPConstant.h>
 #include <ZALMPConstraintParameter.h>
 #include <ZALMPCurve.h>
+#include <ZALMPCurve2D.h>
 #include <ZALMPCylindricalConstraint.h>
 #include <ZALMPCylicone.h>
 #include <ZALMPCylinder.h>
@@ -59,6 +61,7 @@
 #include <ZALMPRollCurveConstraint.h>
 #include <ZALMPScrew.h>
 #include <ZALMPSerializationServices.h>
+#include <ZALMPShapeBody.h>
 #include <ZALMPSketch.h>
 #include <ZALMPSphere.h>
 #include <ZALMPSphericalConstraint.h>
@@ -90,6 +93,10 @@
 #include <ZALMPUserDefined2D.h>
 #include <ZALMPSymmetric.h>
 
+#include <ZAL3DBagRep.h>
+#include <ZAL3DBoxRep.h>
+#include <ZALTRVFace.h>
+#include <ZALTRVLine.h>
 #include <ZALTRVPlane.h>
 #include <ZALWBFactory.h>
 
@@ -261,6 +268,24 @@ const std::map<std::string, Sample>& Samples()
       Of<ZALMPCircle2D>([](ZALMPCircle2D& g, double s, ZALMPWorld&) {
         g.SetCenter({s, 0});
         g.SetRadius(s);
+      }),
+      Of<ZALMPCurve2D>([](ZALMPCurve2D& g, double s, ZALMPWorld&) {
+        // Its segments are not written: what the sample changes on paper is the activity.
+        const ZALBaseUnknownRef<ZALTRVLine> line = ZALTRVLine::Create(At(s), At(s) + kX);
+        std::unique_ptr<ZALCrvLimits> limits = LimitsOf(*line, 0.0, s);
+        g.DeleteCurveLimitsAtEnd(true);
+        if (SUCCEEDED(g.AddCurve(line.get(), ZALMPCurveOrientation::Positive, limits.get()))) limits.release();
+        g.Deactivate();
+      }),
+      Of<ZALMP3DRep>([](ZALMP3DRep& shape, double s, ZALMPWorld&) {
+        ZAL3DBagRep* const bag = ZAL3DBagRep::CreateRep();
+        bag->AddChild(ZAL3DBoxRep::CreateRep(s, 2 * s, 3 * s));
+        shape.Set3DRep(bag);
+      }),
+      Of<ZALMPShapeBody>([](ZALMPShapeBody& shape, double s, ZALMPWorld&) {
+        const ZALBaseUnknownRef<ZALBody> solid = ZALBody::Create("solid");
+        solid->AddFace(ZALTRVFace::Create("top", ZALTRVPlane::Create(At(s), kX, kY, 0.0, s, 0.0, s).get()).get());
+        shape.SetBody(solid.get());
       }),
       Of<ZALMPDisplacementSensor2D>([](ZALMPDisplacementSensor2D& d, double s, ZALMPWorld&) {
         d.SetDisplacement(QuarterTurn(s));
