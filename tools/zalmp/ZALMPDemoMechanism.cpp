@@ -1,5 +1,6 @@
 #include "ZALMPDemoMechanism.h"
 
+#include <ZALMP3DRep.h>
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
 #include <ZALMPConstant.h>
@@ -13,6 +14,7 @@
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 
+#include <ZAL3DBoxRep.h>
 #include <ZALMath3x3Matrix.h>
 #include <ZALMathAxis.h>
 #include <ZALMathTransformation.h>
@@ -21,6 +23,7 @@
 #include <array>
 #include <functional>
 #include <numbers>
+#include <string>
 #include <vector>
 
 namespace {
@@ -104,6 +107,7 @@ struct Parts {
   std::vector<RVLSharedHandle<ZALMPConstraint>> constraints;
   std::vector<RVLSharedHandle<ZALMPVariable>> variables;
   std::vector<RVLSharedHandle<ZALMPValue>> values;
+  std::vector<RVLSharedHandle<ZALMPShape>> shapes;
   // The frames at each bar's pivot and pin, for the hinges.
   std::array<std::array<RVLSharedHandle<ZALMPAxisSystem>, 2>, BarCount> ends;
 
@@ -120,6 +124,7 @@ struct Parts {
     orphanAll(constraints);
     orphanAll(variables);
     orphanAll(values);
+    orphanAll(shapes);
   }
 };
 
@@ -185,6 +190,17 @@ void MakeLink(Parts& parts, Bar bar)
   pivotPin->SetAxis(ZALMathVector(0.0, 0.0, 1.0));
   pivotPin->SetRadius(kPinRadius);
   Attach(parts, body, pivotPin);
+
+  // What a viewer draws of the bar: a box of its section spanning pivot to
+  // pin in the bar's own axes. The ground is drawn as a bar too, so every
+  // body looks alike.
+  const RVLSharedHandle<ZALMP3DRep> look = ZALMP3DRep::create(std::wstring(plan.body) + L"Look");
+  ZAL3DBoxRep* const box = ZAL3DBoxRep::CreateRep(pinAt.GetX(), kBarWidth, kBarThickness);
+  box->SetPlacement(ZALMathTransformation(ZALMath3x3Matrix(), ZALMathVector(pinAt.GetX() / 2.0, 0.0, 0.0)));
+  look->Set3DRep(box);
+  look->LinkToBody(body);
+  body->LinkToShape(look);
+  parts.shapes.push_back(look);
 }
 
 // Each hinge: the joint between its two bars, realised by a revolute
@@ -346,7 +362,8 @@ HRESULT File(ZALMPWorld& world, const Parts& parts)
       fileAll(parts.joints, std::type_identity<ZALMPJoint>{}) &&
       fileAll(parts.constraints, std::type_identity<ZALMPConstraint>{}) &&
       fileAll(parts.variables, std::type_identity<ZALMPVariable>{}) &&
-      fileAll(parts.values, std::type_identity<ZALMPValue>{}))
+      fileAll(parts.values, std::type_identity<ZALMPValue>{}) &&
+      fileAll(parts.shapes, std::type_identity<ZALMPShape>{}))
     return S_OK;
   for (const auto& takeBack : undo) takeBack();
   return E_FAIL;

@@ -10,7 +10,9 @@ class ZALMPWorld;
 /// the rocker swings about the second, and the coupler joins the crank pin to
 /// the rocker pin. Each of the four bodies is a steel bar with a frame (axis
 /// system) at its pivot and at its far pin, a point at that pin and a cylinder
-/// for its pivot pin, linked to it both ways. Four revolute joints hinge the
+/// for its pivot pin, linked to it both ways, and a 3D representation shape,
+/// also linked both ways, whose node is a box of the bar's section spanning
+/// pivot to pin in the bar's own axes. Four revolute joints hinge the
 /// bars at O2, A, B and O4, each realised by a revolute constraint between the
 /// frames of its two bars there. The model also holds the crank and rocker
 /// angles (each linked to its bearing's constraint) and the crank, coupler and
