@@ -40,17 +40,7 @@ class ZALMP_EXPORT ZALMPCurve : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPCurve);
 
 public:
-  /// Appends a segment and takes a reference on `object`. S_OK. E_FAIL: null
-  /// `object` or null `limits` (reported); nothing changes.
-  virtual HRESULT AddCurve(ZALBaseUnknown* object, ZALMPCurveOrientation::Enum orientation, void* limits);
-  /// S_OK and segment `index` (no new reference for the caller). E_FAIL
-  /// outside [0, GetCurveCount()): `object` and `limits` null, `orientation`
-  /// Positive (not reported).
-  virtual HRESULT GetCurve(int index, ZALBaseUnknown*& object, ZALMPCurveOrientation::Enum& orientation,
-                           void*& limits) const;
-  virtual int GetCurveCount() const;
-  /// Whether the limits given to AddCurve are freed with the curve; S_OK.
-  virtual HRESULT DeleteCurveLimitsAtEnd(bool deleteLimits);
+  ZALMP_DECLARE_CURVE_SEGMENT_OPERATIONS();
 
 private:
   ZALMPCurveSegments m_segments;

@@ -19,12 +19,7 @@ class ZALMP_EXPORT ZALMPCurve2D : public ZALMPGeometry2D {
   ZALMP_DECLARE_GEOMETRY2D_KIND(ZALMPCurve2D);
 
 public:
-  /// As ZALMPCurve's.
-  virtual HRESULT AddCurve(ZALBaseUnknown* object, ZALMPCurveOrientation::Enum orientation, void* limits);
-  virtual HRESULT GetCurve(int index, ZALBaseUnknown*& object, ZALMPCurveOrientation::Enum& orientation,
-                           void*& limits) const;
-  virtual int GetCurveCount() const;
-  virtual HRESULT DeleteCurveLimitsAtEnd(bool deleteLimits);
+  ZALMP_DECLARE_CURVE_SEGMENT_OPERATIONS();
 
 private:
   ZALMPCurveSegments m_segments;

@@ -56,3 +56,39 @@ private:
   std::vector<std::unique_ptr<ZALCrvLimits>> m_ownLimits;
   bool m_deleteLimitsAtEnd = false;
 };
+
+/// The segment operations of a curve kind over its ZALMPCurveSegments member,
+/// declared in the class and defined in its source file.
+/// AddCurve: appends a segment and takes a reference on `object`. S_OK.
+/// E_FAIL: null `object` or null `limits` (reported); nothing changes.
+/// GetCurve: S_OK and segment `index` (no new reference for the caller).
+/// E_FAIL outside [0, GetCurveCount()): `object` and `limits` null,
+/// `orientation` Positive (not reported).
+/// DeleteCurveLimitsAtEnd: whether the limits given to AddCurve are freed with
+/// the curve; S_OK.
+#define ZALMP_DECLARE_CURVE_SEGMENT_OPERATIONS()                                                          \
+  virtual HRESULT AddCurve(ZALBaseUnknown* object, ZALMPCurveOrientation::Enum orientation, void* limits); \
+  virtual HRESULT GetCurve(int index, ZALBaseUnknown*& object, ZALMPCurveOrientation::Enum& orientation,   \
+                           void*& limits) const;                                                           \
+  virtual int GetCurveCount() const;                                                                       \
+  virtual HRESULT DeleteCurveLimitsAtEnd(bool deleteLimits)
+
+#define ZALMP_DEFINE_CURVE_SEGMENT_OPERATIONS(Class, segments)                                              \
+  HRESULT Class::AddCurve(ZALBaseUnknown* object, ZALMPCurveOrientation::Enum orientation, void* limits)   \
+  {                                                                                                         \
+    return segments.Add(object, orientation, limits, ZALMP_HERE);                                           \
+  }                                                                                                         \
+  HRESULT Class::GetCurve(int index, ZALBaseUnknown*& object, ZALMPCurveOrientation::Enum& orientation,     \
+                          void*& limits) const                                                              \
+  {                                                                                                         \
+    return segments.Get(index, object, orientation, limits);                                                \
+  }                                                                                                         \
+  int Class::GetCurveCount() const                                                                          \
+  {                                                                                                         \
+    return segments.Count();                                                                                \
+  }                                                                                                         \
+  HRESULT Class::DeleteCurveLimitsAtEnd(bool deleteLimits)                                                  \
+  {                                                                                                         \
+    segments.DeleteLimitsAtEnd(deleteLimits);                                                               \
+    return S_OK;                                                                                            \
+  }

@@ -102,27 +102,7 @@ HRESULT ReadOne(const ZALMPFieldReader& in, ReadSegment& segment)
 
 ZALMPCurve::ZALMPCurve(const ZALMPCurve& source) : ZALMPGeometry(source), m_segments(source.m_segments) {}
 
-HRESULT ZALMPCurve::AddCurve(ZALBaseUnknown* object, ZALMPCurveOrientation::Enum orientation, void* limits)
-{
-  return m_segments.Add(object, orientation, limits, ZALMP_HERE);
-}
-
-HRESULT ZALMPCurve::GetCurve(int index, ZALBaseUnknown*& object, ZALMPCurveOrientation::Enum& orientation,
-                             void*& limits) const
-{
-  return m_segments.Get(index, object, orientation, limits);
-}
-
-int ZALMPCurve::GetCurveCount() const
-{
-  return m_segments.Count();
-}
-
-HRESULT ZALMPCurve::DeleteCurveLimitsAtEnd(bool deleteLimits)
-{
-  m_segments.DeleteLimitsAtEnd(deleteLimits);
-  return S_OK;
-}
+ZALMP_DEFINE_CURVE_SEGMENT_OPERATIONS(ZALMPCurve, m_segments)
 
 HRESULT ZALMPCurve::Serialize(ZALMPSerializer* parent) const
 {

@@ -9,27 +9,7 @@ ZALMP_DEFINE_KIND(ZALMPCurve2D, ZALMPGeometry2D);
 
 ZALMPCurve2D::ZALMPCurve2D(const ZALMPCurve2D& source) : ZALMPGeometry2D(source), m_segments(source.m_segments) {}
 
-HRESULT ZALMPCurve2D::AddCurve(ZALBaseUnknown* object, ZALMPCurveOrientation::Enum orientation, void* limits)
-{
-  return m_segments.Add(object, orientation, limits, ZALMP_HERE);
-}
-
-HRESULT ZALMPCurve2D::GetCurve(int index, ZALBaseUnknown*& object, ZALMPCurveOrientation::Enum& orientation,
-                               void*& limits) const
-{
-  return m_segments.Get(index, object, orientation, limits);
-}
-
-int ZALMPCurve2D::GetCurveCount() const
-{
-  return m_segments.Count();
-}
-
-HRESULT ZALMPCurve2D::DeleteCurveLimitsAtEnd(bool deleteLimits)
-{
-  m_segments.DeleteLimitsAtEnd(deleteLimits);
-  return S_OK;
-}
+ZALMP_DEFINE_CURVE_SEGMENT_OPERATIONS(ZALMPCurve2D, m_segments)
 
 // The segments are not written: the element holds the planar common part alone.
 HRESULT ZALMPCurve2D::Serialize(ZALMPSerializer* parent) const
