@@ -27,6 +27,8 @@ class ZALMPLinkTable;
 class ZALMPParameter;
 class ZALMPSerializer;
 class ZALMPState;
+class ZALMPValue;
+class ZALMPVariable;
 class ZALMPWorld;
 class ZALWBFactory;
 
@@ -118,6 +120,11 @@ public:
   /// The global body of the entity's world. S_OK; E_FAIL (reported) when
   /// the entity is in no world; `body` is then null.
   HRESULT GetGlobalBody(RVLSharedHandle<ZALMPBody>& body) const;
+  /// The global time of the entity's world, as GetGlobalBody.
+  HRESULT GetGlobalTime(RVLSharedHandle<ZALMPVariable>& time) const;
+  /// Files `value` in the entity's world (ZALMPWorld::Add<ZALMPValue>) and
+  /// gives the world's answer. E_FAIL (reported) when the entity is in no world.
+  HRESULT AddValueToWorld(const RVLSharedHandle<ZALMPValue>& value) const;
 
   /// Already active: S_OK and nothing else. Else active, then the loader's
   /// OnActivate result (S_OK without a loader). Deactivate mirrors it.
@@ -221,6 +228,10 @@ protected:
                           ZALMPSourceLocation where) const;
   HRESULT DeserializeLinked(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
                             std::initializer_list<const ZALMPLink*> links, ZALMPSourceLocation where);
+  /// As above, with every link that `table`'s class adds to its base's.
+  HRESULT SerializeLinked(ZALMPSerializer* element, const ZALMPLinkTable& table, ZALMPSourceLocation where) const;
+  HRESULT DeserializeLinked(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
+                            const ZALMPLinkTable& table, ZALMPSourceLocation where);
 
   /// Drops the entity's lists of links, as its link table says (the
   /// parameters, states and aggregated elements stay until the entity goes).

@@ -31,6 +31,8 @@ public:
   {
   }
 
+  ZALMPFilteredCopy FilteredCopy() const override { return m_filtered; }
+
   void ForEachPartner(const ZALMPEntity& entity,
                       const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const override
   {

@@ -19,7 +19,10 @@ class ZALMPSerializer;
 
 /// Whether a filtered copy of a world re-makes a link between two copied
 /// entities (a whole copy re-makes every link whose two ends were copied).
-enum class ZALMPFilteredCopy { Relinked, Dropped };
+/// CopiedAlong: the partner is part of the entity's own settings (a spring's
+/// stiffness held as a value): a filtered copy copies it with the entity when
+/// it was not listed, and links the two copies.
+enum class ZALMPFilteredCopy { Relinked, Dropped, CopiedAlong };
 
 /// When an orphaned entity lets go of a link: a single handle right after its
 /// partner was asked to drop the entity (RemoveParent), a list when the entity
@@ -51,6 +54,8 @@ public:
   /// empty for a single handle.
   std::wstring_view GroupId() const { return m_groupId; }
   bool IsList() const { return !m_groupId.empty(); }
+  /// What a filtered copy of a world does with this link.
+  virtual ZALMPFilteredCopy FilteredCopy() const = 0;
 
   /// Calls `visit` with each partner `entity` holds through this link, in order.
   virtual void ForEachPartner(const ZALMPEntity& entity,

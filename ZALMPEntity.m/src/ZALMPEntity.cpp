@@ -426,3 +426,19 @@ HRESULT ZALMPEntity::DeserializeLinked(const ZALMPDeserializer* element, const Z
   for (const ZALMPLink* link : links) link->Read(*this, element, ids);
   return S_OK;
 }
+
+HRESULT ZALMPEntity::SerializeLinked(ZALMPSerializer* element, const ZALMPLinkTable& table,
+                                     ZALMPSourceLocation where) const
+{
+  if (FAILED(SerializeLinked(element, std::initializer_list<const ZALMPLink*>{}, where))) return E_FAIL;
+  table.Write(*this, element);
+  return S_OK;
+}
+
+HRESULT ZALMPEntity::DeserializeLinked(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
+                                       const ZALMPLinkTable& table, ZALMPSourceLocation where)
+{
+  if (FAILED(DeserializeLinked(element, ids, std::initializer_list<const ZALMPLink*>{}, where))) return E_FAIL;
+  table.Read(*this, element, ids);
+  return S_OK;
+}

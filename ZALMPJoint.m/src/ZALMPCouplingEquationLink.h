@@ -10,6 +10,8 @@ class ZALMPCouplingEquationLink final : public ZALMPLink {
 public:
   explicit ZALMPCouplingEquationLink(ZALMPSourceLocation where);
 
+  ZALMPFilteredCopy FilteredCopy() const override { return ZALMPFilteredCopy::Dropped; }
+
   void ForEachPartner(const ZALMPEntity& entity,
                       const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const override;
   HRESULT Detach(ZALMPEntity& entity, HRESULT previous) const override;

@@ -32,6 +32,8 @@ public:
     return std::unique_ptr<const ZALMPLink>(new ZALMPJointBodyLink(bodies, groupId, itemId, link, drop, where));
   }
 
+  ZALMPFilteredCopy FilteredCopy() const override { return ZALMPFilteredCopy::Dropped; }
+
   void ForEachPartner(const ZALMPEntity& entity,
                       const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const override
   {

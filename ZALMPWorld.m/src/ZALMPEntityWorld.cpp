@@ -3,6 +3,8 @@
 
 #include <ZALMPBody.h>
 #include <ZALMPEntity.h>
+#include <ZALMPValue.h>
+#include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 
 #include <RVLBasicWorld.h>
@@ -38,6 +40,21 @@ HRESULT ZALMPEntity::GetGlobalBody(RVLSharedHandle<ZALMPBody>& body) const
   RVLSharedHandle<ZALMPWorld> world;
   if (FAILED(GetWorld(world))) return E_FAIL;
   return world->GetGlobalBody(body);
+}
+
+HRESULT ZALMPEntity::GetGlobalTime(RVLSharedHandle<ZALMPVariable>& time) const
+{
+  time.Release();
+  RVLSharedHandle<ZALMPWorld> world;
+  if (FAILED(GetWorld(world))) return E_FAIL;
+  return world->GetGlobalTime(time);
+}
+
+HRESULT ZALMPEntity::AddValueToWorld(const RVLSharedHandle<ZALMPValue>& value) const
+{
+  RVLSharedHandle<ZALMPWorld> world;
+  if (FAILED(GetWorld(world))) return E_FAIL;
+  return world->Add<ZALMPValue>(value);
 }
 
 HRESULT ZALMPEntity::GetEquationFactory(ZALWBFactory*& factory) const

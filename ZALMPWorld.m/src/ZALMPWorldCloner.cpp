@@ -10,6 +10,7 @@
 #include "ZALMPWorldGlobals.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -64,6 +65,29 @@ void CopyEntity(const ZALMPWorld& source, const RVLSharedHandle<T>& entity, ZALM
   if (!duplicate || copy.Add<T>(key1, key2, duplicate) != S_OK) ZALMP_REPORT();
   copies.Record(entity.get(), duplicate);
   copied.push_back(entity);
+}
+
+// Copies the partners that the copied entities hold as their own settings
+// (links marked CopiedAlong) and that were not copied already. A partner
+// outside the source's registries is left out, as any link leaving the copy.
+void CopyAlong(const ZALMPWorld& source, ZALMPWorld& copy, Correspondence& copies, Links& copied)
+{
+  std::unordered_set<const ZALMPEntity*> done;
+  for (const RVLSharedHandle<ZALMPEntity>& entity : copied) done.insert(entity.get());
+  const Links owners = copied;
+  for (const RVLSharedHandle<ZALMPEntity>& owner : owners) {
+    owner->GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
+      if (link.FilteredCopy() != ZALMPFilteredCopy::CopiedAlong) return;
+      link.ForEachPartner(*owner, [&](const RVLSharedHandle<ZALMPEntity>& partner) {
+        if (!done.insert(partner.get()).second) return;
+        ZALMPFilingOrder::First(*partner, [&]<class T>(std::type_identity<T>) {
+          const RVLSharedHandle<T> settings(partner);
+          ZALBaseUnknown_var key1, key2;
+          if (SUCCEEDED(source.GetKeys<T>(settings, key1, key2))) CopyEntity(source, settings, copy, copies, copied);
+        });
+      });
+    });
+  }
 }
 
 // The copy's globals are the copies of the source's globals; a global that
@@ -154,6 +178,7 @@ void ZALMPWorldCloner::CopyListed(const ZALMPWorld& source, const RVLSharedList<
       CopyEntity(source, RVLSharedHandle<T>(entity), copy, copies, copied);
     });
   }
+  CopyAlong(source, copy, copies, copied);
   copies.Seal();
   CopyGlobals(source, copies, copy);
   Relink(copied, copies, true);

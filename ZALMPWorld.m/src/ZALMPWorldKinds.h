@@ -18,11 +18,14 @@ using ZALMPFilingOrder =
                   ZALMPInteraction, ZALMPActuator, ZALMPConnector, ZALMPSensor, ZALMPShape, ZALMPValue,
                   ZALMPAttribute, ZALMPSupport>;
 
-/// The kinds a filtered clone copies; connectors and values in the list are
-/// passed over.
+/// The kinds a filtered clone copies. Values in the list are passed over: a
+/// value is copied along with the entity that holds it (a spring's stiffness,
+/// a parameter's values). Connectors are copied as the kinds they connect are,
+/// since a user copying two bodies and the spring between them expects the spring.
 using ZALMPFilteredCloneOrder =
     ZALMPKindList<ZALMPJoint, ZALMPBody, ZALMPConstraint, ZALMPVariable, ZALMPGeometry, ZALMPMaterial,
-                  ZALMPInteraction, ZALMPActuator, ZALMPSensor, ZALMPShape, ZALMPAttribute, ZALMPSupport>;
+                  ZALMPInteraction, ZALMPActuator, ZALMPConnector, ZALMPSensor, ZALMPShape, ZALMPAttribute,
+                  ZALMPSupport>;
 
 /// The kinds whose keys the untyped ZALMPWorld::GetKeys looks up; interactions
 /// are served by their typed GetKeys only.

@@ -14,10 +14,12 @@
 #include <ZALMP3DRep.h>
 #include <ZALMP6DoF.h>
 #include <ZALMPAngle.h>
+#include <ZALMPAxialSpring.h>
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
 #include <ZALMPBody2D.h>
 #include <ZALMPBoolean.h>
+#include <ZALMPBushing.h>
 #include <ZALMPCable.h>
 #include <ZALMPCircle.h>
 #include <ZALMPCircle2D.h>
@@ -42,14 +44,17 @@
 #include <ZALMPEquation.h>
 #include <ZALMPExpression.h>
 #include <ZALMPFactory.h>
+#include <ZALMPForceElement.h>
 #include <ZALMPGear.h>
 #include <ZALMPHyperbola.h>
 #include <ZALMPLine.h>
 #include <ZALMPLine2D.h>
 #include <ZALMPLinearEquation.h>
+#include <ZALMPLinearSpring.h>
 #include <ZALMPNormal.h>
 #include <ZALMPParabola.h>
 #include <ZALMPParallelism.h>
+#include <ZALMPParameter.h>
 #include <ZALMPPerpendicularity.h>
 #include <ZALMPPlanarConstraint.h>
 #include <ZALMPPlane.h>
@@ -65,11 +70,13 @@
 #include <ZALMPSketch.h>
 #include <ZALMPSphere.h>
 #include <ZALMPSphericalConstraint.h>
+#include <ZALMPState.h>
 #include <ZALMPString.h>
 #include <ZALMPSupport.h>
 #include <ZALMPSurface.h>
 #include <ZALMPSymmetry.h>
 #include <ZALMPTangency.h>
+#include <ZALMPTorsionSpring.h>
 #include <ZALMPTorus.h>
 #include <ZALMPUniversalConstraint.h>
 #include <ZALMPVariable.h>
@@ -153,6 +160,42 @@ std::pair<const std::string, Sample> Coupled()
     const RVLSharedHandle<ZALMPEquation> ratio = ZALMPEquation::create(L"ratio");
     world.Add<ZALMPConstraint>(ratio);
     coupling.SetEquation(ratio);
+  });
+}
+
+// A constant filed in `world`, for the kinds that hold values.
+RVLSharedHandle<ZALMPValue> FiledConstant(ZALMPWorld& world, double value)
+{
+  const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create(L"held");
+  constant->SetPhysicalQuantity(ZALMPPhysicalQuantity::Force);
+  constant->SetValue(value);
+  world.Add<ZALMPValue>(constant);
+  return constant;
+}
+
+// An expression of the world's time, filed in `world`.
+RVLSharedHandle<ZALMPValue> FiledExpression(ZALMPWorld& world, double slope)
+{
+  ZALWBFactory* factory = nullptr;
+  world.GetWBFactory(factory);
+  ZALWBEquation* equation = nullptr;
+  ZALMPSerializationServices::ParseWBEquation(L"f = " + std::to_wstring(slope) + L" * t", factory, equation);
+  const RVLSharedHandle<ZALMPExpression> expression = ZALMPExpression::create(L"of time");
+  expression->SetPhysicalQuantity(ZALMPPhysicalQuantity::Force);
+  expression->SetValue(equation);
+  world.Add<ZALMPValue>(expression);
+  return expression;
+}
+
+// An attribute kind: a value and a child of its own kind, both filed.
+template <class T>
+std::pair<const std::string, Sample> Attributed()
+{
+  return Of<T>([](T& attribute, double s, ZALMPWorld& world) {
+    attribute.AddValue(FiledConstant(world, s));
+    const RVLSharedHandle<T> child = T::create(L"child");
+    world.Add<ZALMPAttribute>(child);
+    attribute.AddChild(child);
   });
 }
 
@@ -297,6 +340,49 @@ const std::map<std::string, Sample>& Samples()
         joint.LinkToBody(planar, ZALMPBodyOrientation::In);
       }),
       Coupled<ZALMPGear>(), Coupled<ZALMPRack>(), Coupled<ZALMPCable>(), Coupled<ZALMPScrew>(),
+      Attributed<ZALMPState>(),
+      {ZALMPParameter::ClassName(),
+       [](ZALMPEntity& entity, double s, ZALMPWorld& world) {
+         Attributed<ZALMPParameter>().second(entity, s, world);
+         const RVLSharedHandle<ZALMPSupport> support = ZALMPSupport::create(L"support");
+         world.Add<ZALMPSupport>(support);
+         dynamic_cast<ZALMPParameter&>(entity).AddSupport(support);
+       }},
+      Of<ZALMPAxialSpring>([](ZALMPAxialSpring& spring, double s, ZALMPWorld& world) {
+        spring.SetBehavior(ZALMPSpringBehavior::CompressionLock);
+        spring.SetRestLength(FiledConstant(world, s));
+        spring.SetStiffness(FiledConstant(world, 2 * s));
+        spring.SetDamping(FiledExpression(world, s));
+        spring.SetActuatorForce(FiledConstant(world, -s));
+      }),
+      Of<ZALMPLinearSpring>([](ZALMPLinearSpring& spring, double s, ZALMPWorld& world) {
+        spring.SetStiffness(100 * s);
+        spring.SetRestLength(s);
+        spring.SetBehavior(ZALMPSpringBehavior::ExtensionFree);
+        spring.SetDampingCoefficient(FiledExpression(world, s));
+      }),
+      Of<ZALMPTorsionSpring>([](ZALMPTorsionSpring& spring, double s, ZALMPWorld&) {
+        spring.SetStiffness(10 * s);
+        spring.SetRestAngle(s / 10);
+        spring.SetBehavior(ZALMPSpringBehavior::ExtensionLock);
+        spring.SetDampingCoefficient(s / 100);
+      }),
+      Of<ZALMPBushing>([](ZALMPBushing& bushing, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPValue> stiffness = FiledConstant(world, s), damping = FiledConstant(world, s / 2);
+        const RVLSharedHandle<ZALMPValue> preLoad = FiledExpression(world, s);
+        for (int component = 0; component < ZALMPBushing::kComponentCount; ++component) {
+          bushing.SetStiffness(component, stiffness);
+          bushing.SetDamping(component, damping);
+          bushing.SetPreLoadForce(component, preLoad);
+        }
+      }),
+      Of<ZALMPForceElement>([](ZALMPForceElement& force, double s, ZALMPWorld& world) {
+        force.SetClass(L"UserForce");
+        force.SetStream(L"gain=" + std::to_wstring(s));
+        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"acted on");
+        world.Add<ZALMPJoint>(joint);
+        force.SetJoint(joint);
+      }),
       Of<ZALMPSupport>([](ZALMPSupport& support, double, ZALMPWorld& world) {
         RVLSharedHandle<ZALMPBody> global;
         world.GetGlobalBody(global);
