@@ -17,8 +17,9 @@ class ZALMPVariable;
 /// The base of springs, bushings and force elements: what acts between a
 /// first and a second body, with the geometries and variables it is linked
 /// to. Links are made on each side by the caller (SetFirstBody here,
-/// ZALMPBody::LinkToConnector there). Orphaned, a connector asks nothing and
-/// keeps its links. A copy starts without links.
+/// ZALMPBody::LinkToConnector there). Orphaned, a connector asks each of its
+/// bodies to drop it and lets go of them; it keeps its geometries, variables
+/// and values. A copy starts without links.
 class ZALMP_EXPORT ZALMPConnector : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPConnector, ZALMPEntity);
   ZALMP_DECLARE_LINKS();

@@ -60,15 +60,16 @@ ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPConnector, ZALMPGeometry, m_geometries, L
 ZALMP_DEFINE_LINK_LIST_OPERATIONS(ZALMPConnector, ZALMPVariable, m_variables, LinkToVariable, RemoveVariable,
                                   GetLinkedVariableCount, GetLinkedVariable);
 
-// No partner is asked to drop the connector and every link outlives an
-// orphaning; a filtered copy re-makes the links between copied entities.
+// Orphaned, a connector asks its two bodies to drop it and lets go of them,
+// as joints and shapes do: a world that goes orphans its entities in any
+// order, and a body must not be left holding a connector that went first.
+// The geometries and variables hold no link back: they are never asked and
+// stay linked. A filtered copy re-makes the links between copied entities.
 ZALMP_DEFINE_LINKS(ZALMPConnector, &ZALMPEntity::LinkTable(), Success,
-                   ZALMPLinkTable::OneNotAsked(&ZALMPConnector::m_firstBody, L"FirstBody",
-                                               &ZALMPConnector::SetFirstBody, ZALMPFilteredCopy::Relinked, ZALMP_HERE,
-                                               ZALMPLinkRelease::Never),
-                   ZALMPLinkTable::OneNotAsked(&ZALMPConnector::m_secondBody, L"SecondBody",
-                                               &ZALMPConnector::SetSecondBody, ZALMPFilteredCopy::Relinked,
-                                               ZALMP_HERE, ZALMPLinkRelease::Never),
+                   ZALMPLinkTable::One(&ZALMPConnector::m_firstBody, L"FirstBody", &ZALMPConnector::SetFirstBody,
+                                       &ZALMPBody::RemoveConnector, ZALMPFilteredCopy::Relinked, ZALMP_HERE),
+                   ZALMPLinkTable::One(&ZALMPConnector::m_secondBody, L"SecondBody", &ZALMPConnector::SetSecondBody,
+                                       &ZALMPBody::RemoveConnector, ZALMPFilteredCopy::Relinked, ZALMP_HERE),
                    ZALMPLinkTable::ListNotAsked(&ZALMPConnector::m_geometries, L"Geometries", L"Geometry",
                                                 &ZALMPConnector::LinkToGeometry, ZALMPFilteredCopy::Relinked,
                                                 ZALMP_HERE, ZALMPLinkRelease::Never),

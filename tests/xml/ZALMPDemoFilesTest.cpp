@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <cwchar>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -58,10 +59,15 @@ TEST(DemoFiles, EveryVersionWritesTheKeptDocument)
       byKind[ZALMPKindName<Kind>()].push_back(entity);
     }
   });
+  // Zero-padded, so that a world read back (filed in identifier order) lists
+  // its entities in the order of the one written.
   int next = 0;
   for (const auto& [kind, entities] : byKind)
-    for (const RVLSharedHandle<ZALMPEntity>& entity : entities)
-      ASSERT_EQ(S_OK, entity->SetIdentifier(L"e" + std::to_wstring(next++)));
+    for (const RVLSharedHandle<ZALMPEntity>& entity : entities) {
+      wchar_t id[8];
+      std::swprintf(id, 8, L"e%03d", next++);
+      ASSERT_EQ(S_OK, entity->SetIdentifier(id));
+    }
 
   const std::filesystem::path data = std::filesystem::path(ZALMP_TEST_DATA_DIR);
   for (const std::wstring_view version : ZALMPVersion::kAll) {

@@ -6,6 +6,8 @@
 #include <ZALMPExpression.h>
 #include <ZALMPJointFramesServices.h>
 #include <ZALMPLinearEquation.h>
+#include <ZALMPLinearSpring.h>
+#include <ZALMPParameter.h>
 #include <ZALMPPoint.h>
 #include <ZALMPRevolute.h>
 #include <ZALMPValue.h>
@@ -117,6 +119,38 @@ TEST_F(DemoMechanism, IsAClosedFourBarHingedWhereItsBarsMeetThatKeepsItsRulesAnd
   }
   EXPECT_EQ(2, rockerRule->GetLinkedVariableCount());
   EXPECT_NEAR(0.0, sum, 1e-12);
+
+  // the spring joins the rocker to the ground, relaxed as assembled; its
+  // damping is an expression that follows the world's time
+  const auto spring = Named<ZALMPLinearSpring, ZALMPConnector>("RockerSpring");
+  RVLSharedHandle<ZALMPBody> first, second;
+  spring->GetFirstBody(first);
+  spring->GetSecondBody(second);
+  EXPECT_TRUE(first == Named<ZALMPBody>("Rocker") && second == Named<ZALMPBody>("Ground"));
+  ZALMathPoint onRocker, onGround;
+  spring->GetFirstAttachment(onRocker);
+  spring->GetSecondAttachment(onGround);
+  ZALMathTransformation rocker, ground;
+  first->GetPosition(rocker);
+  second->GetPosition(ground);
+  double restLength = 0.0, stiffness = 0.0;
+  ASSERT_EQ(S_OK, spring->GetRestLength(restLength));
+  ASSERT_EQ(S_OK, spring->GetStiffness(stiffness));
+  EXPECT_NEAR(restLength, (rocker * onRocker).DistanceTo(ground * onGround), 1e-12);
+  EXPECT_EQ(200.0, stiffness);
+  RVLSharedHandle<ZALMPValue> damping;
+  ASSERT_EQ(S_OK, spring->GetDampingCoefficient(damping));
+  RVLSharedHandle<ZALMPVariable> time, followed;
+  model.world->GetGlobalTime(time);
+  ASSERT_EQ(S_OK, RVLSharedHandle<ZALMPExpression>(damping)->GetLinkedVariable(0, followed));
+  EXPECT_TRUE(followed == time);
+  EXPECT_EQ(1, first->GetLinkedConnectorCount());
+  EXPECT_EQ(1, second->GetLinkedConnectorCount());
+
+  // the crank's counterweight, as a parameter group of two values
+  RVLSharedHandle<ZALMPParameter> design;
+  ASSERT_EQ(S_OK, Named<ZALMPBody>("Crank")->GetParameter(ZALString("CrankDesign"), design));
+  EXPECT_EQ(2, design->GetValueCount());
   EXPECT_EQ(0, reports.Count());
 
   // a link leading out of the world is a problem

@@ -5,8 +5,11 @@
 #include <ZALMPBody.h>
 #include <ZALMPConstant.h>
 #include <ZALMPCylinder.h>
+#include <ZALMPEntitiesServices.h>
 #include <ZALMPExpression.h>
 #include <ZALMPLinearEquation.h>
+#include <ZALMPLinearSpring.h>
+#include <ZALMPParameter.h>
 #include <ZALMPPoint.h>
 #include <ZALMPRevolute.h>
 #include <ZALMPRevoluteConstraint.h>
@@ -15,6 +18,7 @@
 #include <ZALMPWorld.h>
 
 #include <ZAL3DBoxRep.h>
+#include <ZALWBFactory.h>
 #include <ZALMath3x3Matrix.h>
 #include <ZALMathAxis.h>
 #include <ZALMathTransformation.h>
@@ -108,6 +112,8 @@ struct Parts {
   std::vector<RVLSharedHandle<ZALMPVariable>> variables;
   std::vector<RVLSharedHandle<ZALMPValue>> values;
   std::vector<RVLSharedHandle<ZALMPShape>> shapes;
+  std::vector<RVLSharedHandle<ZALMPConnector>> connectors;
+  std::vector<RVLSharedHandle<ZALMPAttribute>> attributes;
   // The frames at each bar's pivot and pin, for the hinges.
   std::array<std::array<RVLSharedHandle<ZALMPAxisSystem>, 2>, BarCount> ends;
 
@@ -125,6 +131,8 @@ struct Parts {
     orphanAll(variables);
     orphanAll(values);
     orphanAll(shapes);
+    orphanAll(connectors);
+    orphanAll(attributes);
   }
 };
 
@@ -344,6 +352,58 @@ void MakeCouplerRule(Parts& parts, ZALWBEquation* equation, const Lengths& lengt
   parts.values.push_back(rule);
 }
 
+// A spring pulls the rocker's middle towards the middle of the ground bar,
+// relaxed in the assembled pose. Its stiffness and rest length are constants;
+// its damping grows with the global time, as an expression made from the one
+// equation `damping` of `factory`. The spring is in no world yet, so its
+// values are filed with the other parts and the expression is linked to the
+// time here, as the world would do for a spring it held.
+constexpr double kSpringStiffness = 200.0;  // N/m
+constexpr const wchar_t* kSpringDamping = L"RockerSpringDamping = 2 + 0.5*GlobalTime";
+
+HRESULT MakeSpring(Parts& parts, ZALWBFactory* factory, const RVLSharedHandle<ZALMPVariable>& time)
+{
+  const RVLSharedHandle<ZALMPBody>& rocker = parts.bodies[Rocker];
+  const RVLSharedHandle<ZALMPBody>& ground = parts.bodies[Ground];
+  const RVLSharedHandle<ZALMPLinearSpring> spring = ZALMPLinearSpring::create(L"RockerSpring");
+  parts.connectors.push_back(spring);
+  spring->SetFirstBody(rocker);
+  spring->SetSecondBody(ground);
+  rocker->LinkToConnector(spring);
+  ground->LinkToConnector(spring);
+  const ZALMathPoint onRocker = kRockerPivot + (kRockerPin - kRockerPivot) * 0.5;
+  const ZALMathPoint onGround = kCrankPivot + (kRockerPivot - kCrankPivot) * 0.5;
+  spring->SetFirstAttachment(ZALMathPoint((kRockerPin - kRockerPivot).Norm() / 2.0, 0.0, 0.0));
+  spring->SetSecondAttachment(ZALMathPoint((kRockerPivot - kCrankPivot).Norm() / 2.0, 0.0, 0.0));
+
+  RVLSharedHandle<ZALMPValue> damping;
+  if (FAILED(spring->SetStiffness(kSpringStiffness)) || FAILED(spring->SetRestLength((onRocker - onGround).Norm())) ||
+      FAILED(CreateExpressionValue(factory, spring, ZALMPPhysicalQuantity::LinearDamping, damping)) ||
+      FAILED(spring->SetDampingCoefficient(damping)))
+    return E_FAIL;
+  // The expression's first variable, the time, is the equation's second name.
+  const RVLSharedHandle<ZALMPExpression> expression(damping);
+  expression->LinkToVariable(time);
+  expression->SetVariableMapping({{0, 1}});
+  RVLSharedHandle<ZALMPValue> stiffness, restLength;
+  spring->GetStiffness(stiffness);
+  spring->GetRestLength(restLength);
+  parts.values.insert(parts.values.end(), {stiffness, restLength, damping});
+  return S_OK;
+}
+
+// The crank's balancing design: a parameter group of two values.
+void MakeCrankDesign(Parts& parts)
+{
+  const RVLSharedHandle<ZALMPParameter> design = ZALMPParameter::create(L"CrankDesign");
+  AddConstant(parts, L"CounterweightMass", ZALMPPhysicalQuantity::Mass, 0.05);
+  design->AddValue(parts.values.back());
+  AddConstant(parts, L"CounterweightAngle", ZALMPPhysicalQuantity::Angle, std::numbers::pi);
+  design->AddValue(parts.values.back());
+  parts.bodies[Crank]->AddParameter(design);
+  parts.attributes.push_back(design);
+}
+
 // Files every part; on a refusal, takes back what was filed before it.
 HRESULT File(ZALMPWorld& world, const Parts& parts)
 {
@@ -363,7 +423,9 @@ HRESULT File(ZALMPWorld& world, const Parts& parts)
       fileAll(parts.constraints, std::type_identity<ZALMPConstraint>{}) &&
       fileAll(parts.variables, std::type_identity<ZALMPVariable>{}) &&
       fileAll(parts.values, std::type_identity<ZALMPValue>{}) &&
-      fileAll(parts.shapes, std::type_identity<ZALMPShape>{}))
+      fileAll(parts.shapes, std::type_identity<ZALMPShape>{}) &&
+      fileAll(parts.connectors, std::type_identity<ZALMPConnector>{}) &&
+      fileAll(parts.attributes, std::type_identity<ZALMPAttribute>{}))
     return S_OK;
   for (const auto& takeBack : undo) takeBack();
   return E_FAIL;
@@ -374,20 +436,30 @@ HRESULT File(ZALMPWorld& world, const Parts& parts)
 HRESULT ZALMPDemoMechanism::Build(const RVLSharedHandle<ZALMPWorld>& world)
 {
   if (!world) return E_FAIL;
+  // The spring's damping is made from a factory of that one equation: the
+  // world's own, before the coupler rule joins it (so the world must be new).
   ZALWBFactory* factory = nullptr;
+  ZALWBEquation* damping = nullptr;
   ZALWBEquation* equation = nullptr;
-  if (FAILED(world->GetWBFactory(factory)) ||
-      FAILED(ZALMPSerializationServices::ParseWBEquation(kCouplerRule, factory, equation)) || !equation)
+  RVLSharedHandle<ZALMPVariable> time;
+  if (FAILED(world->GetWBFactory(factory)) || FAILED(world->GetGlobalTime(time)) ||
+      FAILED(ZALMPSerializationServices::ParseWBEquation(kSpringDamping, factory, damping)) || !damping)
     return E_FAIL;
 
   Parts parts;
   for (int bar = 0; bar < BarCount; ++bar) MakeLink(parts, static_cast<Bar>(bar));
+  if (FAILED(MakeSpring(parts, factory, time)) ||
+      FAILED(ZALMPSerializationServices::ParseWBEquation(kCouplerRule, factory, equation)) || !equation) {
+    parts.Discard();
+    return E_FAIL;
+  }
   MakeHinges(parts);
   MakeAngles(parts);
   const Lengths lengths = MakeLengths(parts);
   MakeRockerRule(parts, lengths);
   MakeConstants(parts);
   MakeCouplerRule(parts, equation, lengths);
+  MakeCrankDesign(parts);
   if (FAILED(File(*world, parts))) {
     parts.Discard();
     return E_FAIL;

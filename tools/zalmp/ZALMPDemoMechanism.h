@@ -19,6 +19,10 @@ class ZALMPWorld;
 /// rocker lengths as variables, a linear equation that keeps the rocker 2.6
 /// crank lengths long, a few constants of several physical quantities and the
 /// rule that ties the coupler length to the crank length as an expression.
+/// A linear spring pulls the rocker's middle towards the middle of the ground
+/// bar, with a constant stiffness and rest length and a damping that grows
+/// with the global time (an expression); the crank carries a parameter group
+/// of two values, the mass and angle of its counterweight.
 /// Every value has a physical quantity, which the layouts before R2018.0 need
 /// to read it back: the demo saved at any version reads back whole.
 class ZALMPDemoMechanism {
