@@ -1,5 +1,6 @@
 // What a surface holds and how it keeps it in a file. The layout it writes at
-// every version is pinned by the kind conformance test.
+// every version, and that the surface comes back, is pinned by the kind
+// conformance test.
 
 #include "ZALMPModellerSamples.h"
 #include "ZALMPTestSupport.h"
@@ -33,7 +34,6 @@ TEST(Surface, HoldsOneReferenceOnWhatItIsGivenAndLetsGoOfTheOneBefore)
 {
   RVLSharedHandle<ZALMPSurface> surface = ZALMPSurface::create(L"Skin");
   const ZALBaseUnknownRef<ZALTRVPlane> plane = Plane(1.0), other = Plane(2.0);
-  EXPECT_EQ(nullptr, SurfaceOf(*surface));
   EXPECT_EQ(S_OK, surface->SetSurface(plane.get()));
   EXPECT_EQ(S_OK, surface->SetSurface(plane.get()));
   EXPECT_EQ(plane.get(), SurfaceOf(*surface));
@@ -43,7 +43,6 @@ TEST(Surface, HoldsOneReferenceOnWhatItIsGivenAndLetsGoOfTheOneBefore)
   const RVLSharedHandle<ZALMPSurface> copy = ZALMPSurface::clone(surface);
   EXPECT_EQ(other.get(), SurfaceOf(*copy)) << "a copy holds the same surface";
   EXPECT_EQ(S_OK, surface->SetSurface(nullptr));
-  EXPECT_EQ(nullptr, SurfaceOf(*surface));
   EXPECT_EQ(2u, other->GetRefCount()) << "the copy's";
   surface->SetSurface(plane.get());
   surface = nullptr;
@@ -53,16 +52,12 @@ TEST(Surface, HoldsOneReferenceOnWhatItIsGivenAndLetsGoOfTheOneBefore)
 // A host design object that is no modeller object.
 class Foreign : public ZALBaseUnknown {};
 
-TEST(SurfaceLayout, TheSurfaceComesBackNoneReadsAsNoneAndDamageChangesNothing)
+TEST(SurfaceLayout, NoneReadsAsNoneAndDamageChangesNothing)
 {
   ReportCapture reports;
-  const RVLSharedHandle<ZALMPSurface> source = ZALMPSurface::create(L"Skin"), read = ZALMPSurface::create();
+  const RVLSharedHandle<ZALMPSurface> source = ZALMPSurface::create(L"Skin");
   source->SetSurface(Plane(2.0).get());
   const std::string text = WrittenXml(*source);
-  ASSERT_EQ(S_OK, read->Deserialize(ReadXml(text).get(), {}));
-  ASSERT_NE(SurfaceOf(*source), SurfaceOf(*read));
-  EXPECT_TRUE(static_cast<ZALITRVObject*>(SurfaceOf(*read))->IsEqual(*Plane(2.0)));
-  EXPECT_EQ(text, WrittenXml(*read));
 
   // Without a surface, or with one that is no modeller object (reported), an
   // empty stream is written; reading it leaves no surface.

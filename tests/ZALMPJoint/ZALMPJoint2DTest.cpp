@@ -53,8 +53,7 @@ TEST(Joint2DFrames, WithoutALoaderThereIsNoneAndWithOneTheyAreTheLoaders)
   EXPECT_EQ(2, joint->GetFrameCount());
   EXPECT_EQ(S_OK, joint->GetFrame(1, frame));
   EXPECT_EQ(ZALMathPoint2D(1, 2), frame.GetOrigin());
-  EXPECT_EQ(E_FAIL, joint->GetFrame(2, frame));
-  EXPECT_EQ(E_FAIL, joint->GetFrame(-1, frame));
+  for (const int outside : {-1, 2}) EXPECT_EQ(E_FAIL, joint->GetFrame(outside, frame)) << outside;
   EXPECT_EQ(S_OK, joint->GetSolverEquivalentJointType(type));
   EXPECT_EQ(8, type);
   EXPECT_EQ(0, reports.Count());
@@ -78,8 +77,7 @@ TEST(Joint2DLinks, OrphaningAsksTheConstraintsThenThePlanarBodiesAndEmptiesTheLi
   RVLSharedHandle<ZALMPJoint> held;
   EXPECT_EQ(E_FAIL, constraint->GetJoint(held));
   EXPECT_EQ(0, first->GetLinkedJointCount() + second->GetLinkedJointCount());
-  EXPECT_EQ(0, kept->GetLinkedBodyCount());
-  EXPECT_EQ(0, kept->GetConstraintCount());
+  EXPECT_EQ(0, kept->GetLinkedBodyCount() + kept->GetConstraintCount());
   EXPECT_EQ(0, reports.Count());
 }
 

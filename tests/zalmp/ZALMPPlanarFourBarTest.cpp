@@ -3,6 +3,8 @@
 // It is saved, read and saved again unchanged at every format version, the
 // model check finds nothing wrong with it, and a filtered copy keeps a bar
 // with its shape; the check also finds every planar link leading out of a world.
+// That the planar links of every kind come back at every version is the kind
+// conformance test's.
 
 #include "ZALMPModelChecker.h"
 #include "ZALMPTestKinds.h"
@@ -14,7 +16,6 @@
 #include <ZALMPEntityKinds.h>
 #include <ZALMPPoint2D.h>
 #include <ZALMPSketch.h>
-#include <ZALMPSupport.h>
 #include <ZALMPUserDefined2D.h>
 #include <ZALMPVersion.h>
 #include <ZALMPWorld.h>
@@ -60,13 +61,6 @@ protected:
     outline->LinkToBody(coupler.body);
     coupler.body->LinkToShape(outline);
     File<ZALMPShape>(outline);
-    const RVLSharedHandle<ZALMPDisplacementSensor2D> gauge = ZALMPDisplacementSensor2D::create(L"CrankTravel");
-    gauge->SetBody(crank.body);
-    crank.body->SetDisplacementSensor(gauge);
-    File<ZALMPSensor>(gauge);
-    const RVLSharedHandle<ZALMPSupport> support = ZALMPSupport::create(L"CrankBearing");
-    support->SetTarget(crank.body);
-    File<ZALMPSupport>(support);
     NumberInRegistryOrder();
   }
 
@@ -157,15 +151,9 @@ TEST_F(PlanarFourBar, SavedReadAndSavedAgainIsTheSameDocumentAtEveryVersionAndCh
 
 TEST_F(PlanarFourBar, AFilteredCopyOfABodyAndItsShapeLinksTheCopiesToEachOther)
 {
-  const RVLSharedHandle<ZALMPBody> frame = ZALMPBody::create(L"Frame");  // and a body in space with its shape
-  const RVLSharedHandle<TestShape> cover = TestShape::create(L"Cover");
-  cover->LinkToBody(frame);
-  frame->LinkToShape(cover);
-  File<ZALMPBody>(frame);
-  File<ZALMPShape>(cover);
-  RVLSharedHandle<ZALMPWorld> copy = model.world->CloneWithFilter({coupler.body, outline, frame, cover});
+  RVLSharedHandle<ZALMPWorld> copy = model.world->CloneWithFilter({coupler.body, outline});
   ASSERT_TRUE(copy);
-  ASSERT_EQ(3, copy->Count<ZALMPBody>()) << "its own global body and the two listed";
+  ASSERT_EQ(2, copy->Count<ZALMPBody>()) << "its own global body and the one listed";
   RVLSharedHandle<ZALMPBody> copiedBody;
   RVLSharedHandle<ZALMPShape> copiedShape;
   copy->Get<ZALMPBody>(1, copiedBody);
@@ -179,18 +167,12 @@ TEST_F(PlanarFourBar, AFilteredCopyOfABodyAndItsShapeLinksTheCopiesToEachOther)
   ASSERT_EQ(S_OK, shape->GetLinkedBody(0, linkedBody));
   EXPECT_TRUE(linkedBody == bar);
   EXPECT_EQ(0, bar->GetLinkedJointCount() + bar->GetGeometryCount()) << "links leaving the list are dropped";
-
-  RVLSharedHandle<ZALMPBody> copiedFrame, linkedFrame;
-  RVLSharedHandle<ZALMPShape> copiedCover, linkedCover;
-  copy->Get<ZALMPBody>(2, copiedFrame);
-  copy->Get<ZALMPShape>(1, copiedCover);
-  ASSERT_EQ(S_OK, copiedFrame->GetLinkedShape(0, linkedCover));
-  EXPECT_TRUE(linkedCover == copiedCover);
-  ASSERT_EQ(S_OK, copiedCover->GetLinkedBody(0, linkedFrame));
-  EXPECT_TRUE(linkedFrame == copiedFrame);
   ZALMPWorld::destroy(copy);
 }
 
+// The check walks each kind's link table (DemoMechanism): here a planar body's
+// lists, its single links (the sketch, which is never asked, included), and a
+// planar body named as one ("body 2D") where a planar joint refers to it.
 TEST(PlanarModelCheck, FindsEveryPlanarLinkLeadingOutOfTheWorld)
 {
   ZALMPXmlModel model;
@@ -199,33 +181,17 @@ TEST(PlanarModelCheck, FindsEveryPlanarLinkLeadingOutOfTheWorld)
   const RVLSharedHandle<ZALMPBody2D> lonely = ZALMPBody2D::create(L"Lonely");
   lonely->AddGeometry(ZALMPPoint2D::create(L"Pin"));
   lonely->SetSketch(ZALMPSketch::create(L"Plane"));
-  lonely->LinkToJoint(ZALMPUserDefined2D::create(L"Hinge"));
-  lonely->LinkToShape(TestShape2D::create(L"Outline"));
   lonely->SetDisplacementSensor(ZALMPDisplacementSensor2D::create(L"Gauge"));
-  lonely->AddImpactedChildBody(ZALMPBody2D::create(L"Follower"));
   const RVLSharedHandle<ZALMPUserDefined2D> pivot = ZALMPUserDefined2D::create(L"Pivot");
-  pivot->AddConstraint(ZALMPCoincidence::create(L"Tie"));
   pivot->LinkToBody(ZALMPBody2D::create(L"Loose"), ZALMPBodyOrientation::In);
-  const RVLSharedHandle<TestShape2D> profile = TestShape2D::create(L"Profile");
-  profile->LinkToBody(ZALMPBody2D::create(L"Loose"));
-  const RVLSharedHandle<ZALMPSupport> bearing = ZALMPSupport::create(L"Bearing");
-  bearing->SetTarget(ZALMPBody2D::create(L"Shaft"));
   model.world->Add<ZALMPBody>(lonely);
   model.world->Add<ZALMPJoint>(pivot);
-  model.world->Add<ZALMPShape>(profile);
-  model.world->Add<ZALMPSupport>(bearing);
 
   const std::vector<std::string> expected = {
       "dangling  ZALMPBody2D \"Lonely\": geometry \"Pin\" is not filed in the Geometry registry",
       "dangling  ZALMPBody2D \"Lonely\": sketch \"Plane\" is not filed in the Geometry registry",
-      "dangling  ZALMPBody2D \"Lonely\": joint \"Hinge\" is not filed in the Joint registry",
-      "dangling  ZALMPBody2D \"Lonely\": shape \"Outline\" is not filed in the Shape registry",
       "dangling  ZALMPBody2D \"Lonely\": displacement sensor \"Gauge\" is not filed in the Sensor registry",
-      "dangling  ZALMPBody2D \"Lonely\": impacted child body \"Follower\" is not filed in the Body registry",
-      "dangling  ZALMPUserDefined2D \"Pivot\": constraint \"Tie\" is not filed in the Constraint registry",
-      "dangling  ZALMPUserDefined2D \"Pivot\": body 2D \"Loose\" is not filed in the Body registry",
-      "dangling  TestShape2D \"Profile\": body 2D \"Loose\" is not filed in the Body registry",
-      "dangling  ZALMPSupport \"Bearing\": target \"Shaft\" is not filed in the Body registry"};
+      "dangling  ZALMPUserDefined2D \"Pivot\": body 2D \"Loose\" is not filed in the Body registry"};
   EXPECT_EQ(expected, ZALMPModelChecker::Problems(model));
 }
 
