@@ -305,7 +305,7 @@ ZALMP_DEFINE_LINKS(
     ZALMPLinkTable::List(&ZALMPBody::m_shapes, L"Shapes", L"Shape", &ZALMPBody::LinkToShape, &ZALMPShape::RemoveBody,
                          ZALMPFilteredCopy::Relinked, ZALMP_HERE),
     ZALMPLinkTable::List(&ZALMPBody::m_connectors, L"Connectors", L"Connector", &ZALMPBody::LinkToConnector,
-                         &ZALMPConnector::RemoveBody, ZALMPFilteredCopy::Dropped, ZALMP_HERE),
+                         &ZALMPConnector::RemoveBody, ZALMPFilteredCopy::Relinked, ZALMP_HERE),
     ZALMPLinkTable::One(&ZALMPBody::m_displacementSensor, L"DisplacementSensor", &ZALMPBody::SetDisplacementSensor,
                         &ZALMPDisplacementSensor::RemoveBody, ZALMPFilteredCopy::Dropped, ZALMP_HERE),
     ZALMPLinkTable::List(&ZALMPBody::m_impactedChildren, L"ImpactedChildrenBodies", L"ImpactedChildBody",

@@ -4,6 +4,8 @@
 #include <ZALMPBody.h>
 #include <ZALMPConstant.h>
 #include <ZALMPGeometry.h>
+#include <ZALMPLinearSpring.h>
+#include <ZALMPParameter.h>
 #include <ZALMPPoint.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
@@ -111,6 +113,48 @@ TEST_F(WorldClone, FilteredCloneCopiesAndRelinksOnlyWhatWasListed)
   EXPECT_FALSE(At<ZALMPBody>(*empty, 0) == global) << "the filed global body is another copy";
   EXPECT_EQ(L"GlobalBody", global->getEntityName());
   ZALMPWorld::destroy(empty);
+}
+
+// A spring between listed bodies is copied with them; the values that are its
+// own settings, and a parameter's values, come along though values are not listed.
+TEST_F(WorldClone, FilteredCloneCopiesAListedSpringWithItsValuesAndAParameterWithItsValues)
+{
+  const RVLSharedHandle<ZALMPLinearSpring> spring = ZALMPLinearSpring::create(L"Spring");
+  world->Add<ZALMPConnector>(spring);
+  spring->SetFirstBody(crank);
+  spring->SetSecondBody(bar);
+  crank->LinkToConnector(spring);
+  spring->SetStiffness(150.0);
+  spring->SetRestLength(length);  // a value that is also listed
+  const RVLSharedHandle<ZALMPParameter> design = ZALMPParameter::create(L"Design");
+  world->Add<ZALMPAttribute>(design);
+  design->AddValue(length);
+  const int values = world->Count<ZALMPValue>();
+
+  copy = world->CloneWithFilter({spring, crank, design, length});
+  ASSERT_TRUE(copy);
+  ASSERT_EQ(1, copy->Count<ZALMPConnector>());
+  const RVLSharedHandle<ZALMPLinearSpring> springCopy(At<ZALMPConnector>(*copy, 0));
+  RVLSharedHandle<ZALMPBody> first, second;
+  springCopy->GetFirstBody(first);
+  EXPECT_TRUE(first == At<ZALMPBody>(*copy, 1));
+  EXPECT_EQ(E_FAIL, springCopy->GetSecondBody(second)) << "the bar was not listed";
+  EXPECT_EQ(1, first->GetLinkedConnectorCount());
+
+  EXPECT_EQ(2, copy->Count<ZALMPValue>()) << "the stiffness and the length, once each";
+  double stiffness = 0.0, rest = 0.0;
+  EXPECT_EQ(S_OK, springCopy->GetStiffness(stiffness));
+  EXPECT_EQ(150.0, stiffness);
+  RVLSharedHandle<ZALMPValue> restCopy, designValue;
+  springCopy->GetRestLength(restCopy);
+  EXPECT_FALSE(restCopy == RVLSharedHandle<ZALMPValue>(length));
+  RVLSharedHandle<ZALMPParameter>(At<ZALMPAttribute>(*copy, 0))->GetValue(0, designValue);
+  EXPECT_TRUE(designValue == restCopy) << "one copy of a value held twice";
+  bool inCopy = false;
+  restCopy->IsInWorld(inCopy);
+  EXPECT_TRUE(inCopy);
+  springCopy->GetRestLength(rest);
+  EXPECT_EQ(values, world->Count<ZALMPValue>()) << "the source keeps its values";
 }
 
 }  // namespace
