@@ -42,12 +42,13 @@ ZALMP_EXPORT HRESULT CreateExpressionValue(ZALWBFactory* factory, const RVLShare
                                            ZALMPPhysicalQuantity::Enum quantity, RVLSharedHandle<ZALMPValue>& value);
 
 /// The rule of every owner's number setter: a held constant takes `number` in
-/// place and nothing new is made; otherwise a new constant of `quantity` owned
-/// by `owner` (CreateConstantValue) is handed to `install`, the owner's setter
-/// of the value handle, whose answer is the result. E_FAIL (reported at
-/// `where`) when the constant cannot be made or changed.
+/// place and nothing new is made; otherwise `quantity` gives the physical
+/// quantity of a new constant owned by `owner` (CreateConstantValue). Either
+/// constant is then handed to `install`, the owner's setter of the value
+/// handle, whose answer is the result. E_FAIL (reported at `where`) when the
+/// quantity cannot be had or the constant cannot be made or changed.
 ZALMP_EXPORT HRESULT ZALMPSetNumberValue(const RVLSharedHandle<ZALMPEntity>& owner,
                                          const RVLSharedHandle<ZALMPValue>& held, double number,
-                                         ZALMPPhysicalQuantity::Enum quantity,
+                                         const std::function<HRESULT(ZALMPPhysicalQuantity::Enum&)>& quantity,
                                          const std::function<HRESULT(const RVLSharedHandle<ZALMPValue>&)>& install,
                                          ZALMPSourceLocation where);

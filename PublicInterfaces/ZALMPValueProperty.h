@@ -48,7 +48,11 @@ class ZALMPValue;
   HRESULT Class::Set##Name(double number)                                                                 \
   {                                                                                                        \
     return ZALMPSetNumberValue(                                                                            \
-        RVLSharedHandle<ZALMPEntity>(this), member, number, quantity,                                     \
+        RVLSharedHandle<ZALMPEntity>(this), member, number,                                               \
+        [&](ZALMPPhysicalQuantity::Enum& made) {                                                           \
+          made = quantity;                                                                                 \
+          return S_OK;                                                                                     \
+        },                                                                                                 \
         [this](const RVLSharedHandle<ZALMPValue>& value) { return Set##Name(value); }, ZALMP_HERE);       \
   }                                                                                                        \
   HRESULT Class::Get##Name(double& number) const                                                          \

@@ -1,7 +1,7 @@
 #define ZALMP_SOURCE_FILE "ZALMPConnector.m/src/ZALMPBushing"
 #include <ZALMPAssertionReport.h>
 
-#include "ZALMPValueArrayLink.h"
+#include <ZALMPValueArrayLink.h>
 #include <ZALIMPBushingLoader.h>
 #include <ZALMPBushing.h>
 #include <ZALMPExpression.h>

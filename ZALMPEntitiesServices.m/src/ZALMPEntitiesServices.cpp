@@ -62,16 +62,18 @@ HRESULT CreateExpressionValue(ZALWBFactory* factory, const RVLSharedHandle<ZALMP
 }
 
 HRESULT ZALMPSetNumberValue(const RVLSharedHandle<ZALMPEntity>& owner, const RVLSharedHandle<ZALMPValue>& held,
-                            double number, ZALMPPhysicalQuantity::Enum quantity,
+                            double number, const std::function<HRESULT(ZALMPPhysicalQuantity::Enum&)>& quantity,
                             const std::function<HRESULT(const RVLSharedHandle<ZALMPValue>&)>& install,
                             ZALMPSourceLocation where)
 {
+  RVLSharedHandle<ZALMPValue> value;
   if (const RVLSharedHandle<ZALMPConstant> constant = RVLSharedHandle<ZALMPConstant>::TryNarrow(held)) {
-    if (SUCCEEDED(constant->SetValue(number))) return S_OK;
+    if (SUCCEEDED(constant->SetValue(number))) value = constant;
   } else {
-    RVLSharedHandle<ZALMPValue> created;
-    if (SUCCEEDED(CreateConstantValue(number, owner, quantity, created))) return install(created);
+    ZALMPPhysicalQuantity::Enum newQuantity = ZALMPPhysicalQuantity::NoPhysicalQuantity;
+    if (SUCCEEDED(quantity(newQuantity))) CreateConstantValue(number, owner, newQuantity, value);
   }
+  if (value) return install(value);
   ZALMPAssertionReport("", where.file, where.line);
   return E_FAIL;
 }

@@ -81,6 +81,13 @@
 #include <ZALMPUniversalConstraint.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
+#include <ZALMPDisplacementActuator.h>
+#include <ZALMPDisplacementActuator2D.h>
+#include <ZALMPGlobalDisplacementActuator.h>
+#include <ZALMPJointForceActuator.h>
+#include <ZALMPMotor.h>
+#include <ZALMPSpatialForceActuator.h>
+#include <ZALMPSpatialForceActuator2D.h>
 #include <ZALMPXml.h>
 #include <ZALMPXmlCodec.h>
 #include <ZALMPXmlWriter.h>
@@ -340,6 +347,69 @@ const std::map<std::string, Sample>& Samples()
         joint.LinkToBody(planar, ZALMPBodyOrientation::In);
       }),
       Coupled<ZALMPGear>(), Coupled<ZALMPRack>(), Coupled<ZALMPCable>(), Coupled<ZALMPScrew>(),
+      Of<ZALMPMotor>([](ZALMPMotor& motor, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPVariable> angle = ZALMPVariable::create(L"driven");
+        angle->SetPhysicalQuantity(ZALMPPhysicalQuantity::Angle);
+        world.Add<ZALMPVariable>(angle);
+        motor.SetVariable(angle);
+        motor.SetPosition(s);
+        motor.SetVelocity(FiledExpression(world, s));
+        motor.SetMaxForce(2 * s);
+      }),
+      Of<ZALMPDisplacementActuator>([](ZALMPDisplacementActuator& actuator, double s, ZALMPWorld& world) {
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        actuator.SetBody(global);
+        const RVLSharedHandle<ZALMPPoint> at = ZALMPPoint::create(L"moved at");
+        world.Add<ZALMPGeometry>(at);
+        actuator.SetGeometry(at);
+        actuator.SetDisplacement(ZALMathTransformation(ZALMath3x3Matrix(kZ, kX, kY), ZALMathVector(s, 0, -s)));
+        actuator.SetDisplacementByDragLine(ZALMathLine(At(s), kY));
+      }),
+      Of<ZALMPDisplacementActuator2D>([](ZALMPDisplacementActuator2D& actuator, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"moved");
+        world.Add<ZALMPBody>(planar);
+        actuator.SetBody(planar);
+        const RVLSharedHandle<ZALMPPoint2D> at = ZALMPPoint2D::create(L"moved at");
+        world.Add<ZALMPGeometry>(at);
+        actuator.SetGeometry(at);
+        actuator.SetDisplacement(QuarterTurn(s));
+        actuator.SetDisplacementByDragLine(ZALMathLine2D({s, 0}, {0, 1}));
+      }),
+      Of<ZALMPGlobalDisplacementActuator>([](ZALMPGlobalDisplacementActuator& actuator, double s, ZALMPWorld&) {
+        actuator.SetGlobalDisplacement(ZALMathTransformation(ZALMath3x3Matrix(kY, -1 * kX, kZ), ZALMathVector(0, s, 0)));
+      }),
+      Of<ZALMPJointForceActuator>([](ZALMPJointForceActuator& actuator, double s, ZALMPWorld& world) {
+        actuator.SetForce(FiledConstant(world, s));
+        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"pushed");
+        world.Add<ZALMPJoint>(joint);
+        actuator.SetJoint(joint);
+        actuator.SetIndexDOF(static_cast<int>(s));
+      }),
+      Of<ZALMPSpatialForceActuator>([](ZALMPSpatialForceActuator& actuator, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPValue> force[3] = {FiledConstant(world, s), FiledConstant(world, 0),
+                                                      FiledExpression(world, s)};
+        const RVLSharedHandle<ZALMPValue> torque[3] = {FiledConstant(world, 0), FiledConstant(world, 0),
+                                                       FiledConstant(world, -s)};
+        actuator.SetForce(force);
+        actuator.SetTorque(torque);
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        actuator.SetBody(global);
+        actuator.SetApplicationPoint(At(s));
+        actuator.SetIsInLocalFrame(true);
+      }),
+      Of<ZALMPSpatialForceActuator2D>([](ZALMPSpatialForceActuator2D& actuator, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"pushed");
+        world.Add<ZALMPBody>(planar);
+        actuator.SetBody(planar);
+        const RVLSharedHandle<ZALMPValue> force[2] = {FiledConstant(world, s), FiledExpression(world, s)};
+        const RVLSharedHandle<ZALMPValue> torque[1] = {FiledConstant(world, -s)};
+        actuator.SetForce(force);
+        actuator.SetTorque(torque);
+        actuator.SetApplicationPoint({s, -s});
+        actuator.SetIsInLocalFrame(true);
+      }),
       Attributed<ZALMPState>(),
       {ZALMPParameter::ClassName(),
        [](ZALMPEntity& entity, double s, ZALMPWorld& world) {

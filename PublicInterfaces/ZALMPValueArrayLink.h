@@ -1,6 +1,6 @@
 #pragma once
-#include <ZALMPLinkTable.h>
-#include <ZALMPValue.h>
+#include "ZALMPLinkTable.h"
+#include "ZALMPValue.h"
 
 #include <array>
 #include <cstddef>
