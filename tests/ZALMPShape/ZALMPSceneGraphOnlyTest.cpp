@@ -29,6 +29,7 @@ TEST(SceneGraphOnly, TheVariableSetAtStartUpWritesTheSceneGraphWithoutColours)
   int settings = 0, flag = -1;
   ASSERT_EQ(S_OK, ZALReadVgrSettings(bytes.data(), static_cast<int>(bytes.size()), settings, flag));
   EXPECT_EQ(71 & ~kZAL3DWriteColours, settings);
+  EXPECT_EQ(0, flag);
   const std::unique_ptr<ZAL3DRep, ZAL3DRep::Disposer> read(ZALReadVgr(bytes.data(), static_cast<int>(bytes.size())));
   ASSERT_TRUE(read);
   EXPECT_EQ(ZAL3DColour{}, read->GetColour());

