@@ -7,7 +7,9 @@
 #include <ZALMPJointFramesServices.h>
 #include <ZALMPLinearEquation.h>
 #include <ZALMPLinearSpring.h>
+#include <ZALMPMotor.h>
 #include <ZALMPParameter.h>
+#include <ZALMPSpatialForceActuator.h>
 #include <ZALMPPoint.h>
 #include <ZALMPRevolute.h>
 #include <ZALMPValue.h>
@@ -22,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -146,6 +149,27 @@ TEST_F(DemoMechanism, IsAClosedFourBarHingedWhereItsBarsMeetThatKeepsItsRulesAnd
   EXPECT_TRUE(followed == time);
   EXPECT_EQ(1, first->GetLinkedConnectorCount());
   EXPECT_EQ(1, second->GetLinkedConnectorCount());
+
+  // the crank turns once a second, driven by a motor bounded by a torque
+  const auto motor = Named<ZALMPMotor, ZALMPActuator>("CrankMotor");
+  RVLSharedHandle<ZALMPVariable> driven;
+  ASSERT_EQ(S_OK, motor->GetVariable(driven));
+  EXPECT_TRUE(driven == Named<ZALMPVariable>("CrankAngle"));
+  RVLSharedHandle<ZALMPValue> drive;
+  ASSERT_EQ(S_OK, motor->GetPosition(drive));
+  ZALWBEquation* turning = nullptr;
+  RVLSharedHandle<ZALMPExpression>(drive)->GetValue(turning);
+  double angle = 0.0;
+  ASSERT_EQ(S_OK, turning->EvaluateResidual({{"CrankDrive", 2.0 * std::numbers::pi}, {"GlobalTime", 1.0}}, angle));
+  EXPECT_NEAR(0.0, angle, 1e-9) << "one turn in one second";
+  ZALMPPhysicalQuantity::Enum quantity{};
+  RVLSharedHandle<ZALMPValue> maxTorque;
+  motor->GetMaxForce(maxTorque);
+  maxTorque->GetPhysicalQuantity(quantity);
+  EXPECT_EQ(ZALMPPhysicalQuantity::Torque, quantity);
+  ZALMathVector push;
+  Named<ZALMPSpatialForceActuator, ZALMPActuator>("CouplerPush")->GetForce(push);
+  EXPECT_GT(0.0, push.GetY());
 
   // the crank's counterweight, as a parameter group of two values
   RVLSharedHandle<ZALMPParameter> design;

@@ -47,8 +47,8 @@ TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
   ASSERT_EQ(0, info.exit) << info.err;
   EXPECT_EQ(info.out, demo.out.substr(demo.out.size() - std::min(demo.out.size(), info.out.size())));
   const char* const shown[][2] = {{"Format version", "R2018.1"}, {"Body", "5"}, {"Geometry", "17"},
-                                  {"Joint", "4"}, {"Constraint", "5"}, {"Value", "12"}, {"Shape", "4"},
-                                  {"Connector", "1"}, {"Attribute", "1"},
+                                  {"Joint", "4"}, {"Constraint", "5"}, {"Value", "20"}, {"Shape", "4"},
+                                  {"Connector", "1"}, {"Attribute", "1"}, {"Actuator", "2"},
                                   {"Sensor", "(no line Sensor)"},  // kinds with no entity are left out
                                   {"Axis system", "\"GlobalAxisSystem\""}, {"Gravity", "0 -9.81 0"}};
   for (const auto& [label, value] : shown) EXPECT_EQ(value, ValueOf(info.out, label)) << label;

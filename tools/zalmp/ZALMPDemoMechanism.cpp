@@ -9,11 +9,13 @@
 #include <ZALMPExpression.h>
 #include <ZALMPLinearEquation.h>
 #include <ZALMPLinearSpring.h>
+#include <ZALMPMotor.h>
 #include <ZALMPParameter.h>
 #include <ZALMPPoint.h>
 #include <ZALMPRevolute.h>
 #include <ZALMPRevoluteConstraint.h>
 #include <ZALMPSerializationServices.h>
+#include <ZALMPSpatialForceActuator.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 
@@ -114,6 +116,7 @@ struct Parts {
   std::vector<RVLSharedHandle<ZALMPShape>> shapes;
   std::vector<RVLSharedHandle<ZALMPConnector>> connectors;
   std::vector<RVLSharedHandle<ZALMPAttribute>> attributes;
+  std::vector<RVLSharedHandle<ZALMPActuator>> actuators;
   // The frames at each bar's pivot and pin, for the hinges.
   std::array<std::array<RVLSharedHandle<ZALMPAxisSystem>, 2>, BarCount> ends;
 
@@ -133,6 +136,7 @@ struct Parts {
     orphanAll(shapes);
     orphanAll(connectors);
     orphanAll(attributes);
+    orphanAll(actuators);
   }
 };
 
@@ -352,6 +356,15 @@ void MakeCouplerRule(Parts& parts, ZALWBEquation* equation, const Lengths& lengt
   parts.values.push_back(rule);
 }
 
+// Links the expression `value` to the global time, the second name of its equation, as
+// the world does for an expression it is given.
+void FollowTime(const RVLSharedHandle<ZALMPValue>& value, const RVLSharedHandle<ZALMPVariable>& time)
+{
+  const RVLSharedHandle<ZALMPExpression> expression(value);
+  expression->LinkToVariable(time);
+  expression->SetVariableMapping({{0, 1}});
+}
+
 // A spring pulls the rocker's middle towards the middle of the ground bar,
 // relaxed in the assembled pose. Its stiffness and rest length are constants;
 // its damping grows with the global time, as an expression made from the one
@@ -381,14 +394,56 @@ HRESULT MakeSpring(Parts& parts, ZALWBFactory* factory, const RVLSharedHandle<ZA
       FAILED(CreateExpressionValue(factory, spring, ZALMPPhysicalQuantity::LinearDamping, damping)) ||
       FAILED(spring->SetDampingCoefficient(damping)))
     return E_FAIL;
-  // The expression's first variable, the time, is the equation's second name.
-  const RVLSharedHandle<ZALMPExpression> expression(damping);
-  expression->LinkToVariable(time);
-  expression->SetVariableMapping({{0, 1}});
+  FollowTime(damping, time);
   RVLSharedHandle<ZALMPValue> stiffness, restLength;
   spring->GetStiffness(stiffness);
   spring->GetRestLength(restLength);
   parts.values.insert(parts.values.end(), {stiffness, restLength, damping});
+  return S_OK;
+}
+
+// The crank turns once a second: a motor drives its angle to an expression of
+// the time, from an equation factory the motor owns, bounded by a torque.
+constexpr const wchar_t* kCrankDrive = L"CrankDrive = 6.283185307179586 * GlobalTime";
+constexpr double kMaxDriveTorque = 5.0;  // N m
+
+HRESULT MakeDrive(Parts& parts, const RVLSharedHandle<ZALMPVariable>& crankAngle,
+                  const RVLSharedHandle<ZALMPVariable>& time)
+{
+  const RVLSharedHandle<ZALMPMotor> motor = ZALMPMotor::create(L"CrankMotor");
+  parts.actuators.push_back(motor);
+  auto factory = std::make_unique<ZALWBFactory>();
+  ZALWBEquation* equation = nullptr;
+  if (FAILED(motor->SetVariable(crankAngle)) ||
+      FAILED(ZALMPSerializationServices::ParseWBEquation(kCrankDrive, factory.get(), equation)) ||
+      FAILED(motor->SetPosition(factory.release())) || FAILED(motor->SetMaxForce(kMaxDriveTorque)))
+    return E_FAIL;
+  RVLSharedHandle<ZALMPValue> position, maxForce;
+  motor->GetPosition(position);
+  motor->GetMaxForce(maxForce);
+  FollowTime(position, time);
+  parts.values.insert(parts.values.end(), {position, maxForce});
+  return S_OK;
+}
+
+// A steady push down on the middle of the coupler, as three constants of
+// force, and no torque.
+HRESULT MakePush(Parts& parts)
+{
+  const RVLSharedHandle<ZALMPSpatialForceActuator> push = ZALMPSpatialForceActuator::create(L"CouplerPush");
+  parts.actuators.push_back(push);
+  if (FAILED(push->SetBody(parts.bodies[Coupler])) || FAILED(push->SetForce(ZALMathVector(0.0, -20.0, 0.0))) ||
+      FAILED(push->SetTorque(ZALMathVector())))
+    return E_FAIL;
+  push->SetApplicationPoint(kCrankPin + (kRockerPin - kCrankPin) * 0.5);
+  ZALMPSpatialForceActuator::Components force, torque;
+  push->GetForce(force);
+  push->GetTorque(torque);
+  for (int axis = 0; axis < 3; ++axis) {
+    force[axis]->SetPhysicalQuantity(ZALMPPhysicalQuantity::Force);
+    torque[axis]->SetPhysicalQuantity(ZALMPPhysicalQuantity::Torque);
+    parts.values.insert(parts.values.end(), {force[axis], torque[axis]});
+  }
   return S_OK;
 }
 
@@ -425,7 +480,8 @@ HRESULT File(ZALMPWorld& world, const Parts& parts)
       fileAll(parts.values, std::type_identity<ZALMPValue>{}) &&
       fileAll(parts.shapes, std::type_identity<ZALMPShape>{}) &&
       fileAll(parts.connectors, std::type_identity<ZALMPConnector>{}) &&
-      fileAll(parts.attributes, std::type_identity<ZALMPAttribute>{}))
+      fileAll(parts.attributes, std::type_identity<ZALMPAttribute>{}) &&
+      fileAll(parts.actuators, std::type_identity<ZALMPActuator>{}))
     return S_OK;
   for (const auto& takeBack : undo) takeBack();
   return E_FAIL;
@@ -460,6 +516,10 @@ HRESULT ZALMPDemoMechanism::Build(const RVLSharedHandle<ZALMPWorld>& world)
   MakeConstants(parts);
   MakeCouplerRule(parts, equation, lengths);
   MakeCrankDesign(parts);
+  if (FAILED(MakeDrive(parts, parts.variables[0], time)) || FAILED(MakePush(parts))) {
+    parts.Discard();
+    return E_FAIL;
+  }
   if (FAILED(File(*world, parts))) {
     parts.Discard();
     return E_FAIL;

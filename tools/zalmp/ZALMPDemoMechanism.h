@@ -22,7 +22,10 @@ class ZALMPWorld;
 /// A linear spring pulls the rocker's middle towards the middle of the ground
 /// bar, with a constant stiffness and rest length and a damping that grows
 /// with the global time (an expression); the crank carries a parameter group
-/// of two values, the mass and angle of its counterweight.
+/// of two values, the mass and angle of its counterweight. A motor turns the
+/// crank angle once a second (its position an expression of the global time,
+/// bounded by a maximum torque), and a spatial force actuator pushes down on
+/// the middle of the coupler.
 /// Every value has a physical quantity, which the layouts before R2018.0 need
 /// to read it back: the demo saved at any version reads back whole.
 class ZALMPDemoMechanism {
