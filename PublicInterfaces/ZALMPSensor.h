@@ -32,13 +32,14 @@ protected:
   ZALMPSensor();
   ZALMPSensor(const ZALMPSensor& source);
 
-  /// The refresh of a displacement sensor: S_OK for an inactive `sensor`;
+  /// The refresh of a sensor by its host: `inactive` for an inactive
+  /// `sensor` (S_OK for the displacement sensors, S_FALSE for the others);
   /// else the answer of its `Loader`'s Update, the host's own and so not
   /// reported. E_FAIL (reported at `where`): no such loader.
   template <class Loader, class Sensor>
-  static HRESULT RefreshThrough(Sensor& sensor, ZALMPSourceLocation where)
+  static HRESULT RefreshThrough(Sensor& sensor, ZALMPSourceLocation where, HRESULT inactive = S_OK)
   {
-    if (!sensor.IsActive()) return S_OK;
+    if (!sensor.IsActive()) return inactive;
     Loader* loader = nullptr;
     if (FAILED(sensor.NarrowLoader(loader, where))) return E_FAIL;
     if (!loader) {

@@ -81,6 +81,9 @@
 #include <ZALMPUniversalConstraint.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
+#include <ZALMPConstraintSensor.h>
+#include <ZALMPJointDOFSensor.h>
+#include <ZALMPMotorForceSensor.h>
 #include <ZALMPDisplacementActuator.h>
 #include <ZALMPDisplacementActuator2D.h>
 #include <ZALMPGlobalDisplacementActuator.h>
@@ -410,6 +413,27 @@ const std::map<std::string, Sample>& Samples()
         actuator.SetApplicationPoint({s, -s});
         actuator.SetIsInLocalFrame(true);
       }),
+      Of<ZALMPJointDOFSensor>([](ZALMPJointDOFSensor& sensor, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"measured");
+        world.Add<ZALMPJoint>(joint);
+        sensor.SetJoint(joint);
+        sensor.SetIndexDOF(static_cast<int>(2 * s));
+        sensor.SetPosition(s);
+        sensor.SetVelocity(-s);
+        sensor.SetAcceleration(s / 4);
+      }),
+      Of<ZALMPMotorForceSensor>([](ZALMPMotorForceSensor& sensor, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPMotor> motor = ZALMPMotor::create(L"measured");
+        world.Add<ZALMPActuator>(motor);
+        sensor.SetMotor(motor);
+        sensor.SetForce(10 * s);
+      }),
+      Of<ZALMPConstraintSensor>([](ZALMPConstraintSensor& sensor, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPEquation> watched = ZALMPEquation::create(L"watched " + std::to_wstring(s));
+        world.Add<ZALMPConstraint>(watched);
+        sensor.SetConstraint(watched);
+        watched->LinkToSensor(RVLSharedHandle<ZALMPSensor>(&sensor));
+      }),
       Attributed<ZALMPState>(),
       {ZALMPParameter::ClassName(),
        [](ZALMPEntity& entity, double s, ZALMPWorld& world) {
@@ -647,11 +671,11 @@ protected:
     RVLSharedHandle<ZALMPVariable> variable;
     world->Get<ZALMPBody>(1, body);
     world->Get<ZALMPBody>(2, child);
-    world->Get<ZALMPSensor>(0, sensor);
     world->Get<ZALMPVariable>(1, variable);
     for (const RVLSharedHandle<ZALMPEntity>& entity : Filed(*world)) {
       if (!point && dynamic_cast<ZALMPPoint*>(entity.get())) point = RVLSharedHandle<ZALMPGeometry>(entity);
       if (dynamic_cast<ZALMPExpression*>(entity.get())) expression = RVLSharedHandle<ZALMPExpression>(entity);
+      if (!sensor) sensor = RVLSharedHandle<ZALMPDisplacementSensor>::TryNarrow(entity);
     }
     ASSERT_TRUE(body && child && point && sensor && variable && expression);
     body->AddGeometry(point);
