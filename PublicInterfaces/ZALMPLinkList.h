@@ -99,6 +99,15 @@ HRESULT ZALMPGetLink(const RVLSharedHandle<T>& held, RVLSharedHandle<T>& link)
   return link ? S_OK : E_FAIL;
 }
 
+/// As ZALMPGetLink, for a partner that must be there: its absence is reported at `where`.
+template <class T>
+HRESULT ZALMPGetRequiredLink(const RVLSharedHandle<T>& held, RVLSharedHandle<T>& link, ZALMPSourceLocation where)
+{
+  if (SUCCEEDED(ZALMPGetLink(held, link))) return S_OK;
+  ZALMPAssertionReport("", where.file, where.line);
+  return E_FAIL;
+}
+
 /// Asks each of `partners` in turn with `ask` (which takes the partner and
 /// gives its answer). A partner no longer alive is reported at `where` and
 /// gives E_FAIL. The first negative answer ends it and is returned, else the

@@ -34,9 +34,7 @@ class ZALMPValue;
   }                                                                                          \
   HRESULT Class::Get##Name(RVLSharedHandle<ZALMPValue>& value) const                        \
   {                                                                                          \
-    if (SUCCEEDED(ZALMPGetLink(member, value))) return S_OK;                                 \
-    ZALMP_REPORT();                                                                          \
-    return E_FAIL;                                                                           \
+    return ZALMPGetRequiredLink(member, value, ZALMP_HERE);                                  \
   }                                                                                          \
   static_assert(true, "")
 

@@ -83,9 +83,7 @@ inline bool ZALMPReadDisplacement(const ZALMPFieldReader& in, std::wstring_view 
   HRESULT Class::SetBody(const RVLSharedHandle<Body>& body) { return ZALMPSetLink(m_body, body, ZALMP_HERE); } \
   HRESULT Class::GetBody(RVLSharedHandle<Body>& body) const                                                    \
   {                                                                                                            \
-    if (SUCCEEDED(ZALMPGetLink(m_body, body))) return S_OK;                                                    \
-    ZALMP_REPORT();                                                                                            \
-    return E_FAIL;                                                                                             \
+    return ZALMPGetRequiredLink(m_body, body, ZALMP_HERE);                                                     \
   }                                                                                                            \
   HRESULT Class::SetGeometry(const RVLSharedHandle<Geometry>& geometry)                                        \
   {                                                                                                            \

@@ -40,9 +40,7 @@ HRESULT ZALMPJointForceActuator::SetForce(const RVLSharedHandle<ZALMPValue>& for
 
 HRESULT ZALMPJointForceActuator::GetForce(RVLSharedHandle<ZALMPValue>& force) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_force, force))) return S_OK;
-  ZALMP_REPORT();
-  return E_FAIL;
+  return ZALMPGetRequiredLink(m_force, force, ZALMP_HERE);
 }
 
 HRESULT ZALMPJointForceActuator::SetJoint(const RVLSharedHandle<ZALMPJoint>& joint)
@@ -55,9 +53,7 @@ HRESULT ZALMPJointForceActuator::SetJoint(const RVLSharedHandle<ZALMPJoint>& joi
 
 HRESULT ZALMPJointForceActuator::GetJoint(RVLSharedHandle<ZALMPJoint>& joint) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_joint, joint))) return S_OK;
-  ZALMP_REPORT();
-  return E_FAIL;
+  return ZALMPGetRequiredLink(m_joint, joint, ZALMP_HERE);
 }
 
 HRESULT ZALMPJointForceActuator::SetIndexDOF(const int& index)

@@ -74,8 +74,7 @@ HRESULT ZALMPMotor::LinkToVariable(const RVLSharedHandle<ZALMPVariable>& variabl
 
 HRESULT ZALMPMotor::GetVariable(RVLSharedHandle<ZALMPVariable>& variable) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_variable, variable))) return S_OK;
-  return Fail();
+  return ZALMPGetRequiredLink(m_variable, variable, ZALMP_HERE);
 }
 
 HRESULT ZALMPMotor::GetLinkedVariable(int index, RVLSharedHandle<ZALMPVariable>& variable) const

@@ -21,9 +21,7 @@ HRESULT ZALMPConstraintSensor::SetConstraint(const RVLSharedHandle<ZALMPConstrai
 
 HRESULT ZALMPConstraintSensor::GetConstraint(RVLSharedHandle<ZALMPConstraint>& constraint) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_constraint, constraint))) return S_OK;
-  ZALMP_REPORT();
-  return E_FAIL;
+  return ZALMPGetRequiredLink(m_constraint, constraint, ZALMP_HERE);
 }
 
 HRESULT ZALMPConstraintSensor::SetRedundancyStatus(RedundancyStatus status,

@@ -25,9 +25,7 @@ HRESULT ZALMPDisplacementSensor::SetBody(const RVLSharedHandle<ZALMPBody>& body)
 
 HRESULT ZALMPDisplacementSensor::GetBody(RVLSharedHandle<ZALMPBody>& body) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_body, body))) return S_OK;
-  ZALMP_REPORT();
-  return E_FAIL;
+  return ZALMPGetRequiredLink(m_body, body, ZALMP_HERE);
 }
 
 HRESULT ZALMPDisplacementSensor::RemoveBody(const RVLSharedHandle<ZALMPBody>& body)

@@ -30,9 +30,7 @@ HRESULT ZALMPDisplacementSensor2D::SetBody(const RVLSharedHandle<ZALMPBody2D>& b
 
 HRESULT ZALMPDisplacementSensor2D::GetBody(RVLSharedHandle<ZALMPBody2D>& body) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_body, body))) return S_OK;
-  ZALMP_REPORT();
-  return E_FAIL;
+  return ZALMPGetRequiredLink(m_body, body, ZALMP_HERE);
 }
 
 HRESULT ZALMPDisplacementSensor2D::RemoveBody(const RVLSharedHandle<ZALMPBody2D>& body)

@@ -37,9 +37,7 @@ HRESULT ZALMPJointDOFSensor::SetJoint(const RVLSharedHandle<ZALMPJoint>& joint)
 
 HRESULT ZALMPJointDOFSensor::GetJoint(RVLSharedHandle<ZALMPJoint>& joint) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_joint, joint))) return S_OK;
-  ZALMP_REPORT();
-  return E_FAIL;
+  return ZALMPGetRequiredLink(m_joint, joint, ZALMP_HERE);
 }
 
 HRESULT ZALMPJointDOFSensor::SetIndexDOF(const int& index)

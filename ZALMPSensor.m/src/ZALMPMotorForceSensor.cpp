@@ -26,9 +26,7 @@ HRESULT ZALMPMotorForceSensor::SetMotor(const RVLSharedHandle<ZALMPMotor>& motor
 
 HRESULT ZALMPMotorForceSensor::GetMotor(RVLSharedHandle<ZALMPMotor>& motor) const
 {
-  if (SUCCEEDED(ZALMPGetLink(m_motor, motor))) return S_OK;
-  ZALMP_REPORT();
-  return E_FAIL;
+  return ZALMPGetRequiredLink(m_motor, motor, ZALMP_HERE);
 }
 
 HRESULT ZALMPMotorForceSensor::SetForce(double force, const double* first, const double* second)

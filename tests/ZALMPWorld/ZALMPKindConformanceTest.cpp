@@ -82,6 +82,8 @@
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
 #include <ZALMPConstraintSensor.h>
+#include <ZALMPDofSensor.h>
+#include <ZALMPDofSensor2D.h>
 #include <ZALMPJointDOFSensor.h>
 #include <ZALMPMotorForceSensor.h>
 #include <ZALMPDisplacementActuator.h>
@@ -433,6 +435,22 @@ const std::map<std::string, Sample>& Samples()
         world.Add<ZALMPConstraint>(watched);
         sensor.SetConstraint(watched);
         watched->LinkToSensor(RVLSharedHandle<ZALMPSensor>(&sensor));
+      }),
+      Of<ZALMPDofSensor>([](ZALMPDofSensor& sensor, double s, ZALMPWorld& world) {
+        sensor.AddTranslation(kX);
+        sensor.AddRotation(At(s), kZ);
+        sensor.AddScrew(At(-s), kY, s / 10);
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        sensor.SetConstrainedBody(global);
+        sensor.SetReferenceBody(global);
+      }),
+      Of<ZALMPDofSensor2D>([](ZALMPDofSensor2D& sensor, double s, ZALMPWorld& world) {
+        sensor.AddTranslation({0, 1});
+        sensor.AddRotation({s, -s});
+        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"constrained");
+        world.Add<ZALMPBody>(planar);
+        sensor.SetConstrainedBody(planar);
       }),
       Attributed<ZALMPState>(),
       {ZALMPParameter::ClassName(),
