@@ -2,7 +2,6 @@
 #include <ZALIMPEntityLoader.h>
 #include <ZALMPEntity.h>
 #include <ZALMPParameter.h>
-#include <ZALMPState.h>
 
 #include <string>
 #include <vector>
@@ -36,19 +35,6 @@ public:
 protected:
   TestParameter() = default;
   TestParameter(const TestParameter& source) : ZALMPParameter(source) {}
-};
-
-/// A state with no descendants.
-class TestState : public ZALMPState {
-  ZALMP_DECLARE_CLASS(TestState, ZALMPState);
-  ZALMP_DECLARE_CONCRETE(TestState);
-
-public:
-  HRESULT GetAllChildren(RVLSharedVector<ZALMPAttribute>&) const override { return S_FALSE; }
-
-protected:
-  TestState() = default;
-  TestState(const TestState& source) : ZALMPState(source) {}
 };
 
 /// Records the loader calls it receives and answers with `answer`.

@@ -37,10 +37,10 @@ TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
 
   // Without a quantity the value reads back from R2018.0 on; before, the quantity is required.
   for (const std::wstring_view version : {ZALMPVersion::kR2018_0, ZALMPVersion::kR2017_0}) {
-    const bool optional = version == ZALMPVersion::kR2018_0;
     HRESULT written = E_FAIL;
     const std::string xml = WriteXml(*unset, version, written);
-    EXPECT_EQ(optional ? S_OK : E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(xml).get(), {}));
+    EXPECT_EQ(version == ZALMPVersion::kR2018_0 ? S_OK : E_FAIL,
+              ZALMPConstant::create()->Deserialize(ReadXml(xml).get(), {}));
   }
 
   const RVLSharedHandle<ZALMPConstant> mass = ZALMPConstant::create(L"m");
@@ -52,9 +52,8 @@ TEST(Value, QuantityIsOptionalAndStoredByNumberBeforeR2018AndByNameFromThenOn)
 
   // A name outside the table reads as "not set", which a value refuses (what
   // each version writes is pinned by the kind conformance test).
-  HRESULT written = E_FAIL;
-  const std::string byName = WriteXml(*mass, ZALMPVersion::kR2018_0, written);
-  EXPECT_EQ(E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(Replaced(byName, ">Mass<", ">Mas<")).get(), {}));
+  const std::string byName = Replaced(WrittenXml(*mass), ">Mass<", ">Mas<");
+  EXPECT_EQ(E_FAIL, ZALMPConstant::create()->Deserialize(ReadXml(byName).get(), {}));
   EXPECT_EQ(2, reports.Count());
 }
 
@@ -64,8 +63,7 @@ TEST(LiteralValues, ABooleanIsTrueOnlyForTheTextTRUEAndEachKindReadsOnlyItsOwnEl
   ReportCapture reports;
   const RVLSharedHandle<ZALMPBoolean> boolean = ZALMPBoolean::create(L"Enabled");
   boolean->SetValue(1);
-  HRESULT written = E_FAIL;
-  const std::string booleanXml = WriteXml(*boolean, ZALMPVersion::kR2018_1, written);
+  const std::string booleanXml = WrittenXml(*boolean);
   for (const bool upperCase : {true, false}) {
     const RVLSharedHandle<ZALMPBoolean> read = ZALMPBoolean::create();
     read->SetValue(upperCase ? 0 : 1);

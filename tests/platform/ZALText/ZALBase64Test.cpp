@@ -4,28 +4,27 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 TEST(Base64, EncodesAndDecodesTheStandardVectorsThroughBothConverters)
 {
-  const struct {
-    std::string plain;
-    const char* encoded;
-  } vectors[] = {{"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"fooba", "Zm9vYmE="},
-                 {"foobar", "Zm9vYmFy"}, {std::string("\0\xFF\xFE", 3), "AP/+"}};  // zero, high bytes, + and /
-  for (const auto& v : vectors) {
-    const std::vector<unsigned char> plain(v.plain.begin(), v.plain.end());
-    std::string text;
+  const std::pair<std::string, const char*> vectors[] = {
+      {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"},
+      {std::string("\0\xFF\xFE", 3), "AP/+"}};  // zero, high bytes, + and /
+  for (const auto& [text, encoded] : vectors) {
+    const std::vector<unsigned char> plain(text.begin(), text.end());
+    std::string written;
     std::vector<unsigned char> bytes{1, 2};
-    ASSERT_EQ(S_OK, ZALSysTSCodePage::ConvertToBase64(plain.data(), static_cast<int>(plain.size()), text)) << v.plain;
-    EXPECT_EQ(v.encoded, text) << v.plain;
-    ASSERT_EQ(S_OK, ZALSysTSCodePage::ConvertFromBase64(v.encoded, bytes)) << v.encoded;
-    EXPECT_EQ(plain, bytes) << v.encoded;
-    ASSERT_EQ(S_OK, MYRSysConverter::ConvertToBase64(plain.data(), static_cast<int>(plain.size()), text)) << v.plain;
-    ASSERT_EQ(S_OK, MYRSysConverter::ConvertFromBase64(text, bytes)) << v.encoded;
-    EXPECT_EQ(plain, bytes) << v.encoded;
+    ASSERT_EQ(S_OK, ZALSysTSCodePage::ConvertToBase64(plain.data(), static_cast<int>(plain.size()), written)) << text;
+    EXPECT_EQ(encoded, written) << text;
+    ASSERT_EQ(S_OK, ZALSysTSCodePage::ConvertFromBase64(encoded, bytes)) << encoded;
+    EXPECT_EQ(plain, bytes) << encoded;
+    ASSERT_EQ(S_OK, MYRSysConverter::ConvertToBase64(plain.data(), static_cast<int>(plain.size()), written)) << text;
+    ASSERT_EQ(S_OK, MYRSysConverter::ConvertFromBase64(written, bytes)) << encoded;
+    EXPECT_EQ(plain, bytes) << encoded;
   }
 }
 

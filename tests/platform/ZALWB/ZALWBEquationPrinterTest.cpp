@@ -8,15 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
 TEST(WBEquationPrinter, PrintsTextThatParsesBackToTheSameTree)
 {
-  const struct {
-    const char* text;
-    const char* printed;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {  // text, as printed
       {"a+b*c = (a+b)*c", "a + b * c = (a + b) * c"},
       {"a-(b-c) = (a-b)-c", "a - (b - c) = a - b - c"},
       {"a/(b*c) = (a/b)*c", "a / (b * c) = a / b * c"},
@@ -29,17 +27,17 @@ TEST(WBEquationPrinter, PrintsTextThatParsesBackToTheSameTree)
       {"'id 7''s' = 'sin' + '' + 'x'", "'id 7''s' = 'sin' + '' + x"},
       {"f(g()) = 1", "f(g()) = 1"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, expected] : cases) {
     ZALWBModel model;
     ZALCDSArray<int> ids;
     ZALWBParserMessenger messenger;
     ZALCDSString printed;
-    ASSERT_EQ(S_OK, ZALWBParser::Parse(c.text, model, ids, messenger, ZALWBParser::BlackBoxes::Allow)) << c.text;
-    ASSERT_EQ(S_OK, ZALWBEquationPrinter::Print(model.GetEquation(0), printed)) << c.text;
-    EXPECT_STREQ(c.printed, printed.CastToCharPtr()) << c.text;
+    ASSERT_EQ(S_OK, ZALWBParser::Parse(text, model, ids, messenger, ZALWBParser::BlackBoxes::Allow)) << text;
+    ASSERT_EQ(S_OK, ZALWBEquationPrinter::Print(model.GetEquation(0), printed)) << text;
+    EXPECT_STREQ(expected, printed.CastToCharPtr()) << text;
     ASSERT_EQ(S_OK, ZALWBParser::Parse(printed.CastToCharPtr(), model, ids, messenger, ZALWBParser::BlackBoxes::Allow))
         << printed.str();
-    EXPECT_TRUE(model.GetEquation(0)->IsSameAs(*model.GetEquation(1))) << c.text;
+    EXPECT_TRUE(model.GetEquation(0)->IsSameAs(*model.GetEquation(1))) << text;
   }
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -27,11 +28,7 @@ HRESULT Residual(const char* text, double& residual)
 TEST(WBExpression, EvaluatesEachOperatorAndFunctionInItsOrderAndFailsWithoutAFiniteValue)
 {
   // weights make a swapped pair of functions or arguments change the sum
-  const struct {
-    const char* text;
-    HRESULT status;
-    double residual;
-  } cases[] = {
+  const std::tuple<const char*, HRESULT, double> cases[] = {  // text, status, residual
       {"x^2 + y^2 = Body.1.r^2", S_OK, 0.0},
       {"2^3^2 = 8 / 4 / 2 - 1 - 2", S_OK, 514.0},
       {"atan2(1, 0) * 2 = pi", S_OK, 0.0},
@@ -42,10 +39,10 @@ TEST(WBExpression, EvaluatesEachOperatorAndFunctionInItsOrderAndFailsWithoutAFin
       {"x = unknown", E_FAIL, 0.0},     {"x = sqrt(-1)", E_FAIL, 0.0},   {"x = 1 / 0", E_FAIL, 0.0},
       {"x = blackBox(1)", E_FAIL, 0.0}, {"x = 1e308 * 10", E_FAIL, 0.0},
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, status, expected] : cases) {
     double residual = 0.0;
-    EXPECT_EQ(c.status, Residual(c.text, residual)) << c.text;
-    EXPECT_NEAR(c.residual, residual, 1e-12) << c.text;
+    EXPECT_EQ(status, Residual(text, residual)) << text;
+    EXPECT_NEAR(expected, residual, 1e-12) << text;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -14,11 +15,7 @@ namespace {
 // (printed text) and WBExpression (evaluated value). These are its refusals.
 TEST(WBParser, SyntaxErrorsNameTheirPlaceAndChangeNothing)
 {
-  const struct {
-    const char* text;
-    int position;
-    std::string message;
-  } cases[] = {
+  const std::tuple<const char*, int, std::string> cases[] = {  // text, position of the error, message
       {"x = (1 + 2", 10, "expected ')'"},
       {"x = 1 +", 7, "unexpected end of the text"},
       {"x + 1", 5, "expected an operator or '='"},
@@ -37,13 +34,12 @@ TEST(WBParser, SyntaxErrorsNameTheirPlaceAndChangeNothing)
   ZALCDSArray<int> ids;
   ZALWBParserMessenger messenger;
   ASSERT_EQ(S_OK, ZALWBParser::Parse("a = 1", model, ids, messenger, ZALWBParser::BlackBoxes::Refuse));
-  for (const auto& c : cases) {
-    EXPECT_EQ(E_FAIL, ZALWBParser::Parse(c.text, model, ids, messenger, ZALWBParser::BlackBoxes::Refuse))
-        << c.text;
-    EXPECT_EQ(c.message, messenger.GetMessage()) << c.text;
-    EXPECT_EQ(c.position, messenger.GetPosition()) << c.text;
-    EXPECT_EQ(1, model.GetNbOfEquations()) << c.text;
-    EXPECT_EQ(1, ids.GetSize()) << c.text;
+  for (const auto& [text, position, message] : cases) {
+    EXPECT_EQ(E_FAIL, ZALWBParser::Parse(text, model, ids, messenger, ZALWBParser::BlackBoxes::Refuse)) << text;
+    EXPECT_EQ(message, messenger.GetMessage()) << text;
+    EXPECT_EQ(position, messenger.GetPosition()) << text;
+    EXPECT_EQ(1, model.GetNbOfEquations()) << text;
+    EXPECT_EQ(1, ids.GetSize()) << text;
   }
   // the last case's message in full: its place is counted in lines and columns
   EXPECT_EQ("line 2, column 7: unterminated quoted name", messenger.GetText());
