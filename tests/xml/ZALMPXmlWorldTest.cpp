@@ -66,12 +66,11 @@ TEST(XmlWorld, BadDocumentsGiveAnErrorAndNoWorld)
   ASSERT_TRUE(ZALMPXml::Read(Document(""), model).Ok());
   const ZALMPWorld* kept = model.world.get();
 
-  struct Case {
+  const struct {
     const char* what;
     std::string text;
     const char* expected;
-  };
-  const std::vector<Case> cases = {
+  } cases[] = {
       {"malformed", "<ZALMPModel>\n  <World>\n</ZALMPModel>", "line 3"},
       {"another root", "<Model><World/></Model>", "<Model>"},
       {"no world", "<ZALMPModel/>", "<World>"},
@@ -83,7 +82,7 @@ TEST(XmlWorld, BadDocumentsGiveAnErrorAndNoWorld)
                 "<Bodies><Body id=\"b\"/></Bodies><Geometries><AxisSystem id=\"a\"/></Geometries>"),
        "Globals[2] <GlobalTime id=\"b\"> refers to a ZALMPBody where a ZALMPVariable is expected"},
   };
-  for (const Case& bad : cases) {
+  for (const auto& bad : cases) {
     const ZALMPXmlResult result = ZALMPXml::Read(bad.text, model);
     EXPECT_FALSE(result.Ok()) << bad.what;
     const std::string where = result.message + " line " + std::to_string(result.line);
