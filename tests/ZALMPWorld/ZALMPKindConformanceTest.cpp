@@ -81,7 +81,9 @@
 #include <ZALMPUniversalConstraint.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
+#include <ZALMPConnectorSpatialForceSensor.h>
 #include <ZALMPConstraintSensor.h>
+#include <ZALMPJointSpatialForceSensor.h>
 #include <ZALMPDofSensor.h>
 #include <ZALMPDofSensor2D.h>
 #include <ZALMPJointDOFSensor.h>
@@ -451,6 +453,20 @@ const std::map<std::string, Sample>& Samples()
         const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"constrained");
         world.Add<ZALMPBody>(planar);
         sensor.SetConstrainedBody(planar);
+      }),
+      Of<ZALMPJointSpatialForceSensor>([](ZALMPJointSpatialForceSensor& sensor, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"loaded");
+        world.Add<ZALMPJoint>(joint);
+        sensor.SetJoint(joint);
+        sensor.SetIndexBody(1);
+        sensor.SetSpatialForce(s * kX, -s * kZ);
+      }),
+      Of<ZALMPConnectorSpatialForceSensor>([](ZALMPConnectorSpatialForceSensor& sensor, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPLinearSpring> spring = ZALMPLinearSpring::create(L"loaded");
+        world.Add<ZALMPConnector>(spring);
+        sensor.SetConnector(spring);
+        sensor.SetIndexBody(static_cast<int>(s));
+        sensor.SetSpatialForce(s * kY, s * kX);
       }),
       Attributed<ZALMPState>(),
       {ZALMPParameter::ClassName(),
