@@ -7,6 +7,8 @@
 #include <ZALMathVector.h>
 #include <ZALStatus.h>
 
+#include <optional>
+
 class ZALIMPConnectorSpatialForceSensorLoader;
 class ZALMPConnector;
 class ZALMathAxis;
@@ -62,6 +64,9 @@ public:
 
 private:
   HRESULT MeasuredBodyPlacement(ZALMathTransformation& placement) const;
+  /// What carries the measurement into the axes of `mode` (GlobalFrame,
+  /// BodyFrame or LocalFrame); none when it is taken as measured.
+  HRESULT ModeMapping(ZALMPAxisMode::Enum mode, std::optional<ZALMathTransformation>& mapping) const;
 
   RVLSharedHandle<ZALMPConnector> m_measured;
   int m_indexBody = 0;

@@ -39,30 +39,15 @@ HRESULT ZALMPConnectorSpatialForceSensor::MeasuredBodyPlacement(ZALMathTransform
 }
 
 // Measured in the connector's axes: its frame carries them to the world's.
-HRESULT ZALMPConnectorSpatialForceSensor::GetSpatialForce(ZALMathVector& force, ZALMathVector& torque,
-                                                          ZALMPAxisMode::Enum mode, const ZALMathAxis* axis,
-                                                          const ZALMathPoint* point) const
+HRESULT ZALMPConnectorSpatialForceSensor::ModeMapping(ZALMPAxisMode::Enum mode,
+                                                      std::optional<ZALMathTransformation>& mapping) const
 {
-  std::optional<ZALMathTransformation> mapping;
   ZALMathTransformation transformation;
-  switch (mode) {
-    case ZALMPAxisMode::GlobalFrame:
-      if (FAILED(GetConnectorFrame(transformation))) return E_FAIL;
-      mapping = transformation;
-      break;
-    case ZALMPAxisMode::BodyFrame:
-      if (FAILED(MeasuredBodyPlacement(transformation))) return E_FAIL;
-      mapping = transformation;
-      break;
-    case ZALMPAxisMode::LocalFrame:
-      break;
-    case ZALMPAxisMode::AxisSystem:
-      if (FAILED(ZALMPAxisTransformation(axis, mapping))) return E_FAIL;
-      break;
-    default:
-      return E_FAIL;
-  }
-  ZALMPMapSpatialForce(m_force, m_torque, point, mapping, force, torque);
+  if (mode == ZALMPAxisMode::LocalFrame) return S_OK;
+  if (FAILED(mode == ZALMPAxisMode::BodyFrame ? MeasuredBodyPlacement(transformation)
+                                              : GetConnectorFrame(transformation)))
+    return E_FAIL;
+  mapping = transformation;
   return S_OK;
 }
 

@@ -37,30 +37,18 @@ HRESULT ZALMPJointSpatialForceSensor::MeasuredBodyPlacement(ZALMathTransformatio
 }
 
 // Measured in world axes: the joint frame's axes are its inverse.
-HRESULT ZALMPJointSpatialForceSensor::GetSpatialForce(ZALMathVector& force, ZALMathVector& torque,
-                                                      ZALMPAxisMode::Enum mode, const ZALMathAxis* axis,
-                                                      const ZALMathPoint* point) const
+HRESULT ZALMPJointSpatialForceSensor::ModeMapping(ZALMPAxisMode::Enum mode,
+                                                  std::optional<ZALMathTransformation>& mapping) const
 {
-  std::optional<ZALMathTransformation> mapping;
   ZALMathTransformation transformation;
-  switch (mode) {
-    case ZALMPAxisMode::GlobalFrame:
-      break;
-    case ZALMPAxisMode::BodyFrame:
-      if (FAILED(MeasuredBodyPlacement(transformation))) return E_FAIL;
-      mapping = transformation;
-      break;
-    case ZALMPAxisMode::LocalFrame:
-      if (FAILED(GetJointFrame(transformation))) return E_FAIL;
-      mapping = transformation.Inverse();
-      break;
-    case ZALMPAxisMode::AxisSystem:
-      if (FAILED(ZALMPAxisTransformation(axis, mapping))) return E_FAIL;
-      break;
-    default:
-      return E_FAIL;
+  if (mode == ZALMPAxisMode::GlobalFrame) return S_OK;
+  if (mode == ZALMPAxisMode::BodyFrame) {
+    if (FAILED(MeasuredBodyPlacement(transformation))) return E_FAIL;
+    mapping = transformation;
+    return S_OK;
   }
-  ZALMPMapSpatialForce(m_force, m_torque, point, mapping, force, torque);
+  if (FAILED(GetJointFrame(transformation))) return E_FAIL;
+  mapping = transformation.Inverse();
   return S_OK;
 }
 

@@ -82,6 +82,19 @@ inline HRESULT ZALMPAxisTransformation(const ZALMathAxis* axis, std::optional<ZA
     tx = m_torque.GetX(), ty = m_torque.GetY(), tz = m_torque.GetZ();                                           \
     return S_OK;                                                                                                \
   }                                                                                                             \
+  HRESULT Class::GetSpatialForce(ZALMathVector& force, ZALMathVector& torque, ZALMPAxisMode::Enum mode,         \
+                                 const ZALMathAxis* axis, const ZALMathPoint* point) const                      \
+  {                                                                                                             \
+    std::optional<ZALMathTransformation> mapping;                                                               \
+    if (mode == ZALMPAxisMode::AxisSystem) {                                                                    \
+      if (FAILED(ZALMPAxisTransformation(axis, mapping))) return E_FAIL;                                        \
+    } else if (mode < ZALMPAxisMode::GlobalFrame || mode > ZALMPAxisMode::AxisSystem ||                         \
+               FAILED(ModeMapping(mode, mapping))) {                                                            \
+      return E_FAIL;                                                                                            \
+    }                                                                                                           \
+    ZALMPMapSpatialForce(m_force, m_torque, point, mapping, force, torque);                                     \
+    return S_OK;                                                                                                \
+  }                                                                                                             \
   HRESULT Class::Update() { return RefreshThrough<Loader>(*this, ZALMP_HERE, S_FALSE); }                        \
   /* The measured entity is never asked anything. */                                                           \
   ZALMP_DEFINE_LINKS(Class, &ZALMPEntity::LinkTable(), Success,                                                 \
