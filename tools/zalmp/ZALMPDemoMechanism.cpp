@@ -3,10 +3,12 @@
 #include <ZALMP3DRep.h>
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
+#include <ZALMPConnectorSpatialForceSensor.h>
 #include <ZALMPConstant.h>
 #include <ZALMPCylinder.h>
 #include <ZALMPEntitiesServices.h>
 #include <ZALMPExpression.h>
+#include <ZALMPJointDOFSensor.h>
 #include <ZALMPLinearEquation.h>
 #include <ZALMPLinearSpring.h>
 #include <ZALMPMotor.h>
@@ -117,6 +119,7 @@ struct Parts {
   std::vector<RVLSharedHandle<ZALMPConnector>> connectors;
   std::vector<RVLSharedHandle<ZALMPAttribute>> attributes;
   std::vector<RVLSharedHandle<ZALMPActuator>> actuators;
+  std::vector<RVLSharedHandle<ZALMPSensor>> sensors;
   // The frames at each bar's pivot and pin, for the hinges.
   std::array<std::array<RVLSharedHandle<ZALMPAxisSystem>, 2>, BarCount> ends;
 
@@ -137,6 +140,7 @@ struct Parts {
     orphanAll(connectors);
     orphanAll(attributes);
     orphanAll(actuators);
+    orphanAll(sensors);
   }
 };
 
@@ -447,6 +451,21 @@ HRESULT MakePush(Parts& parts)
   return S_OK;
 }
 
+// What the host measures: the crank's turn in its bearing (the revolute
+// joint's rotation, its degree of freedom 5 about Z) and the force the spring
+// passes to the rocker.
+void MakeSensors(Parts& parts)
+{
+  const RVLSharedHandle<ZALMPJointDOFSensor> crankTurn = ZALMPJointDOFSensor::create(L"CrankTurn");
+  crankTurn->SetJoint(parts.joints[0]);
+  crankTurn->SetIndexDOF(5);
+  parts.sensors.push_back(crankTurn);
+  const RVLSharedHandle<ZALMPConnectorSpatialForceSensor> springLoad =
+      ZALMPConnectorSpatialForceSensor::create(L"SpringLoad");
+  springLoad->SetConnector(parts.connectors[0]);
+  parts.sensors.push_back(springLoad);
+}
+
 // The crank's balancing design: a parameter group of two values.
 void MakeCrankDesign(Parts& parts)
 {
@@ -481,7 +500,8 @@ HRESULT File(ZALMPWorld& world, const Parts& parts)
       fileAll(parts.shapes, std::type_identity<ZALMPShape>{}) &&
       fileAll(parts.connectors, std::type_identity<ZALMPConnector>{}) &&
       fileAll(parts.attributes, std::type_identity<ZALMPAttribute>{}) &&
-      fileAll(parts.actuators, std::type_identity<ZALMPActuator>{}))
+      fileAll(parts.actuators, std::type_identity<ZALMPActuator>{}) &&
+      fileAll(parts.sensors, std::type_identity<ZALMPSensor>{}))
     return S_OK;
   for (const auto& takeBack : undo) takeBack();
   return E_FAIL;
@@ -516,6 +536,7 @@ HRESULT ZALMPDemoMechanism::Build(const RVLSharedHandle<ZALMPWorld>& world)
   MakeConstants(parts);
   MakeCouplerRule(parts, equation, lengths);
   MakeCrankDesign(parts);
+  MakeSensors(parts);
   if (FAILED(MakeDrive(parts, parts.variables[0], time)) || FAILED(MakePush(parts))) {
     parts.Discard();
     return E_FAIL;

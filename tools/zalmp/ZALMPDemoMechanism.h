@@ -25,7 +25,9 @@ class ZALMPWorld;
 /// of two values, the mass and angle of its counterweight. A motor turns the
 /// crank angle once a second (its position an expression of the global time,
 /// bounded by a maximum torque), and a spatial force actuator pushes down on
-/// the middle of the coupler.
+/// the middle of the coupler. A joint degree-of-freedom sensor measures the
+/// crank's turn in its bearing, and a connector spatial force sensor the
+/// load the spring passes on.
 /// Every value has a physical quantity, which the layouts before R2018.0 need
 /// to read it back: the demo saved at any version reads back whole.
 class ZALMPDemoMechanism {
