@@ -55,6 +55,16 @@ public:
     return S_OK;
   }
 
+  /// S_OK: the entry at `index` holds `link` from now on (an empty handle or
+  /// one already elsewhere in the list too: not checked). E_FAIL outside
+  /// [0, Count()), not reported: the caller says what the failure means.
+  HRESULT Replace(int index, const RVLSharedHandle<T>& link)
+  {
+    if (index < 0 || index >= Count()) return E_FAIL;
+    m_links[static_cast<std::size_t>(index)] = link;
+    return S_OK;
+  }
+
   int Count() const { return static_cast<int>(m_links.size()); }
   /// The position of `link`; -1 when it is not in the list.
   int IndexOf(const RVLSharedHandle<T>& link) const

@@ -27,6 +27,9 @@
 #include <ZALMPClassIdentity.h>
 #include <ZALMPCoaxiality.h>
 #include <ZALMPCoincidence.h>
+#include <ZALMPCollisionInterLayer.h>
+#include <ZALMPCollisionLayer.h>
+#include <ZALMPCollisionRule.h>
 #include <ZALMPConcentricity.h>
 #include <ZALMPCone.h>
 #include <ZALMPConstant.h>
@@ -199,6 +202,12 @@ RVLSharedHandle<ZALMPValue> FiledExpression(ZALMPWorld& world, double slope)
   expression->SetValue(equation);
   world.Add<ZALMPValue>(expression);
   return expression;
+}
+
+// A rule type other than the default for each seed.
+ZALMPCollisionRuleType::Enum RuleType(double s)
+{
+  return static_cast<ZALMPCollisionRuleType::Enum>(1 + static_cast<int>(s) % 3);
 }
 
 // An attribute kind: a value and a child of its own kind, both filed.
@@ -510,6 +519,45 @@ const std::map<std::string, Sample>& Samples()
         const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"acted on");
         world.Add<ZALMPJoint>(joint);
         force.SetJoint(joint);
+      }),
+      Of<ZALMPCollisionLayer>([](ZALMPCollisionLayer& layer, double s, ZALMPWorld& world) {
+        layer.SetRuleType(RuleType(s));
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        const RVLSharedHandle<ZALMPBody> member = ZALMPBody::create(L"member");
+        world.Add<ZALMPBody>(member);
+        layer.AddCollidable(member);
+        layer.AddCollidable(global);
+      }),
+      Of<ZALMPCollisionInterLayer>([](ZALMPCollisionInterLayer& interLayer, double s, ZALMPWorld& world) {
+        interLayer.SetRuleType(RuleType(s + 1));
+        const RVLSharedHandle<ZALMPCollisionLayer> layer = ZALMPCollisionLayer::create(L"grouped");
+        world.Add<ZALMPInteraction>(layer);
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        layer->AddCollidable(global);
+        interLayer.AddCollidable(layer);
+        interLayer.SetRestitutionCoefficient(s / 10);
+        interLayer.SetDynamicFrictionCoefficient(s / 5);
+        interLayer.SetStaticFrictionCoefficient(s / 4);
+      }),
+      Of<ZALMPCollisionRule>([](ZALMPCollisionRule& rule, double s, ZALMPWorld& world) {
+        rule.SetRuleType(RuleType(s + 3));
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        const RVLSharedHandle<ZALMPBody> touched = ZALMPBody::create(L"touched");
+        world.Add<ZALMPBody>(touched);
+        rule.SetFirstBody(global);
+        rule.SetSecondBody(touched);
+        rule.SetRestitutionCoefficient(s / 10);
+        rule.SetDynamicFrictionCoefficient(s / 5);
+        rule.SetStaticFrictionCoefficient(s / 4);
+        rule.SetFirstCollidableParameters(2e11 * s, s / 5, s / 1000);
+        rule.SetSecondCollidableParameters(7e10 * s, s / 4, s / 500);
+        rule.SetDampingCoefficient(10 * s);
+        rule.EnableDampingTransition(1);
+        rule.SetDampingTransitionDepth(s / 100);
+        rule.SetFrictionParameters(s / 3, s / 50);
       }),
       Of<ZALMPSupport>([](ZALMPSupport& support, double, ZALMPWorld& world) {
         RVLSharedHandle<ZALMPBody> global;

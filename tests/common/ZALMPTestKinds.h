@@ -92,8 +92,14 @@ class TestActuator : public ZALMPActuator {
   ZALMP_TEST_KIND(TestActuator, ZALMPActuator);
 };
 
+// A material writes nothing of itself, and its double adds no element either.
 class TestMaterial : public ZALMPMaterial {
-  ZALMP_TEST_KIND(TestMaterial, ZALMPMaterial);
+  ZALMP_DECLARE_CLASS(TestMaterial, ZALMPMaterial);
+  ZALMP_DECLARE_CONCRETE(TestMaterial);
+
+protected:
+  TestMaterial() = default;
+  TestMaterial(const TestMaterial& source) : ZALMPMaterial(source) {}
 };
 
 class TestInteraction : public ZALMPInteraction {
