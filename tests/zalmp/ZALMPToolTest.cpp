@@ -49,7 +49,7 @@ TEST_F(ZalmpTool, DemoThenInfoCheckAndConvertToAnOlderLayout)
   const char* const shown[][2] = {{"Format version", "R2018.1"}, {"Body", "5"}, {"Geometry", "17"},
                                   {"Joint", "4"}, {"Constraint", "5"}, {"Value", "20"}, {"Shape", "4"},
                                   {"Connector", "1"}, {"Attribute", "1"}, {"Actuator", "2"},
-                                  {"Sensor", "2"}, {"Material", "(no line Material)"},  // kinds with none are left out
+                                  {"Sensor", "2"}, {"Interaction", "1"}, {"Material", "(no line Material)"},  // kinds with none are left out
                                   {"Axis system", "\"GlobalAxisSystem\""}, {"Gravity", "0 -9.81 0"}};
   for (const auto& [label, value] : shown) EXPECT_EQ(value, ValueOf(info.out, label)) << label;
   EXPECT_NE(std::string::npos, info.out.find("Warnings (0)\n  none\n")) << info.out;

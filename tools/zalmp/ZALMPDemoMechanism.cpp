@@ -3,6 +3,7 @@
 #include <ZALMP3DRep.h>
 #include <ZALMPAxisSystem.h>
 #include <ZALMPBody.h>
+#include <ZALMPCollisionRule.h>
 #include <ZALMPConnectorSpatialForceSensor.h>
 #include <ZALMPConstant.h>
 #include <ZALMPCylinder.h>
@@ -120,6 +121,7 @@ struct Parts {
   std::vector<RVLSharedHandle<ZALMPAttribute>> attributes;
   std::vector<RVLSharedHandle<ZALMPActuator>> actuators;
   std::vector<RVLSharedHandle<ZALMPSensor>> sensors;
+  std::vector<RVLSharedHandle<ZALMPInteraction>> interactions;
   // The frames at each bar's pivot and pin, for the hinges.
   std::array<std::array<RVLSharedHandle<ZALMPAxisSystem>, 2>, BarCount> ends;
 
@@ -141,6 +143,7 @@ struct Parts {
     orphanAll(attributes);
     orphanAll(actuators);
     orphanAll(sensors);
+    orphanAll(interactions);
   }
 };
 
@@ -466,6 +469,28 @@ void MakeSensors(Parts& parts)
   parts.sensors.push_back(springLoad);
 }
 
+// The coupler may strike the ground bar: steel on steel, a stiff thin
+// contact layer, damped, with the damping eased in over the first tenth of a
+// millimetre of penetration.
+void MakeContact(Parts& parts)
+{
+  const RVLSharedHandle<ZALMPCollisionRule> contact = ZALMPCollisionRule::create(L"CouplerOnGround");
+  contact->SetFirstBody(parts.bodies[Coupler]);
+  contact->SetSecondBody(parts.bodies[Ground]);
+  contact->SetRuleType(ZALMPCollisionRuleType::CollisionReaction);
+  contact->SetRestitutionCoefficient(0.6);
+  contact->SetDynamicFrictionCoefficient(0.42);
+  contact->SetStaticFrictionCoefficient(0.74);
+  for (const auto setSide : {&ZALMPCollisionRule::SetFirstCollidableParameters,
+                             &ZALMPCollisionRule::SetSecondCollidableParameters})
+    ((*contact).*setSide)(2.1e11, 0.3, 0.001);
+  contact->SetDampingCoefficient(1000.0);
+  contact->EnableDampingTransition(1);
+  contact->SetDampingTransitionDepth(1e-4);
+  contact->SetFrictionParameters(0.42, 0.01);
+  parts.interactions.push_back(contact);
+}
+
 // The crank's balancing design: a parameter group of two values.
 void MakeCrankDesign(Parts& parts)
 {
@@ -501,7 +526,8 @@ HRESULT File(ZALMPWorld& world, const Parts& parts)
       fileAll(parts.connectors, std::type_identity<ZALMPConnector>{}) &&
       fileAll(parts.attributes, std::type_identity<ZALMPAttribute>{}) &&
       fileAll(parts.actuators, std::type_identity<ZALMPActuator>{}) &&
-      fileAll(parts.sensors, std::type_identity<ZALMPSensor>{}))
+      fileAll(parts.sensors, std::type_identity<ZALMPSensor>{}) &&
+      fileAll(parts.interactions, std::type_identity<ZALMPInteraction>{}))
     return S_OK;
   for (const auto& takeBack : undo) takeBack();
   return E_FAIL;
@@ -537,6 +563,7 @@ HRESULT ZALMPDemoMechanism::Build(const RVLSharedHandle<ZALMPWorld>& world)
   MakeCouplerRule(parts, equation, lengths);
   MakeCrankDesign(parts);
   MakeSensors(parts);
+  MakeContact(parts);
   if (FAILED(MakeDrive(parts, parts.variables[0], time)) || FAILED(MakePush(parts))) {
     parts.Discard();
     return E_FAIL;

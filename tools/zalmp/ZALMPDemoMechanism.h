@@ -27,7 +27,8 @@ class ZALMPWorld;
 /// bounded by a maximum torque), and a spatial force actuator pushes down on
 /// the middle of the coupler. A joint degree-of-freedom sensor measures the
 /// crank's turn in its bearing, and a connector spatial force sensor the
-/// load the spring passes on.
+/// load the spring passes on. A collision rule lets the coupler strike the
+/// ground bar, with steel-on-steel contact parameters.
 /// Every value has a physical quantity, which the layouts before R2018.0 need
 /// to read it back: the demo saved at any version reads back whole.
 class ZALMPDemoMechanism {
