@@ -84,6 +84,7 @@
 #include <ZALMPUniversalConstraint.h>
 #include <ZALMPVariable.h>
 #include <ZALMPWorld.h>
+#include <ZALMPCollisionSensor.h>
 #include <ZALMPConnectorSpatialForceSensor.h>
 #include <ZALMPConstraintSensor.h>
 #include <ZALMPJointSpatialForceSensor.h>
@@ -476,6 +477,21 @@ const std::map<std::string, Sample>& Samples()
         sensor.SetConnector(spring);
         sensor.SetIndexBody(static_cast<int>(s));
         sensor.SetSpatialForce(s * kY, s * kX);
+      }),
+      Of<ZALMPCollisionSensor>([](ZALMPCollisionSensor& sensor, double s, ZALMPWorld& world) {
+        const RVLSharedHandle<ZALMPCollisionRule> rule = ZALMPCollisionRule::create(L"watched");
+        world.Add<ZALMPInteraction>(rule);
+        sensor.SetCollisionRule(rule);
+        RVLSharedHandle<ZALMPBody> global;
+        world.GetGlobalBody(global);
+        ZALMPCollisionSensor::ZALMPContactForceData contact;
+        contact.firstBody = contact.secondBody = global;
+        contact.firstContactPoint = At(s);
+        contact.penetrationDepth = s / 100;
+        contact.secondNormalVector = kZ;
+        contact.firstFrictionForce = s * kX;
+        sensor.AddContactGeometryData(contact);
+        sensor.AddContactForceData(contact);
       }),
       Attributed<ZALMPState>(),
       {ZALMPParameter::ClassName(),
