@@ -2,6 +2,7 @@
 #include "ZALMPTreeRoundTrip.h"
 
 #include <ZALMPBody.h>
+#include <ZALMPCollisionSensor.h>
 #include <ZALMPConnectorSpatialForceSensor.h>
 #include <ZALMPConstraintSensor.h>
 #include <ZALMPDofSensor.h>
@@ -132,6 +133,42 @@ TEST(ConstraintSensor, DropsAConstraintFromEveryListAndSaysWhetherItWasEverywher
   EXPECT_TRUE(first.empty() && second.empty());
   EXPECT_EQ(E_FAIL, sensor->RemoveConstraint(nullptr));
   EXPECT_EQ(1, reports.Count());
+}
+
+TEST(CollisionSensor, KeepsEachPairOnceAndItsRecordsInOrderWithTheirBodies)
+{
+  ReportCapture reports;
+  const RVLSharedHandle<ZALMPCollisionSensor> sensor = ZALMPCollisionSensor::create(L"contacts");
+  const RVLSharedHandle<ZALMPBody> first = ZALMPBody::create(L"a"), second = ZALMPBody::create(L"b");
+  sensor->AddContactData({first, second});
+  sensor->AddContactData({first, second});
+  sensor->AddContactData({second, first});
+  EXPECT_EQ(2, sensor->GetContactCount());
+
+  ZALMPCollisionSensor::ZALMPContactForceData contact;
+  contact.firstBody = first;
+  contact.penetrationDepth = 0.5;
+  contact.secondFrictionForce = kY;
+  sensor->AddContactForceData(contact);
+  contact.penetrationDepth = 0.25;
+  sensor->AddContactForceData(contact);
+  ZALMPXmlWriter root;
+  ASSERT_EQ(S_OK, sensor->Serialize(&root));
+  std::wstring id;
+  first->GetIdentifier(id);
+  const RVLSharedHandle<ZALMPCollisionSensor> back = ZALMPCollisionSensor::create();
+  ASSERT_EQ(S_OK, back->Deserialize(ReadBack(root).get(), {{id, first}}));
+  ASSERT_EQ(2, back->GetContactForceDataCount());
+  ZALMPCollisionSensor::ZALMPContactForceData read;
+  ASSERT_EQ(S_OK, back->GetContactForceData(1, read));
+  EXPECT_EQ(0.25, read.penetrationDepth);
+  EXPECT_EQ(kY, read.secondFrictionForce);
+  EXPECT_TRUE(read.firstBody == first);
+  EXPECT_FALSE(read.secondBody) << "none was written";
+  EXPECT_EQ(E_FAIL, back->GetContactGeometryData(0, read)) << "no geometry record";
+  EXPECT_EQ(0, back->GetContactCount()) << "the pairs are not saved";
+  sensor->Deactivate();
+  EXPECT_EQ(S_FALSE, sensor->Update());
 }
 
 }  // namespace
