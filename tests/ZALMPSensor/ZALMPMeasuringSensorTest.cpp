@@ -10,6 +10,7 @@
 #include <ZALMPJointDOFSensor.h>
 #include <ZALMPJointSpatialForceSensor.h>
 #include <ZALMPLinearSpring.h>
+#include <ZALMPRevolute.h>
 
 #include <ZALMath3x3Matrix.h>
 #include <ZALMathTransformation.h>
@@ -103,6 +104,18 @@ TEST(SpatialForceSensor, AJointSensorMeasuresInWorldAxesAndAConnectorSensorInIts
   EXPECT_EQ(0, reports.Count()) << "no axis system, or no such mode, is not reported";
   EXPECT_EQ(E_FAIL, joint->GetSpatialForce(force, torque, ZALMPAxisMode::LocalFrame)) << "no joint";
   EXPECT_EQ(E_FAIL, joint->SetIndexBody(-1));
+
+  // in its own axes, through the inverse of the joint's frame: here the placement of its body
+  const RVLSharedHandle<ZALMPRevolute> hinge = ZALMPRevolute::create(L"hinge");
+  const RVLSharedHandle<ZALMPBody> turned = ZALMPBody::create(L"turned");
+  turned->SetPosition(ZALMathTransformation(ZALMath3x3Matrix(kY, -1 * kX, kZ), ZALMathVector(4, 0, 0)), 0);
+  hinge->LinkToBody(turned, ZALMPBodyOrientation::In);
+  ZALMPSolverEquivalentJointType::Enum placementType{19};
+  hinge->SetSolverEquivalentJointType(placementType);
+  joint->SetJoint(hinge);
+  joint->SetSpatialForce(kY, ZALMathVector());
+  ASSERT_EQ(S_OK, joint->GetSpatialForce(force, torque, ZALMPAxisMode::LocalFrame));
+  EXPECT_NEAR(0.0, (force - kX).Norm(), 1e-12);
 
   const RVLSharedHandle<ZALMPConnectorSpatialForceSensor> connector = ZALMPConnectorSpatialForceSensor::create(L"c");
   const RVLSharedHandle<ZALMPLinearSpring> spring = ZALMPLinearSpring::create(L"s");
