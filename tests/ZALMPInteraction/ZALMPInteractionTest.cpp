@@ -31,10 +31,6 @@ TEST(Interaction, CollidablesAreAnOrderedListOfDistinctEntitiesThatOrphaningLeav
 {
   ReportCapture reports;
   RVLSharedHandle<ZALMPCollisionLayer> layer = ZALMPCollisionLayer::create(L"layer");
-  ZALMPCollisionRuleType::Enum type{};
-  layer->GetRuleType(type);
-  EXPECT_EQ(ZALMPCollisionRuleType::CollisionReaction, type);
-
   const RVLSharedHandle<ZALMPBody> a = Body(L"a"), b = Body(L"b"), c = Body(L"c");
   EXPECT_EQ(S_OK, layer->AddCollidable(a));
   EXPECT_EQ(S_FALSE, layer->AddCollidable(a));
@@ -55,13 +51,6 @@ TEST(Interaction, CollidablesAreAnOrderedListOfDistinctEntitiesThatOrphaningLeav
   EXPECT_EQ(E_FAIL, layer->SetCollidable(-1, b));
   ASSERT_EQ(S_OK, layer->GetCollidable(1, got));
   EXPECT_TRUE(got == c);
-
-  // GetEntities appends to what the caller's vector holds
-  RVLSharedVector<ZALMPEntity> entities{b};
-  EXPECT_EQ(S_OK, layer->GetEntities(1, entities));
-  EXPECT_EQ(E_FAIL, layer->GetEntities(2, entities));
-  ASSERT_EQ(2u, entities.size());
-  EXPECT_TRUE(entities[1] == c);
 
   // orphaned, the layer keeps its members until it goes itself
   const RVLSharedHandle<ZALMPCollisionLayer> kept = layer;
@@ -136,7 +125,6 @@ TEST(CollisionRule, ReadsBackItsRuleTypeAndTransitionByWhatTheDocumentHolds)
   rule->SetRuleType(static_cast<ZALMPCollisionRuleType::Enum>(7));
   rule->EnableDampingTransition(5);
   rule->SetFrictionParameters(0.3, 0.01);
-  rule->SetSecondCollidableParameters(7e10, 0.33, 0.002);
   const std::string text = WrittenXml(*rule);
   EXPECT_NE(std::string::npos, text.find("<RuleType>DefaultCollision</RuleType>")) << text;
   EXPECT_NE(std::string::npos, text.find("<EnableDampingTransition>1</EnableDampingTransition>")) << text;
@@ -149,13 +137,6 @@ TEST(CollisionRule, ReadsBackItsRuleTypeAndTransitionByWhatTheDocumentHolds)
   back->GetRuleType(type);
   EXPECT_EQ(ZALMPCollisionRuleType::DefaultCollision, type);
   EXPECT_TRUE(back->IsDampingTransitionEnabled());
-  double young = 0, poisson = 0, thickness = 0;
-  back->GetSecondCollidableParameters(young, poisson, thickness);
-  EXPECT_EQ(7e10, young);
-  EXPECT_EQ(0.002, thickness);
-  RVLSharedHandle<ZALMPBody> got;
-  back->GetSecondBody(got);
-  EXPECT_TRUE(got == b);
 
   // only 1 turns the transition on; an absent value is reported and keeps its field
   const std::string edited = Replaced(Replaced(text, ">1</EnableDampingTransition>", ">2</EnableDampingTransition>"),

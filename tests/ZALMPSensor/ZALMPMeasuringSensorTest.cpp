@@ -1,5 +1,5 @@
 #include "ZALMPTestSupport.h"
-#include "ZALMPTreeRoundTrip.h"
+#include "ZALMPValueTestDoubles.h"
 
 #include <ZALMPBody.h>
 #include <ZALMPCollisionSensor.h>
@@ -22,6 +22,14 @@
 namespace {
 
 const ZALMathVector kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
+
+// A body turned a quarter about Z (its X axis along the world's Y) and moved along X.
+RVLSharedHandle<ZALMPBody> TurnedBody()
+{
+  const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"turned");
+  body->SetPosition(ZALMathTransformation(ZALMath3x3Matrix(kY, -1 * kX, kZ), ZALMathVector(4, 0, 0)), 0);
+  return body;
+}
 
 TEST(DofSensor, RotationsFillTheSharedSlotsFromTheFirstAndScrewsFromTheLast)
 {
@@ -48,10 +56,8 @@ TEST(DofSensor, RotationsFillTheSharedSlotsFromTheFirstAndScrewsFromTheLast)
   const RVLSharedHandle<ZALMPDofSensor> sliding = ZALMPDofSensor::create(L"sliding");
   sliding->AddTranslation(kX);
   sliding->AddTranslation(kY);
-  ZALMPXmlWriter root;
-  ASSERT_EQ(S_OK, sliding->Serialize(&root));
   const RVLSharedHandle<ZALMPDofSensor> back = ZALMPDofSensor::create();
-  EXPECT_EQ(E_FAIL, back->Deserialize(ReadBack(root).get(), {}));
+  EXPECT_EQ(E_FAIL, back->Deserialize(ReadXml(WrittenXml(*sliding)).get(), {}));
   ZALMathVector second;
   EXPECT_EQ(S_OK, back->GetTranslation(1, second));
   EXPECT_EQ(kY, second);
@@ -77,15 +83,10 @@ TEST(JointDOFSensor, KeepsItsIndexOnARefusalAndAnswersAnUpdateOnlyWhenActive)
 
   // a sensor written without its joint reads back without it, and without failing
   sensor->SetPosition(0.5);
-  ZALMPXmlWriter root;
-  ASSERT_EQ(S_OK, sensor->Serialize(&root));
-  const RVLSharedHandle<ZALMPJointDOFSensor> back = ZALMPJointDOFSensor::create();
-  EXPECT_EQ(S_OK, back->Deserialize(ReadBack(root).get(), {}));
-  double position = 0.0;
-  back->GetPosition(position);
-  EXPECT_EQ(0.5, position);
-  back->Reset();
-  back->GetPosition(position);
+  EXPECT_EQ(S_OK, ZALMPJointDOFSensor::create()->Deserialize(ReadXml(WrittenXml(*sensor)).get(), {}));
+  double position = 0.5;
+  sensor->Reset();
+  sensor->GetPosition(position);
   EXPECT_EQ(0.0, position);
 }
 
@@ -107,9 +108,7 @@ TEST(SpatialForceSensor, AJointSensorMeasuresInWorldAxesAndAConnectorSensorInIts
 
   // in its own axes, through the inverse of the joint's frame: here the placement of its body
   const RVLSharedHandle<ZALMPRevolute> hinge = ZALMPRevolute::create(L"hinge");
-  const RVLSharedHandle<ZALMPBody> turned = ZALMPBody::create(L"turned");
-  turned->SetPosition(ZALMathTransformation(ZALMath3x3Matrix(kY, -1 * kX, kZ), ZALMathVector(4, 0, 0)), 0);
-  hinge->LinkToBody(turned, ZALMPBodyOrientation::In);
+  hinge->LinkToBody(TurnedBody(), ZALMPBodyOrientation::In);
   ZALMPSolverEquivalentJointType::Enum placementType{19};
   hinge->SetSolverEquivalentJointType(placementType);
   joint->SetJoint(hinge);
@@ -119,9 +118,7 @@ TEST(SpatialForceSensor, AJointSensorMeasuresInWorldAxesAndAConnectorSensorInIts
 
   const RVLSharedHandle<ZALMPConnectorSpatialForceSensor> connector = ZALMPConnectorSpatialForceSensor::create(L"c");
   const RVLSharedHandle<ZALMPLinearSpring> spring = ZALMPLinearSpring::create(L"s");
-  const RVLSharedHandle<ZALMPBody> body = ZALMPBody::create(L"b");
-  body->SetPosition(ZALMathTransformation(ZALMath3x3Matrix(kY, -1 * kX, kZ), ZALMathVector(4, 0, 0)), 0);
-  spring->SetFirstBody(body);
+  spring->SetFirstBody(TurnedBody());
   connector->SetConnector(spring);
   connector->SetSpatialForce(kX, kZ);
   ASSERT_EQ(S_OK, connector->GetSpatialForce(force, torque, ZALMPAxisMode::GlobalFrame));
@@ -165,12 +162,8 @@ TEST(CollisionSensor, KeepsEachPairOnceAndItsRecordsInOrderWithTheirBodies)
   sensor->AddContactForceData(contact);
   contact.penetrationDepth = 0.25;
   sensor->AddContactForceData(contact);
-  ZALMPXmlWriter root;
-  ASSERT_EQ(S_OK, sensor->Serialize(&root));
-  std::wstring id;
-  first->GetIdentifier(id);
   const RVLSharedHandle<ZALMPCollisionSensor> back = ZALMPCollisionSensor::create();
-  ASSERT_EQ(S_OK, back->Deserialize(ReadBack(root).get(), {{id, first}}));
+  ASSERT_EQ(S_OK, back->Deserialize(ReadXml(WrittenXml(*sensor)).get(), IdsOf({first})));
   ASSERT_EQ(2, back->GetContactForceDataCount());
   ZALMPCollisionSensor::ZALMPContactForceData read;
   ASSERT_EQ(S_OK, back->GetContactForceData(1, read));

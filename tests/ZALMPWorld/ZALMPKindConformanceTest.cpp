@@ -155,29 +155,35 @@ std::pair<const std::string, Sample> Of(Fill fill)
 ZALMathPoint At(double s) { return {s, 2.0 * s, -s}; }
 const ZALMathVector kX(1, 0, 0), kY(0, 1, 0), kZ(0, 0, 1);
 
+RVLSharedHandle<ZALMPBody> Global(ZALMPWorld& world)
+{
+  RVLSharedHandle<ZALMPBody> global;
+  world.GetGlobalBody(global);
+  return global;
+}
+
+// `entity`, once filed in `world` under `Registry`, so that a reference to it comes back.
+template <class Registry, class T>
+RVLSharedHandle<T> Filed(ZALMPWorld& world, const RVLSharedHandle<T>& entity)
+{
+  world.Add<Registry>(entity);
+  return entity;
+}
+
 // A joint kind adds nothing to the base: its sample links the global body, In.
 template <class T>
 std::pair<const std::string, Sample> Joint()
 {
-  return Of<T>([](T& joint, double, ZALMPWorld& world) {
-    RVLSharedHandle<ZALMPBody> global;
-    world.GetGlobalBody(global);
-    joint.LinkToBody(global, ZALMPBodyOrientation::In);
-  });
+  return Of<T>([](T& joint, double, ZALMPWorld& world) { joint.LinkToBody(Global(world), ZALMPBodyOrientation::In); });
 }
 
-// A coupling kind: linked as a joint kind, and tied by an equation of its own,
-// filed in the world so that the reference comes back.
+// A coupling kind: linked as a joint kind, and tied by an equation of its own.
 template <class T>
 std::pair<const std::string, Sample> Coupled()
 {
-  return Of<T>([](T& coupling, double, ZALMPWorld& world) {
-    RVLSharedHandle<ZALMPBody> global;
-    world.GetGlobalBody(global);
-    coupling.LinkToBody(global, ZALMPBodyOrientation::In);
-    const RVLSharedHandle<ZALMPEquation> ratio = ZALMPEquation::create(L"ratio");
-    world.Add<ZALMPConstraint>(ratio);
-    coupling.SetEquation(ratio);
+  return Of<T>([](T& coupling, double s, ZALMPWorld& world) {
+    Joint<T>().second(coupling, s, world);
+    coupling.SetEquation(Filed<ZALMPConstraint>(world, ZALMPEquation::create(L"ratio")));
   });
 }
 
@@ -187,8 +193,7 @@ RVLSharedHandle<ZALMPValue> FiledConstant(ZALMPWorld& world, double value)
   const RVLSharedHandle<ZALMPConstant> constant = ZALMPConstant::create(L"held");
   constant->SetPhysicalQuantity(ZALMPPhysicalQuantity::Force);
   constant->SetValue(value);
-  world.Add<ZALMPValue>(constant);
-  return constant;
+  return Filed<ZALMPValue>(world, constant);
 }
 
 // An expression of the world's time, filed in `world`.
@@ -201,8 +206,7 @@ RVLSharedHandle<ZALMPValue> FiledExpression(ZALMPWorld& world, double slope)
   const RVLSharedHandle<ZALMPExpression> expression = ZALMPExpression::create(L"of time");
   expression->SetPhysicalQuantity(ZALMPPhysicalQuantity::Force);
   expression->SetValue(equation);
-  world.Add<ZALMPValue>(expression);
-  return expression;
+  return Filed<ZALMPValue>(world, expression);
 }
 
 // A rule type other than the default for each seed.
@@ -217,9 +221,7 @@ std::pair<const std::string, Sample> Attributed()
 {
   return Of<T>([](T& attribute, double s, ZALMPWorld& world) {
     attribute.AddValue(FiledConstant(world, s));
-    const RVLSharedHandle<T> child = T::create(L"child");
-    world.Add<ZALMPAttribute>(child);
-    attribute.AddChild(child);
+    attribute.AddChild(Filed<ZALMPAttribute>(world, T::create(L"child")));
   });
 }
 
@@ -359,37 +361,26 @@ const std::map<std::string, Sample>& Samples()
         d.Deactivate();
       }),
       Of<ZALMPUserDefined2D>([](ZALMPUserDefined2D& joint, double, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"planar");
-        world.Add<ZALMPBody>(planar);
-        joint.LinkToBody(planar, ZALMPBodyOrientation::In);
+        joint.LinkToBody(Filed<ZALMPBody>(world, ZALMPBody2D::create(L"planar")), ZALMPBodyOrientation::In);
       }),
       Coupled<ZALMPGear>(), Coupled<ZALMPRack>(), Coupled<ZALMPCable>(), Coupled<ZALMPScrew>(),
       Of<ZALMPMotor>([](ZALMPMotor& motor, double s, ZALMPWorld& world) {
         const RVLSharedHandle<ZALMPVariable> angle = ZALMPVariable::create(L"driven");
         angle->SetPhysicalQuantity(ZALMPPhysicalQuantity::Angle);
-        world.Add<ZALMPVariable>(angle);
-        motor.SetVariable(angle);
+        motor.SetVariable(Filed<ZALMPVariable>(world, angle));
         motor.SetPosition(s);
         motor.SetVelocity(FiledExpression(world, s));
         motor.SetMaxForce(2 * s);
       }),
       Of<ZALMPDisplacementActuator>([](ZALMPDisplacementActuator& actuator, double s, ZALMPWorld& world) {
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
-        actuator.SetBody(global);
-        const RVLSharedHandle<ZALMPPoint> at = ZALMPPoint::create(L"moved at");
-        world.Add<ZALMPGeometry>(at);
-        actuator.SetGeometry(at);
+        actuator.SetBody(Global(world));
+        actuator.SetGeometry(Filed<ZALMPGeometry>(world, ZALMPPoint::create(L"moved at")));
         actuator.SetDisplacement(ZALMathTransformation(ZALMath3x3Matrix(kZ, kX, kY), ZALMathVector(s, 0, -s)));
         actuator.SetDisplacementByDragLine(ZALMathLine(At(s), kY));
       }),
       Of<ZALMPDisplacementActuator2D>([](ZALMPDisplacementActuator2D& actuator, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"moved");
-        world.Add<ZALMPBody>(planar);
-        actuator.SetBody(planar);
-        const RVLSharedHandle<ZALMPPoint2D> at = ZALMPPoint2D::create(L"moved at");
-        world.Add<ZALMPGeometry>(at);
-        actuator.SetGeometry(at);
+        actuator.SetBody(Filed<ZALMPBody>(world, ZALMPBody2D::create(L"moved")));
+        actuator.SetGeometry(Filed<ZALMPGeometry>(world, ZALMPPoint2D::create(L"moved at")));
         actuator.SetDisplacement(QuarterTurn(s));
         actuator.SetDisplacementByDragLine(ZALMathLine2D({s, 0}, {0, 1}));
       }),
@@ -398,9 +389,7 @@ const std::map<std::string, Sample>& Samples()
       }),
       Of<ZALMPJointForceActuator>([](ZALMPJointForceActuator& actuator, double s, ZALMPWorld& world) {
         actuator.SetForce(FiledConstant(world, s));
-        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"pushed");
-        world.Add<ZALMPJoint>(joint);
-        actuator.SetJoint(joint);
+        actuator.SetJoint(Filed<ZALMPJoint>(world, ZALMPRevolute::create(L"pushed")));
         actuator.SetIndexDOF(static_cast<int>(s));
       }),
       Of<ZALMPSpatialForceActuator>([](ZALMPSpatialForceActuator& actuator, double s, ZALMPWorld& world) {
@@ -410,16 +399,12 @@ const std::map<std::string, Sample>& Samples()
                                                        FiledConstant(world, -s)};
         actuator.SetForce(force);
         actuator.SetTorque(torque);
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
-        actuator.SetBody(global);
+        actuator.SetBody(Global(world));
         actuator.SetApplicationPoint(At(s));
         actuator.SetIsInLocalFrame(true);
       }),
       Of<ZALMPSpatialForceActuator2D>([](ZALMPSpatialForceActuator2D& actuator, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"pushed");
-        world.Add<ZALMPBody>(planar);
-        actuator.SetBody(planar);
+        actuator.SetBody(Filed<ZALMPBody>(world, ZALMPBody2D::create(L"pushed")));
         const RVLSharedHandle<ZALMPValue> force[2] = {FiledConstant(world, s), FiledExpression(world, s)};
         const RVLSharedHandle<ZALMPValue> torque[1] = {FiledConstant(world, -s)};
         actuator.SetForce(force);
@@ -428,23 +413,18 @@ const std::map<std::string, Sample>& Samples()
         actuator.SetIsInLocalFrame(true);
       }),
       Of<ZALMPJointDOFSensor>([](ZALMPJointDOFSensor& sensor, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"measured");
-        world.Add<ZALMPJoint>(joint);
-        sensor.SetJoint(joint);
+        sensor.SetJoint(Filed<ZALMPJoint>(world, ZALMPRevolute::create(L"measured")));
         sensor.SetIndexDOF(static_cast<int>(2 * s));
         sensor.SetPosition(s);
         sensor.SetVelocity(-s);
         sensor.SetAcceleration(s / 4);
       }),
       Of<ZALMPMotorForceSensor>([](ZALMPMotorForceSensor& sensor, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPMotor> motor = ZALMPMotor::create(L"measured");
-        world.Add<ZALMPActuator>(motor);
-        sensor.SetMotor(motor);
+        sensor.SetMotor(Filed<ZALMPActuator>(world, ZALMPMotor::create(L"measured")));
         sensor.SetForce(10 * s);
       }),
       Of<ZALMPConstraintSensor>([](ZALMPConstraintSensor& sensor, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPEquation> watched = ZALMPEquation::create(L"watched " + std::to_wstring(s));
-        world.Add<ZALMPConstraint>(watched);
+        const auto watched = Filed<ZALMPConstraint>(world, ZALMPEquation::create(L"watched " + std::to_wstring(s)));
         sensor.SetConstraint(watched);
         watched->LinkToSensor(RVLSharedHandle<ZALMPSensor>(&sensor));
       }),
@@ -452,40 +432,28 @@ const std::map<std::string, Sample>& Samples()
         sensor.AddTranslation(kX);
         sensor.AddRotation(At(s), kZ);
         sensor.AddScrew(At(-s), kY, s / 10);
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
-        sensor.SetConstrainedBody(global);
-        sensor.SetReferenceBody(global);
+        sensor.SetConstrainedBody(Global(world));
+        sensor.SetReferenceBody(Global(world));
       }),
       Of<ZALMPDofSensor2D>([](ZALMPDofSensor2D& sensor, double s, ZALMPWorld& world) {
         sensor.AddTranslation({0, 1});
         sensor.AddRotation({s, -s});
-        const RVLSharedHandle<ZALMPBody2D> planar = ZALMPBody2D::create(L"constrained");
-        world.Add<ZALMPBody>(planar);
-        sensor.SetConstrainedBody(planar);
+        sensor.SetConstrainedBody(Filed<ZALMPBody>(world, ZALMPBody2D::create(L"constrained")));
       }),
       Of<ZALMPJointSpatialForceSensor>([](ZALMPJointSpatialForceSensor& sensor, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"loaded");
-        world.Add<ZALMPJoint>(joint);
-        sensor.SetJoint(joint);
+        sensor.SetJoint(Filed<ZALMPJoint>(world, ZALMPRevolute::create(L"loaded")));
         sensor.SetIndexBody(1);
         sensor.SetSpatialForce(s * kX, -s * kZ);
       }),
       Of<ZALMPConnectorSpatialForceSensor>([](ZALMPConnectorSpatialForceSensor& sensor, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPLinearSpring> spring = ZALMPLinearSpring::create(L"loaded");
-        world.Add<ZALMPConnector>(spring);
-        sensor.SetConnector(spring);
+        sensor.SetConnector(Filed<ZALMPConnector>(world, ZALMPLinearSpring::create(L"loaded")));
         sensor.SetIndexBody(static_cast<int>(s));
         sensor.SetSpatialForce(s * kY, s * kX);
       }),
       Of<ZALMPCollisionSensor>([](ZALMPCollisionSensor& sensor, double s, ZALMPWorld& world) {
-        const RVLSharedHandle<ZALMPCollisionRule> rule = ZALMPCollisionRule::create(L"watched");
-        world.Add<ZALMPInteraction>(rule);
-        sensor.SetCollisionRule(rule);
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
+        sensor.SetCollisionRule(Filed<ZALMPInteraction>(world, ZALMPCollisionRule::create(L"watched")));
         ZALMPCollisionSensor::ZALMPContactForceData contact;
-        contact.firstBody = contact.secondBody = global;
+        contact.firstBody = contact.secondBody = Global(world);
         contact.firstContactPoint = At(s);
         contact.penetrationDepth = s / 100;
         contact.secondNormalVector = kZ;
@@ -497,9 +465,7 @@ const std::map<std::string, Sample>& Samples()
       {ZALMPParameter::ClassName(),
        [](ZALMPEntity& entity, double s, ZALMPWorld& world) {
          Attributed<ZALMPParameter>().second(entity, s, world);
-         const RVLSharedHandle<ZALMPSupport> support = ZALMPSupport::create(L"support");
-         world.Add<ZALMPSupport>(support);
-         dynamic_cast<ZALMPParameter&>(entity).AddSupport(support);
+         dynamic_cast<ZALMPParameter&>(entity).AddSupport(Filed<ZALMPSupport>(world, ZALMPSupport::create(L"support")));
        }},
       Of<ZALMPAxialSpring>([](ZALMPAxialSpring& spring, double s, ZALMPWorld& world) {
         spring.SetBehavior(ZALMPSpringBehavior::CompressionLock);
@@ -532,26 +498,17 @@ const std::map<std::string, Sample>& Samples()
       Of<ZALMPForceElement>([](ZALMPForceElement& force, double s, ZALMPWorld& world) {
         force.SetClass(L"UserForce");
         force.SetStream(L"gain=" + std::to_wstring(s));
-        const RVLSharedHandle<ZALMPRevolute> joint = ZALMPRevolute::create(L"acted on");
-        world.Add<ZALMPJoint>(joint);
-        force.SetJoint(joint);
+        force.SetJoint(Filed<ZALMPJoint>(world, ZALMPRevolute::create(L"acted on")));
       }),
       Of<ZALMPCollisionLayer>([](ZALMPCollisionLayer& layer, double s, ZALMPWorld& world) {
         layer.SetRuleType(RuleType(s));
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
-        const RVLSharedHandle<ZALMPBody> member = ZALMPBody::create(L"member");
-        world.Add<ZALMPBody>(member);
-        layer.AddCollidable(member);
-        layer.AddCollidable(global);
+        layer.AddCollidable(Filed<ZALMPBody>(world, ZALMPBody::create(L"member")));
+        layer.AddCollidable(Global(world));
       }),
       Of<ZALMPCollisionInterLayer>([](ZALMPCollisionInterLayer& interLayer, double s, ZALMPWorld& world) {
         interLayer.SetRuleType(RuleType(s + 1));
-        const RVLSharedHandle<ZALMPCollisionLayer> layer = ZALMPCollisionLayer::create(L"grouped");
-        world.Add<ZALMPInteraction>(layer);
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
-        layer->AddCollidable(global);
+        const auto layer = Filed<ZALMPInteraction>(world, ZALMPCollisionLayer::create(L"grouped"));
+        layer->AddCollidable(Global(world));
         interLayer.AddCollidable(layer);
         interLayer.SetRestitutionCoefficient(s / 10);
         interLayer.SetDynamicFrictionCoefficient(s / 5);
@@ -559,12 +516,9 @@ const std::map<std::string, Sample>& Samples()
       }),
       Of<ZALMPCollisionRule>([](ZALMPCollisionRule& rule, double s, ZALMPWorld& world) {
         rule.SetRuleType(RuleType(s + 3));
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
-        const RVLSharedHandle<ZALMPBody> touched = ZALMPBody::create(L"touched");
-        world.Add<ZALMPBody>(touched);
+        const RVLSharedHandle<ZALMPBody> global = Global(world);
         rule.SetFirstBody(global);
-        rule.SetSecondBody(touched);
+        rule.SetSecondBody(Filed<ZALMPBody>(world, ZALMPBody::create(L"touched")));
         rule.SetRestitutionCoefficient(s / 10);
         rule.SetDynamicFrictionCoefficient(s / 5);
         rule.SetStaticFrictionCoefficient(s / 4);
@@ -575,11 +529,7 @@ const std::map<std::string, Sample>& Samples()
         rule.SetDampingTransitionDepth(s / 100);
         rule.SetFrictionParameters(s / 3, s / 50);
       }),
-      Of<ZALMPSupport>([](ZALMPSupport& support, double, ZALMPWorld& world) {
-        RVLSharedHandle<ZALMPBody> global;
-        world.GetGlobalBody(global);
-        support.SetTarget(global);
-      }),
+      Of<ZALMPSupport>([](ZALMPSupport& support, double, ZALMPWorld& world) { support.SetTarget(Global(world)); }),
       Of<ZALMPAxisSystem>([](ZALMPAxisSystem& g, double s, ZALMPWorld&) {
         g.SetAxisSystem(ZALMathAxis(At(s), kY, kZ, kX));
       }),
@@ -637,18 +587,9 @@ const std::map<std::string, Sample>& Samples()
         d.SetDisplacement(ZALMathTransformation(ZALMath3x3Matrix(kZ, kX, kY), ZALMathVector(s, -s, 0.5)));
         d.Deactivate();
       }),
-      Joint<ZALMPRevolute>(),
-      Joint<ZALMPPrismatic>(),
-      Joint<ZALMPCylindrical>(),
-      Joint<ZALMPSpherical>(),
-      Joint<ZALMPUniversal>(),
-      Joint<ZALMPPlanar>(),
-      Joint<ZALMPRigid>(),
-      Joint<ZALMPPointCurve>(),
-      Joint<ZALMPPointSurface>(),
-      Joint<ZALMPSlideCurve>(),
-      Joint<ZALMPRollCurve>(),
-      Joint<ZALMPUserDefined>(),
+      Joint<ZALMPRevolute>(), Joint<ZALMPPrismatic>(), Joint<ZALMPCylindrical>(), Joint<ZALMPSpherical>(),
+      Joint<ZALMPUniversal>(), Joint<ZALMPPlanar>(), Joint<ZALMPRigid>(), Joint<ZALMPPointCurve>(),
+      Joint<ZALMPPointSurface>(), Joint<ZALMPSlideCurve>(), Joint<ZALMPRollCurve>(), Joint<ZALMPUserDefined>(),
       Joint<ZALMPSymmetric>(),
       Constrained<ZALMP0DoF>(), Constrained<ZALMP6DoF>(), Constrained<ZALMPConcentricity>(), Constrained<ZALMPAngle>(),
       Constrained<ZALMPCoaxiality>(), Constrained<ZALMPNormal>(), Constrained<ZALMPParallelism>(),
