@@ -114,6 +114,7 @@ private:
   // One target: its code in the target type, its value, its factory and how
   // its loader hears of it.
   enum Target { Position, Velocity, Acceleration, MaxForce, TargetCount };
+  void JoinTargetCode(Target target);
   HRESULT SetTarget(Target target, const RVLSharedHandle<ZALMPValue>& value);
   HRESULT SetTargetNumber(Target target, double number);
   HRESULT SetTargetFactory(Target target, ZALWBFactory* factory);

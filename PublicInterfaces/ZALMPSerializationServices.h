@@ -50,6 +50,12 @@ public:
   /// One value reference: S_OK and `value` set; else E_FAIL (reported) and `value` null.
   static HRESULT Deserialize(ZALMPDeserializer*& tree, const std::wstring& name, const ZALMPIdentifierMap& ids,
                              RVLSharedHandle<ZALMPValue>& value);
+  /// The two above for a reader that holds the tree as const (reading only
+  /// moves the tree's own cursors).
+  static HRESULT Deserialize(const ZALMPDeserializer* tree, const std::vector<std::wstring>& names,
+                             const ZALMPIdentifierMap& ids, RVLSharedHandle<ZALMPValue>* values);
+  static HRESULT Deserialize(const ZALMPDeserializer* tree, const std::wstring& name, const ZALMPIdentifierMap& ids,
+                             RVLSharedHandle<ZALMPValue>& value);
   /// Reads child `name` as "Px", "Py", "Pz". E_FAIL (reported): no tree or no such
   /// child; `point` unchanged. A missing or unreadable coordinate is reported and
   /// reads as 0; the result is then still S_OK.

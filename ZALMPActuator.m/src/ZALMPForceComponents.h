@@ -16,6 +16,14 @@
 #include <string>
 #include <vector>
 
+/// A spatial force actuator setter's answer once it tried to store and told
+/// its loader: the loader's, or E_FAIL when nothing was stored and the loader
+/// did not agree either.
+inline HRESULT ZALMPStoredOrTold(bool stored, HRESULT told)
+{
+  return !stored && FAILED(told) ? E_FAIL : told;
+}
+
 /// The N components of a spatial force or torque, each a value entity: what
 /// the spatial force actuators in space (N = 3) and in the plane share.
 template <std::size_t N>
@@ -107,7 +115,5 @@ bool ZALMPReadComponents(const ZALMPFieldReader& in, std::wstring_view id, const
                          RVLSharedHandle<ZALMPValue> (&values)[N], const std::vector<std::wstring>& names)
 {
   const ZALMPFieldReader group = in.Group(id);
-  // The element tree hands out its children through a cursor of its own.
-  ZALMPDeserializer* element = const_cast<ZALMPDeserializer*>(group.Element());
-  return group && SUCCEEDED(ZALMPSerializationServices::Deserialize(element, names, ids, values));
+  return group && SUCCEEDED(ZALMPSerializationServices::Deserialize(group.Element(), names, ids, values));
 }

@@ -3,6 +3,7 @@
 
 #include "ZALMPLoaderCall.h"
 #include <ZALIMPJointForceActuatorLoader.h>
+#include <ZALMPDegreeOfFreedom.h>
 #include <ZALMPFieldReader.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPJoint.h>
@@ -19,15 +20,6 @@ ZALMPJointForceActuator::ZALMPJointForceActuator(const ZALMPJointForceActuator& 
 }
 
 ZALMP_DEFINE_LOADER(ZALMPJointForceActuator, ZALIMPJointForceActuatorLoader);
-
-namespace {
-
-bool IsDOF(int index)
-{
-  return static_cast<unsigned>(index) <= 5u;
-}
-
-}  // namespace
 
 // The loader hears of an empty force too; the caller still learns it was refused.
 HRESULT ZALMPJointForceActuator::SetForce(const RVLSharedHandle<ZALMPValue>& force)
@@ -58,14 +50,14 @@ HRESULT ZALMPJointForceActuator::GetJoint(RVLSharedHandle<ZALMPJoint>& joint) co
 
 HRESULT ZALMPJointForceActuator::SetIndexDOF(const int& index)
 {
-  if (!IsDOF(index)) return E_FAIL;
+  if (!ZALMPIsDegreeOfFreedom(index)) return E_FAIL;
   m_indexDOF = index;
   return S_OK;
 }
 
 HRESULT ZALMPJointForceActuator::GetIndexDOF(int& index) const
 {
-  if (!IsDOF(m_indexDOF)) return E_FAIL;
+  if (!ZALMPIsDegreeOfFreedom(m_indexDOF)) return E_FAIL;
   index = m_indexDOF;
   return S_OK;
 }
@@ -87,7 +79,7 @@ HRESULT ZALMPJointForceActuator::Serialize(ZALMPSerializer* parent) const
   ZALMPSerializer* element = out.Element();
   bool written = m_force && SUCCEEDED(ZALMPSerializationServices::Serialize(element, m_force, L"Force"));
   LinkTable().OwnLinks()[1]->Write(*this, element);
-  written = IsDOF(m_indexDOF) && out.Value(L"DOFindex", static_cast<std::int32_t>(m_indexDOF)) && written;
+  written = ZALMPIsDegreeOfFreedom(m_indexDOF) && out.Value(L"DOFindex", static_cast<std::int32_t>(m_indexDOF)) && written;
   if (written) return S_OK;
   ZALMP_REPORT();
   return E_FAIL;
@@ -97,9 +89,8 @@ HRESULT ZALMPJointForceActuator::Deserialize(const ZALMPDeserializer* parent, co
 {
   const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPActuator>(*this, parent, ids, ZALMP_HERE);
   if (!in) return E_FAIL;
-  ZALMPDeserializer* element = const_cast<ZALMPDeserializer*>(in.Element());
   RVLSharedHandle<ZALMPValue> force;
-  bool read = SUCCEEDED(ZALMPSerializationServices::Deserialize(element, L"Force", ids, force)) &&
+  bool read = SUCCEEDED(ZALMPSerializationServices::Deserialize(in.Element(), L"Force", ids, force)) &&
               SUCCEEDED(SetForce(force));
   LinkTable().OwnLinks()[1]->Read(*this, in.Element(), ids);
   std::int32_t index = -1;

@@ -103,10 +103,16 @@ HRESULT ZALMPMotor::GetTargetType(ZALMPMotorTargetType::Enum& type) const
   return S_OK;
 }
 
+// The target type is the union of the codes of the targets given.
+void ZALMPMotor::JoinTargetCode(Target target)
+{
+  m_targetType = static_cast<ZALMPMotorTargetType::Enum>(m_targetType | kTargets[target].code);
+}
+
 HRESULT ZALMPMotor::SetTarget(Target target, const RVLSharedHandle<ZALMPValue>& value)
 {
   if (!value) return Fail();
-  m_targetType = static_cast<ZALMPMotorTargetType::Enum>(m_targetType | kTargets[target].code);
+  JoinTargetCode(target);
   Slot(target) = value;
   return ZALMPTellLoader<ZALIMPMotorLoader>(
       *this,
@@ -134,7 +140,7 @@ HRESULT ZALMPMotor::TargetQuantity(Target target, ZALMPPhysicalQuantity::Enum& q
 // The code joins the type before anything can fail.
 HRESULT ZALMPMotor::SetTargetNumber(Target target, double number)
 {
-  m_targetType = static_cast<ZALMPMotorTargetType::Enum>(m_targetType | kTargets[target].code);
+  JoinTargetCode(target);
   return ZALMPSetNumberValue(
       RVLSharedHandle<ZALMPEntity>(this), Slot(target), number,
       [&](ZALMPPhysicalQuantity::Enum& quantity) { return TargetQuantity(target, quantity); },
@@ -146,7 +152,7 @@ HRESULT ZALMPMotor::SetTargetNumber(Target target, double number)
 HRESULT ZALMPMotor::SetTargetFactory(Target target, ZALWBFactory* factory)
 {
   if (!factory) return Fail();
-  m_targetType = static_cast<ZALMPMotorTargetType::Enum>(m_targetType | kTargets[target].code);
+  JoinTargetCode(target);
   static_cast<void>(m_factories[target].release());
   m_factories[target].reset(factory);
   ZALMPPhysicalQuantity::Enum quantity = Quantity::NoPhysicalQuantity;
@@ -241,11 +247,10 @@ HRESULT ZALMPMotor::Deserialize(const ZALMPDeserializer* parent, const ZALMPIden
   if (!in) return E_FAIL;
   LinkTable().OwnLinks()[0]->Read(*this, in.Element(), ids);
   bool read = in.Name<ZALMPMotorTargetType>(L"TargetType", m_targetType);
-  ZALMPDeserializer* element = const_cast<ZALMPDeserializer*>(in.Element());
   for (int target = 0; target < TargetCount; ++target) {
     if (!in.Has(kTargets[target].id)) continue;
     RVLSharedHandle<ZALMPValue> value;
-    if (FAILED(ZALMPSerializationServices::Deserialize(element, kTargets[target].id, ids, value)) ||
+    if (FAILED(ZALMPSerializationServices::Deserialize(in.Element(), kTargets[target].id, ids, value)) ||
         FAILED(SetTarget(static_cast<Target>(target), value)))
       read = false;
   }

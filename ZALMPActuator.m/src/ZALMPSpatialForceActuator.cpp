@@ -69,7 +69,7 @@ HRESULT ZALMPSpatialForceActuator::SetComponents(Values& held, const Components&
         return force ? loader.OnForceChanged(given) : loader.OnTorqueChanged(given);
       },
       ZALMP_HERE, false);
-  return !stored && FAILED(told) ? E_FAIL : told;
+  return ZALMPStoredOrTold(stored, told);
 }
 
 HRESULT ZALMPSpatialForceActuator::GetComponents(const Values& held, Components& out,
@@ -166,7 +166,7 @@ HRESULT ZALMPSpatialForceActuator::SetApplicationPoint(const ZALMathPoint& point
       *this,
       [&](ZALIMPSpatialForceActuatorLoader& loader) { return loader.OnApplicationPointChanged(m_applicationPoint); },
       ZALMP_HERE, true, stored ? S_FALSE : E_FAIL);
-  return !stored && FAILED(told) ? E_FAIL : told;
+  return ZALMPStoredOrTold(stored, told);
 }
 
 HRESULT ZALMPSpatialForceActuator::GetApplicationPoint(ZALMathPoint& point) const

@@ -39,7 +39,7 @@ HRESULT ZALMPSpatialForceActuator2D::SetForce(const Force& force)
   const HRESULT told = ZALMPTellLoader<ZALIMPSpatialForceActuator2DLoader>(
       *this, [&](ZALIMPSpatialForceActuator2DLoader& loader) { return loader.OnForceChanged(force); }, ZALMP_HERE,
       false);
-  return !stored && FAILED(told) ? E_FAIL : told;
+  return ZALMPStoredOrTold(stored, told);
 }
 
 HRESULT ZALMPSpatialForceActuator2D::SetTorque(const Torque& torque)
@@ -48,7 +48,7 @@ HRESULT ZALMPSpatialForceActuator2D::SetTorque(const Torque& torque)
   const HRESULT told = ZALMPTellLoader<ZALIMPSpatialForceActuator2DLoader>(
       *this, [&](ZALIMPSpatialForceActuator2DLoader& loader) { return loader.OnTorqueChanged(torque); }, ZALMP_HERE,
       false);
-  return !stored && FAILED(told) ? E_FAIL : told;
+  return ZALMPStoredOrTold(stored, told);
 }
 
 HRESULT ZALMPSpatialForceActuator2D::GetForce(Force& force) const

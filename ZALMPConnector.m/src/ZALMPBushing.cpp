@@ -123,9 +123,8 @@ HRESULT ZALMPBushing::Deserialize(const ZALMPDeserializer* parent, const ZALMPId
   if (!in) return E_FAIL;
   // An array is taken whole or not at all.
   const auto readArray = [&](const std::wstring& prefix, Values& into, bool reportMissing) {
-    ZALMPDeserializer* tree = const_cast<ZALMPDeserializer*>(in.Element());
     Values read;
-    if (FAILED(ZALMPSerializationServices::Deserialize(tree, Names(prefix), ids, read.data()))) {
+    if (FAILED(ZALMPSerializationServices::Deserialize(in.Element(), Names(prefix), ids, read.data()))) {
       if (reportMissing) ZALMP_REPORT();
       return;
     }

@@ -28,10 +28,8 @@ struct ZALMPValueField {
   /// when it is missing, unknown to `ids` or refused.
   bool Read(Owner& owner, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const
   {
-    // The element tree hands out its children through a cursor of its own.
-    ZALMPDeserializer* tree = const_cast<ZALMPDeserializer*>(element);
     RVLSharedHandle<ZALMPValue> value;
-    return SUCCEEDED(ZALMPSerializationServices::Deserialize(tree, id, ids, value)) &&
+    return SUCCEEDED(ZALMPSerializationServices::Deserialize(element, id, ids, value)) &&
            SUCCEEDED((owner.*set)(value));
   }
 };

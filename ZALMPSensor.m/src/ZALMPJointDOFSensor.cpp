@@ -2,6 +2,7 @@
 #include <ZALMPAssertionReport.h>
 
 #include <ZALIMPJointDOFSensorLoader.h>
+#include <ZALMPDegreeOfFreedom.h>
 #include <ZALMPFieldReader.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPJoint.h>
@@ -21,15 +22,6 @@ ZALMPJointDOFSensor::ZALMPJointDOFSensor(const ZALMPJointDOFSensor& source)
 
 ZALMP_DEFINE_LOADER(ZALMPJointDOFSensor, ZALIMPJointDOFSensorLoader);
 
-namespace {
-
-bool IsDOF(int index)
-{
-  return static_cast<unsigned>(index) <= 5u;
-}
-
-}  // namespace
-
 HRESULT ZALMPJointDOFSensor::SetJoint(const RVLSharedHandle<ZALMPJoint>& joint)
 {
   return ZALMPSetLink(m_joint, joint, ZALMP_HERE);
@@ -42,14 +34,14 @@ HRESULT ZALMPJointDOFSensor::GetJoint(RVLSharedHandle<ZALMPJoint>& joint) const
 
 HRESULT ZALMPJointDOFSensor::SetIndexDOF(const int& index)
 {
-  if (!IsDOF(index)) return E_FAIL;
+  if (!ZALMPIsDegreeOfFreedom(index)) return E_FAIL;
   m_indexDOF = index;
   return S_OK;
 }
 
 HRESULT ZALMPJointDOFSensor::GetIndexDOF(int& index) const
 {
-  if (!IsDOF(m_indexDOF)) return E_FAIL;
+  if (!ZALMPIsDegreeOfFreedom(m_indexDOF)) return E_FAIL;
   index = m_indexDOF;
   return S_OK;
 }
@@ -79,7 +71,7 @@ HRESULT ZALMPJointDOFSensor::Serialize(ZALMPSerializer* parent) const
   out.Number(L"Position", m_position);
   out.Number(L"Velocity", m_velocity);
   out.Number(L"Acceleration", m_acceleration);
-  if (IsDOF(m_indexDOF) && out.Value(L"DOFindex", static_cast<std::int32_t>(m_indexDOF))) return S_OK;
+  if (ZALMPIsDegreeOfFreedom(m_indexDOF) && out.Value(L"DOFindex", static_cast<std::int32_t>(m_indexDOF))) return S_OK;
   ZALMP_REPORT();
   return E_FAIL;
 }

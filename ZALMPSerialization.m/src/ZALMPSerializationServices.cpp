@@ -128,6 +128,18 @@ HRESULT ZALMPSerializationServices::Serialize(ZALMPSerializer*& tree, const ZALM
 HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const std::vector<std::wstring>& names,
                                                 const ZALMPIdentifierMap& ids, RVLSharedHandle<ZALMPValue>* values)
 {
+  return Deserialize(static_cast<const ZALMPDeserializer*>(tree), names, ids, values);
+}
+
+HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const std::wstring& name,
+                                                const ZALMPIdentifierMap& ids, RVLSharedHandle<ZALMPValue>& value)
+{
+  return Deserialize(static_cast<const ZALMPDeserializer*>(tree), name, ids, value);
+}
+
+HRESULT ZALMPSerializationServices::Deserialize(const ZALMPDeserializer* tree, const std::vector<std::wstring>& names,
+                                                const ZALMPIdentifierMap& ids, RVLSharedHandle<ZALMPValue>* values)
+{
   if (!tree) {
     ZALMP_REPORT();
     return E_FAIL;
@@ -148,7 +160,7 @@ HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const 
   return S_OK;
 }
 
-HRESULT ZALMPSerializationServices::Deserialize(ZALMPDeserializer*& tree, const std::wstring& name,
+HRESULT ZALMPSerializationServices::Deserialize(const ZALMPDeserializer* tree, const std::wstring& name,
                                                 const ZALMPIdentifierMap& ids, RVLSharedHandle<ZALMPValue>& value)
 {
   value.Release();
