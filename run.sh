@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one step, on a fresh Debian machine (as root or with sudo).
 #   ./run.sh demo   build, then run `zalmp demo`: the demo mechanism saved as demo.xml, read back and described
-#   ./run.sh test   build the default and the sanitizer presets and run every test
+#   ./run.sh test   build the default and the sanitizer presets and run every test, then fuzz the loaders
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the library and the tool need; the tests and benchmarks need more.
 packages=(cmake g++ make pkg-config ccache libpugixml-dev libcli11-dev uuid-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
+fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 install_missing() {
   local missing=()
@@ -30,12 +31,16 @@ case "${1:-}" in
     ./build/default/tools/zalmp/zalmp demo "${2:-demo.xml}"
     ;;
   test)
-    install_missing "${packages[@]}" "${test_packages[@]}"
+    install_missing "${packages[@]}" "${test_packages[@]}" "${fuzz_packages[@]}"
     for preset in default asan; do
       cmake --preset "$preset" -DZALMP_BUILD_TESTS=ON -DZALMP_BUILD_BENCHMARKS=ON >/dev/null
       cmake --build --preset "$preset"
       ctest --preset "$preset"
     done
+    # The loaders under clang and libFuzzer, a minute each on their seeds.
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz
+    fuzz/run-fuzzers.sh 60
     ;;
   *)
     echo "usage: $0 demo|test" >&2

@@ -24,7 +24,8 @@ public:
   ~ZALMPAttribute() override;
 
   /// S_OK: `child` appended. S_FALSE: already a child. E_FAIL: an empty handle
-  /// (reported), or a child of another kind than this attribute (not reported).
+  /// or a child that would close a loop (this attribute or one of its
+  /// ancestors; reported), or a child of another kind than this attribute (not reported).
   HRESULT AddChild(const RVLSharedHandle<ZALMPAttribute>& child);
   /// The size of the children list this attribute's kind uses.
   int GetChildrenCount() const;
@@ -60,6 +61,8 @@ private:
   // The children list's adders, one per kind, for reading and copying.
   HRESULT AddChildParameter(const RVLSharedHandle<ZALMPParameter>& child);
   HRESULT AddChildState(const RVLSharedHandle<ZALMPState>& child);
+  /// Whether this attribute is `start` or one of its descendants.
+  bool IsReachedFrom(const ZALMPAttribute& start) const;
   bool IsParameter() const;
   bool IsState() const;
 

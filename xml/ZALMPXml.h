@@ -32,7 +32,7 @@ struct ZALMPXmlModel {
   std::wstring version;                   // format version of the document
   std::vector<ZALMPXmlWarning> warnings;  // in the order they were reported
 
-  ZALMPXmlModel() = default;
+  ZALMPXmlModel();  // out of line: the handles' types are only declared here
   ZALMPXmlModel(ZALMPXmlModel&& other) noexcept = default;
   ZALMPXmlModel& operator=(ZALMPXmlModel&& other) noexcept;
   ~ZALMPXmlModel();

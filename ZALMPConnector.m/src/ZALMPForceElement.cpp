@@ -59,9 +59,10 @@ HRESULT ZALMPForceElement::Deserialize(const ZALMPDeserializer* parent, const ZA
   const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPConnector>(*this, parent, ids, ZALMP_HERE);
   if (!in) return E_FAIL;
   // Both texts are read before either is found missing.
-  const bool texts = in.Attribute(L"class", m_class) & in.Attribute(L"stream", m_stream);
+  const bool hasClass = in.Attribute(L"class", m_class);
+  const bool hasStream = in.Attribute(L"stream", m_stream);
   LinkTable().Read(*this, in.Element(), ids);
-  if (texts) return S_OK;
+  if (hasClass && hasStream) return S_OK;
   ZALMP_REPORT();
   return E_FAIL;
 }

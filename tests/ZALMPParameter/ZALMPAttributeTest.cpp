@@ -67,6 +67,18 @@ TEST(Attribute, ListsItsDescendantsDepthFirstAnsweringForTheLastOneReached)
   RVLSharedHandle<ZALMPParameter> found;
   EXPECT_EQ(S_OK, owner->GetParameter(ZALString("second"), found));
   EXPECT_TRUE(found == second);
+
+  // no loops: neither itself nor an ancestor becomes a child, so the walk ends
+  {
+    ReportCapture reports;
+    EXPECT_EQ(E_FAIL, first->AddChild(first));
+    EXPECT_EQ(E_FAIL, second->AddChild(root));
+    EXPECT_EQ(2, reports.Count());
+    EXPECT_EQ(S_OK, second->AddChild(first)) << "a shared descendant is no loop";
+    all.clear();
+    root->GetAllChildren(all);
+    EXPECT_EQ((RVLSharedVector<ZALMPAttribute>{child, first, second, first, last}), all);
+  }
 }
 
 TEST(Attribute, NeitherWritesNorCopiesItsType)

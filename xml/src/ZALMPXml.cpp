@@ -87,6 +87,8 @@ ZALMPXmlModel& ZALMPXmlModel::operator=(ZALMPXmlModel&& other) noexcept
   return *this;
 }
 
+ZALMPXmlModel::ZALMPXmlModel() = default;
+
 ZALMPXmlModel::~ZALMPXmlModel()
 {
   Release();
