@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one step, on a fresh Debian machine (as root or with sudo).
 #   ./run.sh demo   build, then run `zalmp demo`: the demo mechanism saved as demo.xml, read back and described
-#   ./run.sh test   build the default and the sanitizer presets and run every test, then fuzz the loaders
+#   ./run.sh test   build the default and the sanitizer presets and run every test; install the
+#                   default build into a scratch prefix and build and run the example against it; then fuzz the loaders
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the library and the tool need; the tests and benchmarks need more.
-packages=(cmake g++ make pkg-config ccache libpugixml-dev libcli11-dev uuid-dev)
+packages=(cmake g++ make pkg-config ccache libpugixml-dev libcli11-dev uuid-dev liburdfdom-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 
@@ -20,6 +21,15 @@ install_missing() {
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The default build installed as a package, then used from outside the source tree.
+check_installed_package() {
+  local prefix
+  prefix=$(mktemp -d)
+  trap "rm -rf '$prefix'" EXIT
+  cmake --install build/default --prefix "$prefix" >/dev/null
+  examples/check-installed.sh "$prefix"
 }
 
 case "${1:-}" in
@@ -36,6 +46,7 @@ case "${1:-}" in
       cmake --preset "$preset" -DZALMP_BUILD_TESTS=ON -DZALMP_BUILD_BENCHMARKS=ON >/dev/null
       cmake --build --preset "$preset"
       ctest --preset "$preset"
+      if [ "$preset" = default ]; then check_installed_package; fi
     done
     # The loaders under clang and libFuzzer, a minute each on their seeds.
     cmake --preset fuzz >/dev/null
