@@ -1,0 +1,73 @@
+#include "ZALMPUrdf.h"
+
+#include "ZALMPUrdfExporter.h"
+#include "ZALMPUrdfImporter.h"
+#include "ZALMPUrdfParserMessages.h"
+#include "ZALMPUrdfText.h"
+
+#include <ZALMPVersion.h>
+#include <ZALMPWorld.h>
+#include <ZALMPXml.h>
+#include <ZALMPXmlCodec.h>
+
+#include <RVLBasicWorld.h>
+
+#include <urdf_parser/urdf_parser.h>
+
+#include <stdexcept>
+
+ZALMPUrdfResult ZALMPUrdf::Import(std::string_view text, ZALMPXmlModel& model, Base base)
+{
+  urdf::ModelInterfaceSharedPtr parsed;
+  ZALMPUrdfResult result;
+  {
+    const ZALMPUrdfParserMessages messages;
+    try {
+      parsed = urdf::parseURDF(std::string(text));
+    } catch (const std::exception& error) {  // the parser lets a few of its own errors escape
+      return ZALMPUrdfResult::Failure(error.what());
+    }
+    if (!parsed) return ZALMPUrdfResult::Failure(messages.Errors("the document is no URDF robot"));
+    result.warnings = messages.Warnings();
+  }
+  ZALMPUrdfImporter importer(*parsed, base, result.warnings);
+  if (std::string problem = importer.Problem(); !problem.empty()) return ZALMPUrdfResult::Failure(problem);
+
+  // Built in a world of its own, handed over only once complete.
+  ZALMPXmlModel fresh;
+  fresh.hostWorld = RVLBasicWorld::create(L"BasicWorld");
+  fresh.world = ZALMPWorld::create(fresh.hostWorld);
+  fresh.version = ZALMPVersion::kNewest;
+  if (std::string problem = importer.Build(fresh.world); !problem.empty())
+    return ZALMPUrdfResult::Failure(problem);
+  model = std::move(fresh);
+  return result;
+}
+
+ZALMPUrdfResult ZALMPUrdf::Load(const std::filesystem::path& path, ZALMPXmlModel& model, Base base)
+{
+  std::string text;
+  if (const ZALMPXmlResult read = ZALMPXmlCodec::LoadText(path, text); !read)
+    return ZALMPUrdfResult::Failure(read.message);
+  return Import(text, model, base);
+}
+
+ZALMPUrdfResult ZALMPUrdf::Export(const ZALMPWorld& world, std::string& text)
+{
+  ZALMPUrdfResult result;
+  urdf::ModelInterface model;
+  if (std::string problem = ZALMPUrdfExporter(world, result.warnings).Build(model); !problem.empty())
+    return ZALMPUrdfResult::Failure(problem);
+  text = ZALMPUrdfText::Print(model);
+  return result;
+}
+
+ZALMPUrdfResult ZALMPUrdf::Save(const ZALMPWorld& world, const std::filesystem::path& path)
+{
+  std::string text;
+  ZALMPUrdfResult result = Export(world, text);
+  if (!result) return result;
+  if (const ZALMPXmlResult saved = ZALMPXmlCodec::SaveText(text, path); !saved)
+    return ZALMPUrdfResult::Failure(saved.message);
+  return result;
+}
