@@ -23,7 +23,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -88,7 +90,7 @@ urdf::Pose PoseOf(const urdf::ModelInterface& robot, const std::string& link)
 {
   const urdf::JointSharedPtr joint = robot.getLink(link)->parent_joint;
   if (!joint) return {};
-  const urdf::Pose parent = PoseOf(robot, joint->parent_link_name);
+  urdf::Pose parent = PoseOf(robot, joint->parent_link_name);
   urdf::Pose pose;
   pose.position = parent.position + parent.rotation * joint->parent_to_joint_origin_transform.position;
   pose.rotation = parent.rotation * joint->parent_to_joint_origin_transform.rotation;

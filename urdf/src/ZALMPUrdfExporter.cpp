@@ -218,7 +218,8 @@ void ZALMPUrdfExporter::AddShapes(urdf::Link& link, const ZALMPBody& body)
 
 bool ZALMPUrdfExporter::MakeEdge(const RVLSharedHandle<ZALMPJoint>& joint, Edge& edge)
 {
-  // What realises the joint goes with it, written or not.
+  // What realises the joint goes with it, written or not; a joint left out is named on its own.
+  Keep(joint.get());
   for (int c = 0; c < joint->GetConstraintCount(); ++c) {
     RVLSharedHandle<ZALMPConstraint> constraint;
     if (FAILED(joint->GetConstraint(c, constraint)) || !constraint) continue;

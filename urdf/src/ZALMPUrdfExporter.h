@@ -1,6 +1,9 @@
 #pragma once
 #include "ZALMPUrdfJointKinds.h"
 
+#include <ZALMPBody.h>
+#include <ZALMPJoint.h>
+
 #include <RVLSharedHandle.h>
 #include <ZALMathTransformation.h>
 
@@ -12,9 +15,7 @@
 #include <vector>
 
 class ZALMPAxisSystem;
-class ZALMPBody;
 class ZALMPEntity;
-class ZALMPJoint;
 class ZALMPWorld;
 
 /// Builds the URDF model of a world, as far as URDF goes: the bodies as
@@ -32,7 +33,7 @@ private:
   // A joint of a kind URDF has, between two bodies, with its frame on each.
   struct Edge {
     RVLSharedHandle<ZALMPJoint> joint;
-    const ZALMPUrdfJointKinds::Row* row;
+    const ZALMPUrdfJointKinds::Row* row = nullptr;
     RVLSharedHandle<ZALMPBody> parent, child;
     ZALMathTransformation parentFrame, childFrame;  // in their bodies' coordinates
   };

@@ -2,6 +2,8 @@
 #include "ZALMPUrdf.h"
 #include "ZALMPUrdfJointKinds.h"
 
+#include <ZALMPWorld.h>
+
 #include <RVLSharedHandle.h>
 
 #include <urdf_model/model.h>
@@ -13,7 +15,6 @@ class ZALMathAxis;
 class ZALMathTransformation;
 class ZALMPBody;
 class ZALMPConstraint;
-class ZALMPWorld;
 
 /// Builds a world from a URDF model read by the parser: the links as bodies,
 /// the joints as joints with their frames, constraints and variables, the

@@ -21,7 +21,7 @@ void SetNumbers(TiXmlElement* element, const char* attribute, std::initializer_l
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     text += (text.empty() ? "" : " ") + std::string(buffer, end);
   }
-  element->SetAttribute(attribute, text);
+  element->SetAttribute(attribute, text.c_str());
 }
 
 void SetPose(TiXmlElement* parent, const urdf::Pose& pose)
