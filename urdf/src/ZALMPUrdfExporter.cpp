@@ -157,13 +157,15 @@ void ZALMPUrdfExporter::AddLink(urdf::ModelInterface& model, const RVLSharedHand
   m_links[body.get()] = link->name;
   Keep(body.get());
   double mass = 0.0;
+  ZALMathPoint center;
+  ZALMath3x3Matrix inertia;
   body->GetMass(mass);
-  if (mass != 0.0) {
-    // The body's inertia is about its centre of gravity, in its own axes.
-    ZALMathPoint center;
-    ZALMath3x3Matrix inertia;
-    body->GetCenterOfGravity(center);
-    body->GetInertiaMatrix(inertia);
+  body->GetCenterOfGravity(center);
+  body->GetInertiaMatrix(inertia);
+  // A body with the mass properties of a new one has no inertial element
+  // (so a link without one comes back without one); the inertia is about the
+  // centre of gravity, in the body's axes.
+  if (mass != 0.0 || center != ZALMathPoint() || inertia != ZALMath3x3Matrix()) {
     auto inertial = std::make_shared<urdf::Inertial>();
     inertial->mass = mass;
     inertial->origin.position = urdf::Vector3(center.GetX(), center.GetY(), center.GetZ());
