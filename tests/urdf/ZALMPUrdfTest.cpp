@@ -35,14 +35,17 @@ constexpr double kTolerance = 1e-9;
 // revolute elbow (rotated origin). The arm's inertial origin is rotated too.
 std::string Robot(const std::string& type, const std::string& joint = "shoulder")
 {
-  const std::string limit = type == "revolute" || type == "prismatic" ? "<limit lower=\"-0.5\" upper=\"1.25\" effort=\"0\" velocity=\"0\"/>" : "";
+  const std::string limit = type == "revolute" || type == "prismatic"
+                                ? "<limit lower=\"-0.5\" upper=\"1.25\" effort=\"0\" velocity=\"0\"/>"
+                                : "";
   return "<robot name=\"arm\"><link name=\"base\"><visual><origin xyz=\"0 0 0.05\"/><geometry><box size=\"0.4 0.3 "
          "0.1\"/></geometry><material name=\"grey\"><color rgba=\"0.5 0.5 0.5 1\"/></material></visual></link>"
          "<link name=\"arm\"><inertial><origin xyz=\"0.1 0.02 -0.03\" rpy=\"0.2 0.4 -0.3\"/><mass value=\"2.5\"/>"
          "<inertia ixx=\"0.3\" ixy=\"0.01\" ixz=\"-0.02\" iyy=\"0.2\" iyz=\"0.03\" izz=\"0.1\"/></inertial>"
          "<collision><origin xyz=\"0.1 0 0\" rpy=\"0 1.5707963267948966 0\"/><geometry><cylinder radius=\"0.05\" "
-         "length=\"0.4\"/></geometry></collision></link><link name=\"tip\"><visual><geometry><sphere "
-         "radius=\"0.04\"/></geometry></visual><collision><geometry><mesh filename=\"package://arm/tip.stl\"/>"
+         "length=\"0.4\"/></geometry></collision></link><link name=\"tip\"><inertial><mass value=\"0\"/>"
+         "<inertia ixx=\"0\" ixy=\"0\" ixz=\"0\" iyy=\"0\" iyz=\"0\" izz=\"0\"/></inertial><visual><geometry>"
+         "<sphere radius=\"0.04\"/></geometry></visual><collision><geometry><mesh filename=\"package://arm/tip.stl\"/>"
          "</geometry></collision></link><joint name=\"" + joint + "\" type=\"" + type + "\"><parent link=\"base\"/>"
          "<child link=\"arm\"/><origin xyz=\"0.1 0.2 0.3\" rpy=\"0.3 -0.2 0.5\"/><axis xyz=\"0 0.6 0.8\"/>" + limit +
          "</joint><joint name=\"elbow\" type=\"revolute\"><parent link=\"arm\"/><child link=\"tip\"/><origin "
@@ -169,6 +172,7 @@ void ExpectSameTree(const urdf::ModelInterface& expected, const urdf::ModelInter
   ASSERT_EQ(expected.links_.size(), actual.links_.size());
   for (const auto& [name, link] : expected.links_) {
     ASSERT_TRUE(actual.getLink(name)) << name;
+    EXPECT_EQ(bool(link->inertial), bool(actual.getLink(name)->inertial)) << name;
     EXPECT_EQ(link->visual_array.size(), actual.getLink(name)->visual_array.size()) << name;
     EXPECT_EQ(link->collision_array.size(), actual.getLink(name)->collision_array.size()) << name;
   }
@@ -242,15 +246,19 @@ TEST(Urdf, MalformedDocumentsAreErrorsWithTheParsersWordsAndGiveNoWorld)
     const char* said;
   } cases[] = {
       {"<robot name=\"r\"><link name=\"a\">", "Error"},
-      {"<robot name=\"r\">" + link + "<joint name=\"j\" type=\"fixed\"><parent link=\"a\"/><child link=\"c\"/></joint></robot>",
+      {"<robot name=\"r\"><link name=\"a\"><inertial><mass value=\"heavy\"/></inertial></link></robot>",
+       "mass [heavy] is not a float"},
+      {"<robot name=\"r\">" + link +
+           "<joint name=\"j\" type=\"fixed\"><parent link=\"a\"/><child link=\"c\"/></joint></robot>",
        "child link [c] of joint [j] not found"},
       {"<robot name=\"r\">" + link + "</robot>", "Two root links found"},
       {"<robot name=\"r\"><link name=\"r\"/>" + link + ab +
            "<joint name=\"ra\" type=\"fixed\"><parent link=\"r\"/><child link=\"a\"/></joint><joint name=\"ba\" "
            "type=\"fixed\"><parent link=\"b\"/><child link=\"a\"/></joint></robot>",
        "the joints form a loop"},
-      {"<robot name=\"r\">" + link + "<joint name=\"ab\" type=\"revolute\"><parent link=\"a\"/><child link=\"b\"/><axis "
-       "xyz=\"0 0 0\"/><limit effort=\"0\" velocity=\"0\"/></joint></robot>",
+      {"<robot name=\"r\">" + link +
+           "<joint name=\"ab\" type=\"revolute\"><parent link=\"a\"/><child link=\"b\"/><axis xyz=\"0 0 0\"/>"
+           "<limit effort=\"0\" velocity=\"0\"/></joint></robot>",
        "axis of zero length"},
   };
   for (const auto& each : cases) {

@@ -90,7 +90,7 @@ int ZALMPToolCommands::ImportUrdf(const std::string& in, const std::string& out,
 int ZALMPToolCommands::ExportUrdf(const std::string& in, const std::string& out) const
 {
   ZALMPXmlModel model;
-  if (!Load(in, model) || Report(out, ZALMPUrdf::Save(*model.world, out)) != kSuccess) return kModelError;
+  if (!Load(in, model) || Report(in, ZALMPUrdf::Save(*model.world, out)) != kSuccess) return kModelError;
   m_out << "Exported " << in << " to " << out << "\n";
   return kSuccess;
 }

@@ -68,7 +68,8 @@ int main(int argc, char** argv)
   }
 
   if (app.get_subcommands().empty()) {
-    std::cerr << "A subcommand is required: demo, info, check, convert, import-urdf or export-urdf\nRun with --help for more information.\n";
+    std::cerr << "A subcommand is required: demo, info, check, convert, import-urdf or export-urdf\n"
+                 "Run with --help for more information.\n";
     return ZALMPToolCommands::kUsageError;
   }
 

@@ -14,7 +14,6 @@
 
 #include <urdf_parser/urdf_parser.h>
 
-#include <stdexcept>
 
 ZALMPUrdfResult ZALMPUrdf::Import(std::string_view text, ZALMPXmlModel& model, Base base)
 {
@@ -22,12 +21,12 @@ ZALMPUrdfResult ZALMPUrdf::Import(std::string_view text, ZALMPXmlModel& model, B
   ZALMPUrdfResult result;
   {
     const ZALMPUrdfParserMessages messages;
-    try {
-      parsed = urdf::parseURDF(std::string(text));
-    } catch (const std::exception& error) {  // the parser lets a few of its own errors escape
-      return ZALMPUrdfResult::Failure(error.what());
-    }
-    if (!parsed) return ZALMPUrdfResult::Failure(messages.Errors("the document is no URDF robot"));
+    parsed = urdf::parseURDF(std::string(text));
+    // The parser skips some malformed elements (an inertial whose mass is no
+    // number) with an error but still gives a model: that is no model either.
+    const std::string errors = messages.Errors();
+    if (!parsed || !errors.empty())
+      return ZALMPUrdfResult::Failure(errors.empty() ? "the document is no URDF robot" : errors);
     result.warnings = messages.Warnings();
   }
   ZALMPUrdfImporter importer(*parsed, base, result.warnings);

@@ -198,7 +198,8 @@ void ZALMPUrdfExporter::AddShapes(urdf::Link& link, const ZALMPBody& body)
       collision->origin = ZALMPUrdfPose::ToPose(rep->GetPlacement());
       collision->geometry = geometry;
       link.collision_array.push_back(collision);
-      if (rep->GetColour() != ZAL3DColour{}) Warn(*shape, "URDF collision geometry has no colour; its colour is not kept");
+      if (rep->GetColour() != ZAL3DColour{})
+        Warn(*shape, "URDF collision geometry has no colour; its colour is not kept");
       continue;
     }
     auto visual = std::make_shared<urdf::Visual>();
@@ -326,8 +327,9 @@ void ZALMPUrdfExporter::AddFloating(urdf::ModelInterface& model, const ZALMPBody
 std::string ZALMPUrdfExporter::UniqueName(const ZALMPEntity& entity, std::set<std::string>& taken)
 {
   const std::string own = ZALWideToUtf8(entity.getEntityName());
-  std::string name = own.empty() ? KindWord(entity) : own;
-  for (int suffix = 2; taken.count(name); ++suffix) name = (own.empty() ? KindWord(entity) : own) + "_" + std::to_string(suffix);
+  const std::string stem = own.empty() ? KindWord(entity) : own;
+  std::string name = stem;
+  for (int suffix = 2; taken.count(name); ++suffix) name = stem + "_" + std::to_string(suffix);
   if (name != own) Warn(entity, "its name is empty or taken; written as \"" + name + "\"");
   taken.insert(name);
   return name;

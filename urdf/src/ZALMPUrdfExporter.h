@@ -24,7 +24,10 @@ class ZALMPWorld;
 /// is named in a warning.
 class ZALMPUrdfExporter {
 public:
-  ZALMPUrdfExporter(const ZALMPWorld& world, std::vector<std::string>& warnings) : m_world(world), m_warnings(warnings) {}
+  ZALMPUrdfExporter(const ZALMPWorld& world, std::vector<std::string>& warnings)
+    : m_world(world), m_warnings(warnings)
+  {
+  }
 
   /// Fills `model`; empty on success, else why there is no model.
   std::string Build(urdf::ModelInterface& model);

@@ -32,7 +32,8 @@ std::wstring Wide(const std::string& name)
 // A rotation whose Z axis is `axis` (of length 1); the identity for Z itself.
 ZALMath3x3Matrix ZAlong(const ZALMathVector& axis)
 {
-  const ZALMathVector helper = std::abs(axis.GetX()) > 0.9 ? ZALMathVector(0.0, 1.0, 0.0) : ZALMathVector(1.0, 0.0, 0.0);
+  const ZALMathVector helper =
+      std::abs(axis.GetX()) > 0.9 ? ZALMathVector(0.0, 1.0, 0.0) : ZALMathVector(1.0, 0.0, 0.0);
   ZALMathVector x = helper - helper.Dot(axis) * axis;
   x.Normalize();
   return ZALMath3x3Matrix(x, axis.Cross(x), axis);
@@ -86,7 +87,8 @@ std::string ZALMPUrdfImporter::Problem() const
   while (!open.empty()) {
     const urdf::Link* link = open.back();
     open.pop_back();
-    if (!reached.insert(link->name).second) return "link \"" + link->name + "\" hangs from two joints: the joints form a loop";
+    if (!reached.insert(link->name).second)
+      return "link \"" + link->name + "\" hangs from two joints: the joints form a loop";
     for (const urdf::JointSharedPtr& joint : link->child_joints) {
       if (MovesAlongAxis(joint->type) && std::hypot(joint->axis.x, joint->axis.y, joint->axis.z) == 0.0)
         return "joint \"" + joint->name + "\" has an axis of zero length";
@@ -214,7 +216,8 @@ void ZALMPUrdfImporter::AddJoint(const urdf::Joint& joint, const RVLSharedHandle
   if (!row) {
     // A floating joint constrains nothing: its child body stays free.
     if (joint.name != ZALMPUrdfJointKinds::FloatingName(joint.child_link_name))
-      Warn("joint", joint.name, "floating, so body \"" + joint.child_link_name + "\" stays free; the joint's name is not kept");
+      Warn("joint", joint.name,
+           "floating, so body \"" + joint.child_link_name + "\" stays free; the joint's name is not kept");
     return;
   }
   // The joint frame is the child link's frame; its Z axis is turned onto the joint axis.
@@ -225,9 +228,11 @@ void ZALMPUrdfImporter::AddJoint(const urdf::Joint& joint, const RVLSharedHandle
     toAxis = ZAlong(axis);
   }
   const ZALMathTransformation onChild(toAxis);
-  const ZALMathTransformation onParent = ZALMPUrdfPose::ToTransformation(joint.parent_to_joint_origin_transform) * onChild;
+  const ZALMathTransformation onParent =
+      ZALMPUrdfPose::ToTransformation(joint.parent_to_joint_origin_transform) * onChild;
   const std::wstring name = Wide(joint.name);
-  const RVLSharedHandle<ZALMPConstraint> constraint = Join(*row, name, parent, FrameOf(onParent), child, FrameOf(onChild));
+  const RVLSharedHandle<ZALMPConstraint> constraint =
+      Join(*row, name, parent, FrameOf(onParent), child, FrameOf(onChild));
   if (row->quantity == ZALMPPhysicalQuantity::NoPhysicalQuantity) return;
 
   const RVLSharedHandle<ZALMPVariable> variable =

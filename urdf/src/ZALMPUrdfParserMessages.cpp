@@ -16,9 +16,8 @@ void ZALMPUrdfParserMessages::log(const std::string& text, console_bridge::LogLe
   if (level == console_bridge::CONSOLE_BRIDGE_LOG_WARN) m_warnings.push_back(text);
 }
 
-std::string ZALMPUrdfParserMessages::Errors(const std::string& fallback) const
+std::string ZALMPUrdfParserMessages::Errors() const
 {
-  if (m_errors.empty()) return fallback;
   std::string joined;
   for (const std::string& error : m_errors) joined += (joined.empty() ? "" : "; ") + error;
   return joined;

@@ -16,8 +16,8 @@ public:
 
   void log(const std::string& text, console_bridge::LogLevel level, const char* filename, int line) override;
 
-  /// The errors joined by "; ", or `fallback` when the parser logged none.
-  std::string Errors(const std::string& fallback) const;
+  /// The errors joined by "; "; empty when the parser logged none.
+  std::string Errors() const;
   const std::vector<std::string>& Warnings() const { return m_warnings; }
 
 private:

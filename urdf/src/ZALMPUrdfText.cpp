@@ -96,6 +96,12 @@ void SetJoint(TiXmlElement* element, const urdf::Joint& joint)
   }
 }
 
+std::string NameOf(const TiXmlElement& element)
+{
+  const char* const name = element.Attribute("name");
+  return name ? name : "";
+}
+
 }  // namespace
 
 std::string ZALMPUrdfText::Print(const urdf::ModelInterface& model)
@@ -104,11 +110,10 @@ std::string ZALMPUrdfText::Print(const urdf::ModelInterface& model)
   TiXmlElement* robot = document ? document->RootElement() : nullptr;
   if (!robot) return {};
   for (TiXmlElement* element = robot->FirstChildElement("link"); element; element = element->NextSiblingElement("link"))
-    if (const urdf::LinkConstSharedPtr link = model.getLink(element->Attribute("name") ? element->Attribute("name") : ""))
-      SetLink(element, *link);
-  for (TiXmlElement* element = robot->FirstChildElement("joint"); element; element = element->NextSiblingElement("joint"))
-    if (const urdf::JointConstSharedPtr joint = model.getJoint(element->Attribute("name") ? element->Attribute("name") : ""))
-      SetJoint(element, *joint);
+    if (const urdf::LinkConstSharedPtr link = model.getLink(NameOf(*element))) SetLink(element, *link);
+  for (TiXmlElement* element = robot->FirstChildElement("joint"); element;
+       element = element->NextSiblingElement("joint"))
+    if (const urdf::JointConstSharedPtr joint = model.getJoint(NameOf(*element))) SetJoint(element, *joint);
   TiXmlPrinter printer;
   document->Accept(&printer);
   return printer.CStr();
