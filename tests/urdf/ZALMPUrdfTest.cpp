@@ -32,7 +32,8 @@ namespace {
 constexpr double kTolerance = 1e-9;
 
 // base -> arm through `type` (rotated origin, slanted axis), arm -> tip through a
-// revolute elbow (rotated origin). The arm's inertial origin is rotated too.
+// revolute elbow (rotated origin). The arm's inertial origin is rotated too; the
+// tip's name looks like a collision shape's, but its sphere is to look at.
 std::string Robot(const std::string& type, const std::string& joint = "shoulder")
 {
   const std::string limit = type == "revolute" || type == "prismatic"
@@ -43,12 +44,12 @@ std::string Robot(const std::string& type, const std::string& joint = "shoulder"
          "<link name=\"arm\"><inertial><origin xyz=\"0.1 0.02 -0.03\" rpy=\"0.2 0.4 -0.3\"/><mass value=\"2.5\"/>"
          "<inertia ixx=\"0.3\" ixy=\"0.01\" ixz=\"-0.02\" iyy=\"0.2\" iyz=\"0.03\" izz=\"0.1\"/></inertial>"
          "<collision><origin xyz=\"0.1 0 0\" rpy=\"0 1.5707963267948966 0\"/><geometry><cylinder radius=\"0.05\" "
-         "length=\"0.4\"/></geometry></collision></link><link name=\"tip\"><inertial><mass value=\"0\"/>"
+         "length=\"0.4\"/></geometry></collision></link><link name=\"tip.collision_guard\"><inertial><mass value=\"0\"/>"
          "<inertia ixx=\"0\" ixy=\"0\" ixz=\"0\" iyy=\"0\" iyz=\"0\" izz=\"0\"/></inertial><visual><geometry>"
          "<sphere radius=\"0.04\"/></geometry></visual><collision><geometry><mesh filename=\"package://arm/tip.stl\"/>"
          "</geometry></collision></link><joint name=\"" + joint + "\" type=\"" + type + "\"><parent link=\"base\"/>"
          "<child link=\"arm\"/><origin xyz=\"0.1 0.2 0.3\" rpy=\"0.3 -0.2 0.5\"/><axis xyz=\"0 0.6 0.8\"/>" + limit +
-         "</joint><joint name=\"elbow\" type=\"revolute\"><parent link=\"arm\"/><child link=\"tip\"/><origin "
+         "</joint><joint name=\"elbow\" type=\"revolute\"><parent link=\"arm\"/><child link=\"tip.collision_guard\"/><origin "
          "xyz=\"0.4 0 0.1\" rpy=\"0 0.7 -0.4\"/><axis xyz=\"1 0 0\"/><limit lower=\"-1\" upper=\"1\" effort=\"0\" "
          "velocity=\"0\"/></joint></robot>";
 }

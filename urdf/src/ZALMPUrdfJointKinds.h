@@ -49,8 +49,13 @@ public:
   {
     return link + (collision ? L".collision" : L".visual") + std::to_wstring(number);
   }
-  /// True for a shape name that ShapeName gave to collision geometry.
-  static bool IsCollisionName(const std::wstring& shape) { return shape.find(L".collision") != std::wstring::npos; }
+  /// True for a shape name that ShapeName gave to collision geometry; only
+  /// the last part counts, as the link's own name may hold anything.
+  static bool IsCollisionName(const std::wstring& shape)
+  {
+    const std::size_t last = shape.rfind(L'.');
+    return last != std::wstring::npos && shape.compare(last, 10, L".collision") == 0;
+  }
   static std::wstring FixedBaseName(const std::wstring& root) { return root + L".fixed_base"; }
   static std::string FloatingName(const std::string& child) { return child + ".floating"; }
 };
