@@ -15,9 +15,31 @@
 #include <urdf_parser/urdf_parser.h>
 
 
+namespace {
+
+// A link hanging from two joints makes the parser's links own each other in
+// a circle; emptying their child lists lets them go.
+class ChildListsEmptied {
+public:
+  explicit ChildListsEmptied(const urdf::ModelInterfaceSharedPtr& model) : m_model(model) {}
+  ChildListsEmptied(const ChildListsEmptied&) = delete;
+  ChildListsEmptied& operator=(const ChildListsEmptied&) = delete;
+  ~ChildListsEmptied()
+  {
+    if (!m_model) return;
+    for (const auto& [name, link] : m_model->links_) link->child_links.clear();
+  }
+
+private:
+  const urdf::ModelInterfaceSharedPtr& m_model;
+};
+
+}  // namespace
+
 ZALMPUrdfResult ZALMPUrdf::Import(std::string_view text, ZALMPXmlModel& model, Base base)
 {
   urdf::ModelInterfaceSharedPtr parsed;
+  const ChildListsEmptied emptied(parsed);
   ZALMPUrdfResult result;
   {
     const ZALMPUrdfParserMessages messages;
