@@ -32,9 +32,9 @@ std::wstring Wide(const std::string& name)
 // A rotation whose Z axis is `axis` (of length 1); the identity for Z itself.
 ZALMath3x3Matrix ZAlong(const ZALMathVector& axis)
 {
-  const ZALMathVector helper =
+  const ZALMathVector across =
       std::abs(axis.GetX()) > 0.9 ? ZALMathVector(0.0, 1.0, 0.0) : ZALMathVector(1.0, 0.0, 0.0);
-  ZALMathVector x = helper - helper.Dot(axis) * axis;
+  ZALMathVector x = across - across.Dot(axis) * axis;
   x.Normalize();
   return ZALMath3x3Matrix(x, axis.Cross(x), axis);
 }
