@@ -33,6 +33,11 @@ public:
   /// `fill` answers false when it failed; the old file then stays.
   static ZALMPXmlResult SaveStreamed(const std::function<bool(ZALMPXmlWriter&)>& fill,
                                      const std::filesystem::path& path);
+  /// Writes `text` to `path` in the same atomic way as `Save`.
+  static ZALMPXmlResult SaveText(std::string_view text, const std::filesystem::path& path);
+  /// The whole content of the file at `path`; on failure `text` is left as it
+  /// was and the message names the file and the system's reason.
+  static ZALMPXmlResult LoadText(const std::filesystem::path& path, std::string& text);
   /// Reads the document in `path` as `Read` does.
   static ZALMPXmlResult Load(const std::filesystem::path& path, std::unique_ptr<ZALMPXmlReader>& root);
   /// Replaces the id, value, attributes, children and version of `element`

@@ -23,7 +23,7 @@ const fs::path kRoot(ZALMP_SOURCE_DIR);
 // Every source and header of the product, by path relative to the root.
 std::vector<std::string> ProductFiles()
 {
-  static const std::set<std::string> kTops = {"PublicInterfaces", "platform", "xml", "tools"};
+  static const std::set<std::string> kTops = {"PublicInterfaces", "platform", "xml", "urdf", "tools"};
   std::vector<std::string> files;
   for (const auto& top : fs::directory_iterator(kRoot)) {
     if (!top.is_directory() || (!kTops.count(top.path().filename()) && top.path().extension() != ".m")) continue;
@@ -142,7 +142,7 @@ int LayerOf(const std::string& file)
   if (owner == "platform") return 0;
   if (elementTree.count(Stem(file))) return 1;
   if (owner == "ZALMPWorld.m" || Stem(file) == "ZALMPEntityKinds") return 3;
-  if (owner == "xml") return 4;
+  if (owner == "xml" || owner == "urdf") return 4;
   if (owner == "tools") return 5;
   return 2;  // the entity base, its services and the kinds
 }
@@ -150,7 +150,7 @@ int LayerOf(const std::string& file)
 // A module's sources are private to it.
 TEST(Layers, EachLayerIncludesOnlyItselfAndTheLayersBelowAndNoOtherModulesSources)
 {
-  static const char* const kNames[] = {"platform", "element tree and failure report", "entities", "world", "XML encoding", "tool"};
+  static const char* const kNames[] = {"platform", "element tree and failure report", "entities", "world", "XML and URDF encodings", "tool"};
   for (const auto& [from, to] : Graph().Edges()) {
     EXPECT_LE(LayerOf(to), LayerOf(from)) << from << " (" << kNames[LayerOf(from)] << ") includes " << to << " ("
                                           << kNames[LayerOf(to)] << ")";

@@ -163,4 +163,30 @@ TEST_F(ZalmpTool, ModelProblemsExitWithOneAndCommandLineProblemsWithTwo)
   EXPECT_NE(std::string::npos, help.out.find("convert")) << help.out;
 }
 
+TEST_F(ZalmpTool, UrdfImportCheckAndExportWarnOnStandardErrorAndAMalformedRobotWritesNothing)
+{
+  Put("robot.urdf",
+      "<robot name=\"r\"><link name=\"a\"/><link name=\"b\"/><joint name=\"ab\" type=\"revolute\"><parent "
+      "link=\"a\"/><child link=\"b\"/><limit lower=\"-1\" upper=\"1\" effort=\"5\" velocity=\"1\"/></joint></robot>");
+  const ZalmpOutcome imported = Zalmp("import-urdf robot.urdf model.xml --fixed-base");
+  ASSERT_EQ(0, imported.exit) << imported.err;
+  EXPECT_EQ("Imported robot.urdf to model.xml\n", imported.out);
+  EXPECT_EQ((std::vector<std::string>{"robot \"r\": the robot's name is not kept",
+                                      "joint \"ab\": effort and velocity limits are not kept"}),
+            LinesAfter(imported.err, "zalmp: robot.urdf: warning: "));
+  EXPECT_EQ("model.xml: no problems\n", Zalmp("check model.xml").out);
+
+  const ZalmpOutcome exported = Zalmp("export-urdf model.xml back.urdf");
+  ASSERT_EQ(0, exported.exit) << exported.err;
+  EXPECT_EQ("", exported.err);
+  EXPECT_NE(std::string::npos, Content("back.urdf").find("<joint name=\"ab\" type=\"revolute\">"));
+
+  Put("broken.urdf", "<robot name=\"r\"><link name=\"a\"/><link name=\"b\"/></robot>");
+  const ZalmpOutcome broken = Zalmp("import-urdf broken.urdf broken.xml");
+  EXPECT_EQ(1, broken.exit);
+  EXPECT_EQ(0u, broken.err.find("zalmp: broken.urdf: ")) << broken.err;
+  EXPECT_NE(std::string::npos, broken.err.find("Two root links")) << broken.err;
+  EXPECT_FALSE(Exists("broken.xml"));
+}
+
 }  // namespace

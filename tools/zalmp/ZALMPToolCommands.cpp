@@ -5,6 +5,7 @@
 #include "ZALMPModelSummary.h"
 #include "ZALMPToolText.h"
 
+#include <ZALMPUrdf.h>
 #include <ZALMPValue.h>
 #include <ZALMPWorld.h>
 #include <ZALMPXml.h>
@@ -69,6 +70,37 @@ int ZALMPToolCommands::Convert(const std::string& in, const std::string& out, co
   m_out << "Converted " << in << " (" << ZALMPToolText::Narrow(model.version) << ") to " << out << " (" << version
         << ")\n";
   return kSuccess;
+}
+
+int ZALMPToolCommands::ImportUrdf(const std::string& in, const std::string& out, bool fixedBase) const
+{
+  ZALMPXmlModel model;
+  const ZALMPUrdfResult imported =
+      ZALMPUrdf::Load(in, model, fixedBase ? ZALMPUrdf::Base::Fixed : ZALMPUrdf::Base::Free);
+  if (Report(in, imported) != kSuccess) return kModelError;
+  const ZALMPXmlResult saved = ZALMPXml::Save(*model.world, out);
+  if (!saved) {
+    Fail(out, saved);
+    return kModelError;
+  }
+  m_out << "Imported " << in << " to " << out << "\n";
+  return kSuccess;
+}
+
+int ZALMPToolCommands::ExportUrdf(const std::string& in, const std::string& out) const
+{
+  ZALMPXmlModel model;
+  if (!Load(in, model) || Report(in, ZALMPUrdf::Save(*model.world, out)) != kSuccess) return kModelError;
+  m_out << "Exported " << in << " to " << out << "\n";
+  return kSuccess;
+}
+
+int ZALMPToolCommands::Report(const std::string& path, const ZALMPUrdfResult& result) const
+{
+  for (const std::string& warning : result.warnings) m_err << "zalmp: " << path << ": warning: " << warning << "\n";
+  if (result) return kSuccess;
+  m_err << "zalmp: " << path << ": " << result.message << "\n";
+  return kModelError;
 }
 
 // Layouts before R2018.0 require a physical quantity on every value; a value

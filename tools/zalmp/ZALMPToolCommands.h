@@ -5,6 +5,7 @@
 
 class ZALMPWorld;
 struct ZALMPXmlModel;
+struct ZALMPUrdfResult;
 struct ZALMPXmlResult;
 
 /// The subcommands of `zalmp`. Each writes its report to `out`, its errors to
@@ -30,11 +31,21 @@ public:
   /// known format versions (the caller has checked it).
   int Convert(const std::string& in, const std::string& out, const std::string& version) const;
 
+  /// Reads the URDF robot `in` (its root link fixed to the world with
+  /// `fixedBase`) and saves it as the model file `out`, listing on `err` what
+  /// the model does not keep. kModelError, and no `out`, when `in` cannot be read.
+  int ImportUrdf(const std::string& in, const std::string& out, bool fixedBase) const;
+  /// Reads the model file `in` and writes it as the URDF robot `out`, listing
+  /// on `err` what URDF does not hold.
+  int ExportUrdf(const std::string& in, const std::string& out) const;
+
 private:
   /// Reads the model file; on failure says why on `err`.
   bool Load(const std::string& path, ZALMPXmlModel& model) const;
   void WarnOfValuesTheLayoutLoses(const ZALMPWorld& world, std::wstring_view version, const std::string& out) const;
   void Fail(const std::string& path, const ZALMPXmlResult& result) const;
+  /// Lists the warnings of a URDF import or export on `err`; the exit code of its result.
+  int Report(const std::string& path, const ZALMPUrdfResult& result) const;
 
   std::ostream& m_out;
   std::ostream& m_err;

@@ -4,6 +4,8 @@
 //   zalmp info FILE                              what a model file holds
 //   zalmp check FILE                             every problem of a model file
 //   zalmp convert IN OUT [--format-version V]    save in the layout of another format version
+//   zalmp import-urdf ROBOT MODEL [--fixed-base] read a URDF robot and save it as a model file
+//   zalmp export-urdf MODEL ROBOT                write a model file as a URDF robot
 
 #include "ZALMPToolCommands.h"
 #include "ZALMPToolText.h"
@@ -47,6 +49,17 @@ int main(int argc, char** argv)
       ->check(CLI::IsMember(versions))
       ->capture_default_str();
 
+  // Both URDF subcommands read one file and write the other.
+  std::string urdfIn, urdfOut;
+  bool fixedBase = false;
+  CLI::App* importUrdf = app.add_subcommand("import-urdf", "Read a URDF robot and save it as a model file");
+  importUrdf->add_option("ROBOT", urdfIn, "URDF file to read")->required();
+  importUrdf->add_option("MODEL", urdfOut, "Model file to write")->required();
+  importUrdf->add_flag("--fixed-base", fixedBase, "Fix the root link to the world with a rigid joint");
+  CLI::App* exportUrdf = app.add_subcommand("export-urdf", "Write a model file as a URDF robot");
+  exportUrdf->add_option("MODEL", urdfIn, "Model file to read")->required();
+  exportUrdf->add_option("ROBOT", urdfOut, "URDF file to write")->required();
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -55,7 +68,8 @@ int main(int argc, char** argv)
   }
 
   if (app.get_subcommands().empty()) {
-    std::cerr << "A subcommand is required: demo, info, check or convert\nRun with --help for more information.\n";
+    std::cerr << "A subcommand is required: demo, info, check, convert, import-urdf or export-urdf\n"
+                 "Run with --help for more information.\n";
     return ZALMPToolCommands::kUsageError;
   }
 
@@ -64,6 +78,8 @@ int main(int argc, char** argv)
     if (demo->parsed()) return commands.Demo(demoPath);
     if (info->parsed()) return commands.Info(infoPath);
     if (check->parsed()) return commands.Check(checkPath);
+    if (importUrdf->parsed()) return commands.ImportUrdf(urdfIn, urdfOut, fixedBase);
+    if (exportUrdf->parsed()) return commands.ExportUrdf(urdfIn, urdfOut);
     return commands.Convert(in, out, version);
   } catch (const std::exception& error) {
     std::cerr << "zalmp: " << error.what() << "\n";

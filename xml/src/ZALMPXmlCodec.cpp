@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <random>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -137,6 +138,20 @@ ZALMPXmlResult ZALMPXmlCodec::Save(const ZALMPXmlWriter& root, const std::filesy
 {
   return SaveWith([&root](int fd) { return root.Stream([fd](std::string_view piece) { return WriteAll(fd, piece); }); },
                   path);
+}
+
+ZALMPXmlResult ZALMPXmlCodec::SaveText(std::string_view text, const std::filesystem::path& path)
+{
+  return SaveWith([text](int fd) { return WriteAll(fd, text); }, path);
+}
+
+ZALMPXmlResult ZALMPXmlCodec::LoadText(const std::filesystem::path& path, std::string& text)
+{
+  std::string content;
+  int error = 0;
+  if (!ReadFile(path, content, error)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
+  text = std::move(content);
+  return {};
 }
 
 ZALMPXmlResult ZALMPXmlCodec::SaveStreamed(const std::function<bool(ZALMPXmlWriter&)>& fill,
