@@ -32,6 +32,7 @@ public:
   }
 
   ZALMPFilteredCopy FilteredCopy() const override { return m_filtered; }
+  bool OutlivesOrphaning() const override { return m_release == ZALMPLinkRelease::Never; }
 
   void ForEachPartner(const ZALMPEntity& entity,
                       const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const override
@@ -86,8 +87,13 @@ public:
   void Read(ZALMPEntity& entity, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const override
   {
     Owner& owner = static_cast<Owner&>(entity);
-    for (const RVLSharedHandle<ZALMPEntity>& partner : Resolve(element, ids))
+    for (const RVLSharedHandle<ZALMPEntity>& partner : Resolve(element, ids)) {
+      if (OutlivesOrphaning() && ZALMPLinkTable::KeepsAlive(*partner, owner)) {
+        Report();  // a loop that would outlive the world
+        continue;
+      }
       if (FAILED((owner.*m_add)(RVLSharedHandle<Partner>(partner)))) Report();
+    }
   }
 
   void Relink(ZALMPEntity& copy, const ZALMPEntity& source, const ZALMPCopyLookup& copies,

@@ -56,6 +56,8 @@ public:
   bool IsList() const { return !m_groupId.empty(); }
   /// What a filtered copy of a world does with this link.
   virtual ZALMPFilteredCopy FilteredCopy() const = 0;
+  /// Whether the entity keeps its partners when it is orphaned (ZALMPLinkRelease::Never).
+  virtual bool OutlivesOrphaning() const { return false; }
 
   /// Calls `visit` with each partner `entity` holds through this link, in order.
   virtual void ForEachPartner(const ZALMPEntity& entity,
@@ -203,6 +205,11 @@ public:
   void Read(ZALMPEntity& entity, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const;
   /// Every link of the class and its bases, re-made between copies.
   void Relink(ZALMPEntity& copy, const ZALMPEntity& source, const ZALMPCopyLookup& copies, bool filtered) const;
+
+  /// Whether `to` is `from` or is reached from it through links that outlive
+  /// orphaning. Such a loop is never broken when the world goes, so a reader
+  /// does not make one.
+  static bool KeepsAlive(const ZALMPEntity& from, const ZALMPEntity& to);
 
 private:
   const ZALMPLinkTable* m_base = nullptr;

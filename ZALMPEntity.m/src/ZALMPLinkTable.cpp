@@ -5,6 +5,8 @@
 #include <ZALMPSerializer.h>
 
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 ZALMPLink::~ZALMPLink() = default;
 
@@ -145,4 +147,23 @@ void ZALMPLinkTable::Relink(ZALMPEntity& copy, const ZALMPEntity& source, const 
                             bool filtered) const
 {
   ForEachLink([&](const ZALMPLink& link) { link.Relink(copy, source, copies, filtered); });
+}
+
+bool ZALMPLinkTable::KeepsAlive(const ZALMPEntity& from, const ZALMPEntity& to)
+{
+  std::vector<const ZALMPEntity*> pending{&from};
+  std::unordered_set<const ZALMPEntity*> seen;
+  while (!pending.empty()) {
+    const ZALMPEntity* entity = pending.back();
+    pending.pop_back();
+    if (entity == &to) return true;
+    if (!seen.insert(entity).second) continue;
+    entity->GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
+      if (!link.OutlivesOrphaning()) return;
+      link.ForEachPartner(*entity, [&](const RVLSharedHandle<ZALMPEntity>& partner) {
+        if (partner) pending.push_back(partner.get());
+      });
+    });
+  }
+  return false;
 }
