@@ -44,7 +44,8 @@ struct ParsedGraph {
   {
     const std::string quoted = R"re("((?:[^"\\]|\\.)*)")re";
     const std::regex node("  (body[0-9]+) \\[label=" + quoted + ".*\\];");
-    const std::regex edge("  (body[0-9]+) -- (body[0-9]+) \\[label=" + quoted + "(, style=dashed)?\\];");
+    const std::regex edge("  (body[0-9]+) -- (body[0-9]+) \\[label=" + quoted +
+                          "(, style=dashed, constraint=false)?\\];");
     std::istringstream lines(dot);
     std::smatch match;
     for (std::string line; std::getline(lines, line);) {

@@ -105,7 +105,8 @@ public:
       if (bodies.empty()) continue;
       std::string label = KindOf(*entity);
       if (dashed) label += "\n" + NameOf(*entity);
-      const std::string style = " [label=" + Quoted(label) + (dashed ? ", style=dashed]" : "]");
+      // Joints alone rank the bodies, so the drawing follows the mechanism's chains.
+      const std::string style = " [label=" + Quoted(label) + (dashed ? ", style=dashed, constraint=false]" : "]");
       const std::string first = NodeOf(*bodies.front());
       // Past the first body, each is joined to it; one body alone gets a loop.
       for (std::size_t other = bodies.size() == 1 ? 0 : 1; other < bodies.size(); ++other)
