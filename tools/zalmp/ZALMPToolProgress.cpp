@@ -44,7 +44,8 @@ void ZALMPToolProgress::Show(ZALMPXmlProgressUnit unit, std::uint64_t done, std:
     m_unit = unit;
     m_started = now;
   }
-  if (now - m_shown < kEvery || now == m_started) return;
+  // A rate needs a little time behind it, and a line a little time on screen.
+  if (now - m_shown < kEvery || now - m_started < kEvery) return;
   m_shown = now;
   const double seconds = std::chrono::duration<double>(now - m_started).count();
   const std::string name = unit == ZALMPXmlProgressUnit::Bytes ? " MB" : " entities";
