@@ -1,9 +1,6 @@
-// zalmp graph: DOT text on standard output or in a file, a drawing in SVG or
-// PNG, and no file at all for an ending it does not know.
+// zalmp graph: DOT text, an SVG or PNG drawing, or no file for an unknown ending.
 
 #include "ZALMPToolRunner.h"
-
-#include <string>
 
 namespace {
 

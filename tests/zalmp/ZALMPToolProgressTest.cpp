@@ -1,6 +1,5 @@
-// What zalmp shows of a long load or save: on a terminal a line redrawn at
-// most ten times a second with the count and its rate, cleared at the end;
-// elsewhere nothing.
+// What zalmp shows of a long load or save: on a terminal a throttled line with
+// the count and its rate, cleared at the end; elsewhere nothing.
 
 #include "ZALMPToolProgress.h"
 
@@ -36,17 +35,15 @@ TEST(ToolProgress, ShowsCountAndRateOnATerminalAndNothingElsewhere)
     show(Unit::Entities, 1, 1000);
     now += 500ms;
     show(Unit::Entities, 401, 1000);
-    EXPECT_EQ("\rloading big.xml: 401 of 1000 entities, 802 entities/s",
-              terminal.str().substr(terminal.str().rfind('\r')));
+    const std::string line = "loading big.xml: 401 of 1000 entities, 802 entities/s";
+    EXPECT_EQ("\r" + line, terminal.str().substr(terminal.str().rfind('\r')));
     terminal.str("");
+    progress.End();
+    EXPECT_EQ("\r" + std::string(line.size(), ' ') + "\r", terminal.str()) << "the line is cleared at the end";
   }
-  const std::string blank(std::string("loading big.xml: 401 of 1000 entities, 802 entities/s").size(), ' ');
-  EXPECT_EQ("\r" + blank + "\r", terminal.str()) << "the line is cleared at the end";
 
   std::ostringstream file;
-  ZALMPToolProgress progress(file, false, clock);
-  EXPECT_FALSE(progress.Follow("saving big.xml")) << "no listener, so the load costs nothing";
-  progress.End();
+  EXPECT_FALSE(ZALMPToolProgress(file, false, clock).Follow("saving big.xml")) << "no listener, so nothing to pay";
   EXPECT_EQ("", file.str());
 }
 
