@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the library and the tool need; the tests and benchmarks need more.
-packages=(cmake g++ make pkg-config ccache libpugixml-dev libcli11-dev uuid-dev liburdfdom-dev)
+packages=(cmake g++ make pkg-config ccache libpugixml-dev libcli11-dev uuid-dev liburdfdom-dev libgraphviz-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 

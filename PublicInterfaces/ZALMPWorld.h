@@ -12,6 +12,8 @@
 #include <ZALMathVector.h>
 #include <ZALStatus.h>
 
+#include <cstddef>
+#include <functional>
 #include <memory>
 
 class ZALBaseUnknown;
@@ -158,8 +160,11 @@ public:
   /// ascending identifier order; then the globals named in "Globals". Each
   /// entity reads the very element it was created from, so a bad element
   /// never shifts its neighbours. S_OK (per-element problems are reported and
-  /// skipped); E_FAIL: `root` is null or has no "World".
-  HRESULT Deserialize(const ZALMPDeserializer* root);
+  /// skipped); E_FAIL: `root` is null or has no "World". `entitiesRead`, when
+  /// given, hears after each entity has read itself how many have and how
+  /// many there are, for a host that shows a long load's progress.
+  HRESULT Deserialize(const ZALMPDeserializer* root,
+                      const std::function<void(std::size_t read, std::size_t total)>& entitiesRead = {});
 
   /// A new world (in a new host world, kept alive by the copy until it is
   /// destroyed) with copies of the settings and of

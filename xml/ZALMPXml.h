@@ -6,7 +6,9 @@
 #include <RVLBasicWorld.h>
 #include <RVLSharedHandle.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,12 @@ struct ZALMPXmlModel {
   void Release();
 };
 
+/// How far a long Load or Save has come, for a caller that shows it: `done`
+/// of `total` (0 when not known) in `unit`. It is called often (every chunk
+/// of bytes, every entity), so it should be cheap; an empty one costs nothing.
+enum class ZALMPXmlProgressUnit { Bytes, Entities };
+using ZALMPXmlProgress = std::function<void(ZALMPXmlProgressUnit unit, std::uint64_t done, std::uint64_t total)>;
+
 /// Whole worlds as XML model documents: a root element "ZALMPModel" carrying
 /// the format version, and the world's "World" element under it.
 class ZALMPXml {
@@ -58,10 +66,13 @@ public:
   static ZALMPXmlResult Read(std::string_view text, ZALMPXmlModel& model);
 
   /// `Write`, then an atomic save: `path` is replaced only by a complete file.
+  /// `progress` hears of the bytes written.
   static ZALMPXmlResult Save(const ZALMPWorld& world, const std::filesystem::path& path,
-                             std::wstring_view version = ZALMPVersion::kNewest);
+                             std::wstring_view version = ZALMPVersion::kNewest, const ZALMPXmlProgress& progress = {});
   /// `Read` of the file at `path`; a file that cannot be read is an error.
-  static ZALMPXmlResult Load(const std::filesystem::path& path, ZALMPXmlModel& model);
+  /// `progress` hears of the bytes of the file read, then of the entities read.
+  static ZALMPXmlResult Load(const std::filesystem::path& path, ZALMPXmlModel& model,
+                             const ZALMPXmlProgress& progress = {});
 
 private:
   static bool WriteModel(const ZALMPWorld& world, std::wstring_view version, ZALMPXmlWriter& root);

@@ -559,9 +559,10 @@ HRESULT ZALMPWorld::Serialize(ZALMPSerializer* parent) const
   return ZALMPWorldPersistence::Write(*this, parent);
 }
 
-HRESULT ZALMPWorld::Deserialize(const ZALMPDeserializer* root)
+HRESULT ZALMPWorld::Deserialize(const ZALMPDeserializer* root,
+                                const std::function<void(std::size_t read, std::size_t total)>& entitiesRead)
 {
-  return ZALMPWorldPersistence::Read(*this, root);
+  return ZALMPWorldPersistence::Read(*this, root, entitiesRead);
 }
 
 RVLSharedHandle<ZALMPWorld> ZALMPWorld::Clone() const

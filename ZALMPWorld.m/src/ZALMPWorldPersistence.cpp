@@ -219,12 +219,13 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
 // The reading pass over one collection. Each entity fetches its element from
 // the collection by id; the collection is first positioned on the element the
 // entity was created from, so that skipped elements shift nobody.
-void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& ids)
+void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& ids, const std::function<void()>& read)
 {
   for (const Pending& entry : pending.entities) {
     const ZALMPReportContext context(pending.name, entry.index, entry.element);
     pending.collection->SetNextElement(entry.element, entry.place);
     if (FAILED(entry.entity->Deserialize(pending.collection, ids))) ZALMP_REPORT();
+    read();
   }
 }
 
@@ -330,7 +331,8 @@ HRESULT ZALMPWorldPersistence::Write(const ZALMPWorld& world, ZALMPSerializer* p
   return S_OK;
 }
 
-HRESULT ZALMPWorldPersistence::Read(ZALMPWorld& world, const ZALMPDeserializer* root)
+HRESULT ZALMPWorldPersistence::Read(ZALMPWorld& world, const ZALMPDeserializer* root,
+                                    const std::function<void(std::size_t read, std::size_t total)>& entitiesRead)
 {
   if (!root) {
     ZALMP_REPORT();
@@ -366,7 +368,13 @@ HRESULT ZALMPWorldPersistence::Read(ZALMPWorld& world, const ZALMPDeserializer* 
   // Sized once: growing it collection by collection re-files every identifier each time.
   ids.reserve(stored);
   for (PendingCollection& pending : collections) CreateEntities(pending, host, ids);
-  for (const PendingCollection& pending : collections) ReadEntities(pending, ids);
+  std::size_t total = 0;
+  for (const PendingCollection& pending : collections) total += pending.entities.size();
+  std::size_t read = 0;
+  const std::function<void()> oneRead = [&] {
+    if (entitiesRead) entitiesRead(++read, total);
+  };
+  for (const PendingCollection& pending : collections) ReadEntities(pending, ids, oneRead);
   collections.clear();
 
   FileEntities(world, ids);

@@ -1,6 +1,9 @@
 #pragma once
 #include <ZALStatus.h>
 
+#include <cstddef>
+#include <functional>
+
 class ZALMPDeserializer;
 class ZALMPSerializer;
 class ZALMPWorld;
@@ -11,5 +14,7 @@ class ZALMPWorld;
 class ZALMPWorldPersistence {
 public:
   static HRESULT Write(const ZALMPWorld& world, ZALMPSerializer* parent);
-  static HRESULT Read(ZALMPWorld& world, const ZALMPDeserializer* root);
+  /// `entitiesRead` (may be empty) hears of each entity read: how many so far, of how many.
+  static HRESULT Read(ZALMPWorld& world, const ZALMPDeserializer* root,
+                      const std::function<void(std::size_t read, std::size_t total)>& entitiesRead);
 };

@@ -1,32 +1,34 @@
 #include "ZALMPToolCommands.h"
 
 #include "ZALMPDemoMechanism.h"
+#include "ZALMPGraphRenderer.h"
 #include "ZALMPModelChecker.h"
+#include "ZALMPModelGraph.h"
 #include "ZALMPModelSummary.h"
+#include "ZALMPToolProgress.h"
 #include "ZALMPToolText.h"
 
 #include <ZALMPUrdf.h>
 #include <ZALMPValue.h>
 #include <ZALMPWorld.h>
 #include <ZALMPXml.h>
+#include <ZALMPXmlCodec.h>
 
 #include <RVLBasicWorld.h>
 
+#include <filesystem>
 #include <vector>
 
 int ZALMPToolCommands::Demo(const std::string& path) const
 {
   RVLSharedHandle<RVLBasicWorld> host = RVLBasicWorld::create(L"Demo");
   RVLSharedHandle<ZALMPWorld> world = ZALMPWorld::create(host);
-  const ZALMPXmlResult saved = SUCCEEDED(ZALMPDemoMechanism::Build(world))
-                                   ? ZALMPXml::Save(*world, path)
-                                   : ZALMPXmlResult::Failure("the demo mechanism could not be built");
+  const bool built = SUCCEEDED(ZALMPDemoMechanism::Build(world));
+  if (!built) Fail(path, ZALMPXmlResult::Failure("the demo mechanism could not be built"));
+  const bool saved = built && Save(*world, path, ZALMPVersion::kNewest);
   ZALMPWorld::destroy(world);
   RVLBasicWorld::destroy(host);
-  if (!saved) {
-    Fail(path, saved);
-    return kModelError;
-  }
+  if (!saved) return kModelError;
   m_out << "Saved the demo mechanism to " << path << " and read it back.\n\n";
   return Info(path);
 }
@@ -62,11 +64,7 @@ int ZALMPToolCommands::Convert(const std::string& in, const std::string& out, co
     m_err << "zalmp: " << in << ": warning: " << ZALMPToolText::Where(warning) << "\n";
   const std::wstring target(version.begin(), version.end());
   WarnOfValuesTheLayoutLoses(*model.world, target, out);
-  const ZALMPXmlResult saved = ZALMPXml::Save(*model.world, out, target);
-  if (!saved) {
-    Fail(out, saved);
-    return kModelError;
-  }
+  if (!Save(*model.world, out, target)) return kModelError;
   m_out << "Converted " << in << " (" << ZALMPToolText::Narrow(model.version) << ") to " << out << " (" << version
         << ")\n";
   return kSuccess;
@@ -120,11 +118,51 @@ void ZALMPToolCommands::WarnOfValuesTheLayoutLoses(const ZALMPWorld& world, std:
   }
 }
 
+int ZALMPToolCommands::Graph(const std::string& path, const std::string& output) const
+{
+  const std::string ending = std::filesystem::path(output).extension().string();
+  const bool drawn = ending == ".svg" || ending == ".png";
+  if (!output.empty() && !drawn && ending != ".dot" && ending != ".gv") {
+    m_err << "zalmp: " << output << ": the graph is written to a file ending .svg, .png, .dot or .gv\n";
+    return kUsageError;
+  }
+  ZALMPXmlModel model;
+  if (!Load(path, model)) return kModelError;
+  std::string content = ZALMPModelGraph::Dot(*model.world);
+  if (output.empty()) {
+    m_out << content;
+    return kSuccess;
+  }
+  std::string error;
+  if (drawn && !ZALMPGraphRenderer::Render(content, ending.substr(1), content, error)) {
+    m_err << "zalmp: " << output << ": " << error << "\n";
+    return kModelError;
+  }
+  const ZALMPXmlResult saved = ZALMPXmlCodec::SaveText(content, output);
+  if (!saved) {
+    Fail(output, saved);
+    return kModelError;
+  }
+  m_out << "Drew the graph of " << path << " into " << output << "\n";
+  return kSuccess;
+}
+
 bool ZALMPToolCommands::Load(const std::string& path, ZALMPXmlModel& model) const
 {
-  const ZALMPXmlResult loaded = ZALMPXml::Load(path, model);
+  ZALMPToolProgress progress(m_err, m_errIsTerminal);
+  const ZALMPXmlResult loaded = ZALMPXml::Load(path, model, progress.Follow("loading " + path));
+  progress.End();
   if (!loaded) Fail(path, loaded);
   return loaded.Ok() && model.world;
+}
+
+bool ZALMPToolCommands::Save(const ZALMPWorld& world, const std::string& path, std::wstring_view version) const
+{
+  ZALMPToolProgress progress(m_err, m_errIsTerminal);
+  const ZALMPXmlResult saved = ZALMPXml::Save(world, path, version, progress.Follow("saving " + path));
+  progress.End();
+  if (!saved) Fail(path, saved);
+  return saved.Ok();
 }
 
 void ZALMPToolCommands::Fail(const std::string& path, const ZALMPXmlResult& result) const

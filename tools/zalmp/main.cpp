@@ -1,11 +1,14 @@
-// zalmp: builds the demo model, and shows, checks and converts model files.
+// zalmp: builds the demo model, and shows, checks, converts and draws model files.
 //
 //   zalmp demo [FILE]                            build the demo mechanism, save it, read it back, show it
 //   zalmp info FILE                              what a model file holds
 //   zalmp check FILE                             every problem of a model file
 //   zalmp convert IN OUT [--format-version V]    save in the layout of another format version
+//   zalmp graph FILE [-o OUT]                    the model's bodies, joints, connectors and actuators as a graph
 //   zalmp import-urdf ROBOT MODEL [--fixed-base] read a URDF robot and save it as a model file
 //   zalmp export-urdf MODEL ROBOT                write a model file as a URDF robot
+//
+// On a terminal, long loads and saves show their progress on standard error.
 
 #include "ZALMPToolCommands.h"
 #include "ZALMPToolText.h"
@@ -14,6 +17,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
+#include <unistd.h>
+
 #include <exception>
 #include <iostream>
 #include <string>
@@ -21,7 +27,7 @@
 
 int main(int argc, char** argv)
 {
-  CLI::App app{"Builds the demo multibody model, and shows, checks and converts model files.", "zalmp"};
+  CLI::App app{"Builds the demo multibody model, and shows, checks, converts and draws model files.", "zalmp"};
   // At most one subcommand; none at all is caught after parsing, so that an
   // unknown word is named as such rather than taken for a missing subcommand.
   app.require_subcommand(0, 1);
@@ -49,6 +55,11 @@ int main(int argc, char** argv)
       ->check(CLI::IsMember(versions))
       ->capture_default_str();
 
+  std::string graphPath, graphOut;
+  CLI::App* graph =
+      app.add_subcommand("graph", "Show the bodies, joints, connectors and actuators of a model as a graph");
+  graph->add_option("FILE", graphPath, "Model file")->required();
+  graph->add_option("-o,--output", graphOut, "Draw into this file: .svg or .png, or DOT text in .dot or .gv");
   // Both URDF subcommands read one file and write the other.
   std::string urdfIn, urdfOut;
   bool fixedBase = false;
@@ -68,16 +79,17 @@ int main(int argc, char** argv)
   }
 
   if (app.get_subcommands().empty()) {
-    std::cerr << "A subcommand is required: demo, info, check, convert, import-urdf or export-urdf\n"
+    std::cerr << "A subcommand is required: demo, info, check, convert, graph, import-urdf or export-urdf\n"
                  "Run with --help for more information.\n";
     return ZALMPToolCommands::kUsageError;
   }
 
-  const ZALMPToolCommands commands(std::cout, std::cerr);
+  const ZALMPToolCommands commands(std::cout, std::cerr, ::isatty(::fileno(stderr)) != 0);
   try {
     if (demo->parsed()) return commands.Demo(demoPath);
     if (info->parsed()) return commands.Info(infoPath);
     if (check->parsed()) return commands.Check(checkPath);
+    if (graph->parsed()) return commands.Graph(graphPath, graphOut);
     if (importUrdf->parsed()) return commands.ImportUrdf(urdfIn, urdfOut, fixedBase);
     if (exportUrdf->parsed()) return commands.ExportUrdf(urdfIn, urdfOut);
     return commands.Convert(in, out, version);

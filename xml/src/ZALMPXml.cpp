@@ -39,8 +39,15 @@ std::vector<ZALMPXmlWarning> Warnings(std::vector<ZALMPReportCollector::Report> 
   return warnings;
 }
 
+// The codec's byte counts as progress; none when no one listens.
+ZALMPXmlCodec::BytesDone InBytes(const ZALMPXmlProgress& progress)
+{
+  if (!progress) return {};
+  return [&progress](std::uint64_t done, std::uint64_t total) { progress(ZALMPXmlProgressUnit::Bytes, done, total); };
+}
+
 // The world of a document whose tree was read; nothing is kept on failure.
-ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model)
+ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model, const ZALMPXmlProgress& progress = {})
 {
   std::wstring id;
   root.GetId(id);
@@ -58,7 +65,11 @@ ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model)
   fresh.version = version;
   ZALMPReportCollector collector;
   try {
-    if (FAILED(fresh.world->Deserialize(&root))) return ZALMPXmlResult::Failure("the world could not be read");
+    const auto entitiesRead = [&progress](std::size_t read, std::size_t total) {
+      progress(ZALMPXmlProgressUnit::Entities, read, total);
+    };
+    if (FAILED(progress ? fresh.world->Deserialize(&root, entitiesRead) : fresh.world->Deserialize(&root)))
+      return ZALMPXmlResult::Failure("the world could not be read");
   } catch (const RVLEInvalidCast& error) {
     std::string message = Narrow(collector.UnwoundContext());
     if (message.empty()) message = "an element";
@@ -135,20 +146,22 @@ ZALMPXmlResult ZALMPXml::Read(std::string_view text, ZALMPXmlModel& model)
   return ReadModel(*root, model);
 }
 
-ZALMPXmlResult ZALMPXml::Save(const ZALMPWorld& world, const std::filesystem::path& path, std::wstring_view version)
+ZALMPXmlResult ZALMPXml::Save(const ZALMPWorld& world, const std::filesystem::path& path, std::wstring_view version,
+                              const ZALMPXmlProgress& progress)
 {
   if (ZALMPXmlResult problem = CheckVersion(version); !problem) return problem;
   bool written = false;
   ZALMPXmlResult result = ZALMPXmlCodec::SaveStreamed(
-      [&](ZALMPXmlWriter& root) { return written = WriteModel(world, version, root); }, path);
+      [&](ZALMPXmlWriter& root) { return written = WriteModel(world, version, root); }, path, InBytes(progress));
   if (!result && !written) return ZALMPXmlResult::Failure("the world could not be written");
   return result;
 }
 
-ZALMPXmlResult ZALMPXml::Load(const std::filesystem::path& path, ZALMPXmlModel& model)
+ZALMPXmlResult ZALMPXml::Load(const std::filesystem::path& path, ZALMPXmlModel& model,
+                              const ZALMPXmlProgress& progress)
 {
   std::unique_ptr<ZALMPXmlReader> root;
-  ZALMPXmlResult result = ZALMPXmlCodec::Load(path, root);
+  ZALMPXmlResult result = ZALMPXmlCodec::Load(path, root, InBytes(progress));
   if (!result) return result;
-  return ReadModel(*root, model);
+  return ReadModel(*root, model, progress);
 }

@@ -18,7 +18,8 @@ std::string SystemError(const std::string& what, const std::filesystem::path& pa
 }
 
 // Reads the whole file; false with `error` set when it cannot.
-bool ReadFile(const std::filesystem::path& path, std::string& content, int& error)
+bool ReadFile(const std::filesystem::path& path, std::string& content, int& error,
+              const ZALMPXmlCodec::BytesDone& read = {})
 {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -40,6 +41,7 @@ bool ReadFile(const std::filesystem::path& path, std::string& content, int& erro
       return false;
     }
     content.append(chunk, static_cast<std::size_t>(got));
+    if (read) read(content.size(), static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0)));
   }
   ::close(fd);
   return true;
@@ -103,11 +105,12 @@ ZALMPXmlResult ZALMPXmlCodec::Read(std::string_view text, std::unique_ptr<ZALMPX
   return {};
 }
 
-ZALMPXmlResult ZALMPXmlCodec::ReadFileInto(const std::filesystem::path& path, ZALMPXmlReader& root)
+ZALMPXmlResult ZALMPXmlCodec::ReadFileInto(const std::filesystem::path& path, ZALMPXmlReader& root,
+                                           const BytesDone& read)
 {
   std::string buffer;
   int error = 0;
-  if (!ReadFile(path, buffer, error)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
+  if (!ReadFile(path, buffer, error, read)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
   ZALMPXmlReader::Problem problem;
   if (ZALMPXmlReader::Build(buffer, root, problem)) return {};
 
@@ -117,10 +120,11 @@ ZALMPXmlResult ZALMPXmlCodec::ReadFileInto(const std::filesystem::path& path, ZA
   return Located(problem, original);
 }
 
-ZALMPXmlResult ZALMPXmlCodec::Load(const std::filesystem::path& path, std::unique_ptr<ZALMPXmlReader>& root)
+ZALMPXmlResult ZALMPXmlCodec::Load(const std::filesystem::path& path, std::unique_ptr<ZALMPXmlReader>& root,
+                                   const BytesDone& read)
 {
   auto fresh = std::make_unique<ZALMPXmlReader>(ZALMPXmlReader::NewStorage());
-  ZALMPXmlResult result = ReadFileInto(path, *fresh);
+  ZALMPXmlResult result = ReadFileInto(path, *fresh, read);
   if (result) root = std::move(fresh);
   return result;
 }
@@ -155,11 +159,17 @@ ZALMPXmlResult ZALMPXmlCodec::LoadText(const std::filesystem::path& path, std::s
 }
 
 ZALMPXmlResult ZALMPXmlCodec::SaveStreamed(const std::function<bool(ZALMPXmlWriter&)>& fill,
-                                           const std::filesystem::path& path)
+                                           const std::filesystem::path& path, const BytesDone& written)
 {
   return SaveWith(
-      [&fill](int fd) {
-        ZALMPXmlStreamedTree tree([fd](std::string_view piece) { return WriteAll(fd, piece); });
+      [&fill, &written](int fd) {
+        std::uint64_t done = 0;
+        ZALMPXmlStreamedTree tree([fd, &done, &written](std::string_view piece) {
+          if (!WriteAll(fd, piece)) return false;
+          done += piece.size();
+          if (written) written(done, 0);
+          return true;
+        });
         errno = EIO;  // what a refused or broken tree reports, when no write call failed
         return fill(tree.Root()) && tree.Finish();
       },
