@@ -257,6 +257,12 @@ TEST(Urdf, MalformedDocumentsAreErrorsWithTheParsersWordsAndGiveNoWorld)
            "<joint name=\"ra\" type=\"fixed\"><parent link=\"r\"/><child link=\"a\"/></joint><joint name=\"ba\" "
            "type=\"fixed\"><parent link=\"b\"/><child link=\"a\"/></joint></robot>",
        "the joints form a loop"},
+      {"<robot name=\"r\">" + link + ab +
+           "<joint name=\"ba\" type=\"fixed\"><parent link=\"b\"/><child link=\"a\"/></joint></robot>",
+       "is its own ancestor"},
+      {"<robot name=\"r\">" + link +
+           "<joint name=\"bb\" type=\"fixed\"><parent link=\"b\"/><child link=\"b\"/></joint></robot>",
+       "link \"b\" is its own ancestor"},
       {"<robot name=\"r\">" + link +
            "<joint name=\"ab\" type=\"revolute\"><parent link=\"a\"/><child link=\"b\"/><axis xyz=\"0 0 0\"/>"
            "<limit effort=\"0\" velocity=\"0\"/></joint></robot>",

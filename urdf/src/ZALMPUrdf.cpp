@@ -2,6 +2,7 @@
 
 #include "ZALMPUrdfExporter.h"
 #include "ZALMPUrdfImporter.h"
+#include "ZALMPUrdfJointLoop.h"
 #include "ZALMPUrdfParserMessages.h"
 #include "ZALMPUrdfText.h"
 
@@ -42,6 +43,7 @@ ZALMPUrdfResult ZALMPUrdf::Import(std::string_view text, ZALMPXmlModel& model, B
   const ChildListsEmptied emptied(parsed);
   ZALMPUrdfResult result;
   {
+    if (std::string loop = ZALMPUrdfJointLoop(text); !loop.empty()) return ZALMPUrdfResult::Failure(loop);
     const ZALMPUrdfParserMessages messages;
     parsed = urdf::parseURDF(std::string(text));
     // The parser skips some malformed elements (an inertial whose mass is no
