@@ -246,7 +246,7 @@ TEST(Urdf, MalformedDocumentsAreErrorsWithTheParsersWordsAndGiveNoWorld)
     std::string text;
     const char* said;
   } cases[] = {
-      {"<robot name=\"r\"><link name=\"a\">", "Error"},
+      {"<robot name=\"r\">\n<link name=\"a\">", "malformed XML at line 2, column 15: Start-end tags mismatch"},
       {"<robot name=\"r\"><link name=\"a\"><inertial><mass value=\"heavy\"/></inertial></link></robot>",
        "mass [heavy] is not a float"},
       {"<robot name=\"r\">" + link +

@@ -2,7 +2,7 @@
 
 #include "ZALMPUrdfExporter.h"
 #include "ZALMPUrdfImporter.h"
-#include "ZALMPUrdfJointLoop.h"
+#include "ZALMPUrdfStructure.h"
 #include "ZALMPUrdfParserMessages.h"
 #include "ZALMPUrdfText.h"
 
@@ -43,7 +43,8 @@ ZALMPUrdfResult ZALMPUrdf::Import(std::string_view text, ZALMPXmlModel& model, B
   const ChildListsEmptied emptied(parsed);
   ZALMPUrdfResult result;
   {
-    if (std::string loop = ZALMPUrdfJointLoop(text); !loop.empty()) return ZALMPUrdfResult::Failure(loop);
+    if (std::string problem = ZALMPUrdfStructureProblem(text); !problem.empty())
+      return ZALMPUrdfResult::Failure(problem);
     const ZALMPUrdfParserMessages messages;
     parsed = urdf::parseURDF(std::string(text));
     // The parser skips some malformed elements (an inertial whose mass is no

@@ -1,14 +1,32 @@
-#include "ZALMPUrdfJointLoop.h"
+#include "ZALMPUrdfStructure.h"
 
 #include <pugixml.hpp>
 
+#include <algorithm>
+#include <cstddef>
 #include <map>
 #include <vector>
 
-std::string ZALMPUrdfJointLoop(std::string_view text)
+namespace {
+
+std::string Malformed(std::string_view text, const pugi::xml_parse_result& parsed)
+{
+  const std::size_t offset = std::min(static_cast<std::size_t>(std::max<std::ptrdiff_t>(parsed.offset, 0)), text.size());
+  const std::string_view before = text.substr(0, offset);
+  const std::size_t line = std::count(before.begin(), before.end(), '\n') + 1;
+  const std::size_t lineStart = before.rfind('\n');
+  const std::size_t column = offset - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+  return "malformed XML at line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
+         parsed.description();
+}
+
+}  // namespace
+
+std::string ZALMPUrdfStructureProblem(std::string_view text)
 {
   pugi::xml_document document;
-  if (!document.load_buffer(text.data(), text.size())) return {};
+  if (const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size()); !parsed)
+    return Malformed(text, parsed);
   // The joints the parser reads: those right under the first "robot" element.
   std::map<std::string, std::vector<std::string>> children;
   std::map<std::string, int> parentCount;
