@@ -1,6 +1,7 @@
 #include "ZALMPUrdfStructure.h"
 
 #include <pugixml.hpp>
+#include <tinyxml.h>
 
 #include <algorithm>
 #include <cstddef>
@@ -20,19 +21,32 @@ std::string Malformed(std::string_view text, const pugi::xml_parse_result& parse
          parsed.description();
 }
 
+std::string LinkOf(const TiXmlElement* joint, const char* end)
+{
+  const TiXmlElement* element = joint->FirstChildElement(end);
+  const char* link = element ? element->Attribute("link") : nullptr;
+  return link ? link : "";
+}
+
 }  // namespace
 
 std::string ZALMPUrdfStructureProblem(std::string_view text)
 {
-  pugi::xml_document document;
-  if (const pugi::xml_parse_result parsed = document.load_buffer(text.data(), text.size()); !parsed)
+  pugi::xml_document strict;
+  if (const pugi::xml_parse_result parsed = strict.load_buffer(text.data(), text.size()); !parsed)
     return Malformed(text, parsed);
-  // The joints the parser reads: those right under the first "robot" element.
+  // The joints as the parser itself sees them (its own XML reader, which
+  // decodes some text differently): those right under the first "robot" element.
+  TiXmlDocument document;
+  document.Parse(std::string(text).c_str());
+  const TiXmlElement* robot = document.FirstChildElement("robot");
+  if (!robot) return {};
   std::map<std::string, std::vector<std::string>> children;
   std::map<std::string, int> parentCount;
-  for (const pugi::xml_node joint : document.child("robot").children("joint")) {
-    const std::string parent = joint.child("parent").attribute("link").value();
-    const std::string child = joint.child("child").attribute("link").value();
+  for (const TiXmlElement* joint = robot->FirstChildElement("joint"); joint;
+       joint = joint->NextSiblingElement("joint")) {
+    const std::string parent = LinkOf(joint, "parent");
+    const std::string child = LinkOf(joint, "child");
     if (parent.empty() || child.empty()) continue;
     children[parent].push_back(child);
     children.try_emplace(child);
