@@ -24,6 +24,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -350,3 +353,40 @@ TEST(Urdf, ExportLeavesOutALoopAndWhatUrdfCannotHoldWithAWarningEach)
 }
 
 }  // namespace
+
+TEST(Urdf, RealRobotsImportAsUrdfdomReadsThemAndExportAsTheSameTree)
+{
+  int robots = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(ZALMP_URDF_ROBOTS)) {
+    std::ifstream in(entry.path());
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const urdf::ModelInterfaceSharedPtr robot = urdf::parseURDF(text);
+    ASSERT_TRUE(robot) << entry.path();
+    ZALMPXmlModel model;
+    const ZALMPUrdfResult imported = ZALMPUrdf::Import(text, model);
+    ASSERT_TRUE(imported) << entry.path() << ": " << imported.message;
+    ++robots;
+
+    EXPECT_EQ(robot->links_.size() + 1, std::size_t(model.world->Count<ZALMPBody>())) << "and the global body";
+    for (const auto& [name, link] : robot->links_) ExpectBody(*model.world, *robot, *link);
+    std::size_t joined = 0;
+    for (const auto& [name, joint] : robot->joints_) {
+      const char* kind = joint->type == urdf::Joint::PRISMATIC ? "ZALMPPrismatic"
+                         : joint->type == urdf::Joint::FIXED   ? "ZALMPRigid"
+                         : joint->type == urdf::Joint::PLANAR  ? "ZALMPPlanar"
+                         : joint->type == urdf::Joint::FLOATING ? nullptr
+                                                                : "ZALMPRevolute";
+      if (!kind) continue;
+      ExpectJoint(*model.world, *joint, kind);
+      ++joined;
+    }
+    EXPECT_EQ(joined, std::size_t(model.world->Count<ZALMPJoint>())) << entry.path();
+
+    std::string exported;
+    ASSERT_TRUE(ZALMPUrdf::Export(*model.world, exported)) << entry.path();
+    const urdf::ModelInterfaceSharedPtr back = urdf::parseURDF(exported);
+    ASSERT_TRUE(back) << entry.path();
+    ExpectSameTree(*robot, *back);
+  }
+  EXPECT_LE(6, robots);
+}
