@@ -20,7 +20,9 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <cstddef>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -120,17 +122,32 @@ std::string ZALMPUrdfImporter::Build(const RVLSharedHandle<ZALMPWorld>& world)
   return m_filed ? std::string() : "the world refused an entity of the model";
 }
 
-// Each link placed by the joint origins from the root down to it.
-void ZALMPUrdfImporter::AddTree(const urdf::Link& link, const ZALMathTransformation& placement,
+// Each link placed by the joint origins from the root down to it, depth
+// first in the order the links hang; on a stack of its own, so that a long
+// chain does not exhaust the call stack.
+void ZALMPUrdfImporter::AddTree(const urdf::Link& root, const ZALMathTransformation& placement,
                                 const RVLSharedHandle<ZALMPBody>& body)
 {
-  for (const urdf::JointSharedPtr& joint : link.child_joints) {
+  struct Level {
+    const urdf::Link* link;
+    ZALMathTransformation placement;
+    RVLSharedHandle<ZALMPBody> body;
+    std::size_t next = 0;
+  };
+  std::vector<Level> levels{{&root, placement, body}};
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    if (level.next == level.link->child_joints.size()) {
+      levels.pop_back();
+      continue;
+    }
+    const urdf::JointSharedPtr& joint = level.link->child_joints[level.next++];
     const urdf::LinkConstSharedPtr child = m_model.getLink(joint->child_link_name);
     const ZALMathTransformation childPlacement =
-        placement * ZALMPUrdfPose::ToTransformation(joint->parent_to_joint_origin_transform);
+        level.placement * ZALMPUrdfPose::ToTransformation(joint->parent_to_joint_origin_transform);
     const RVLSharedHandle<ZALMPBody> childBody = AddLink(*child, childPlacement);
-    AddJoint(*joint, body, childBody);
-    AddTree(*child, childPlacement, childBody);
+    AddJoint(*joint, level.body, childBody);
+    levels.push_back({child.get(), childPlacement, childBody});
   }
 }
 
