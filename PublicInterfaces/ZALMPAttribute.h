@@ -61,8 +61,6 @@ private:
   // The children list's adders, one per kind, for reading and copying.
   HRESULT AddChildParameter(const RVLSharedHandle<ZALMPParameter>& child);
   HRESULT AddChildState(const RVLSharedHandle<ZALMPState>& child);
-  /// Whether this attribute is `start` or one of its descendants.
-  bool IsReachedFrom(const ZALMPAttribute& start) const;
   bool IsParameter() const;
   bool IsState() const;
 

@@ -7,13 +7,15 @@
 #include <ZALMPState.h>
 #include <ZALMPValue.h>
 
-#include <unordered_set>
-#include <vector>
 
 ZALMP_DEFINE_CLASS(ZALMPAttribute, ZALMPEntity);
 
 namespace {
 
+// A loop of children would never end a descendant walk and, as the child lists
+// outlive an orphaning, would keep its attributes alive for ever: whoever asks
+// for one (a host, or a document naming an attribute among its own children)
+// is refused.
 HRESULT RefuseLoop()
 {
   ZALMP_REPORT();
@@ -54,37 +56,15 @@ HRESULT ZALMPAttribute::AddChild(const RVLSharedHandle<ZALMPAttribute>& child)
 
 HRESULT ZALMPAttribute::AddChildParameter(const RVLSharedHandle<ZALMPParameter>& child)
 {
-  if (child && IsReachedFrom(*child)) return RefuseLoop();
+  if (child && ZALMPLinkTable::KeepsAlive(*child, *this)) return RefuseLoop();
   return m_childParameters.Add(child, ZALMP_HERE);
 }
 
 HRESULT ZALMPAttribute::AddChildState(const RVLSharedHandle<ZALMPState>& child)
 {
-  if (child && IsReachedFrom(*child)) return RefuseLoop();
+  if (child && ZALMPLinkTable::KeepsAlive(*child, *this)) return RefuseLoop();
   return m_childStates.Add(child, ZALMP_HERE);
 }
-
-// A loop of children would never end a descendant walk and, as the child lists
-// outlive an orphaning, would keep its attributes alive for ever: whoever asks
-// for one (a host, or a document naming an attribute among its own children)
-// is refused.
-bool ZALMPAttribute::IsReachedFrom(const ZALMPAttribute& start) const
-{
-  std::vector<const ZALMPAttribute*> pending{&start};
-  std::unordered_set<const ZALMPAttribute*> seen;
-  while (!pending.empty()) {
-    const ZALMPAttribute* attribute = pending.back();
-    pending.pop_back();
-    if (attribute == this) return true;
-    if (!seen.insert(attribute).second) continue;
-    for (int index = 0; index < attribute->GetChildrenCount(); ++index) {
-      RVLSharedHandle<ZALMPAttribute> child;
-      if (SUCCEEDED(attribute->GetChild(index, child)) && child) pending.push_back(child.get());
-    }
-  }
-  return false;
-}
-
 
 int ZALMPAttribute::GetChildrenCount() const
 {
