@@ -73,6 +73,9 @@ public:
   /// The wide text of this encoded text.
   std::wstring ToWide() const { return ToWide(View()); }
   static std::wstring ToWide(std::string_view encoded);
+  /// The same into `out`, reusing its memory (a reader that fills one buffer
+  /// again and again allocates nothing).
+  static void ToWide(std::string_view encoded, std::wstring& out);
 
   /// Appends the encoding of one wide code unit.
   static void AppendUnit(std::string& out, std::uint32_t unit);

@@ -32,7 +32,7 @@ public:
   static ZALMPFieldReader Begin(Kind& kind, const ZALMPDeserializer* parent, const ZALMPIdentifierMap& ids,
                                 ZALMPSourceLocation where)
   {
-    return Begin<Base>(kind, parent, ids, ZALMPSerializationServices::to_element_id(kind.getClassName()), where);
+    return Begin<Base>(kind, parent, ids, ZALMPSerializationServices::ElementIdOf(kind.getClassName()), where);
   }
   /// As above, for a kind whose element is named `elementId`.
   template <class Base, class Kind>

@@ -56,7 +56,7 @@ public:
   template <class Base, class Kind>
   static ZALMPFieldWriter Begin(const Kind& kind, ZALMPSerializer* parent, ZALMPSourceLocation where)
   {
-    return Begin<Base>(kind, parent, ZALMPSerializationServices::to_element_id(kind.getClassName()), where);
+    return Begin<Base>(kind, parent, ZALMPSerializationServices::ElementIdOf(kind.getClassName()), where);
   }
   /// As above, for a kind whose element is named `elementId`.
   template <class Base, class Kind>

@@ -6,6 +6,7 @@
 #include <ZALStatus.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ZALMathPoint;
@@ -79,6 +80,9 @@ public:
   /// The element id an entity of class `className` writes for itself: the class
   /// name without "ZALMP", the reverse of to_type.
   static std::wstring to_element_id(const char* className);
+  /// The same for a class name that stays in place (a class record's), worked
+  /// out once per thread: every entity read or written asks for its own.
+  static std::wstring_view ElementIdOf(const char* className);
 
   /// Parses `text`, which must hold exactly one equation, into `factory`.
   /// S_OK: `equation` is the new equation, owned by the factory. E_FAIL

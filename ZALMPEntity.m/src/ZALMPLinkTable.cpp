@@ -70,24 +70,25 @@ void ZALMPLink::ForEachReference(
     return;
   }
   const std::wstring_view holderId = IsList() ? m_groupId : m_itemId;
-  if (!element->HasElement(holderId)) return;
+  // One lookup each: a missing holder comes back null, a missing item group empty.
   ZALMPDeserializer* holder = nullptr;
-  if (FAILED(element->GetElement(holderId, holder)) || !holder) {
+  if (FAILED(element->GetElement(holderId, holder))) {
     Report();
     return;
   }
+  if (!holder) return;
   if (!IsList()) {
     if (const RVLSharedHandle<ZALMPEntity> referent = Referent(*holder, ids)) visit(*holder, referent);
-    return;
-  }
-  // A group that holds no item is reported.
-  if (!holder->HasElement(m_itemId)) {
-    Report();
     return;
   }
   ZALMPDeserializer::ElementIterator begin{};
   ZALMPDeserializer::ElementIterator end{};
   holder->GetElements(m_itemId, begin, end);
+  // A group that holds no item is reported.
+  if (begin == end) {
+    Report();
+    return;
+  }
   for (auto item = begin; item != end; ++item) {
     if (!*item) {
       Report();

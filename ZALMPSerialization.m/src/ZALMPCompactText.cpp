@@ -250,19 +250,32 @@ ZALMPCompactText ZALMPCompactText::FromUtf8(std::string_view utf8)
 
 std::wstring ZALMPCompactText::ToWide(std::string_view encoded)
 {
+  std::wstring text;
+  ToWide(encoded, text);
+  return text;
+}
+
+void ZALMPCompactText::ToWide(std::string_view encoded, std::wstring& out)
+{
   // Every byte gives at most one unit: sized once, written in place, cut to length.
-  std::wstring text(encoded.size(), L'\0');
+  out.resize(encoded.size());
+  wchar_t* const units = out.data();
   std::size_t length = 0;
   std::size_t pos = 0;
+  // Identifiers and numbers are ASCII: eight bytes at a time while they are.
+  for (std::uint64_t word = 0; pos + 8 <= encoded.size(); pos += 8, length += 8) {
+    std::memcpy(&word, encoded.data() + pos, sizeof word);
+    if (word & 0x8080808080808080ull) break;
+    for (std::size_t i = 0; i < 8; ++i) units[length + i] = static_cast<wchar_t>(encoded[pos + i]);
+  }
   while (pos < encoded.size()) {
     const auto byte = static_cast<unsigned char>(encoded[pos]);
     if (byte < 0x80) {
-      text[length++] = static_cast<wchar_t>(byte);
+      units[length++] = static_cast<wchar_t>(byte);
       ++pos;
     } else {
-      text[length++] = static_cast<wchar_t>(NextUnit(encoded, pos));
+      units[length++] = static_cast<wchar_t>(NextUnit(encoded, pos));
     }
   }
-  text.resize(length);
-  return text;
+  out.resize(length);
 }

@@ -13,6 +13,7 @@
 #include <limits>
 #include <locale.h>
 #include <new>
+#include <optional>
 #include <stdexcept>
 
 #define ZALMP_SOURCE_FILE "ZALMPSerialization.m/src/ZALMPDeserializer"
@@ -34,8 +35,7 @@ public:
         return;
       }
     }
-    m_text = ZALMPCompactText::FromWide(id);
-    m_view = m_text.View();
+    m_view = m_text.emplace(ZALMPCompactText::FromWide(id)).View();
   }
   LookupKey(const LookupKey&) = delete;
   LookupKey& operator=(const LookupKey&) = delete;
@@ -44,7 +44,7 @@ public:
 
 private:
   char m_bytes[64];
-  ZALMPCompactText m_text;
+  std::optional<ZALMPCompactText> m_text;
   std::string_view m_view;
 };
 
@@ -69,6 +69,17 @@ struct Slice {
 
 // Children arrays of up to this size are sorted in place, without a buffer.
 constexpr std::uint32_t kSmallSort = 32;
+// Children or attributes of up to this many are looked up by walking them.
+constexpr std::uint32_t kScannedLookup = 40;
+
+// Key equality without a call: keys are short, and most differ in length or first byte.
+inline bool SameKey(std::string_view a, std::string_view b)
+{
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
 
 // Stored types as the variable type enumeration.
 using Type = ZALMPSerializationVariable::Type;
@@ -191,7 +202,7 @@ HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::wstring& v
     ZALMP_REPORT();
     return E_FAIL;
   }
-  return RunTakingMemory(ZALMP_HERE, [&] { value = slot.ToWide(); });
+  return RunTakingMemory(ZALMP_HERE, [&] { ZALMPCompactText::ToWide(slot.View(), value); });
 }
 
 }  // namespace
@@ -421,6 +432,19 @@ ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) cons
     }
   };
   const Slice<ZALMPDeserializer*>& children = m_content->children;
+  // Most elements have a handful of children; walking them, lengths compared
+  // first, costs less than a binary search's calls.
+  if (children.size <= kScannedLookup) {
+    ElementIterator first = children.begin();
+    const ElementIterator end = children.end();
+    while (first != end && !SameKey((*first)->KeyText(), key)) ++first;
+    ElementIterator last = first;
+    while (last != end && SameKey((*last)->KeyText(), key)) ++last;
+    return {first, last};
+  }
+  // A collection's children usually all share one id.
+  if (SameKey(children.data[0]->KeyText(), key) && SameKey(children.data[children.size - 1]->KeyText(), key))
+    return {children.begin(), children.end()};
   const auto range = std::equal_range<ElementIterator>(children.begin(), children.end(), key, KeyLess());
   return {range.first, range.second};
 }
@@ -448,7 +472,7 @@ std::wstring_view ZALMPDeserializer::VersionView() const
 
 HRESULT ZALMPDeserializer::GetId(std::wstring& id) const
 {
-  return RunTakingMemory(ZALMP_HERE, [&] { id = m_id.ToWide(); });
+  return RunTakingMemory(ZALMP_HERE, [&] { ZALMPCompactText::ToWide(m_id.View(), id); });
 }
 
 HRESULT ZALMPDeserializer::GetValue(bool& value) const
@@ -481,6 +505,11 @@ const ZALMPDeserializer::Attribute* ZALMPDeserializer::FindAttribute(std::wstrin
   if (!m_content) return nullptr;
   const LookupKey key(id);
   const Slice<Attribute>& attributes = m_content->attributes;
+  if (attributes.size <= kScannedLookup) {
+    for (const Attribute& attribute : attributes)
+      if (SameKey(attribute.id.View(), key.View())) return &attribute;
+    return nullptr;
+  }
   const Attribute* found =
       std::lower_bound(attributes.begin(), attributes.end(), key.View(), [](const Attribute& a, std::string_view k) {
         return ZALMPCompactText::Compare(a.id.View(), k) < 0;

@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <unordered_map>
 
 namespace {
 
@@ -234,6 +235,14 @@ std::wstring ZALMPSerializationServices::to_element_id(const char* className)
   for (const DigitName& digitName : kDigitNames)
     if (suffix == digitName.classSuffix) return digitName.elementId;
   return suffix;
+}
+
+std::wstring_view ZALMPSerializationServices::ElementIdOf(const char* className)
+{
+  thread_local std::unordered_map<const char*, std::wstring> known;
+  const auto found = known.find(className);
+  if (found != known.end()) return found->second;
+  return known.emplace(className, to_element_id(className)).first->second;
 }
 
 HRESULT ZALMPSerializationServices::ParseWBEquation(const std::wstring& text, ZALWBFactory* factory,
