@@ -21,11 +21,11 @@ HRESULT ZALMPStreamText::FromText(std::wstring_view text, Decoder decode, std::v
   bytes.clear();
   // The exact inverse of widening, whatever the locale: a character beyond
   // one byte was never written by ToText.
-  std::string narrow;
-  narrow.reserve(text.size());
-  for (const wchar_t c : text) {
-    if (static_cast<std::make_unsigned_t<wchar_t>>(c) > UCHAR_MAX) return E_FAIL;
-    narrow.push_back(static_cast<char>(static_cast<unsigned char>(c)));
+  std::string narrow(text.size(), '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<std::make_unsigned_t<wchar_t>>(text[i]);
+    if (c > UCHAR_MAX) return E_FAIL;
+    narrow[i] = static_cast<char>(static_cast<unsigned char>(c));
   }
   if (FAILED(decode(narrow, bytes))) {
     bytes.clear();

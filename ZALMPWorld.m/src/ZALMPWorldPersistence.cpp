@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -238,20 +239,37 @@ void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
   // "id" of generated identifiers and on into their random digits.
   struct Entry {
     std::array<wchar_t, 8> prefix{};
+    // The same prefix as two numbers, sixteen bits a unit, when every unit fits.
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
     const ZALMPIdentifierMap::value_type* id;
   };
   std::vector<Entry> ordered;
   ordered.reserve(ids.size());
+  bool packed = true;
   for (const ZALMPIdentifierMap::value_type& entry : ids) {
     if (!entry.second) continue;
-    Entry sorted{{}, &entry};
+    Entry sorted{{}, 0, 0, &entry};
     std::copy_n(entry.first.begin(), std::min(entry.first.size(), sorted.prefix.size()), sorted.prefix.begin());
+    for (std::size_t i = 0; i < sorted.prefix.size(); ++i) {
+      const wchar_t unit = sorted.prefix[i];
+      packed = packed && unit >= 0 && unit <= 0xFFFF;
+      (i < 4 ? sorted.high : sorted.low) |= static_cast<std::uint64_t>(unit & 0xFFFF) << (16 * (3 - i % 4));
+    }
     ordered.push_back(sorted);
   }
-  std::sort(ordered.begin(), ordered.end(), [](const Entry& left, const Entry& right) {
-    if (left.prefix != right.prefix) return left.prefix < right.prefix;
-    return left.id->first < right.id->first;
-  });
+  if (packed) {
+    std::sort(ordered.begin(), ordered.end(), [](const Entry& left, const Entry& right) {
+      if (left.high != right.high) return left.high < right.high;
+      if (left.low != right.low) return left.low < right.low;
+      return left.id->first < right.id->first;
+    });
+  } else {
+    std::sort(ordered.begin(), ordered.end(), [](const Entry& left, const Entry& right) {
+      if (left.prefix != right.prefix) return left.prefix < right.prefix;
+      return left.id->first < right.id->first;
+    });
+  }
   for (const Entry& entry : ordered) {
     const RVLSharedHandle<ZALMPEntity>& entity = entry.id->second;
     ZALMPFilingOrder::First(*entity, [&]<class T>(std::type_identity<T>) {
