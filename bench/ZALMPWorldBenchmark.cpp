@@ -4,6 +4,8 @@
 // revolute joint, realised by a revolute constraint between the previous tip
 // and an axis system at the link's base, which uses the link's angle. Times are reported per link;
 // a load also reports its file size and its peak resident memory per link.
+#include "ZALMPBenchSupport.h"
+
 #include <ZALMPXml.h>
 
 #include <ZALMPAxisSystem.h>
@@ -18,21 +20,18 @@
 #include <RVLBasicWorld.h>
 
 #include <benchmark/benchmark.h>
-#include <pugixml.hpp>
-
-#include <malloc.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <limits>
 #include <map>
 #include <memory>
 #include <string>
 
 namespace {
+
+using namespace ZALMPBench;
 
 // A world with its host world, destroyed together.
 struct Chain {
@@ -147,100 +146,6 @@ std::filesystem::path SharedFile(int links)
   return path;
 }
 
-// Resident memory in bytes: the current figure and the peak since the last reset.
-long long StatusBytes(const char* field)
-{
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  const std::string key = std::string(field) + ":";
-  while (std::getline(status, line))
-    if (line.rfind(key, 0) == 0) return std::atoll(line.c_str() + key.size()) * 1024;
-  return 0;
-}
-
-// With ZALMP_BENCH_KEEP_MEMORY set, freed memory stays with the process (as
-// in a host that loads again and again); by default every timed iteration
-// starts in memory given back to the system (as in a program that loads once).
-bool KeepMemory()
-{
-  static const bool keep = [] {
-    if (!std::getenv("ZALMP_BENCH_KEEP_MEMORY")) return false;
-    mallopt(M_TRIM_THRESHOLD, std::numeric_limits<int>::max());
-    mallopt(M_MMAP_THRESHOLD, std::numeric_limits<int>::max());
-    return true;
-  }();
-  return keep;
-}
-
-// Gives freed memory back (unless kept) and starts a new peak, so that the
-// next peak is the operation's own.
-void ResetPeak()
-{
-  if (!KeepMemory()) malloc_trim(0);
-  std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-// The peak resident memory that one timed operation added, measured around it.
-class PeakMeter {
-public:
-  explicit PeakMeter(benchmark::State& state) : m_state(state)
-  {
-    m_state.PauseTiming();
-    ResetPeak();
-    m_before = StatusBytes("VmRSS");
-    m_state.ResumeTiming();
-  }
-  /// Ends the measure (timing paused from here on) and returns the bytes.
-  double Stop()
-  {
-    m_state.PauseTiming();
-    return static_cast<double>(StatusBytes("VmHWM") - m_before);
-  }
-
-private:
-  benchmark::State& m_state;
-  long long m_before = 0;
-};
-
-void SetPerLink(benchmark::State& state, int links)
-{
-  state.counters["per_link"] =
-      benchmark::Counter(static_cast<double>(links), benchmark::Counter::kIsIterationInvariantRate |
-                                                         benchmark::Counter::kInvert);
-}
-
-// Runs `operate` once per timed iteration, each starting in fresh memory
-// unless memory is kept, and returns the peak the last one added. What
-// `operate` returns is dropped untimed, after the peak is taken.
-template <class Operate>
-double TimeWithPeak(benchmark::State& state, Operate operate)
-{
-  // Memory kept is memory a first operation left behind: one runs untimed, so
-  // that even a size timed once is timed in it.
-  if (KeepMemory()) static_cast<void>(operate());
-  double peak = 0;
-  for (auto _ : state) {
-    {
-      PeakMeter meter(state);
-      [[maybe_unused]] auto made = operate();
-      peak = meter.Stop();
-    }
-    state.ResumeTiming();
-  }
-  return peak;
-}
-
-// A copied world, destroyed when dropped.
-struct Copy {
-  RVLSharedHandle<ZALMPWorld> world;
-  explicit Copy(RVLSharedHandle<ZALMPWorld> copy) : world(std::move(copy)) {}
-  Copy(Copy&& other) noexcept = default;
-  ~Copy()
-  {
-    if (world) ZALMPWorld::destroy(world);
-  }
-};
-
 void BM_Build(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
@@ -253,91 +158,36 @@ void BM_Build(benchmark::State& state)
   state.counters["peak_bytes_per_link"] = peak / links;
 }
 
-// The save a host makes: the tree streamed into a file beside the target,
-// flushed and renamed over it.
 void BM_SaveFile(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
-  const ZALMPWorld& world = *SharedChain(links).world;
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / "zalmp-chain-save.xml";
-  const double peak = TimeWithPeak(state, [&] {
-    const bool saved = ZALMPXml::Save(world, path).Ok();
-    if (!saved) state.SkipWithError("save failed");
-    return saved;
-  });
-  SetPerLink(state, links);
-  state.counters["peak_bytes_per_link"] = peak / links;
-  state.counters["file_bytes_per_link"] = static_cast<double>(std::filesystem::file_size(path)) / links;
-  std::filesystem::remove(path);
+  TimeSave(state, *SharedChain(links).world, std::filesystem::temp_directory_path() / "zalmp-chain-save.xml", links);
 }
 
 void BM_Load(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
-  const std::filesystem::path path = SharedFile(links);
-  const double peak = TimeWithPeak(state, [&] {
-    ZALMPXmlModel model;
-    if (!ZALMPXml::Load(path, model).Ok()) state.SkipWithError("load failed");
-    return model;
-  });
-  SetPerLink(state, links);
-  state.counters["peak_per_file_byte"] = peak / static_cast<double>(std::filesystem::file_size(path));
-  state.counters["peak_bytes_per_link"] = peak / links;
+  TimeLoad(state, SharedFile(links), links);
 }
 
-// pugixml's own parse of the same file, the floor of any XML load, measured
-// like the load: starting in memory given back to the system.
 void BM_PugixmlParse(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
-  const std::filesystem::path path = SharedFile(links);
-  const double peak = TimeWithPeak(state, [&] {
-    auto document = std::make_unique<pugi::xml_document>();
-    if (!document->load_file(path.c_str())) state.SkipWithError("parse failed");
-    benchmark::DoNotOptimize(document->first_child());
-    return document;
-  });
-  SetPerLink(state, links);
-  state.counters["peak_per_file_byte"] = peak / static_cast<double>(std::filesystem::file_size(path));
+  TimePugixmlParse(state, SharedFile(links), links);
 }
 
 void BM_Clone(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
-  const ZALMPWorld& world = *SharedChain(links).world;
-  const double peak = TimeWithPeak(state, [&] { return Copy(world.Clone()); });
-  SetPerLink(state, links);
-  state.counters["peak_bytes_per_link"] = peak / links;
+  TimeClone(state, *SharedChain(links).world, links);
 }
 
-// Copies the first half of the links: bodies, axis systems, variables, joints and constraints.
+// Copies the first half of the links: bodies, axis systems, and the joints
+// into them with their constraints and angle variables.
 void BM_CloneWithFilter(benchmark::State& state)
 {
   const int links = static_cast<int>(state.range(0));
-  const ZALMPWorld& world = *SharedChain(links).world;
-  RVLSharedList<ZALMPEntity> half;
-  for (int index = 1; index <= links / 2; ++index) {
-    RVLSharedHandle<ZALMPBody> body;
-    RVLSharedHandle<ZALMPVariable> variable;
-    RVLSharedHandle<ZALMPJoint> joint;
-    RVLSharedHandle<ZALMPConstraint> hinge;
-    world.Get<ZALMPBody>(index, body);
-    world.Get<ZALMPVariable>(index, variable);
-    world.Get<ZALMPJoint>(index - 1, joint);
-    world.Get<ZALMPConstraint>(index - 1, hinge);
-    half.push_back(body);
-    for (int g = 0; g < body->GetGeometryCount(); ++g) {
-      RVLSharedHandle<ZALMPGeometry> frame;
-      body->GetGeometry(g, frame);
-      half.push_back(frame);
-    }
-    half.push_back(variable);
-    half.push_back(joint);
-    half.push_back(hinge);
-  }
-  const double peak = TimeWithPeak(state, [&] { return Copy(world.CloneWithFilter(half)); });
-  SetPerLink(state, links / 2);
-  state.counters["peak_bytes_per_link"] = peak / (links / 2);
+  TimeCloneWithFilter(state, *SharedChain(links).world, links);
 }
 
 // 10^5 update notices, one per body, reaching an observer of the whole world.
@@ -369,12 +219,12 @@ void BM_ObserverNotices(benchmark::State& state)
 // Decided before any memory is taken.
 const bool g_keepMemory = KeepMemory();
 
-BENCHMARK(BM_Build)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveFile)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Load)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PugixmlParse)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Clone)->RangeMultiplier(10)->Range(1000, 1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CloneWithFilter)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Build)->Apply(Links<1000000>);
+BENCHMARK(BM_SaveFile)->Apply(Links<100000>);
+BENCHMARK(BM_Load)->Apply(Links<100000>);
+BENCHMARK(BM_PugixmlParse)->Apply(Links<100000>);
+BENCHMARK(BM_Clone)->Apply(Links<1000000>);
+BENCHMARK(BM_CloneWithFilter)->Apply(Links<100000>);
 BENCHMARK(BM_ObserverNotices)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -18,24 +18,33 @@ namespace {
 
 using Links = std::vector<RVLSharedHandle<ZALMPEntity>>;
 
-// Source entity -> its copy. Filled while copying, sorted once, then only
-// searched: a flat sorted table costs far less memory per entity than a tree.
+// Source entity -> its copy. Filled while copying, sealed (sorted), then
+// searched: a flat sorted table costs far less memory per entity than a tree
+// or a hash map, and where sources are copied and linked in the order they
+// were made (a world built or loaded in one go), successive searches take
+// nearly the same path through it and stay in the caches, where hashed
+// lookups would scatter over the whole table.
 class Correspondence final : public ZALMPCopyLookup {
 public:
-  void Reserve(std::size_t count) { m_entries.reserve(count); }
+  explicit Correspondence(std::size_t expected) { m_entries.reserve(expected); }
   void Record(const ZALMPEntity* source, RVLSharedHandle<ZALMPEntity> copy)
   {
     m_entries.emplace_back(source, std::move(copy));
   }
-  // A source copied twice (listed twice) answers with its last copy.
+  // Sorts what was recorded since the last seal into the sealed part; a
+  // source copied twice (listed twice) answers with its last copy.
   void Seal()
   {
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [](const Entry& left, const Entry& right) { return left.first < right.first; });
+    const auto recent = m_entries.begin() + static_cast<std::ptrdiff_t>(m_sealed);
+    std::stable_sort(recent, m_entries.end(), BySource);
+    std::inplace_merge(m_entries.begin(), recent, m_entries.end(), BySource);
+    m_sealed = m_entries.size();
   }
+  // Searches the sealed part only.
   const RVLSharedHandle<ZALMPEntity>* Find(const ZALMPEntity* source) const
   {
-    auto after = std::upper_bound(m_entries.begin(), m_entries.end(), source,
+    const auto sealed = m_entries.begin() + static_cast<std::ptrdiff_t>(m_sealed);
+    auto after = std::upper_bound(m_entries.begin(), sealed, source,
                                   [](const ZALMPEntity* key, const Entry& entry) { return key < entry.first; });
     if (after == m_entries.begin() || (after - 1)->first != source) return nullptr;
     return &(after - 1)->second;
@@ -48,7 +57,10 @@ public:
 
 private:
   using Entry = std::pair<const ZALMPEntity*, RVLSharedHandle<ZALMPEntity>>;
+  static bool BySource(const Entry& left, const Entry& right) { return left.first < right.first; }
+
   std::vector<Entry> m_entries;
+  std::size_t m_sealed = 0;
 };
 
 // Copies `entity` of kind T into `copy` under its keys in `source`.
@@ -68,18 +80,19 @@ void CopyEntity(const ZALMPWorld& source, const RVLSharedHandle<T>& entity, ZALM
 }
 
 // Copies the partners that the copied entities hold as their own settings
-// (links marked CopiedAlong) and that were not copied already. A partner
-// outside the source's registries is left out, as any link leaving the copy.
+// (links marked CopiedAlong) and that were not copied already (`copies` is
+// sealed). A partner outside the source's registries is left out, as any link
+// leaving the copy. Only the entities copied before this pass are owners.
 void CopyAlong(const ZALMPWorld& source, ZALMPWorld& copy, Correspondence& copies, Links& copied)
 {
-  std::unordered_set<const ZALMPEntity*> done;
-  for (const RVLSharedHandle<ZALMPEntity>& entity : copied) done.insert(entity.get());
-  const Links owners = copied;
-  for (const RVLSharedHandle<ZALMPEntity>& owner : owners) {
+  std::unordered_set<const ZALMPEntity*> seen;
+  const std::size_t owners = copied.size();
+  for (std::size_t index = 0; index < owners; ++index) {
+    const RVLSharedHandle<ZALMPEntity> owner = copied[index];
     owner->GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
       if (link.FilteredCopy() != ZALMPFilteredCopy::CopiedAlong) return;
       link.ForEachPartner(*owner, [&](const RVLSharedHandle<ZALMPEntity>& partner) {
-        if (!done.insert(partner.get()).second) return;
+        if (copies.Find(partner.get()) || !seen.insert(partner.get()).second) return;
         ZALMPFilingOrder::First(*partner, [&]<class T>(std::type_identity<T>) {
           const RVLSharedHandle<T> settings(partner);
           ZALBaseUnknown_var key1, key2;
@@ -146,8 +159,12 @@ void DropConstructorGlobals(ZALMPWorld& copy)
 void ZALMPWorldCloner::CopyAll(const ZALMPWorld& source, ZALMPWorld& copy)
 {
   DropConstructorGlobals(copy);
-  Correspondence copies;
+  std::size_t total = 0;
+  ZALMPEntityKinds::ForEach(
+      [&]<class T>(std::type_identity<T>) { total += static_cast<std::size_t>(source.Count<T>()); });
+  Correspondence copies(total);
   Links copied;
+  copied.reserve(total);
   ZALMPEntityKinds::ForEach([&]<class T>(std::type_identity<T>) {
     const int count = source.Count<T>();
     for (int index = 0; index < count; ++index) {
@@ -170,14 +187,16 @@ void ZALMPWorldCloner::CopyAll(const ZALMPWorld& source, ZALMPWorld& copy)
 void ZALMPWorldCloner::CopyListed(const ZALMPWorld& source, const RVLSharedList<ZALMPEntity>& entities,
                                   ZALMPWorld& copy)
 {
-  Correspondence copies;
+  Correspondence copies(entities.size());
   Links copied;
+  copied.reserve(entities.size());
   for (const RVLSharedHandle<ZALMPEntity>& entity : entities) {
     if (!entity) continue;
     ZALMPFilteredCloneOrder::First(*entity, [&]<class T>(std::type_identity<T>) {
       CopyEntity(source, RVLSharedHandle<T>(entity), copy, copies, copied);
     });
   }
+  copies.Seal();
   CopyAlong(source, copy, copies, copied);
   copies.Seal();
   CopyGlobals(source, copies, copy);
