@@ -230,4 +230,7 @@ private:
   // 1 + position in ZALMPVersion::kAll, or 0 for a text kept in the content.
   std::uint8_t m_version;
   mutable std::uint8_t m_flags = 0;
+  // Where a lookup among the children starts: just past the group found last,
+  // since readers mostly ask for children in the order they are kept.
+  mutable std::uint8_t m_nextLookup = 0;
 };

@@ -69,7 +69,8 @@ struct Slice {
 
 // Children arrays of up to this size are sorted in place, without a buffer.
 constexpr std::uint32_t kSmallSort = 32;
-// Children or attributes of up to this many are looked up by walking them.
+// Children or attributes of up to this many are looked up by walking them
+// (fewer than 256, the range of the lookup's starting point).
 constexpr std::uint32_t kScannedLookup = 40;
 
 // Key equality without a call: keys are short, and most differ in length or first byte.
@@ -435,12 +436,20 @@ ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) cons
   // Most elements have a handful of children; walking them, lengths compared
   // first, costs less than a binary search's calls.
   if (children.size <= kScannedLookup) {
-    ElementIterator first = children.begin();
-    const ElementIterator end = children.end();
-    while (first != end && !SameKey((*first)->KeyText(), key)) ++first;
-    ElementIterator last = first;
-    while (last != end && SameKey((*last)->KeyText(), key)) ++last;
-    return {first, last};
+    const std::uint32_t count = children.size;
+    const auto keyAt = [&](std::uint32_t i) { return SameKey(children.data[i]->KeyText(), key); };
+    const std::uint32_t start = m_nextLookup < count ? m_nextLookup : 0;
+    for (std::uint32_t step = 0; step < count; ++step) {
+      const std::uint32_t at = start + step < count ? start + step : start + step - count;
+      if (!keyAt(at)) continue;
+      std::uint32_t first = at;
+      while (first > 0 && keyAt(first - 1)) --first;
+      std::uint32_t last = at + 1;
+      while (last < count && keyAt(last)) ++last;
+      m_nextLookup = static_cast<std::uint8_t>(last < count ? last : 0);
+      return {children.begin() + first, children.begin() + last};
+    }
+    return {children.end(), children.end()};
   }
   // A collection's children usually all share one id.
   if (SameKey(children.data[0]->KeyText(), key) && SameKey(children.data[children.size - 1]->KeyText(), key))
