@@ -4,6 +4,7 @@
 #include "ZALMPValueCell.h"
 #include "ZALMPVersionSlot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -43,12 +44,12 @@ double ZALMPSerializer::Quantise(double value)
 
 ZALMPSerializer::ZALMPSerializer() : m_version(kNewestVersionSlot) {}
 
-ZALMPSerializer::~ZALMPSerializer()
+// Detaches every descendant before deleting it, so that a deep tree never
+// recurses through the destructors.
+void ZALMPSerializer::DeleteChildren(Content& content)
 {
-  if (!m_content) return;
-  // Detach every descendant before deleting it, so that a deep tree never
-  // recurses through the destructors.
-  std::vector<ZALMPSerializer*> pending = std::move(m_content->children);
+  std::vector<ZALMPSerializer*> pending = std::move(content.children);
+  content.children.clear();
   while (!pending.empty()) {
     std::unique_ptr<ZALMPSerializer> element(pending.back());
     pending.pop_back();
@@ -58,6 +59,33 @@ ZALMPSerializer::~ZALMPSerializer()
       children.clear();
     }
   }
+}
+
+ZALMPSerializer::~ZALMPSerializer()
+{
+  if (m_content) DeleteChildren(*m_content);
+}
+
+void ZALMPSerializer::Reset()
+{
+  m_id.Assign({});
+  m_value.Assign({});
+  m_type = Type::None;
+  m_version = kNewestVersionSlot;
+  if (!m_content) return;
+  std::vector<ZALMPSerializer*>& children = m_content->children;
+  if (std::any_of(children.begin(), children.end(), [](const ZALMPSerializer* child) { return child; }))
+    DeleteChildren(*m_content);
+  children.clear();
+  m_content->attributes.clear();
+  m_content->customVersion.clear();
+}
+
+bool ZALMPSerializer::HasVersionOf(const ZALMPSerializer& other) const
+{
+  // A custom text is never one of the known versions: equal slots decide, unless both are custom.
+  if (m_version != other.m_version) return false;
+  return m_version != kCustomVersion || m_content->customVersion == other.m_content->customVersion;
 }
 
 ZALMPSerializer::Content& ZALMPSerializer::Contents()
@@ -276,11 +304,12 @@ HRESULT ZALMPSerializer::Commit()
   return S_OK;
 }
 
-void ZALMPSerializer::ReleaseElement(int index)
+std::unique_ptr<ZALMPSerializer> ZALMPSerializer::ReleaseElement(int index)
 {
   ZALMPSerializer*& child = m_content->children[static_cast<std::size_t>(index)];
-  delete child;
+  std::unique_ptr<ZALMPSerializer> released(child);
   child = nullptr;
+  return released;
 }
 
 std::uint64_t ZALMPSerializer::GetElementCount() const

@@ -126,6 +126,8 @@ bool ZALMPXmlWriter::Stream(const std::function<bool(std::string_view)>& sink) c
 
 std::unique_ptr<ZALMPSerializer> ZALMPXmlWriter::CreateElement() const
 {
+  if (m_printer)
+    if (std::unique_ptr<ZALMPSerializer> spare = m_printer->TakeSpare()) return spare;
   auto element = std::make_unique<ZALMPXmlWriter>();
   element->m_printer = m_printer;
   return element;
@@ -187,7 +189,19 @@ bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXm
 // printed ones changes nothing anybody still reads.
 void ZALMPXmlWriter::Printer::Release(const ZALMPXmlWriter& parent, std::uint64_t index)
 {
-  if (m_release) const_cast<ZALMPXmlWriter&>(parent).ReleaseElement(static_cast<int>(index));
+  if (!m_release) return;
+  std::unique_ptr<ZALMPSerializer> released =
+      const_cast<ZALMPXmlWriter&>(parent).ReleaseElement(static_cast<int>(index));
+  static_cast<ZALMPXmlWriter&>(*released).Reset();
+  m_spares.push_back(std::move(released));
+}
+
+std::unique_ptr<ZALMPSerializer> ZALMPXmlWriter::Printer::TakeSpare()
+{
+  if (m_spares.empty()) return nullptr;
+  std::unique_ptr<ZALMPSerializer> spare = std::move(m_spares.back());
+  m_spares.pop_back();
+  return spare;
 }
 
 bool ZALMPXmlWriter::Printer::Run(const ZALMPXmlWriter* pauseInside)
