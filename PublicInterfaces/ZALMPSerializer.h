@@ -126,6 +126,7 @@ private:
   const Attribute& AttributeAt(int index) const;
   void CopyVersionFrom(const ZALMPSerializer& other);
   void AppendAttribute(std::wstring_view id, Type type, std::string_view value);
+  void AppendAttribute(std::wstring_view id, std::wstring_view text);
   static void DeleteChildren(Content& content);
 
   ZALMPCompactText m_id;

@@ -43,7 +43,9 @@ private:
   friend class ZALMPXmlStreamedTree;
   class Printer;
 
-  void AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const;
+  // True when the tag's name is the id itself, nothing escaped.
+  bool AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const;
+  std::vector<bool> SupersededAttributes() const;
   void AppendValue(std::string& out) const;
   bool HasText() const;
 
@@ -74,6 +76,7 @@ private:
     int depth;
     bool compactInside;
     bool compactOutside;
+    bool nameAsIs;
   };
 
   bool Start(const ZALMPXmlWriter& element, const ZALMPXmlWriter* parent, int depth, bool compact, bool keepOpen);

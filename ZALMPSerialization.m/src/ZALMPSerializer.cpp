@@ -30,6 +30,27 @@ constexpr double kStep = 1e-12;
 constexpr double kStepsPerUnit = 1e12;
 constexpr double kWholeSteps = 4503599627370496.0;  // 2^52
 
+// Ids and most texts are short and ASCII: narrowed on the stack in one pass and
+// stored at once. Replaces `text` with the encoding of `wide`.
+void StoreWide(ZALMPCompactText& text, std::wstring_view wide)
+{
+  constexpr std::size_t kOnStack = 64;
+  if (wide.size() <= kOnStack) {
+    char bytes[kOnStack];
+    std::uint32_t units = 0;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+      const auto unit = static_cast<std::uint32_t>(wide[i]);
+      units |= unit;
+      bytes[i] = static_cast<char>(unit);
+    }
+    if (units < 0x80) {
+      text.Assign(std::string_view(bytes, wide.size()));
+      return;
+    }
+  }
+  text = ZALMPCompactText::FromWide(wide);
+}
+
 }  // namespace
 
 double ZALMPSerializer::Quantise(double value)
@@ -117,7 +138,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
       ZALMP_REPORT();
       return E_FAIL;
     }
-    element->m_id = ZALMPCompactText::FromWide(id);
+    StoreWide(element->m_id, id);
     element->CopyVersionFrom(*this);
     Contents().children.push_back(element.get());
     child = element.release();
@@ -166,7 +187,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
   }
   // On failure the child stays, without a value: the element was added as promised.
   return RunTakingMemory(ZALMP_HERE, [&] {
-    child->m_value = ZALMPCompactText::FromWide(value);
+    StoreWide(child->m_value, value);
     child->m_type = Type::String;
   });
 }
@@ -174,9 +195,18 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
 void ZALMPSerializer::AppendAttribute(std::wstring_view id, Type type, std::string_view value)
 {
   Attribute attribute;
-  attribute.id = ZALMPCompactText::FromWide(id);
+  StoreWide(attribute.id, id);
   attribute.value.content.Assign(value);
   attribute.value.type = type;
+  Contents().attributes.push_back(std::move(attribute));
+}
+
+void ZALMPSerializer::AppendAttribute(std::wstring_view id, std::wstring_view text)
+{
+  Attribute attribute;
+  StoreWide(attribute.id, id);
+  StoreWide(attribute.value.content, text);
+  attribute.value.type = Type::String;
   Contents().attributes.push_back(std::move(attribute));
 }
 
@@ -198,8 +228,7 @@ HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, double value)
 
 HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, std::wstring_view value)
 {
-  return RunTakingMemory(ZALMP_HERE,
-                         [&] { AppendAttribute(id, Type::String, ZALMPCompactText::FromWide(value).View()); });
+  return RunTakingMemory(ZALMP_HERE, [&] { AppendAttribute(id, value); });
 }
 
 HRESULT ZALMPSerializer::GetVersion(std::wstring& version) const
