@@ -100,6 +100,8 @@ protected:
   double GetValued() const;
   std::wstring GetValues() const;
   std::uint64_t GetAttributeCount() const;
+  /// True when two attributes have the same id.
+  bool HasRepeatedAttributeIds() const;
   std::wstring GetAttributeId(int index) const;
   Type GetAttributeType(int index) const;
   bool GetAttributeValueb(int index) const;

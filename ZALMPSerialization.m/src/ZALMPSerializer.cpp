@@ -288,6 +288,16 @@ std::uint64_t ZALMPSerializer::GetAttributeCount() const
   return m_content ? m_content->attributes.size() : 0;
 }
 
+bool ZALMPSerializer::HasRepeatedAttributeIds() const
+{
+  if (!m_content) return false;
+  const std::vector<Attribute>& attributes = m_content->attributes;
+  for (std::size_t i = 0; i < attributes.size(); ++i)
+    for (std::size_t j = i + 1; j < attributes.size(); ++j)
+      if (attributes[i].id == attributes[j].id) return true;
+  return false;
+}
+
 std::wstring ZALMPSerializer::GetAttributeId(int index) const
 {
   return AttributeAt(index).id.ToWide();

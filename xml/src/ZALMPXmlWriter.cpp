@@ -47,7 +47,6 @@ void AppendIndent(std::string& out, int depth)
 {
   out.append(static_cast<std::size_t>(depth) * 2, ' ');
 }
-
 }  // namespace
 
 HRESULT ZALMPXmlWriter::Save(const std::wstring& path) const
@@ -92,7 +91,7 @@ bool ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* pare
   }
 
   const auto count = static_cast<int>(GetAttributeCount());
-  const std::vector<bool> superseded = SupersededAttributes();
+  const std::vector<bool> superseded = count > 1 ? SupersededAttributes() : std::vector<bool>();
   for (int i = 0; i < count; ++i) {
     if (!superseded.empty() && superseded[static_cast<std::size_t>(i)]) continue;
     out += ' ';
@@ -120,16 +119,8 @@ bool ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* pare
 // value it was given last, which is the one a reader keeps. Empty when no id repeats.
 std::vector<bool> ZALMPXmlWriter::SupersededAttributes() const
 {
+  if (!HasRepeatedAttributeIds()) return {};
   const auto count = static_cast<int>(GetAttributeCount());
-  // A few attributes, the usual case, are compared pairwise without taking memory.
-  constexpr int kFew = 8;
-  if (count < 2) return {};
-  if (count <= kFew) {
-    bool repeated = false;
-    for (int i = 0; i < count && !repeated; ++i)
-      for (int j = i + 1; j < count && !repeated; ++j) repeated = GetAttributeIdText(i) == GetAttributeIdText(j);
-    if (!repeated) return {};
-  }
   std::vector<bool> superseded(static_cast<std::size_t>(count), false);
   std::unordered_set<std::string_view> later;
   for (int i = count - 1; i >= 0; --i)
