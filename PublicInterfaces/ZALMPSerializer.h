@@ -80,9 +80,16 @@ protected:
 
   /// A new, empty element of the concrete writer's type; null when none can be made.
   virtual std::unique_ptr<ZALMPSerializer> CreateElement() const = 0;
-  /// Deletes the child at `index` once a writer has encoded it; its place
-  /// stays, and GetElement gives null there from then on.
-  void ReleaseElement(int index);
+  /// Takes the child at `index` out of the tree once a writer has encoded it;
+  /// its place stays, and GetElement gives null there from then on. The
+  /// caller owns the child, and may `Reset` it to make it a new element again.
+  std::unique_ptr<ZALMPSerializer> ReleaseElement(int index);
+  /// Makes this element as new: no id, value, attributes or children (the
+  /// children left are deleted), the newest version. Keeps its memory, so that
+  /// a streaming writer can reuse encoded elements rather than make new ones.
+  void Reset();
+  /// True when this element and `other` have the same version.
+  bool HasVersionOf(const ZALMPSerializer& other) const;
 
   // What the concrete writer reads back. Indices must lie within the counts.
   std::wstring GetId() const;
@@ -93,6 +100,8 @@ protected:
   double GetValued() const;
   std::wstring GetValues() const;
   std::uint64_t GetAttributeCount() const;
+  /// True when two attributes have the same id.
+  bool HasRepeatedAttributeIds() const;
   std::wstring GetAttributeId(int index) const;
   Type GetAttributeType(int index) const;
   bool GetAttributeValueb(int index) const;
@@ -119,6 +128,8 @@ private:
   const Attribute& AttributeAt(int index) const;
   void CopyVersionFrom(const ZALMPSerializer& other);
   void AppendAttribute(std::wstring_view id, Type type, std::string_view value);
+  void AppendAttribute(std::wstring_view id, std::wstring_view text);
+  static void DeleteChildren(Content& content);
 
   ZALMPCompactText m_id;
   // The text of a String value, or the bytes of a bool, int or double.

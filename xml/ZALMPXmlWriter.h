@@ -43,7 +43,9 @@ private:
   friend class ZALMPXmlStreamedTree;
   class Printer;
 
-  void AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const;
+  // True when the tag's name is the id itself, nothing escaped.
+  bool AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const;
+  std::vector<bool> SupersededAttributes() const;
   void AppendValue(std::string& out) const;
   bool HasText() const;
 
@@ -63,6 +65,8 @@ public:
   bool PrintChildrenOf(const ZALMPXmlWriter& element);
   /// Writes the rest of the document; false when the sink refused a piece.
   bool Finish();
+  /// An element written and let go of, emptied for reuse; null when there is none.
+  std::unique_ptr<ZALMPSerializer> TakeSpare();
 
 private:
   static constexpr std::size_t kPiece = 1 << 20;
@@ -72,6 +76,7 @@ private:
     int depth;
     bool compactInside;
     bool compactOutside;
+    bool nameAsIs;
   };
 
   bool Start(const ZALMPXmlWriter& element, const ZALMPXmlWriter* parent, int depth, bool compact, bool keepOpen);
@@ -88,6 +93,9 @@ private:
   bool m_broken = false;
   std::string m_out;
   std::vector<Open> m_open;
+  // Released elements: a streamed tree makes and lets go of one entity's
+  // elements after the other, so reusing them saves most of its allocations.
+  std::vector<std::unique_ptr<ZALMPSerializer>> m_spares;
 };
 
 /// A writer tree whose elements are encoded and released as soon as they are

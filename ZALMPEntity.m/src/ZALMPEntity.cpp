@@ -348,16 +348,18 @@ HRESULT ZALMPEntity::Serialize(ZALMPSerializer* element) const
 {
   if (!element) return S_OK;
 
-  std::wstring id;
+  // Buffers kept from one entity to the next: a save writes millions.
+  thread_local std::wstring id;
+  thread_local std::wstring version;
   if (FAILED(GetIdentifier(id)) || FAILED(element->AddAttribute(L"id", id))) {
     ZALMP_REPORT();
   }
   if (FAILED(element->AddAttribute(L"name", getEntityName(ExternalName, ExternalNameSeparator)))) ZALMP_REPORT();
 
-  std::wstring version;
+  version.clear();
   element->GetVersion(version);
   if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1) &&
-      FAILED(element->AddAttribute(L"isActive", std::wstring(m_active ? L"yes" : L"no")))) {
+      FAILED(element->AddAttribute(L"isActive", std::wstring_view(m_active ? L"yes" : L"no")))) {
     ZALMP_REPORT();
   }
 

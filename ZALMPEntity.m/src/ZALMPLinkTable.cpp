@@ -40,7 +40,8 @@ ZALMPSerializer* ZALMPLink::WriteOne(ZALMPSerializer* parent, const RVLSharedHan
     Report();
     return item;
   }
-  std::wstring id;
+  // One buffer for every reference a thread writes: a save writes millions.
+  thread_local std::wstring id;
   if (FAILED(partner->GetIdentifier(id)) || id.empty() || FAILED(item->AddAttribute(L"id", id))) Report();
   if (FAILED(item->AddAttribute(L"name", partner->getEntityName()))) Report();
   return item;

@@ -4,6 +4,7 @@
 #include "ZALMPValueCell.h"
 #include "ZALMPVersionSlot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -29,6 +30,27 @@ constexpr double kStep = 1e-12;
 constexpr double kStepsPerUnit = 1e12;
 constexpr double kWholeSteps = 4503599627370496.0;  // 2^52
 
+// Ids and most texts are short and ASCII: narrowed on the stack in one pass and
+// stored at once. Replaces `text` with the encoding of `wide`.
+void StoreWide(ZALMPCompactText& text, std::wstring_view wide)
+{
+  constexpr std::size_t kOnStack = 64;
+  if (wide.size() <= kOnStack) {
+    char bytes[kOnStack];
+    std::uint32_t units = 0;
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+      const auto unit = static_cast<std::uint32_t>(wide[i]);
+      units |= unit;
+      bytes[i] = static_cast<char>(unit);
+    }
+    if (units < 0x80) {
+      text.Assign(std::string_view(bytes, wide.size()));
+      return;
+    }
+  }
+  text = ZALMPCompactText::FromWide(wide);
+}
+
 }  // namespace
 
 double ZALMPSerializer::Quantise(double value)
@@ -43,12 +65,12 @@ double ZALMPSerializer::Quantise(double value)
 
 ZALMPSerializer::ZALMPSerializer() : m_version(kNewestVersionSlot) {}
 
-ZALMPSerializer::~ZALMPSerializer()
+// Detaches every descendant before deleting it, so that a deep tree never
+// recurses through the destructors.
+void ZALMPSerializer::DeleteChildren(Content& content)
 {
-  if (!m_content) return;
-  // Detach every descendant before deleting it, so that a deep tree never
-  // recurses through the destructors.
-  std::vector<ZALMPSerializer*> pending = std::move(m_content->children);
+  std::vector<ZALMPSerializer*> pending = std::move(content.children);
+  content.children.clear();
   while (!pending.empty()) {
     std::unique_ptr<ZALMPSerializer> element(pending.back());
     pending.pop_back();
@@ -58,6 +80,33 @@ ZALMPSerializer::~ZALMPSerializer()
       children.clear();
     }
   }
+}
+
+ZALMPSerializer::~ZALMPSerializer()
+{
+  if (m_content) DeleteChildren(*m_content);
+}
+
+void ZALMPSerializer::Reset()
+{
+  m_id.Assign({});
+  m_value.Assign({});
+  m_type = Type::None;
+  m_version = kNewestVersionSlot;
+  if (!m_content) return;
+  std::vector<ZALMPSerializer*>& children = m_content->children;
+  if (std::any_of(children.begin(), children.end(), [](const ZALMPSerializer* child) { return child; }))
+    DeleteChildren(*m_content);
+  children.clear();
+  m_content->attributes.clear();
+  m_content->customVersion.clear();
+}
+
+bool ZALMPSerializer::HasVersionOf(const ZALMPSerializer& other) const
+{
+  // A custom text is never one of the known versions: equal slots decide, unless both are custom.
+  if (m_version != other.m_version) return false;
+  return m_version != kCustomVersion || m_content->customVersion == other.m_content->customVersion;
 }
 
 ZALMPSerializer::Content& ZALMPSerializer::Contents()
@@ -89,7 +138,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
       ZALMP_REPORT();
       return E_FAIL;
     }
-    element->m_id = ZALMPCompactText::FromWide(id);
+    StoreWide(element->m_id, id);
     element->CopyVersionFrom(*this);
     Contents().children.push_back(element.get());
     child = element.release();
@@ -138,7 +187,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
   }
   // On failure the child stays, without a value: the element was added as promised.
   return RunTakingMemory(ZALMP_HERE, [&] {
-    child->m_value = ZALMPCompactText::FromWide(value);
+    StoreWide(child->m_value, value);
     child->m_type = Type::String;
   });
 }
@@ -146,9 +195,18 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
 void ZALMPSerializer::AppendAttribute(std::wstring_view id, Type type, std::string_view value)
 {
   Attribute attribute;
-  attribute.id = ZALMPCompactText::FromWide(id);
+  StoreWide(attribute.id, id);
   attribute.value.content.Assign(value);
   attribute.value.type = type;
+  Contents().attributes.push_back(std::move(attribute));
+}
+
+void ZALMPSerializer::AppendAttribute(std::wstring_view id, std::wstring_view text)
+{
+  Attribute attribute;
+  StoreWide(attribute.id, id);
+  StoreWide(attribute.value.content, text);
+  attribute.value.type = Type::String;
   Contents().attributes.push_back(std::move(attribute));
 }
 
@@ -170,8 +228,7 @@ HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, double value)
 
 HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, std::wstring_view value)
 {
-  return RunTakingMemory(ZALMP_HERE,
-                         [&] { AppendAttribute(id, Type::String, ZALMPCompactText::FromWide(value).View()); });
+  return RunTakingMemory(ZALMP_HERE, [&] { AppendAttribute(id, value); });
 }
 
 HRESULT ZALMPSerializer::GetVersion(std::wstring& version) const
@@ -231,6 +288,16 @@ std::uint64_t ZALMPSerializer::GetAttributeCount() const
   return m_content ? m_content->attributes.size() : 0;
 }
 
+bool ZALMPSerializer::HasRepeatedAttributeIds() const
+{
+  if (!m_content) return false;
+  const std::vector<Attribute>& attributes = m_content->attributes;
+  for (std::size_t i = 0; i < attributes.size(); ++i)
+    for (std::size_t j = i + 1; j < attributes.size(); ++j)
+      if (attributes[i].id == attributes[j].id) return true;
+  return false;
+}
+
 std::wstring ZALMPSerializer::GetAttributeId(int index) const
 {
   return AttributeAt(index).id.ToWide();
@@ -276,11 +343,12 @@ HRESULT ZALMPSerializer::Commit()
   return S_OK;
 }
 
-void ZALMPSerializer::ReleaseElement(int index)
+std::unique_ptr<ZALMPSerializer> ZALMPSerializer::ReleaseElement(int index)
 {
   ZALMPSerializer*& child = m_content->children[static_cast<std::size_t>(index)];
-  delete child;
+  std::unique_ptr<ZALMPSerializer> released(child);
   child = nullptr;
+  return released;
 }
 
 std::uint64_t ZALMPSerializer::GetElementCount() const

@@ -1,5 +1,6 @@
 #include <ZALMPStreamText.h>
 
+#include <algorithm>
 #include <climits>
 #include <type_traits>
 
@@ -11,8 +12,9 @@ HRESULT ZALMPStreamText::ToText(const std::vector<unsigned char>& bytes, Encoder
       FAILED(encode(bytes.data(), static_cast<int>(bytes.size()), narrow)))
     return E_FAIL;
   // One byte to one wide character, taken as unsigned so that no byte widens to a negative character.
-  text.reserve(narrow.size());
-  for (const char c : narrow) text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+  text.resize(narrow.size());
+  std::transform(narrow.begin(), narrow.end(), text.begin(),
+                 [](char c) { return static_cast<wchar_t>(static_cast<unsigned char>(c)); });
   return S_OK;
 }
 

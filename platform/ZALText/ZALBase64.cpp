@@ -28,16 +28,18 @@ HRESULT ZALBase64::Encode(const void* bytes, int length, std::string& text)
   if (length < 0 || (!bytes && length > 0)) return E_FAIL;
   const auto* in = static_cast<const unsigned char*>(bytes);
   const auto size = static_cast<std::size_t>(length);
-  text.reserve((size + 2) / 3 * 4);
-  for (std::size_t i = 0; i < size; i += 3) {
+  // Sized once and written in place: shape streams are encoded on every save.
+  text.resize((size + 2) / 3 * 4);
+  char* out = text.data();
+  for (std::size_t i = 0; i < size; i += 3, out += 4) {
     const std::size_t count = size - i < 3 ? size - i : 3;
     std::uint32_t group = static_cast<std::uint32_t>(in[i]) << 16;
     if (count > 1) group |= static_cast<std::uint32_t>(in[i + 1]) << 8;
     if (count > 2) group |= in[i + 2];
-    text += kAlphabet[(group >> 18) & 0x3F];
-    text += kAlphabet[(group >> 12) & 0x3F];
-    text += count > 1 ? kAlphabet[(group >> 6) & 0x3F] : '=';
-    text += count > 2 ? kAlphabet[group & 0x3F] : '=';
+    out[0] = kAlphabet[(group >> 18) & 0x3F];
+    out[1] = kAlphabet[(group >> 12) & 0x3F];
+    out[2] = count > 1 ? kAlphabet[(group >> 6) & 0x3F] : '=';
+    out[3] = count > 2 ? kAlphabet[group & 0x3F] : '=';
   }
   return S_OK;
 }

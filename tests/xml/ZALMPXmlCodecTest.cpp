@@ -84,6 +84,35 @@ TEST(XmlRoundTrip, AwkwardIdsTextsVersionsAndDoublesReadBackUnchanged)
   }
 }
 
+// Long plain runs are passed over several bytes at a time: each awkward piece,
+// at every place of such a run, still reads back unchanged.
+TEST(XmlRoundTrip, AwkwardPiecesInsideLongTextsReadBackUnchanged)
+{
+  const std::wstring run = L"PlainRunOfTwentyChar";
+  ZALMPXmlWriter root;
+  std::vector<std::wstring> texts;
+  for (const std::wstring& piece : kPieces)
+    for (std::size_t at = 0; at <= run.size(); ++at) {
+      texts.push_back(run.substr(0, at) + piece + run.substr(at));
+      ZALMPSerializer* element = nullptr;
+      ASSERT_EQ(S_OK, root.AddElement(L"Text", element, texts.back())) << texts.size();
+      element->AddAttribute(L"copy", texts.back());
+    }
+
+  std::unique_ptr<ZALMPXmlReader> read;
+  const ZALMPXmlResult result = ZALMPXmlCodec::Read(ZALMPXmlCodec::Write(root), read);
+  ASSERT_TRUE(result) << result.message;
+  ZALMPDeserializer::ElementIterator begin, end;
+  read->GetElements(L"Text", begin, end);
+  ASSERT_EQ(texts.size(), static_cast<std::size_t>(end - begin));
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    std::wstring text, copy;
+    begin[static_cast<std::ptrdiff_t>(i)]->GetValue(text);
+    begin[static_cast<std::ptrdiff_t>(i)]->GetAttribute(L"copy", copy);
+    EXPECT_EQ(std::tie(texts[i], texts[i]), std::tie(text, copy)) << i;
+  }
+}
+
 // The kept documents of the kind conformance and demo tests pin the layout of
 // numbers, booleans and empty texts; here, what they do not hold.
 TEST(XmlRoundTrip, TheDocumentShowsIdsValuesAndVersionsPlainly)

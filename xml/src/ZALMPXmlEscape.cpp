@@ -2,7 +2,9 @@
 
 #include <ZALMPCompactText.h>
 
+#include <array>
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -16,14 +18,103 @@ void AppendEscape(std::string& out, std::uint32_t unit)
   out += '_';
 }
 
-bool IsAsciiLetter(char c)
+constexpr bool IsAsciiLetter(char c)
 {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-bool IsPlainAsciiNameChar(char c)
+constexpr bool IsPlainAsciiNameChar(char c)
 {
   return IsAsciiLetter(c) || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_';
+}
+
+using ByteTable = std::array<bool, 256>;
+
+constexpr ByteTable kPlainNameByte = [] {
+  ByteTable table{};
+  for (std::size_t c = 0; c < table.size(); ++c) table[c] = IsPlainAsciiNameChar(static_cast<char>(c));
+  return table;
+}();
+
+// The bytes of a value that may need more than a copy: markup, control
+// characters, '_' (of a literal "_x") and the bytes of non-ASCII units.
+constexpr ByteTable AttentionTable(bool inAttribute)
+{
+  ByteTable table{};
+  for (std::size_t c = 0; c < table.size(); ++c)
+    table[c] = c < 0x20 || c >= 0x80 || c == '&' || c == '<' || c == '>' || c == '_' || (inAttribute && c == '"');
+  return table;
+}
+constexpr ByteTable kAttentionInAttribute = AttentionTable(true);
+constexpr ByteTable kAttentionInContent = AttentionTable(false);
+
+constexpr std::string_view kSpaceReference = "&#32;";
+
+bool NeedsAttention(const ByteTable& table, char c)
+{
+  return table[static_cast<unsigned char>(c)];
+}
+
+// Whether any of the eight bytes of `word` may need attention in a value:
+// the common run of plain text is passed over a word at a time. It may say
+// yes for a '"' in element content; the byte table then decides.
+bool WordNeedsAttention(std::uint64_t word)
+{
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kHigh = 0x8080808080808080;
+  // Nonzero when some byte of `v` is zero (exact for "some", not for "which").
+  const auto hasZero = [](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+  const std::uint64_t below = (word - kOnes * 0x20) & ~word & kHigh;  // controls
+  return ((word & kHigh) | below | hasZero((word | kOnes * 0x02) ^ (kOnes * '>')) |  // '<' and '>'
+          hasZero((word | kOnes * 0x04) ^ (kOnes * '&')) |                          // '"' and '&'
+          hasZero(word ^ (kOnes * '_'))) != 0;
+}
+
+// Copies `text` with the bytes that `attention` marks escaped; the bytes between
+// are appended a run at a time.
+void AppendContent(std::string& out, std::string_view text, const ByteTable& attention)
+{
+  const std::size_t n = text.size();
+  std::size_t run = 0;  // start of the bytes still to copy as they are
+  std::size_t pos = 0;
+  while (true) {
+    for (std::uint64_t word; pos + sizeof word <= n; pos += sizeof word) {
+      std::memcpy(&word, text.data() + pos, sizeof word);
+      if (WordNeedsAttention(word)) break;
+    }
+    while (pos < n && !NeedsAttention(attention, text[pos])) ++pos;
+    if (pos == n) break;
+    const std::size_t start = pos;
+    const auto c = static_cast<unsigned char>(text[pos]);
+    std::uint32_t unit = c;
+    bool escape = false;
+    std::string_view replacement;
+    if (c >= 0x80) {
+      unit = ZALMPCompactText::NextUnit(text, pos);
+      escape = !ZALMPXmlEscape::IsXmlChar(unit);
+    } else {
+      ++pos;
+      switch (c) {
+      case '&': replacement = "&amp;"; break;
+      case '<': replacement = "&lt;"; break;
+      case '>': replacement = "&gt;"; break;
+      case '"': replacement = "&quot;"; break;
+      case '\t': replacement = "&#9;"; break;
+      case '\n': replacement = "&#10;"; break;
+      case '\r': replacement = "&#13;"; break;
+      case '_': replacement = pos < n && text[pos] == 'x' ? "_x5F_" : ""; break;
+      default: escape = c < 0x20; break;
+      }
+    }
+    if (!escape && replacement.empty()) continue;
+    out.append(text.data() + run, start - run);
+    if (escape)
+      AppendEscape(out, unit);
+    else
+      out += replacement;
+    run = pos;
+  }
+  out.append(text.data() + run, n - run);
 }
 
 // XML reserves names that begin with "xml" in any case.
@@ -77,76 +168,56 @@ bool ZALMPXmlEscape::IsNameChar(std::uint32_t unit)
          (unit >= 0x300 && unit <= 0x36F) || (unit >= 0x203F && unit <= 0x2040);
 }
 
-void ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
+bool ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
 {
   if (id.empty()) {
     out += "_x_";
-    return;
+    return false;
   }
   const bool reserved = StartsWithXml(id);
-  bool plain = !reserved && (IsAsciiLetter(id[0]) || id[0] == '_');
-  for (std::size_t i = 0; plain && i < id.size(); ++i)
-    plain = IsPlainAsciiNameChar(id[i]) && !(id[i] == '_' && i + 1 < id.size() && id[i + 1] == 'x');
-  if (plain) {
+  std::size_t plain = 0;
+  if (!reserved && (IsAsciiLetter(id[0]) || id[0] == '_'))
+    while (plain < id.size() && kPlainNameByte[static_cast<unsigned char>(id[plain])] &&
+           !(id[plain] == '_' && plain + 1 < id.size() && id[plain + 1] == 'x'))
+      ++plain;
+  if (plain == id.size()) {
     out += id;
-    return;
+    return true;
   }
 
+  bool asIs = true;
   std::size_t pos = 0;
   while (pos < id.size()) {
     const std::size_t start = pos;
     const std::uint32_t unit = ZALMPCompactText::NextUnit(id, pos);
     bool keep = start == 0 ? IsNameStartChar(unit) && !reserved : IsNameChar(unit);
     if (unit == ':' || (unit == '_' && pos < id.size() && id[pos] == 'x')) keep = false;
-    if (keep)
+    if (keep) {
       out += id.substr(start, pos - start);  // a name character is plain UTF-8 in the tree's encoding
-    else
+    } else {
       AppendEscape(out, unit);
+      asIs = false;
+    }
   }
+  return asIs;
 }
 
 void ZALMPXmlEscape::AppendText(std::string& out, std::string_view text, bool inAttribute)
 {
-  const std::size_t n = text.size();
-  std::size_t run = 0;  // start of the bytes still to copy as they are
-  std::size_t pos = 0;
-  auto flush = [&](std::size_t until) { out.append(text.data() + run, until - run); };
-  while (pos < n) {
-    const auto c = static_cast<unsigned char>(text[pos]);
-    if (c >= 0x80) {
-      const std::size_t start = pos;
-      const std::uint32_t unit = ZALMPCompactText::NextUnit(text, pos);
-      if (!IsXmlChar(unit)) {
-        flush(start);
-        AppendEscape(out, unit);
-        run = pos;
-      }
-      continue;
-    }
-    const char* replacement = nullptr;
-    switch (c) {
-    case '&': replacement = "&amp;"; break;
-    case '<': replacement = "&lt;"; break;
-    case '>': replacement = "&gt;"; break;
-    case '"': replacement = inAttribute ? "&quot;" : nullptr; break;
-    case '\t': replacement = "&#9;"; break;
-    case '\n': replacement = "&#10;"; break;
-    case '\r': replacement = "&#13;"; break;
-    case ' ': replacement = !inAttribute && (pos == 0 || pos + 1 == n) ? "&#32;" : nullptr; break;
-    case '_': replacement = pos + 1 < n && text[pos + 1] == 'x' ? "_x5F_" : nullptr; break;
-    default: break;
-    }
-    if (replacement || c < 0x20) {
-      flush(pos);
-      if (replacement)
-        out += replacement;
-      else
-        AppendEscape(out, c);
-      run = pos + 1;
-    }
-    ++pos;
+  if (inAttribute) {
+    AppendContent(out, text, kAttentionInAttribute);
+    return;
   }
-  flush(n);
+  // Parsers drop a leading or trailing space of element content, but keep a reference.
+  const bool spaceFirst = !text.empty() && text.front() == ' ';
+  if (spaceFirst) {
+    out += kSpaceReference;
+    text.remove_prefix(1);
+  }
+  const bool spaceLast = !text.empty() && text.back() == ' ';
+  if (spaceLast) text.remove_suffix(1);
+  AppendContent(out, text, kAttentionInContent);
+  if (spaceLast) out += kSpaceReference;
 }
 
 bool ZALMPXmlEscape::HasEscapes(std::string_view text)

@@ -16,8 +16,9 @@
 /// writer uses them for its own bookkeeping ("zalmp:version", "zalmp:empty").
 class ZALMPXmlEscape {
 public:
-  /// Appends the XML name of an id given in the tree's text encoding.
-  static void AppendName(std::string& out, std::string_view id);
+  /// Appends the XML name of an id given in the tree's text encoding; true
+  /// when that name is the id itself, nothing escaped.
+  static bool AppendName(std::string& out, std::string_view id);
   /// Appends the XML content of a value given in the tree's text encoding:
   /// markup characters and tab, line feed and carriage return as references,
   /// and in element content a leading or trailing space as "&#32;", so that

@@ -6,6 +6,8 @@
 #include "ZALMPXmlNames.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -21,6 +23,21 @@ void AppendNumber(std::string& out, Number value)
   out.append(digits, end);
 }
 
+// Below 1e5 the shortest form of a whole number is its decimal digits (from
+// 1e5 on, "1e+05" is shorter); those are far quicker to make as an int.
+void AppendNumber(std::string& out, double value)
+{
+  constexpr double kPlainWholeBelow = 1e5;
+  if (value > -kPlainWholeBelow && value < kPlainWholeBelow) {
+    const auto whole = static_cast<std::int32_t>(value);
+    if (whole == value && (whole != 0 || !std::signbit(value))) {
+      AppendNumber(out, whole);
+      return;
+    }
+  }
+  AppendNumber<double>(out, value);
+}
+
 void AppendBool(std::string& out, bool value)
 {
   out += value ? "true" : "false";
@@ -30,7 +47,6 @@ void AppendIndent(std::string& out, int depth)
 {
   out.append(static_cast<std::size_t>(depth) * 2, ' ');
 }
-
 }  // namespace
 
 HRESULT ZALMPXmlWriter::Save(const std::wstring& path) const
@@ -54,12 +70,11 @@ void ZALMPXmlWriter::AppendValue(std::string& out) const
   }
 }
 
-void ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const
+bool ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const
 {
   out += '<';
-  ZALMPXmlEscape::AppendName(out, GetIdText());
+  const bool nameAsIs = ZALMPXmlEscape::AppendName(out, GetIdText());
 
-  const std::wstring_view version = GetVersionView();
   if (!parent) {
     out += ' ';
     out += ZALMPXmlNames::kNamespaceDeclaration;
@@ -67,24 +82,16 @@ void ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* pare
     out += ZALMPXmlNames::kNamespace;
     out += '"';
   }
-  if (!parent || version != parent->GetVersionView()) {
+  if (!parent || !HasVersionOf(*parent)) {
     out += ' ';
     out += ZALMPXmlNames::kVersion;
     out += "=\"";
-    ZALMPXmlEscape::AppendText(out, ZALMPCompactText::FromWide(version).View(), true);
+    ZALMPXmlEscape::AppendText(out, ZALMPCompactText::FromWide(GetVersionView()).View(), true);
     out += '"';
   }
 
-  // XML allows an attribute name once; a repeated id is written once, with
-  // the value it was given last, which is the one a reader keeps.
   const auto count = static_cast<int>(GetAttributeCount());
-  std::vector<bool> superseded;
-  if (count > 1) {
-    superseded.assign(static_cast<std::size_t>(count), false);
-    std::unordered_set<std::string_view> later;
-    for (int i = count - 1; i >= 0; --i)
-      if (!later.insert(GetAttributeIdText(i)).second) superseded[static_cast<std::size_t>(i)] = true;
-  }
+  const std::vector<bool> superseded = count > 1 ? SupersededAttributes() : std::vector<bool>();
   for (int i = 0; i < count; ++i) {
     if (!superseded.empty() && superseded[static_cast<std::size_t>(i)]) continue;
     out += ' ';
@@ -105,6 +112,20 @@ void ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* pare
     out += ZALMPXmlNames::kEmpty;
     out += "=\"true\"";
   }
+  return nameAsIs;
+}
+
+// XML allows an attribute name once; a repeated id is written once, with the
+// value it was given last, which is the one a reader keeps. Empty when no id repeats.
+std::vector<bool> ZALMPXmlWriter::SupersededAttributes() const
+{
+  if (!HasRepeatedAttributeIds()) return {};
+  const auto count = static_cast<int>(GetAttributeCount());
+  std::vector<bool> superseded(static_cast<std::size_t>(count), false);
+  std::unordered_set<std::string_view> later;
+  for (int i = count - 1; i >= 0; --i)
+    if (!later.insert(GetAttributeIdText(i)).second) superseded[static_cast<std::size_t>(i)] = true;
+  return superseded;
 }
 
 HRESULT ZALMPXmlWriter::Print(std::string& text) const
@@ -126,6 +147,8 @@ bool ZALMPXmlWriter::Stream(const std::function<bool(std::string_view)>& sink) c
 
 std::unique_ptr<ZALMPSerializer> ZALMPXmlWriter::CreateElement() const
 {
+  if (m_printer)
+    if (std::unique_ptr<ZALMPSerializer> spare = m_printer->TakeSpare()) return spare;
   auto element = std::make_unique<ZALMPXmlWriter>();
   element->m_printer = m_printer;
   return element;
@@ -159,7 +182,7 @@ bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXm
 {
   std::string& out = m_out;
   if (!compact) AppendIndent(out, depth);
-  element.AppendStartTag(out, parent);
+  const bool nameAsIs = element.AppendStartTag(out, parent);
   const bool hasText = element.HasText();
   const bool open = keepOpen || element.GetElementCount() > 0;
   if (!hasText && !open) {
@@ -171,14 +194,17 @@ bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXm
   if (hasText) element.AppendValue(out);
   if (!open) {
     out += "</";
-    ZALMPXmlEscape::AppendName(out, element.GetIdText());
+    if (nameAsIs)
+      out += element.GetIdText();
+    else
+      ZALMPXmlEscape::AppendName(out, element.GetIdText());
     out += '>';
     if (!compact) out += '\n';
     return false;
   }
   const bool compactInside = compact || hasText;
   if (!compactInside) out += '\n';
-  m_open.push_back({&element, 0, depth, compactInside, compact});
+  m_open.push_back({&element, 0, depth, compactInside, compact, nameAsIs});
   Flush(kPiece);
   return true;
 }
@@ -187,7 +213,19 @@ bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXm
 // printed ones changes nothing anybody still reads.
 void ZALMPXmlWriter::Printer::Release(const ZALMPXmlWriter& parent, std::uint64_t index)
 {
-  if (m_release) const_cast<ZALMPXmlWriter&>(parent).ReleaseElement(static_cast<int>(index));
+  if (!m_release) return;
+  std::unique_ptr<ZALMPSerializer> released =
+      const_cast<ZALMPXmlWriter&>(parent).ReleaseElement(static_cast<int>(index));
+  static_cast<ZALMPXmlWriter&>(*released).Reset();
+  m_spares.push_back(std::move(released));
+}
+
+std::unique_ptr<ZALMPSerializer> ZALMPXmlWriter::Printer::TakeSpare()
+{
+  if (m_spares.empty()) return nullptr;
+  std::unique_ptr<ZALMPSerializer> spare = std::move(m_spares.back());
+  m_spares.pop_back();
+  return spare;
 }
 
 bool ZALMPXmlWriter::Printer::Run(const ZALMPXmlWriter* pauseInside)
@@ -221,7 +259,10 @@ bool ZALMPXmlWriter::Printer::Run(const ZALMPXmlWriter* pauseInside)
     if (element == pauseInside) return m_accepted && !m_broken;
     if (!top.compactInside) AppendIndent(m_out, top.depth);
     m_out += "</";
-    ZALMPXmlEscape::AppendName(m_out, element->GetIdText());
+    if (top.nameAsIs)
+      m_out += element->GetIdText();
+    else
+      ZALMPXmlEscape::AppendName(m_out, element->GetIdText());
     m_out += '>';
     if (!top.compactOutside) m_out += '\n';
     m_open.pop_back();
