@@ -52,9 +52,6 @@ constexpr std::uint64_t BytesBelow(std::uint64_t word, unsigned char bound)
 // true one, as bytes are flagged wrongly only above a true one.
 const char* Find(const char* p, const char* end, std::uint8_t stop)
 {
-  // most texts are short
-  for (int i = 0; i < 4; ++i, ++p)
-    if (Is(*p, stop)) return p;
   while (true) {
     if constexpr (std::endian::native == std::endian::little) {
       if (end - p >= 8) {
