@@ -33,7 +33,10 @@ public:
 
 private:
   friend class ZALMPXmlCodec;
+  friend class ZALMPXmlReadPaths;
   class Builder;
+  class DirectBuilder;
+  class ElementFiller;
 
   /// Where a problem lies in the text that was parsed.
   struct Problem {
@@ -49,4 +52,6 @@ private:
   /// content; `buffer` is working space (its content is undefined afterwards).
   /// False with `problem` set when the document is malformed.
   static bool Build(std::string& buffer, ZALMPXmlReader& root, Problem& problem);
+  /// `Build` through the XML parser alone, which takes every document.
+  static bool BuildParsed(std::string& buffer, ZALMPXmlReader& root, Problem& problem);
 };

@@ -2,20 +2,20 @@
 
 #include <ZALMPXmlCodec.h>
 
+#include "ZALMPXmlDirectBuilder.h"
+#include "ZALMPXmlElementFiller.h"
 #include "ZALMPXmlEscape.h"
-#include "ZALMPXmlNames.h"
+#include "ZALMPXmlRawText.h"
 
 #include <ZALMPVersion.h>
 #include <ZALUtf8.h>
 
 #include <pugixml.hpp>
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -27,14 +27,7 @@ namespace {
 constexpr unsigned kParseFlags =
     pugi::parse_cdata | pugi::parse_wconv_attribute | pugi::parse_eol | pugi::parse_embed_pcdata;
 
-// One pass over a raw text: its extent and what reading it needs.
-struct RawText {
-  std::string_view text;
-  bool reference = false;  // holds '&'
-  bool escape = false;     // holds "_x"
-  bool colon = false;      // holds ':'
-  const char* lessThan = nullptr;
-};
+using RawText = ZALMPXmlRawText;
 
 // Characters that matter to Scan; everything else is 0, so plain text runs through.
 constexpr auto kMarks = [] {
@@ -118,21 +111,13 @@ RawText ScanWords(const char* raw)
   }
 }
 
-// Up to this many attributes on an element, repeated names are looked for pair by pair.
-constexpr int kFewAttributes = 16;
-
-std::size_t Count(std::string_view text, char mark, std::size_t until)
-{
-  return static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(until), mark));
-}
-
 }  // namespace
 
 // Turns a parsed document into a tree, element by element, without recursion.
 class ZALMPXmlReader::Builder {
 public:
   Builder(const char* base, std::size_t length, Problem& problem)
-      : m_base(base), m_end(base + length), m_problem(problem)
+      : m_base(base), m_end(base + length), m_problem(problem), m_filler(base, problem)
   {
   }
 
@@ -148,8 +133,8 @@ public:
       Open& current = m_open.back();
       if (!current.next) {
         // even an empty CDATA section makes a text: one that is empty
-        if (current.pieces && FAILED(SetText(*current.element, current.joined, ZALMPXmlEscape::HasEscapes(current.joined))))
-          return OutOfMemory(current.node);
+        if (current.pieces && !m_filler.SetJoinedText(*current.element, current.joined, Offset(current.node)))
+          return false;
         if (FAILED(current.element->AddElements(m_made[m_open.size() - 1]))) return OutOfMemory(current.node);
         // The parser's nodes of a finished element are of no further use;
         // giving them back lets the tree grow into their memory.
@@ -187,14 +172,11 @@ private:
     std::string joined;
   };
 
-  bool Fail(std::string message, std::size_t offset, char mark = 0, std::size_t ordinal = 0)
+  bool OutOfMemory(const pugi::xml_node& node)
   {
-    m_problem = {std::move(message), offset, mark, ordinal};
+    m_problem = {"out of memory", Offset(node)};
     return false;
   }
-  bool OutOfMemory(const pugi::xml_node& node) { return Fail("out of memory", Offset(node)); }
-  bool Repeated(const char* name) { return Fail("attribute \"" + std::string(name) + "\" given twice", Offset(name)); }
-  std::size_t Offset(const char* p) const { return static_cast<std::size_t>(p - m_base); }
 
   // Texts of the document lie in the padded buffer; anything else (the
   // parser's own empty text) is read byte by byte.
@@ -207,98 +189,22 @@ private:
   RawText ScanName(const char* raw) const { return Scan<true>(raw); }
   static std::size_t Offset(const pugi::xml_node& node) { return static_cast<std::size_t>(node.offset_debug()); }
 
-  // The text of `raw` with its references resolved, viewing `raw` itself when it has none.
-  bool Resolve(const RawText& raw, std::string_view& text)
-  {
-    text = raw.text;
-    if (!raw.reference) return true;
-    std::size_t bad = 0;
-    if (!ZALMPXmlEscape::ResolveReferences(raw.text, m_resolved, bad))
-      return Fail("bad entity or character reference", Offset(raw.text.data()), '&', Count(raw.text, '&', bad));
-    text = m_resolved;
-    return true;
-  }
-
-  std::wstring_view KeepVersion(const std::wstring& text)
-  {
-    for (std::wstring_view known : ZALMPVersion::kAll)
-      if (known == text) return known;
-    return m_customVersions.emplace_back(text);
-  }
-
-  static HRESULT SetText(ZALMPXmlReader& element, std::string_view text, bool escaped)
-  {
-    return escaped ? element.SetValue(ZALMPXmlEscape::Decode(text, false)) : element.SetValueUtf8(text);
-  }
-
-  // Whether a text that references were resolved in may hold escapes.
-  static bool Escaped(const RawText& raw, std::string_view text)
-  {
-    return raw.reference ? ZALMPXmlEscape::HasEscapes(text) : raw.escape;
-  }
-
   // Id, attributes, version and the text kept in the node; not the children.
   bool Fill(ZALMPXmlReader& element, const pugi::xml_node& node, std::wstring_view parentVersion,
             std::wstring_view& version)
   {
-    const RawText tag = ScanName(node.name());
-    if (FAILED(tag.escape ? element.SetId(ZALMPXmlEscape::Decode(tag.text, true)) : element.SetIdUtf8(tag.text)))
-      return OutOfMemory(node);
-
     // One pass over the parser's attributes, then room for exactly that many.
     m_attributes.clear();
     for (pugi::xml_attribute attribute = node.first_attribute(); attribute; attribute = attribute.next_attribute())
       m_attributes.push_back({attribute.name(), attribute.value()});
     const auto count = static_cast<int>(m_attributes.size());
-    if (count != 0 && FAILED(element.ReserveAttributes(count))) return OutOfMemory(node);
-
-    version = parentVersion;
+    if (!m_filler.Start(element, ScanName(node.name()), count, parentVersion, Offset(node))) return false;
+    for (const auto& [rawName, rawValue] : m_attributes)
+      if (!m_filler.AddAttribute(element, ScanName(rawName), Scan(rawValue))) return false;
     bool emptyText = false;
-    m_names.clear();
-    for (const auto& [rawName, rawValue] : m_attributes) {
-      const RawText name = ScanName(rawName);
-      // XML allows each attribute name once on an element; long lists are checked below.
-      if (count <= kFewAttributes)
-        for (std::string_view earlier : m_names)
-          if (earlier == name.text) return Repeated(name.text.data());
-      m_names.push_back(name.text);
-      const RawText raw = Scan(rawValue);
-      if (raw.lessThan)
-        return Fail("'<' in an attribute value", Offset(raw.text.data()), '<',
-                    Count(raw.text, '<', static_cast<std::size_t>(raw.lessThan - raw.text.data())));
-      std::string_view value;
-      if (!Resolve(raw, value)) return false;
-      // Names with ':' (and a default namespace) are bookkeeping, never ids.
-      if (name.colon || name.text == "xmlns") {
-        if (name.text == ZALMPXmlNames::kVersion) version = KeepVersion(ZALMPXmlEscape::Decode(value, false));
-        if (name.text == ZALMPXmlNames::kEmpty) emptyText = value == "true";
-        continue;
-      }
-      const HRESULT status =
-          name.escape || Escaped(raw, value)
-              ? element.AddAttributeValue(ZALMPXmlEscape::Decode(name.text, true), ZALMPXmlEscape::Decode(value, false))
-              : element.AddAttributeValueUtf8(name.text, value);
-      if (FAILED(status)) return OutOfMemory(node);
-    }
-    if (count > kFewAttributes) {
-      std::sort(m_names.begin(), m_names.end());
-      const auto twice = std::adjacent_find(m_names.begin(), m_names.end());
-      if (twice != m_names.end()) return Repeated(std::max(twice->data(), twice[1].data()));
-    }
-    // New elements carry the newest version already.
-    const bool newest = version.data() == ZALMPVersion::kNewest.data() || version == ZALMPVersion::kNewest;
-    if (!newest && FAILED(element.SetVersion(version))) return OutOfMemory(node);
-
-    HRESULT status = S_OK;
-    if (*node.value()) {
-      const RawText raw = Scan(node.value());
-      std::string_view text;
-      if (!Resolve(raw, text)) return false;
-      status = SetText(element, text, Escaped(raw, text));
-    } else if (emptyText) {
-      status = element.SetValue(std::wstring_view());
-    }
-    return SUCCEEDED(status) || OutOfMemory(node);
+    if (!m_filler.Finish(element, version, emptyText)) return false;
+    if (*node.value()) return m_filler.SetText(element, Scan(node.value()));
+    return !emptyText || m_filler.SetEmptyText(element);
   }
 
   void OpenElement(ZALMPXmlReader& element, const pugi::xml_node& node, std::wstring_view version)
@@ -310,28 +216,22 @@ private:
   bool AddPiece(Open& open, const pugi::xml_node& child, pugi::xml_node_type type)
   {
     if (!open.pieces) {
-      std::string_view first;
-      if (!Resolve(Scan(open.node.value()), first)) return false;
-      open.joined.assign(first);
+      if (!m_filler.Join(open.joined, Scan(open.node.value()))) return false;
       open.pieces = true;
     }
-    std::string_view piece = child.value();
-    if (type == pugi::node_pcdata && !Resolve(Scan(child.value()), piece)) return false;
-    open.joined += piece;
+    if (type == pugi::node_pcdata) return m_filler.Join(open.joined, Scan(child.value()));
+    open.joined += child.value();
     return true;
   }
 
   const char* const m_base;
   const char* const m_end;
   Problem& m_problem;
-  std::string m_resolved;
-  std::vector<std::string_view> m_names;
+  ElementFiller m_filler;
   std::vector<std::pair<const char*, const char*>> m_attributes;  // name and value of each
   std::vector<Open> m_open;
   // Per open element (by depth), its children made but not yet attached.
   std::vector<std::vector<Element<ZALMPDeserializer>>> m_made;
-  // Versions outside the known ones, kept while children refer to them.
-  std::deque<std::wstring> m_customVersions;
 };
 
 HRESULT ZALMPXmlReader::Load(const std::wstring& path)
@@ -340,6 +240,22 @@ HRESULT ZALMPXmlReader::Load(const std::wstring& path)
 }
 
 bool ZALMPXmlReader::Build(std::string& buffer, ZALMPXmlReader& root, Problem& problem)
+{
+  DirectBuilder direct(buffer);
+  if (direct.Build(root)) return true;
+  if (direct.Started()) {
+    // The parser reads the document again from the start, into an empty root;
+    // what was built so far leaves with the blank element.
+    const Element<ZALMPXmlReader> blank = root.MakeElement<ZALMPXmlReader>();
+    if (FAILED(root.SwapContent(*blank))) {
+      problem = {"out of memory", 0};
+      return false;
+    }
+  }
+  return BuildParsed(buffer, root, problem);
+}
+
+bool ZALMPXmlReader::BuildParsed(std::string& buffer, ZALMPXmlReader& root, Problem& problem)
 {
   const std::size_t length = buffer.size();
   buffer.append(kPadding, '\0');

@@ -1,0 +1,346 @@
+#include "ZALMPXmlDirectBuilder.h"
+
+#include <ZALMPVersion.h>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// Character classes, as the parser sees them: every byte from 0x80 on may
+// stand in a name, and a name may start with a letter, '_' or ':'.
+constexpr std::uint8_t kNameChar = 1;
+constexpr std::uint8_t kNameStart = 2;
+constexpr std::uint8_t kSpace = 4;       // without '\r', which the parser would normalise
+constexpr std::uint8_t kTextStop = 8;    // what a text scan looks at
+constexpr std::uint8_t kValueStop = 16;  // what an attribute value scan looks at
+constexpr std::uint8_t kNameMark = 32;   // what a name scan notes
+
+constexpr auto kClasses = [] {
+  std::array<std::uint8_t, 256> classes{};
+  for (int c = 0x80; c < 0x100; ++c) classes[c] = kNameChar | kNameStart;
+  for (int c = 'a'; c <= 'z'; ++c) classes[c] = kNameChar | kNameStart;
+  for (int c = 'A'; c <= 'Z'; ++c) classes[c] = kNameChar | kNameStart;
+  for (int c = '0'; c <= '9'; ++c) classes[c] = kNameChar;
+  classes['-'] = classes['.'] = kNameChar;
+  classes['_'] = classes[':'] = kNameChar | kNameStart | kNameMark;
+  classes[' '] = classes['\t'] = classes['\n'] = kSpace;
+  for (unsigned char c : {'<', '&', '_', '\r', '\0'}) classes[c] |= kTextStop;
+  for (unsigned char c : {'"', '\'', '<', '&', '_', '\t', '\n', '\r', '\0'}) classes[c] |= kValueStop;
+  return classes;
+}();
+
+bool Is(char c, std::uint8_t kind)
+{
+  return (kClasses[static_cast<unsigned char>(c)] & kind) != 0;
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ull;
+constexpr std::uint64_t kHighs = 0x8080808080808080ull;
+
+// The high bit of each byte of `word` below `bound` (<= 0x80), and perhaps of bytes above one.
+constexpr std::uint64_t BytesBelow(std::uint64_t word, unsigned char bound)
+{
+  return (word - kOnes * bound) & ~word & kHighs;
+}
+
+// The first byte from `p` on of class `stop`, which the text's NUL ends at
+// the latest. Runs of other bytes go eight at a time: any byte that may stop
+// a text or value is below 0x28, '<' or '_', and the lowest flagged byte is a
+// true one, as bytes are flagged wrongly only above a true one.
+const char* Find(const char* p, const char* end, std::uint8_t stop)
+{
+  while (true) {
+    if constexpr (std::endian::native == std::endian::little) {
+      if (end - p >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        const std::uint64_t marks =
+            BytesBelow(word, 0x28) | BytesBelow(word ^ (kOnes * '<'), 1) | BytesBelow(word ^ (kOnes * '_'), 1);
+        if (!marks) {
+          p += 8;
+          continue;
+        }
+        p += std::countr_zero(marks) / 8;
+      }
+    }
+    if (Is(*p, stop)) return p;
+    ++p;
+  }
+}
+
+// Past ' ', '\t' and '\n'; indentation goes eight spaces at a time.
+const char* SkipMoreSpaces(const char* p, const char* end)
+{
+  constexpr std::uint64_t kEightSpaces = kOnes * ' ';
+  while (true) {
+    while (*p == '\n' || *p == '\t') ++p;
+    if (end - p < 8) break;
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    const std::uint64_t other = word ^ kEightSpaces;
+    if (!other) {
+      p += 8;
+      continue;
+    }
+    p += (std::endian::native == std::endian::little ? std::countr_zero(other) : std::countl_zero(other)) / 8;
+    if (*p != '\n' && *p != '\t') return p;
+  }
+  while (Is(*p, kSpace)) ++p;
+  return p;
+}
+
+const char* SkipSpaces(const char* p, const char* end)
+{
+  return Is(*p, kSpace) ? SkipMoreSpaces(p, end) : p;
+}
+
+// Whether the `length` bytes at `a` and `b` agree; `a` may be read eight bytes on.
+bool SameBytes(const char* a, const char* b, std::size_t length, const char* end)
+{
+  if (length <= 8 && end - a >= 8 && end - b >= 8) {
+    std::uint64_t x;
+    std::uint64_t y;
+    std::memcpy(&x, a, sizeof x);
+    std::memcpy(&y, b, sizeof y);
+    const std::uint64_t keep = length == 8                                     ? ~0ull
+                               : std::endian::native == std::endian::little ? (1ull << (8 * length)) - 1
+                                                                            : ~(~0ull >> (8 * length));
+    return ((x ^ y) & keep) == 0;
+  }
+  return std::memcmp(a, b, length) == 0;
+}
+
+}  // namespace
+
+ZALMPXmlReader::DirectBuilder::DirectBuilder(const std::string& text)
+    : m_p(text.c_str()), m_end(text.c_str() + text.size()), m_filler(text.c_str(), m_ignored)
+{
+}
+
+bool ZALMPXmlReader::DirectBuilder::Build(ZALMPXmlReader& root)
+{
+  constexpr std::string_view kDeclaration = "<?xml";
+  if (std::string_view(m_p, static_cast<std::size_t>(m_end - m_p)).substr(0, kDeclaration.size()) == kDeclaration &&
+      (Is(m_p[kDeclaration.size()], kSpace) || m_p[kDeclaration.size()] == '?') && !SkipPast("?>"))
+    return false;
+  if (!SkipMisc() || m_p[0] != '<' || !Is(m_p[1], kNameStart)) return false;
+  ++m_p;
+  if (!StartElement(root)) return false;
+  while (m_depth != 0)
+    if (!Content()) return false;
+  return SkipMisc() && m_p == m_end;
+}
+
+// Whitespace and comments, as they may stand around the root element.
+bool ZALMPXmlReader::DirectBuilder::SkipMisc()
+{
+  while (true) {
+    SkipSpaces();
+    if (std::strncmp(m_p, "<!--", 4) != 0) return true;
+    if (!SkipPast("-->")) return false;
+  }
+}
+
+// From the markup at the cursor to just after the first `end` beyond its
+// first four characters; false when there is none before the text's end.
+bool ZALMPXmlReader::DirectBuilder::SkipPast(std::string_view end)
+{
+  const std::string_view rest(m_p + 4, static_cast<std::size_t>(m_end - m_p) - 4);
+  const std::size_t found = rest.find(end);
+  if (found == std::string_view::npos || std::memchr(rest.data(), '\0', found)) return false;
+  m_p = rest.data() + found + end.size();
+  return true;
+}
+
+void ZALMPXmlReader::DirectBuilder::SkipSpaces()
+{
+  m_p = ::SkipSpaces(m_p, m_end);
+}
+
+ZALMPXmlRawText ZALMPXmlReader::DirectBuilder::Name()
+{
+  ZALMPXmlRawText raw;
+  const char* const start = m_p;
+  const char* p = start;
+  std::uint8_t kinds = 0;
+  for (std::uint8_t kind; (kind = kClasses[static_cast<unsigned char>(*p)]) & kNameChar; ++p) kinds |= kind;
+  if (kinds & kNameMark)
+    for (const char* q = start; q != p; ++q) {
+      raw.colon = raw.colon || *q == ':';
+      raw.escape = raw.escape || (*q == '_' && q[1] == 'x');
+    }
+  raw.text = std::string_view(start, static_cast<std::size_t>(p - start));
+  m_p = p;
+  return raw;
+}
+
+// The value after its opening quote, up to the closing one, which the cursor then follows.
+bool ZALMPXmlReader::DirectBuilder::Value(char quote, ZALMPXmlRawText& raw)
+{
+  const char* const start = m_p;
+  const char* p = start;
+  for (;; ++p) {
+    p = Find(p, m_end, kValueStop);
+    const char c = *p;
+    if (c == quote) break;
+    if (c == '&') {
+      raw.reference = true;
+    } else if (c == '_') {
+      raw.escape = raw.escape || p[1] == 'x';
+    } else if (c == '<') {
+      if (!raw.lessThan) raw.lessThan = p;
+    } else if (c != '"' && c != '\'') {
+      return false;  // whitespace the parser would convert, or the end
+    }
+  }
+  raw.text = std::string_view(start, static_cast<std::size_t>(p - start));
+  m_p = p + 1;
+  return true;
+}
+
+// What follows in the innermost open element: a text, a child, a comment or its end.
+bool ZALMPXmlReader::DirectBuilder::Content()
+{
+  const char* const mark = m_p;
+  SkipSpaces();
+  // The parser drops a text of whitespace alone.
+  if (*m_p != '<') {
+    m_p = mark;
+    if (!Text()) return false;
+  }
+  ++m_p;
+  if (Is(*m_p, kNameStart)) {
+    m_open[m_depth - 1].hasChild = true;
+    return StartElement(*m_open[m_depth - 1].element);
+  }
+  if (*m_p == '/') {
+    ++m_p;
+    return EndElement();
+  }
+  return std::strncmp(m_p, "!--", 3) == 0 && (--m_p, SkipPast("-->"));
+}
+
+bool ZALMPXmlReader::DirectBuilder::Text()
+{
+  ZALMPXmlRawText raw;
+  const char* const start = m_p;
+  const char* p = start;
+  for (;; ++p) {
+    p = Find(p, m_end, kTextStop);
+    const char c = *p;
+    if (c == '<') break;
+    if (c == '&') {
+      raw.reference = true;
+    } else if (c == '_') {
+      raw.escape = raw.escape || p[1] == 'x';
+    } else {
+      return false;  // a carriage return, or the end inside an element
+    }
+  }
+  m_p = p;
+  raw.text = std::string_view(start, static_cast<std::size_t>(m_p - start));
+  // The first text before any child is kept in the element; any other joins it.
+  Open& open = m_open[m_depth - 1];
+  if (!open.hasChild && !open.hasFirst) {
+    open.first = raw;
+    open.hasFirst = true;
+    return true;
+  }
+  if (!open.pieces) {
+    open.joined.clear();
+    if (open.hasFirst && !m_filler.Join(open.joined, open.first)) return false;
+    open.pieces = true;
+  }
+  return m_filler.Join(open.joined, raw);
+}
+
+// The element whose name starts at the cursor: the root when nothing is open, else a child of `parent`.
+bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
+{
+  const ZALMPXmlRawText tag = Name();
+  m_attributes.clear();
+  bool closed = false;
+  while (true) {
+    if (*m_p == '>') {
+      ++m_p;
+      break;
+    }
+    if (*m_p == '/') {
+      if (m_p[1] != '>') return false;
+      m_p += 2;
+      closed = true;
+      break;
+    }
+    if (!Is(*m_p, kSpace)) return false;
+    SkipSpaces();
+    if (*m_p == '>' || *m_p == '/') continue;
+    if (!Is(*m_p, kNameStart)) return false;
+    const ZALMPXmlRawText name = Name();
+    SkipSpaces();
+    if (*m_p != '=') return false;
+    ++m_p;
+    SkipSpaces();
+    const char quote = *m_p;
+    if (quote != '"' && quote != '\'') return false;
+    ++m_p;
+    ZALMPXmlRawText value;
+    if (!Value(quote, value)) return false;
+    m_attributes.emplace_back(name, value);
+  }
+
+  ZALMPXmlReader* element = &parent;
+  std::wstring_view parentVersion = ZALMPVersion::kNewest;
+  if (m_depth != 0) {
+    parentVersion = m_open[m_depth - 1].version;
+    Element<ZALMPXmlReader> made = parent.MakeElement<ZALMPXmlReader>();
+    element = made.get();
+    m_made[m_depth - 1].push_back(std::move(made));
+  }
+  m_started = true;
+  if (!m_filler.Start(*element, tag, static_cast<int>(m_attributes.size()), parentVersion, 0)) return false;
+  for (const auto& [name, value] : m_attributes)
+    if (!m_filler.AddAttribute(*element, name, value)) return false;
+  std::wstring_view version;
+  bool emptyText = false;
+  if (!m_filler.Finish(*element, version, emptyText)) return false;
+  if (closed) return !emptyText || m_filler.SetEmptyText(*element);
+
+  if (m_open.size() == m_depth) m_open.emplace_back();
+  if (m_made.size() == m_depth) m_made.emplace_back();
+  Open& open = m_open[m_depth++];
+  open.element = element;
+  open.name = tag.text;
+  open.version = version;
+  open.hasFirst = open.hasChild = open.pieces = false;
+  open.emptyText = emptyText;
+  return true;
+}
+
+// After "</": the end tag of the innermost open element.
+bool ZALMPXmlReader::DirectBuilder::EndElement()
+{
+  Open& open = m_open[m_depth - 1];
+  const std::size_t length = open.name.size();
+  if (static_cast<std::size_t>(m_end - m_p) < length || !SameBytes(m_p, open.name.data(), length, m_end) ||
+      Is(m_p[length], kNameChar))
+    return false;
+  m_p += length;
+  SkipSpaces();
+  if (*m_p != '>') return false;
+  ++m_p;
+  return Close(open);
+}
+
+bool ZALMPXmlReader::DirectBuilder::Close(Open& open)
+{
+  const bool text = open.pieces     ? m_filler.SetJoinedText(*open.element, open.joined, 0)
+                    : open.hasFirst ? m_filler.SetText(*open.element, open.first)
+                                    : !open.emptyText || m_filler.SetEmptyText(*open.element);
+  std::vector<Element<ZALMPDeserializer>>& children = m_made[m_depth - 1];
+  if (!text || (!children.empty() && FAILED(open.element->AddElements(children)))) return false;
+  --m_depth;
+  return true;
+}
