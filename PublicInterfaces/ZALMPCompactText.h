@@ -67,6 +67,8 @@ public:
 
   /// The text encoding of `text`.
   static ZALMPCompactText FromWide(std::wstring_view text);
+  /// Replaces the content by the text encoding of `text`.
+  void AssignWide(std::wstring_view text);
   /// `utf8` as a text: taken as it is when it is valid UTF-8; otherwise each
   /// invalid sequence becomes U+FFFD, as the platform's UTF-8 conversion does.
   static ZALMPCompactText FromUtf8(std::string_view utf8);

@@ -80,6 +80,7 @@ private:
   };
 
   bool Start(const ZALMPXmlWriter& element, const ZALMPXmlWriter* parent, int depth, bool compact, bool keepOpen);
+  static void AppendEndTag(std::string& out, const ZALMPXmlWriter& element, bool nameAsIs);
   bool Run(const ZALMPXmlWriter* pauseInside);
   void Release(const ZALMPXmlWriter& parent, std::uint64_t index);
   void Flush(std::size_t atLeast);

@@ -226,20 +226,36 @@ bool ZALMPCompactText::IsUtf8Checked(std::string_view bytes) noexcept
 
 ZALMPCompactText ZALMPCompactText::FromWide(std::wstring_view text)
 {
+  ZALMPCompactText encoded;
+  encoded.AssignWide(text);
+  return encoded;
+}
+
+void ZALMPCompactText::AssignWide(std::wstring_view text)
+{
+  // Ids, the texts written and looked up most, are short and ASCII: narrowed
+  // on the stack in one pass and stored at once.
+  constexpr std::size_t kOnStack = 64;
+  if (text.size() <= kOnStack) {
+    char bytes[kOnStack];
+    std::uint32_t units = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const auto unit = static_cast<std::uint32_t>(text[i]);
+      units |= unit;
+      bytes[i] = static_cast<char>(unit);
+    }
+    if (units < 0x80) {
+      Assign(std::string_view(bytes, text.size()));
+      return;
+    }
+  }
   std::size_t ascii = 0;
   while (ascii < text.size() && text[ascii] >= 0 && text[ascii] < 0x80) ++ascii;
-  // Ids, the texts looked up most, are short and ASCII: encoded on the stack.
-  constexpr std::size_t kOnStack = 64;
-  if (ascii == text.size() && ascii <= kOnStack) {
-    char bytes[kOnStack];
-    for (std::size_t i = 0; i < ascii; ++i) bytes[i] = static_cast<char>(text[i]);
-    return ZALMPCompactText(std::string_view(bytes, ascii));
-  }
   std::string bytes(ascii, '\0');
   bytes.reserve(text.size() + (text.size() - ascii) * 3);
   for (std::size_t i = 0; i < ascii; ++i) bytes[i] = static_cast<char>(text[i]);
   for (std::size_t i = ascii; i < text.size(); ++i) AppendUnit(bytes, static_cast<std::uint32_t>(text[i]));
-  return ZALMPCompactText(bytes);
+  Assign(bytes);
 }
 
 ZALMPCompactText ZALMPCompactText::FromUtf8(std::string_view utf8)

@@ -20,7 +20,6 @@
 #include <ZALWBParser.h>
 #include <ZALWBParserMessenger.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -232,10 +231,7 @@ std::wstring ZALMPSerializationServices::to_element_id(const char* className)
 {
   std::string_view name = className ? className : "";
   if (name.starts_with(kClassPrefix)) name.remove_prefix(kClassPrefix.size());
-  // Class names are ASCII, widened as they are; every entity written asks.
-  const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  const std::wstring suffix = ascii ? std::wstring(name.begin(), name.end())
-                                    : ZALUnicodeString(std::string(name).c_str()).ConvertToWChar();
+  const std::wstring suffix = ZALUnicodeString(std::string(name).c_str()).ConvertToWChar();
   for (const DigitName& digitName : kDigitNames)
     if (suffix == digitName.classSuffix) return digitName.elementId;
   return suffix;

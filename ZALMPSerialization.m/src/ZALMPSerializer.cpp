@@ -30,27 +30,6 @@ constexpr double kStep = 1e-12;
 constexpr double kStepsPerUnit = 1e12;
 constexpr double kWholeSteps = 4503599627370496.0;  // 2^52
 
-// Ids and most texts are short and ASCII: narrowed on the stack in one pass and
-// stored at once. Replaces `text` with the encoding of `wide`.
-void StoreWide(ZALMPCompactText& text, std::wstring_view wide)
-{
-  constexpr std::size_t kOnStack = 64;
-  if (wide.size() <= kOnStack) {
-    char bytes[kOnStack];
-    std::uint32_t units = 0;
-    for (std::size_t i = 0; i < wide.size(); ++i) {
-      const auto unit = static_cast<std::uint32_t>(wide[i]);
-      units |= unit;
-      bytes[i] = static_cast<char>(unit);
-    }
-    if (units < 0x80) {
-      text.Assign(std::string_view(bytes, wide.size()));
-      return;
-    }
-  }
-  text = ZALMPCompactText::FromWide(wide);
-}
-
 }  // namespace
 
 double ZALMPSerializer::Quantise(double value)
@@ -138,7 +117,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
       ZALMP_REPORT();
       return E_FAIL;
     }
-    StoreWide(element->m_id, id);
+    element->m_id.AssignWide(id);
     element->CopyVersionFrom(*this);
     Contents().children.push_back(element.get());
     child = element.release();
@@ -187,7 +166,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
   }
   // On failure the child stays, without a value: the element was added as promised.
   return RunTakingMemory(ZALMP_HERE, [&] {
-    StoreWide(child->m_value, value);
+    child->m_value.AssignWide(value);
     child->m_type = Type::String;
   });
 }
@@ -195,7 +174,7 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
 void ZALMPSerializer::AppendAttribute(std::wstring_view id, Type type, std::string_view value)
 {
   Attribute attribute;
-  StoreWide(attribute.id, id);
+  attribute.id.AssignWide(id);
   attribute.value.content.Assign(value);
   attribute.value.type = type;
   Contents().attributes.push_back(std::move(attribute));
@@ -204,8 +183,8 @@ void ZALMPSerializer::AppendAttribute(std::wstring_view id, Type type, std::stri
 void ZALMPSerializer::AppendAttribute(std::wstring_view id, std::wstring_view text)
 {
   Attribute attribute;
-  StoreWide(attribute.id, id);
-  StoreWide(attribute.value.content, text);
+  attribute.id.AssignWide(id);
+  attribute.value.content.AssignWide(text);
   attribute.value.type = Type::String;
   Contents().attributes.push_back(std::move(attribute));
 }

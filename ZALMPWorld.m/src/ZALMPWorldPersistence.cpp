@@ -258,18 +258,12 @@ void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
     }
     ordered.push_back(sorted);
   }
-  if (packed) {
-    std::sort(ordered.begin(), ordered.end(), [](const Entry& left, const Entry& right) {
-      if (left.high != right.high) return left.high < right.high;
-      if (left.low != right.low) return left.low < right.low;
-      return left.id->first < right.id->first;
-    });
-  } else {
-    std::sort(ordered.begin(), ordered.end(), [](const Entry& left, const Entry& right) {
-      if (left.prefix != right.prefix) return left.prefix < right.prefix;
-      return left.id->first < right.id->first;
-    });
-  }
+  std::sort(ordered.begin(), ordered.end(), [packed](const Entry& left, const Entry& right) {
+    if (packed && (left.high != right.high || left.low != right.low))
+      return left.high != right.high ? left.high < right.high : left.low < right.low;
+    if (!packed && left.prefix != right.prefix) return left.prefix < right.prefix;
+    return left.id->first < right.id->first;
+  });
   for (const Entry& entry : ordered) {
     const RVLSharedHandle<ZALMPEntity>& entity = entry.id->second;
     ZALMPFilingOrder::First(*entity, [&]<class T>(std::type_identity<T>) {

@@ -47,6 +47,7 @@ void AppendIndent(std::string& out, int depth)
 {
   out.append(static_cast<std::size_t>(depth) * 2, ' ');
 }
+
 }  // namespace
 
 HRESULT ZALMPXmlWriter::Save(const std::wstring& path) const
@@ -193,12 +194,7 @@ bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXm
   out += '>';
   if (hasText) element.AppendValue(out);
   if (!open) {
-    out += "</";
-    if (nameAsIs)
-      out += element.GetIdText();
-    else
-      ZALMPXmlEscape::AppendName(out, element.GetIdText());
-    out += '>';
+    AppendEndTag(out, element, nameAsIs);
     if (!compact) out += '\n';
     return false;
   }
@@ -207,6 +203,17 @@ bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXm
   m_open.push_back({&element, 0, depth, compactInside, compact, nameAsIs});
   Flush(kPiece);
   return true;
+}
+
+// `nameAsIs`: the start tag found nothing to escape in the id.
+void ZALMPXmlWriter::Printer::AppendEndTag(std::string& out, const ZALMPXmlWriter& element, bool nameAsIs)
+{
+  out += "</";
+  if (nameAsIs)
+    out += element.GetIdText();
+  else
+    ZALMPXmlEscape::AppendName(out, element.GetIdText());
+  out += '>';
 }
 
 // The streamed tree's elements are its own, not the caller's: letting go of
@@ -258,12 +265,7 @@ bool ZALMPXmlWriter::Printer::Run(const ZALMPXmlWriter* pauseInside)
     }
     if (element == pauseInside) return m_accepted && !m_broken;
     if (!top.compactInside) AppendIndent(m_out, top.depth);
-    m_out += "</";
-    if (top.nameAsIs)
-      m_out += element->GetIdText();
-    else
-      ZALMPXmlEscape::AppendName(m_out, element->GetIdText());
-    m_out += '>';
+    AppendEndTag(m_out, *element, top.nameAsIs);
     if (!top.compactOutside) m_out += '\n';
     m_open.pop_back();
     if (!m_open.empty()) Release(*m_open.back().element, m_open.back().next - 1);
