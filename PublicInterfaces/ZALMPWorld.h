@@ -19,6 +19,7 @@
 class ZALBaseUnknown;
 class ZALMPAxisSystem;
 class ZALMPBody;
+class ZALMPDeferredElements;
 class ZALMPDeserializer;
 class ZALMPEntity;
 class ZALMPSerializer;
@@ -164,6 +165,11 @@ public:
   /// given, hears after each entity has read itself how many have and how
   /// many there are, for a host that shows a long load's progress.
   HRESULT Deserialize(const ZALMPDeserializer* root,
+                      const std::function<void(std::size_t read, std::size_t total)>& entitiesRead = {});
+  /// As above, from a tree whose entity elements `deferred` completes one at
+  /// a time. E_ABORT: it could not complete one; the world is then partly
+  /// read and is to be thrown away.
+  HRESULT Deserialize(const ZALMPDeserializer* root, ZALMPDeferredElements& deferred,
                       const std::function<void(std::size_t read, std::size_t total)>& entitiesRead = {});
 
   /// A new world (in a new host world, kept alive by the copy until it is

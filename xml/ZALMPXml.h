@@ -75,5 +75,14 @@ public:
                              const ZALMPXmlProgress& progress = {});
 
 private:
+  friend class ZALMPXmlReadPaths;
+
+  static ZALMPXmlResult ReadText(std::string text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress);
+  /// Reads the world entity by entity: false when the direct reading gives up
+  /// on the document (`text` is then handed back); else `result` is the read's.
+  static bool ReadEntityByEntity(std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress,
+                                 ZALMPXmlResult& result);
+  /// Reads the whole tree, then the world from it.
+  static ZALMPXmlResult ReadWhole(const std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress);
   static bool WriteModel(const ZALMPWorld& world, std::wstring_view version, ZALMPXmlWriter& root);
 };

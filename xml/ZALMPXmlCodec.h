@@ -41,8 +41,9 @@ public:
   /// Writes `text` to `path` in the same atomic way as `Save`.
   static ZALMPXmlResult SaveText(std::string_view text, const std::filesystem::path& path);
   /// The whole content of the file at `path`; on failure `text` is left as it
-  /// was and the message names the file and the system's reason.
-  static ZALMPXmlResult LoadText(const std::filesystem::path& path, std::string& text);
+  /// was and the message names the file and the system's reason. `read`
+  /// hears of the bytes read as `Load`'s does.
+  static ZALMPXmlResult LoadText(const std::filesystem::path& path, std::string& text, const BytesDone& read = {});
   /// Reads the document in `path` as `Read` does.
   static ZALMPXmlResult Load(const std::filesystem::path& path, std::unique_ptr<ZALMPXmlReader>& root,
                              const BytesDone& read = {});

@@ -32,9 +32,11 @@ public:
   HRESULT Load(const std::wstring& path) override;
 
 private:
+  friend class ZALMPXml;
   friend class ZALMPXmlCodec;
   friend class ZALMPXmlReadPaths;
   class Builder;
+  class DeferredEntities;
   class DirectBuilder;
   class ElementFiller;
 

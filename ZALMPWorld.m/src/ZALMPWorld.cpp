@@ -562,7 +562,13 @@ HRESULT ZALMPWorld::Serialize(ZALMPSerializer* parent) const
 HRESULT ZALMPWorld::Deserialize(const ZALMPDeserializer* root,
                                 const std::function<void(std::size_t read, std::size_t total)>& entitiesRead)
 {
-  return ZALMPWorldPersistence::Read(*this, root, entitiesRead);
+  return ZALMPWorldPersistence::Read(*this, root, nullptr, entitiesRead);
+}
+
+HRESULT ZALMPWorld::Deserialize(const ZALMPDeserializer* root, ZALMPDeferredElements& deferred,
+                                const std::function<void(std::size_t read, std::size_t total)>& entitiesRead)
+{
+  return ZALMPWorldPersistence::Read(*this, root, &deferred, entitiesRead);
 }
 
 RVLSharedHandle<ZALMPWorld> ZALMPWorld::Clone() const

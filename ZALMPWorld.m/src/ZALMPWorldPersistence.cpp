@@ -5,6 +5,7 @@
 #include "ZALMPWorldPersistence.h"
 
 #include <ZALMPAxisSystem.h>
+#include <ZALMPDeferredElements.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPFactory.h>
 #include <ZALMPFieldReader.h>
@@ -219,15 +220,23 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
 
 // The reading pass over one collection. Each entity fetches its element from
 // the collection by id; the collection is first positioned on the element the
-// entity was created from, so that skipped elements shift nobody.
-void ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& ids, const std::function<void()>& read)
+// entity was created from, so that skipped elements shift nobody. False when
+// `deferred` could not give an element.
+bool ReadEntities(const PendingCollection& pending, const ZALMPIdentifierMap& ids, ZALMPDeferredElements* deferred,
+                  const std::function<void()>& read)
 {
   for (const Pending& entry : pending.entities) {
     const ZALMPReportContext context(pending.name, entry.index, entry.element);
-    pending.collection->SetNextElement(entry.element, entry.place);
-    if (FAILED(entry.entity->Deserialize(pending.collection, ids))) ZALMP_REPORT();
+    const ZALMPDeserializer* from = pending.collection;
+    if (deferred)
+      from = deferred->Expand(*pending.collection, *entry.element, entry.place);
+    else
+      pending.collection->SetNextElement(entry.element, entry.place);
+    if (!from) return false;
+    if (FAILED(entry.entity->Deserialize(from, ids))) ZALMP_REPORT();
     read();
   }
+  return true;
 }
 
 // Files each read entity under the first kind it is of, in identifier order.
@@ -344,6 +353,7 @@ HRESULT ZALMPWorldPersistence::Write(const ZALMPWorld& world, ZALMPSerializer* p
 }
 
 HRESULT ZALMPWorldPersistence::Read(ZALMPWorld& world, const ZALMPDeserializer* root,
+                                    ZALMPDeferredElements* deferred,
                                     const std::function<void(std::size_t read, std::size_t total)>& entitiesRead)
 {
   if (!root) {
@@ -386,7 +396,8 @@ HRESULT ZALMPWorldPersistence::Read(ZALMPWorld& world, const ZALMPDeserializer* 
   const std::function<void()> oneRead = [&] {
     if (entitiesRead) entitiesRead(++read, total);
   };
-  for (const PendingCollection& pending : collections) ReadEntities(pending, ids, oneRead);
+  for (const PendingCollection& pending : collections)
+    if (!ReadEntities(pending, ids, deferred, oneRead)) return E_ABORT;
   collections.clear();
 
   FileEntities(world, ids);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <functional>
 
+class ZALMPDeferredElements;
 class ZALMPDeserializer;
 class ZALMPSerializer;
 class ZALMPWorld;
@@ -14,7 +15,9 @@ class ZALMPWorld;
 class ZALMPWorldPersistence {
 public:
   static HRESULT Write(const ZALMPWorld& world, ZALMPSerializer* parent);
-  /// `entitiesRead` (may be empty) hears of each entity read: how many so far, of how many.
-  static HRESULT Read(ZALMPWorld& world, const ZALMPDeserializer* root,
+  /// `entitiesRead` (may be empty) hears of each entity read: how many so far,
+  /// of how many. With `deferred`, each entity reads the element it gives;
+  /// E_ABORT when it gives none.
+  static HRESULT Read(ZALMPWorld& world, const ZALMPDeserializer* root, ZALMPDeferredElements* deferred,
                       const std::function<void(std::size_t read, std::size_t total)>& entitiesRead);
 };

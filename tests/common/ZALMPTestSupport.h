@@ -1,8 +1,18 @@
 #pragma once
 #include <ZALErrorSink.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
+
+/// The bytes of the file at `path`; empty when it cannot be read.
+inline std::string FileContent(const std::filesystem::path& path)
+{
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 /// Captures the failure reports made while it lives (the test process runs
 /// with "WKS_ODT_IN" set, so reports reach the fatal-error sink).

@@ -12,8 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,12 +34,6 @@ std::string DirectReadProblem(std::string_view text)
   return TreeDifference(*parsed, *direct, AttributeIds(text));
 }
 
-std::string Content(const std::filesystem::path& path)
-{
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(XmlDirectRead, EveryKeptDocumentGivesTheParsersTree)
 {
   int documents = 0;
@@ -49,7 +41,7 @@ TEST(XmlDirectRead, EveryKeptDocumentGivesTheParsersTree)
   for (const char* folder : {ZALMP_TEST_DATA_DIR, ZALMP_SOURCE_DIR "/tests/ZALMPWorld/data",
                              ZALMP_SOURCE_DIR "/fuzz/corpus/model"})
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      const std::string text = Content(entry.path());
+      const std::string text = FileContent(entry.path());
       std::unique_ptr<ZALMPXmlReader> direct;
       std::unique_ptr<ZALMPXmlReader> parsed;
       const bool wellFormed = ZALMPXmlReadPaths::ReadParsed(text, parsed);

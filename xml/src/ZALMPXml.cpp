@@ -1,6 +1,8 @@
 #include <ZALMPXml.h>
 #include <ZALMPXmlCodec.h>
 
+#include "ZALMPXmlDeferredEntities.h"
+
 #include <ZALMPReportCollector.h>
 #include <ZALMPWorld.h>
 
@@ -47,7 +49,10 @@ ZALMPXmlCodec::BytesDone InBytes(const ZALMPXmlProgress& progress)
 }
 
 // The world of a document whose tree was read; nothing is kept on failure.
-ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model, const ZALMPXmlProgress& progress = {})
+// With `deferred`, the entities' content comes from it; `gaveUp` then tells
+// that it could not give all of it.
+ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model, const ZALMPXmlProgress& progress,
+                         ZALMPDeferredElements* deferred = nullptr, bool* gaveUp = nullptr)
 {
   std::wstring id;
   root.GetId(id);
@@ -65,11 +70,15 @@ ZALMPXmlResult ReadModel(const ZALMPXmlReader& root, ZALMPXmlModel& model, const
   fresh.version = version;
   ZALMPReportCollector collector;
   try {
-    const auto entitiesRead = [&progress](std::size_t read, std::size_t total) {
-      progress(ZALMPXmlProgressUnit::Entities, read, total);
-    };
-    if (FAILED(progress ? fresh.world->Deserialize(&root, entitiesRead) : fresh.world->Deserialize(&root)))
-      return ZALMPXmlResult::Failure("the world could not be read");
+    std::function<void(std::size_t, std::size_t)> entitiesRead;
+    if (progress)
+      entitiesRead = [&progress](std::size_t read, std::size_t total) {
+        progress(ZALMPXmlProgressUnit::Entities, read, total);
+      };
+    const HRESULT status =
+        deferred ? fresh.world->Deserialize(&root, *deferred, entitiesRead) : fresh.world->Deserialize(&root, entitiesRead);
+    if (status == E_ABORT && gaveUp) *gaveUp = true;
+    if (FAILED(status)) return ZALMPXmlResult::Failure("the world could not be read");
   } catch (const RVLEInvalidCast& error) {
     std::string message = Narrow(collector.UnwoundContext());
     if (message.empty()) message = "an element";
@@ -140,10 +149,43 @@ ZALMPXmlResult ZALMPXml::Write(const ZALMPWorld& world, std::string& text, std::
 
 ZALMPXmlResult ZALMPXml::Read(std::string_view text, ZALMPXmlModel& model)
 {
+  return ReadText(std::string(text), model, {});
+}
+
+// Entity by entity where the direct reading takes the whole document; else,
+// and after any failure of the document's own (not of the world in it), the
+// whole tree first, which gives every error exactly as it always did.
+ZALMPXmlResult ZALMPXml::ReadText(std::string text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress)
+{
+  ZALMPXmlResult result;
+  if (ReadEntityByEntity(text, model, progress, result)) return result;
+  return ReadWhole(text, model, progress);
+}
+
+bool ZALMPXml::ReadEntityByEntity(std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress,
+                                  ZALMPXmlResult& result)
+{
+  ZALMPXmlReader::DeferredEntities deferred(std::move(text));
+  ZALMPXmlReader root(ZALMPXmlReader::NewStorage{});
+  if (deferred.Build(root)) {
+    ZALMPXmlModel read;
+    bool gaveUp = false;
+    result = ReadModel(root, read, progress, &deferred, &gaveUp);
+    if (!gaveUp && deferred.CheckUnread()) {
+      if (result) model = std::move(read);
+      return true;
+    }
+  }
+  text = deferred.TakeText();
+  return false;
+}
+
+ZALMPXmlResult ZALMPXml::ReadWhole(const std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress)
+{
   std::unique_ptr<ZALMPXmlReader> root;
   ZALMPXmlResult result = ZALMPXmlCodec::Read(text, root);
   if (!result) return result;
-  return ReadModel(*root, model);
+  return ReadModel(*root, model, progress);
 }
 
 ZALMPXmlResult ZALMPXml::Save(const ZALMPWorld& world, const std::filesystem::path& path, std::wstring_view version,
@@ -160,8 +202,8 @@ ZALMPXmlResult ZALMPXml::Save(const ZALMPWorld& world, const std::filesystem::pa
 ZALMPXmlResult ZALMPXml::Load(const std::filesystem::path& path, ZALMPXmlModel& model,
                               const ZALMPXmlProgress& progress)
 {
-  std::unique_ptr<ZALMPXmlReader> root;
-  ZALMPXmlResult result = ZALMPXmlCodec::Load(path, root, InBytes(progress));
+  std::string text;
+  ZALMPXmlResult result = ZALMPXmlCodec::LoadText(path, text, InBytes(progress));
   if (!result) return result;
-  return ReadModel(*root, model, progress);
+  return ReadText(std::move(text), model, progress);
 }

@@ -149,11 +149,11 @@ ZALMPXmlResult ZALMPXmlCodec::SaveText(std::string_view text, const std::filesys
   return SaveWith([text](int fd) { return WriteAll(fd, text); }, path);
 }
 
-ZALMPXmlResult ZALMPXmlCodec::LoadText(const std::filesystem::path& path, std::string& text)
+ZALMPXmlResult ZALMPXmlCodec::LoadText(const std::filesystem::path& path, std::string& text, const BytesDone& read)
 {
   std::string content;
   int error = 0;
-  if (!ReadFile(path, content, error)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
+  if (!ReadFile(path, content, error, read)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
   text = std::move(content);
   return {};
 }

@@ -2,6 +2,7 @@
 
 #include <ZALMPVersion.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -116,8 +117,19 @@ bool SameBytes(const char* a, const char* b, std::size_t length, const char* end
 }  // namespace
 
 ZALMPXmlReader::DirectBuilder::DirectBuilder(const std::string& text)
-    : m_p(text.c_str()), m_end(text.c_str() + text.size()), m_filler(text.c_str(), m_ignored)
+    : m_begin(text.c_str()),
+      m_p(text.c_str()),
+      m_end(text.c_str() + text.size()),
+      m_rootVersion(ZALMPVersion::kNewest),
+      m_filler(text.c_str(), m_ignored)
 {
+}
+
+void ZALMPXmlReader::DirectBuilder::DeferEntities(const std::vector<std::string_view>& collections,
+                                                  std::vector<Deferred>& deferred)
+{
+  m_collections = &collections;
+  m_deferred = &deferred;
 }
 
 bool ZALMPXmlReader::DirectBuilder::Build(ZALMPXmlReader& root)
@@ -132,6 +144,20 @@ bool ZALMPXmlReader::DirectBuilder::Build(ZALMPXmlReader& root)
   while (m_depth != 0)
     if (!Content()) return false;
   return SkipMisc() && m_p == m_end;
+}
+
+bool ZALMPXmlReader::DirectBuilder::BuildElement(ZALMPXmlReader& element, const Deferred& deferred,
+                                                 std::wstring_view parentVersion)
+{
+  m_p = m_begin + deferred.begin;
+  m_depth = 0;
+  m_rootVersion = parentVersion;
+  if (m_p[0] != '<' || !Is(m_p[1], kNameStart)) return false;
+  ++m_p;
+  if (!StartElement(element)) return false;
+  while (m_depth != 0)
+    if (!Content()) return false;
+  return m_p == m_begin + deferred.end;
 }
 
 // Whitespace and comments, as they may stand around the root element.
@@ -260,6 +286,7 @@ bool ZALMPXmlReader::DirectBuilder::Text()
 // The element whose name starts at the cursor: the root when nothing is open, else a child of `parent`.
 bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
 {
+  const char* const tagStart = m_p - 1;
   const ZALMPXmlRawText tag = Name();
   m_attributes.clear();
   bool closed = false;
@@ -292,7 +319,7 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
   }
 
   ZALMPXmlReader* element = &parent;
-  std::wstring_view parentVersion = ZALMPVersion::kNewest;
+  std::wstring_view parentVersion = m_rootVersion;
   if (m_depth != 0) {
     parentVersion = m_open[m_depth - 1].version;
     Element<ZALMPXmlReader> made = parent.MakeElement<ZALMPXmlReader>();
@@ -306,7 +333,13 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
   std::wstring_view version;
   bool emptyText = false;
   if (!m_filler.Finish(*element, version, emptyText)) return false;
-  if (closed) return !emptyText || m_filler.SetEmptyText(*element);
+  if (closed && emptyText && !m_filler.SetEmptyText(*element)) return false;
+  if (m_depth != 0 && m_open[m_depth - 1].defersChildren) {
+    if (!closed && !SkipContent(tag.text)) return false;
+    m_deferred->push_back({element, static_cast<std::size_t>(tagStart - m_begin), static_cast<std::size_t>(m_p - m_begin)});
+    return true;
+  }
+  if (closed) return true;
 
   if (m_open.size() == m_depth) m_open.emplace_back();
   if (m_made.size() == m_depth) m_made.emplace_back();
@@ -316,22 +349,81 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
   open.version = version;
   open.hasFirst = open.hasChild = open.pieces = false;
   open.emptyText = emptyText;
+  open.defersChildren = m_deferred && m_depth == 3 && DefersChildren(tag.text);
   return true;
+}
+
+// Whether the children of the element `name`, just opened at depth 2, are entity elements to defer.
+bool ZALMPXmlReader::DirectBuilder::DefersChildren(std::string_view name) const
+{
+  return m_open[0].name == "ZALMPModel" && m_open[1].name == "World" &&
+         std::find(m_collections->begin(), m_collections->end(), name) != m_collections->end();
+}
+
+// Past the content and the end tag of the element `name`, whose start tag the
+// cursor follows, without building anything. Only what the direct reading
+// gives up on anyway is looked for; the rest is checked when the content is built.
+bool ZALMPXmlReader::DirectBuilder::SkipContent(std::string_view name)
+{
+  std::size_t depth = 0;
+  const char* p = m_p;
+  while (true) {
+    p = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(m_end - p)));
+    if (!p) return false;
+    ++p;
+    if (*p == '/') {
+      ++p;
+      if (depth == 0) {
+        m_p = p;
+        return EndTag(name);
+      }
+      --depth;
+      p = static_cast<const char*>(std::memchr(p, '>', static_cast<std::size_t>(m_end - p)));
+      if (!p) return false;
+    } else if (*p == '!') {
+      m_p = p - 1;
+      if (std::strncmp(p, "!--", 3) != 0 || !SkipPast("-->")) return false;
+      p = m_p;
+      continue;
+    } else if (!Is(*p, kNameStart)) {
+      return false;
+    } else {
+      // A start tag, to its '>', past its quoted values.
+      for (; *p != '>'; ++p) {
+        if (*p == '"' || *p == '\'') {
+          const char quote = *p;
+          // Whitespace the parser would convert, or the end.
+          while (*++p != quote)
+            if (*p == '\t' || *p == '\n' || *p == '\r' || *p == '\0') return false;
+        } else if (*p == '\0') {
+          return false;
+        }
+      }
+      if (p[-1] != '/') ++depth;
+    }
+    ++p;
+  }
 }
 
 // After "</": the end tag of the innermost open element.
 bool ZALMPXmlReader::DirectBuilder::EndElement()
 {
   Open& open = m_open[m_depth - 1];
-  const std::size_t length = open.name.size();
-  if (static_cast<std::size_t>(m_end - m_p) < length || !SameBytes(m_p, open.name.data(), length, m_end) ||
+  return EndTag(open.name) && Close(open);
+}
+
+// After "</": the name `name`, spaces and '>'.
+bool ZALMPXmlReader::DirectBuilder::EndTag(std::string_view name)
+{
+  const std::size_t length = name.size();
+  if (static_cast<std::size_t>(m_end - m_p) < length || !SameBytes(m_p, name.data(), length, m_end) ||
       Is(m_p[length], kNameChar))
     return false;
   m_p += length;
   SkipSpaces();
   if (*m_p != '>') return false;
   ++m_p;
-  return Close(open);
+  return true;
 }
 
 bool ZALMPXmlReader::DirectBuilder::Close(Open& open)

@@ -18,13 +18,30 @@
 // document and makes exactly the tree, or the error, it always made.
 class ZALMPXmlReader::DirectBuilder {
 public:
+  // An element built without its content: where its start tag begins and its end tag ends.
+  struct Deferred {
+    const ZALMPDeserializer* element;
+    std::size_t begin;
+    std::size_t end;
+  };
+
   // `text` is only read; its terminating NUL ends every scan.
   explicit DirectBuilder(const std::string& text);
+
+  // Makes `Build` leave out the content of the entity elements, the children
+  // of the elements named in `collections` under "ZALMPModel" and "World",
+  // and note each of them in `deferred`. Their content is only skipped, with
+  // fewer checks than building it takes: it is to be built later.
+  void DeferEntities(const std::vector<std::string_view>& collections, std::vector<Deferred>& deferred);
 
   // Builds the document into `root`, a new element without content. False
   // when it gives up; `root` then holds part of the tree if `Started`.
   bool Build(ZALMPXmlReader& root);
   bool Started() const { return m_started; }
+  // Builds the element that `deferred` notes into `element`, a new element
+  // without content, as a child of one of version `parentVersion`. False
+  // when it gives up or the element does not end where it was noted to.
+  bool BuildElement(ZALMPXmlReader& element, const Deferred& deferred, std::wstring_view parentVersion);
 
 private:
   // An element whose content is being read.
@@ -36,6 +53,7 @@ private:
     bool hasFirst = false;
     bool hasChild = false;
     bool emptyText = false;
+    bool defersChildren = false;
     bool pieces = false;    // its text comes in several pieces, joined in `joined`
     std::string joined;
   };
@@ -49,10 +67,15 @@ private:
   bool Text();
   bool StartElement(ZALMPXmlReader& root);
   bool EndElement();
+  bool EndTag(std::string_view name);
+  bool SkipContent(std::string_view name);
+  bool DefersChildren(std::string_view name) const;
   bool Close(Open& open);
 
+  const char* const m_begin;
   const char* m_p;
   const char* const m_end;
+  std::wstring_view m_rootVersion;  // the version the root's parent would pass on
   Problem m_ignored;  // the direct reading gives up instead of failing
   ElementFiller m_filler;
   bool m_started = false;
@@ -62,4 +85,6 @@ private:
   std::size_t m_depth = 0;
   // Per open element (by depth), its children made but not yet attached.
   std::vector<std::vector<Element<ZALMPDeserializer>>> m_made;
+  const std::vector<std::string_view>* m_collections = nullptr;
+  std::vector<Deferred>* m_deferred = nullptr;
 };

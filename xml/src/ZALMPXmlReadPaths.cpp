@@ -22,3 +22,14 @@ bool ZALMPXmlReadPaths::ReadDirect(std::string_view text, std::unique_ptr<ZALMPX
   root = std::move(fresh);
   return true;
 }
+
+bool ZALMPXmlReadPaths::ReadWorldEntityByEntity(std::string_view text, ZALMPXmlModel& model, ZALMPXmlResult& result)
+{
+  std::string buffer(text);
+  return ZALMPXml::ReadEntityByEntity(buffer, model, {}, result);
+}
+
+ZALMPXmlResult ZALMPXmlReadPaths::ReadWorldWhole(std::string_view text, ZALMPXmlModel& model)
+{
+  return ZALMPXml::ReadWhole(std::string(text), model, {});
+}

@@ -1,15 +1,21 @@
 #pragma once
+#include <ZALMPXml.h>
 #include <ZALMPXmlReader.h>
 
 #include <memory>
 #include <string_view>
 
-// The two ways a document becomes a tree, each alone, for checks that
-// compare them: the direct reading must make exactly the parser's tree.
+// The ways a document becomes a tree, and a world, each alone, for checks
+// that compare them: the direct reading must make exactly the parser's tree,
+// and a world read entity by entity must be the one read from the whole tree.
 class ZALMPXmlReadPaths {
 public:
   // The tree of `text` through the XML parser; false when it is malformed.
   static bool ReadParsed(std::string_view text, std::unique_ptr<ZALMPXmlReader>& root);
   // The tree of `text` through the direct reading; false when it gives up.
   static bool ReadDirect(std::string_view text, std::unique_ptr<ZALMPXmlReader>& root);
+  // The world of `text` read entity by entity; false when that reading gives up.
+  static bool ReadWorldEntityByEntity(std::string_view text, ZALMPXmlModel& model, ZALMPXmlResult& result);
+  // The world of `text` read from its whole tree.
+  static ZALMPXmlResult ReadWorldWhole(std::string_view text, ZALMPXmlModel& model);
 };
