@@ -114,6 +114,20 @@ bool SameBytes(const char* a, const char* b, std::size_t length, const char* end
   return std::memcmp(a, b, length) == 0;
 }
 
+// The first '<' from `p` on, or the text's end; eight bytes at a time.
+const char* FindLessThan(const char* p, const char* end)
+{
+  if constexpr (std::endian::native == std::endian::little)
+    for (; end - p >= 8; p += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, p, sizeof word);
+      if (const std::uint64_t marks = BytesBelow(word ^ (kOnes * '<'), 1))
+        return p + std::countr_zero(marks) / 8;
+    }
+  while (p != end && *p != '<') ++p;
+  return p;
+}
+
 }  // namespace
 
 ZALMPXmlReader::DirectBuilder::DirectBuilder(const std::string& text)
@@ -362,29 +376,27 @@ bool ZALMPXmlReader::DirectBuilder::DefersChildren(std::string_view name) const
 
 // Past the content and the end tag of the element `name`, whose start tag the
 // cursor follows, without building anything. Only what the direct reading
-// gives up on anyway is looked for; the rest is checked when the content is built.
+// gives up on anyway is looked for, and the tags are only told apart; the
+// rest is checked when the content is built.
 bool ZALMPXmlReader::DirectBuilder::SkipContent(std::string_view name)
 {
   std::size_t depth = 0;
   const char* p = m_p;
   while (true) {
-    p = static_cast<const char*>(std::memchr(p, '<', static_cast<std::size_t>(m_end - p)));
-    if (!p) return false;
+    p = FindLessThan(p, m_end);
+    if (p == m_end) return false;
     ++p;
     if (*p == '/') {
-      ++p;
       if (depth == 0) {
-        m_p = p;
+        m_p = p + 1;
         return EndTag(name);
       }
+      // The rest of an end tag holds no '<'.
       --depth;
-      p = static_cast<const char*>(std::memchr(p, '>', static_cast<std::size_t>(m_end - p)));
-      if (!p) return false;
     } else if (*p == '!') {
       m_p = p - 1;
       if (std::strncmp(p, "!--", 3) != 0 || !SkipPast("-->")) return false;
       p = m_p;
-      continue;
     } else if (!Is(*p, kNameStart)) {
       return false;
     } else {
@@ -400,8 +412,8 @@ bool ZALMPXmlReader::DirectBuilder::SkipContent(std::string_view name)
         }
       }
       if (p[-1] != '/') ++depth;
+      ++p;
     }
-    ++p;
   }
 }
 
