@@ -73,7 +73,8 @@ const char* Find(const char* p, const char* end, std::uint8_t stop)
 }
 
 // Past ' ', '\t' and '\n'; indentation goes eight spaces at a time.
-const char* SkipMoreSpaces(const char* p, const char* end)
+// Kept out of line, so that the test before it inlines wherever spaces may stand.
+[[gnu::noinline]] const char* SkipMoreSpaces(const char* p, const char* end)
 {
   constexpr std::uint64_t kEightSpaces = kOnes * ' ';
   while (true) {
