@@ -81,6 +81,8 @@ TEST(FieldTable, ReadsAndWritesThroughTheKindsOwnOperations)
   ZALMPFieldValue value = 9.0;
   EXPECT_EQ(E_FAIL, stiffness.Get(*spring, value));
   EXPECT_EQ(ZALMPFieldValue(0.0), value) << "a failed get gives the type's zero";
+  EXPECT_GT(reports.Count(), 0) << "the spring's own getter reports";
+  reports.Clear();
   ASSERT_EQ(S_OK, stiffness.Set(*spring, 1200.0));
   double number = 0;
   ASSERT_EQ(S_OK, spring->GetStiffness(number));
@@ -95,7 +97,7 @@ TEST(FieldTable, ReadsAndWritesThroughTheKindsOwnOperations)
   EXPECT_EQ(ZALMathVector(5, 6, 7), placement.GetVector());
   ASSERT_EQ(S_OK, Field(*actuator, L"GlobalDisplacement").Get(*actuator, value));
   EXPECT_EQ(Sample(Field(*actuator, L"GlobalDisplacement")), value);
-  EXPECT_EQ(1, reports.Count()) << "only the stiffness's own getter reported";
+  EXPECT_EQ(0, reports.Count());
   ZALMPLinearSpring::destroy(spring);
 }
 
