@@ -8,6 +8,10 @@
 
 #include <ZALMath2x2Matrix.h>
 #include <ZALMath3x3Matrix.h>
+#include <ZALMathAxis.h>
+#include <ZALMathLine.h>
+#include <ZALMathLine2D.h>
+#include <ZALMathPlane.h>
 #include <ZALMathPoint.h>
 #include <ZALMathPoint2D.h>
 #include <ZALMathTransformation.h>
@@ -102,21 +106,20 @@ struct ZALMPGeometricFieldCodec {
   }
 };
 
-template <>
-struct ZALMPFieldCodec<ZALMathPoint> : ZALMPGeometricFieldCodec<ZALMathPoint, ZALMPFieldType::Point> {};
-template <>
-struct ZALMPFieldCodec<ZALMathVector> : ZALMPGeometricFieldCodec<ZALMathVector, ZALMPFieldType::Vector> {};
-template <>
-struct ZALMPFieldCodec<ZALMath3x3Matrix> : ZALMPGeometricFieldCodec<ZALMath3x3Matrix, ZALMPFieldType::Matrix> {};
-template <>
-struct ZALMPFieldCodec<ZALMathTransformation>
-    : ZALMPGeometricFieldCodec<ZALMathTransformation, ZALMPFieldType::Placement> {};
-template <>
-struct ZALMPFieldCodec<ZALMathPoint2D> : ZALMPGeometricFieldCodec<ZALMathPoint2D, ZALMPFieldType::Point2D> {};
-template <>
-struct ZALMPFieldCodec<ZALMathVector2D> : ZALMPGeometricFieldCodec<ZALMathVector2D, ZALMPFieldType::Vector2D> {};
-template <>
-struct ZALMPFieldCodec<ZALMath2x2Matrix> : ZALMPGeometricFieldCodec<ZALMath2x2Matrix, ZALMPFieldType::Matrix2D> {};
-template <>
-struct ZALMPFieldCodec<ZALMathTransformation2D>
-    : ZALMPGeometricFieldCodec<ZALMathTransformation2D, ZALMPFieldType::Placement2D> {};
+// Each geometric type with its field type.
+#define ZALMP_GEOMETRIC_FIELD_CODEC(T, type) \
+  template <>                              \
+  struct ZALMPFieldCodec<T> : ZALMPGeometricFieldCodec<T, ZALMPFieldType::type> {}
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathPoint, Point);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathVector, Vector);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMath3x3Matrix, Matrix);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathTransformation, Placement);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathPoint2D, Point2D);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathVector2D, Vector2D);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMath2x2Matrix, Matrix2D);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathTransformation2D, Placement2D);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathAxis, Axis);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathLine, Line);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathPlane, Plane);
+ZALMP_GEOMETRIC_FIELD_CODEC(ZALMathLine2D, Line2D);
+#undef ZALMP_GEOMETRIC_FIELD_CODEC

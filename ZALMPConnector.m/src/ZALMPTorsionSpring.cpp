@@ -55,6 +55,8 @@ HRESULT ZALMPTorsionSpring::Deserialize(const ZALMPDeserializer* parent, const Z
 }
 
 ZALMP_DEFINE_FIELDS(ZALMPTorsionSpring, &ZALMPConnector::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPTorsionSpring, FirstAttachment),
+                    ZALMP_FIELD_ROW(ZALMPTorsionSpring, SecondAttachment),
                     ZALMP_FIELD_ROW_OF(ZALMPTorsionSpring, double, Stiffness),
                     ZALMP_FIELD_ROW_OF(ZALMPTorsionSpring, double, RestAngle),
                     ZALMP_FIELD_ROW(ZALMPTorsionSpring, Behavior),

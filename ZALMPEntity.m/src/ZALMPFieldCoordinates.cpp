@@ -2,6 +2,10 @@
 
 #include <ZALMath2x2Matrix.h>
 #include <ZALMath3x3Matrix.h>
+#include <ZALMathAxis.h>
+#include <ZALMathLine.h>
+#include <ZALMathLine2D.h>
+#include <ZALMathPlane.h>
 #include <ZALMathPoint.h>
 #include <ZALMathPoint2D.h>
 #include <ZALMathTransformation.h>
@@ -10,6 +14,7 @@
 #include <ZALMathVector2D.h>
 
 #include <cstddef>
+#include <initializer_list>
 
 namespace {
 
@@ -41,6 +46,15 @@ ZALMath3x3Matrix MatrixAt(const double* c, std::size_t stride)
 ZALMath2x2Matrix Matrix2DAt(const double* c, std::size_t stride)
 {
   return ZALMath2x2Matrix({c[0], c[stride]}, {c[1], c[stride + 1]});
+}
+
+// An origin's row followed by one row per direction.
+std::vector<double> Rows(const ZALMathPoint& origin, std::initializer_list<ZALMathVector> directions)
+{
+  std::vector<double> rows = {origin.GetX(), origin.GetY(), origin.GetZ()};
+  for (const ZALMathVector& direction : directions)
+    rows.insert(rows.end(), {direction.GetX(), direction.GetY(), direction.GetZ()});
+  return rows;
 }
 
 // `out` made by `make` from `coordinates` when they are `count` numbers.
@@ -157,4 +171,50 @@ bool ZALMPFieldCoordinates::Read(const std::vector<double>& coordinates, ZALMath
   if (!IsPlacement(coordinates, 3)) return false;
   out = ZALMathTransformation2D(Matrix2DAt(coordinates.data(), 3), ZALMathVector2D(coordinates[2], coordinates[5]));
   return true;
+}
+
+std::vector<double> ZALMPFieldCoordinates::Of(const ZALMathAxis& axis)
+{
+  return Rows(axis.GetOrigin(), {axis.GetFirstDirection(), axis.GetSecondDirection(), axis.GetThirdDirection()});
+}
+
+std::vector<double> ZALMPFieldCoordinates::Of(const ZALMathLine& line)
+{
+  return Rows(line.GetOrigin(), {line.GetDirection()});
+}
+
+std::vector<double> ZALMPFieldCoordinates::Of(const ZALMathPlane& plane)
+{
+  return Rows(plane.GetOrigin(), {plane.GetNormal()});
+}
+
+std::vector<double> ZALMPFieldCoordinates::Of(const ZALMathLine2D& line)
+{
+  const ZALMathPoint2D origin = line.GetOrigin();
+  const ZALMathVector2D direction = line.GetDirection();
+  return {origin.GetX(), origin.GetY(), direction.GetX(), direction.GetY()};
+}
+
+bool ZALMPFieldCoordinates::Read(const std::vector<double>& coordinates, ZALMathAxis& out)
+{
+  return ReadExactly(coordinates, 12, out, [](const double* c) {
+    return ZALMathAxis(ZALMathPoint(c), ZALMathVector(c + 3), ZALMathVector(c + 6), ZALMathVector(c + 9));
+  });
+}
+
+bool ZALMPFieldCoordinates::Read(const std::vector<double>& coordinates, ZALMathLine& out)
+{
+  return ReadExactly(coordinates, 6, out, [](const double* c) { return ZALMathLine(ZALMathPoint(c), ZALMathVector(c + 3)); });
+}
+
+bool ZALMPFieldCoordinates::Read(const std::vector<double>& coordinates, ZALMathPlane& out)
+{
+  return ReadExactly(coordinates, 6, out, [](const double* c) { return ZALMathPlane(ZALMathPoint(c), ZALMathVector(c + 3)); });
+}
+
+bool ZALMPFieldCoordinates::Read(const std::vector<double>& coordinates, ZALMathLine2D& out)
+{
+  return ReadExactly(coordinates, 4, out, [](const double* c) {
+    return ZALMathLine2D(ZALMathPoint2D(c), ZALMathVector2D(c[2], c[3]));
+  });
 }

@@ -31,7 +31,13 @@ std::vector<py::ssize_t> ShapeOf(ZALMPFieldType::Enum type)
     case ZALMPFieldType::Vector2D:
       return {2};
     case ZALMPFieldType::Matrix2D:
+    case ZALMPFieldType::Line2D:
       return {2, 2};
+    case ZALMPFieldType::Axis:
+      return {4, 3};
+    case ZALMPFieldType::Line:
+    case ZALMPFieldType::Plane:
+      return {2, 3};
     default:
       return {};
   }

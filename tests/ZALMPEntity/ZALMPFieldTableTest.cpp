@@ -60,6 +60,10 @@ ZALMPFieldValue Sample(const ZALMPField& field)
     case ZALMPFieldType::Matrix2D: return std::vector<double>{0, -1, 1, 0};
     case ZALMPFieldType::Placement: return std::vector<double>{0, -1, 0, 5, 1, 0, 0, 6, 0, 0, 1, 7, 0, 0, 0, 1};
     case ZALMPFieldType::Placement2D: return std::vector<double>{0, -1, 5, 1, 0, 6, 0, 0, 1};
+    case ZALMPFieldType::Axis: return std::vector<double>{1, 2, 3, 0, 1, 0, -1, 0, 0, 0, 0, 1};
+    case ZALMPFieldType::Line:
+    case ZALMPFieldType::Plane: return std::vector<double>{1, 2, 3, 0, 0.6, -0.8};
+    case ZALMPFieldType::Line2D: return std::vector<double>{1, 2, 0.6, -0.8};
   }
   return {};
 }
