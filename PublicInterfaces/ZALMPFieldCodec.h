@@ -94,6 +94,20 @@ struct ZALMPFieldCodec<T> {
   }
 };
 
+/// An enumeration without names (its members are the host's numbers), held as its number.
+template <class T>
+  requires std::is_enum_v<T> && (!requires(T member) { ZALMPNamesOf(member); })
+struct ZALMPFieldCodec<T> {
+  static constexpr ZALMPFieldType::Enum kType = ZALMPFieldType::Integer;
+  static ZALMPFieldValue ToValue(const T& value) { return static_cast<std::int32_t>(value); }
+  static bool FromValue(const ZALMPFieldValue& value, T& out)
+  {
+    const std::int32_t* held = std::get_if<std::int32_t>(&value);
+    if (held) out = static_cast<T>(*held);
+    return held != nullptr;
+  }
+};
+
 /// A geometric value, held as its coordinates (ZALMPFieldCoordinates).
 template <class T, ZALMPFieldType::Enum type>
 struct ZALMPGeometricFieldCodec {

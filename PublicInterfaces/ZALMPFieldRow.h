@@ -9,12 +9,12 @@
 #include <cstddef>
 #include <type_traits>
 
-/// A field of `Owner` of type `T`, read through `Get<Name>(T&) const` and
-/// written through `setter` (std::nullptr_t: read only).
-template <class Owner, class T, class Setter>
+/// A field of `Owner` of type `T`, read through `getter` (`HRESULT (T&) const`,
+/// or `T () const`, which always succeeds) and written through `setter`
+/// (std::nullptr_t: read only).
+template <class Owner, class T, class Getter, class Setter>
 class ZALMPFieldRow final : public ZALMPField {
 public:
-  using Getter = HRESULT (Owner::*)(T&) const;
   using Codec = ZALMPFieldCodec<T>;
   static constexpr bool kWritable = !std::is_same_v<Setter, std::nullptr_t>;
 
@@ -35,8 +35,13 @@ public:
 
   HRESULT Get(const ZALMPEntity& entity, ZALMPFieldValue& value) const override
   {
+    const Owner& owner = static_cast<const Owner&>(entity);
     T got{};
-    const HRESULT status = (static_cast<const Owner&>(entity).*m_get)(got);
+    HRESULT status = S_OK;
+    if constexpr (std::is_invocable_v<Getter, const Owner&, T&>)
+      status = (owner.*m_get)(got);
+    else
+      got = (owner.*m_get)();
     value = Codec::ToValue(FAILED(status) ? T{} : got);
     return status;
   }
@@ -70,5 +75,12 @@ template <class Owner, class T, class Setter>
 std::unique_ptr<const ZALMPField> ZALMPFieldTable::Field(std::wstring_view name, HRESULT (Owner::*get)(T&) const,
                                                          Setter set, ZALMPSourceLocation where)
 {
-  return std::make_unique<ZALMPFieldRow<Owner, T, Setter>>(name, get, set, where);
+  return std::make_unique<ZALMPFieldRow<Owner, T, HRESULT (Owner::*)(T&) const, Setter>>(name, get, set, where);
+}
+
+template <class Owner, class T, class Setter>
+std::unique_ptr<const ZALMPField> ZALMPFieldTable::Field(std::wstring_view name, T (Owner::*get)() const, Setter set,
+                                                         ZALMPSourceLocation where)
+{
+  return std::make_unique<ZALMPFieldRow<Owner, T, T (Owner::*)() const, Setter>>(name, get, set, where);
 }

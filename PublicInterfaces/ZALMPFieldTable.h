@@ -1,6 +1,7 @@
 #pragma once
 #include "ZALMPExport.h"
 #include "ZALMPField.h"
+#include "ZALMPProperty.h"
 #include "ZALMPSourceLocation.h"
 
 #include <ZALStatus.h>
@@ -31,6 +32,10 @@ public:
   template <class Owner, class T, class Setter>
   static std::unique_ptr<const ZALMPField> Field(std::wstring_view name, HRESULT (Owner::*get)(T&) const,
                                                  Setter set, ZALMPSourceLocation where);
+  /// As above, read by a getter that gives the value (and cannot fail).
+  template <class Owner, class T, class Setter>
+  static std::unique_ptr<const ZALMPField> Field(std::wstring_view name, T (Owner::*get)() const, Setter set,
+                                                 ZALMPSourceLocation where);
   /// A field that can only be read.
   template <class Owner, class T>
   static std::unique_ptr<const ZALMPField> ReadOnly(std::wstring_view name, HRESULT (Owner::*get)(T&) const,
@@ -77,10 +82,12 @@ private:
 /// The row of field `Name` of `Class`: `Get<Name>` and `Set<Name>`.
 #define ZALMP_FIELD_ROW(Class, Name) ZALMPFieldTable::Field(L"" #Name, &Class::Get##Name, &Class::Set##Name, ZALMP_HERE)
 /// The row of a field of type `Type` whose Get and Set are overloaded (a value
-/// property's number form: ZALMP_NUMBER_VALUE_PROPERTY).
-#define ZALMP_FIELD_ROW_OF(Class, Type, Name)                                                           \
-  ZALMPFieldTable::Field<Class, Type>(L"" #Name, &Class::Get##Name,                                     \
-                                      static_cast<HRESULT (Class::*)(Type)>(&Class::Set##Name), ZALMP_HERE)
+/// property's number form: ZALMP_NUMBER_VALUE_PROPERTY); the setter takes
+/// the value as a plain property's does (ZALMPPropertyArgument).
+#define ZALMP_FIELD_ROW_OF(Class, Type, Name)                                                              \
+  ZALMPFieldTable::Field<Class, Type>(                                                                     \
+      L"" #Name, &Class::Get##Name, static_cast<HRESULT (Class::*)(ZALMPPropertyArgument<Type>)>(&Class::Set##Name), \
+      ZALMP_HERE)
 /// The row of a field with only `Get<Name>`.
 #define ZALMP_READ_ONLY_FIELD_ROW(Class, Name) ZALMPFieldTable::ReadOnly(L"" #Name, &Class::Get##Name, ZALMP_HERE)
 

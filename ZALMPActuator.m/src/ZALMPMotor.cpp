@@ -259,4 +259,8 @@ HRESULT ZALMPMotor::Deserialize(const ZALMPDeserializer* parent, const ZALMPIden
 }
 
 ZALMP_DEFINE_FIELDS(ZALMPMotor, &ZALMPActuator::FieldTable(),
-                    ZALMP_FIELD_ROW(ZALMPMotor, TargetType));
+                    ZALMP_FIELD_ROW(ZALMPMotor, TargetType),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, Position),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, Velocity),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, Acceleration),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, MaxForce));

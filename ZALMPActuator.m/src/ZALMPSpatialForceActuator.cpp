@@ -225,4 +225,6 @@ HRESULT ZALMPSpatialForceActuator::Deserialize(const ZALMPDeserializer* parent, 
 }
 
 ZALMP_DEFINE_FIELDS(ZALMPSpatialForceActuator, &ZALMPActuator::FieldTable(),
-                    ZALMP_FIELD_ROW(ZALMPSpatialForceActuator, IsInLocalFrame));
+                    ZALMP_FIELD_ROW(ZALMPSpatialForceActuator, IsInLocalFrame),
+                    ZALMP_FIELD_ROW_OF(ZALMPSpatialForceActuator, ZALMathVector, Force),
+                    ZALMP_FIELD_ROW_OF(ZALMPSpatialForceActuator, ZALMathVector, Torque));

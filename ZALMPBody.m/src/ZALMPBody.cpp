@@ -372,4 +372,6 @@ HRESULT ZALMPBody::Deserialize(const ZALMPDeserializer* element, const ZALMPIden
 ZALMP_DEFINE_FIELDS(ZALMPBody, &ZALMPEntity::FieldTable(),
                     ZALMP_FIELD_ROW(ZALMPBody, Mass),
                     ZALMP_FIELD_ROW(ZALMPBody, CenterOfGravity),
-                    ZALMP_FIELD_ROW(ZALMPBody, InertiaMatrix));
+                    ZALMP_FIELD_ROW(ZALMPBody, InertiaMatrix),
+                    ZALMPFieldTable::Field(L"OutOfWorld", &ZALMPBody::IsOutOfWorld, &ZALMPBody::SetOutOfWorld, ZALMP_HERE),
+                    ZALMPFieldTable::Field(L"Fixed", &ZALMPBody::IsFixed, &ZALMPBody::SetFix, ZALMP_HERE));

@@ -335,4 +335,5 @@ ZALMP_DEFINE_FIELDS(ZALMPBody2D, &ZALMPBody::FieldTable(),
                     ZALMP_FIELD_ROW(ZALMPBody2D, Mass),
                     ZALMP_FIELD_ROW(ZALMPBody2D, CenterOfGravity),
                     ZALMP_FIELD_ROW(ZALMPBody2D, InertiaMatrix),
-                    ZALMP_FIELD_ROW(ZALMPBody2D, 3DPosition));
+                    ZALMP_FIELD_ROW(ZALMPBody2D, 3DPosition),
+                    ZALMP_FIELD_ROW(ZALMPBody2D, Position));

@@ -206,4 +206,5 @@ ZALMP_DEFINE_FIELDS(ZALMPCollisionRule, &ZALMPInteraction::FieldTable(),
                     ZALMP_FIELD_ROW(ZALMPCollisionRule, RestitutionCoefficient),
                     ZALMP_FIELD_ROW(ZALMPCollisionRule, DynamicFrictionCoefficient),
                     ZALMP_FIELD_ROW(ZALMPCollisionRule, StaticFrictionCoefficient),
-                    ZALMP_FIELD_ROW(ZALMPCollisionRule, DampingCoefficient));
+                    ZALMP_FIELD_ROW(ZALMPCollisionRule, DampingCoefficient),
+                    ZALMP_FIELD_ROW(ZALMPCollisionRule, DampingTransitionDepth));

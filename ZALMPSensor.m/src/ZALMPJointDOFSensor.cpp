@@ -94,4 +94,5 @@ HRESULT ZALMPJointDOFSensor::Deserialize(const ZALMPDeserializer* parent, const 
 ZALMP_DEFINE_FIELDS(ZALMPJointDOFSensor, &ZALMPSensor::FieldTable(),
                     ZALMP_FIELD_ROW(ZALMPJointDOFSensor, Position),
                     ZALMP_FIELD_ROW(ZALMPJointDOFSensor, Velocity),
-                    ZALMP_FIELD_ROW(ZALMPJointDOFSensor, Acceleration));
+                    ZALMP_FIELD_ROW(ZALMPJointDOFSensor, Acceleration),
+                    ZALMP_FIELD_ROW(ZALMPJointDOFSensor, IndexDOF));

@@ -304,4 +304,8 @@ ZALMP_DEFINE_FIELDS(ZALMPVariable, &ZALMPEntity::FieldTable(),
                     ZALMP_FIELD_ROW(ZALMPVariable, Value),
                     ZALMP_FIELD_ROW(ZALMPVariable, MinValue),
                     ZALMP_FIELD_ROW(ZALMPVariable, MaxValue),
-                    ZALMP_FIELD_ROW(ZALMPVariable, StartingValue));
+                    ZALMP_FIELD_ROW(ZALMPVariable, StartingValue),
+                    ZALMP_FIELD_ROW(ZALMPVariable, RestitutionOnMinLimit),
+                    ZALMP_FIELD_ROW(ZALMPVariable, RestitutionOnMaxLimit),
+                    ZALMP_FIELD_ROW(ZALMPVariable, PhysicalQuantity),
+                    ZALMP_FIELD_ROW(ZALMPVariable, Type));

@@ -22,12 +22,19 @@ CONCRETE = concrete_kinds()
 # Fields and links a kind keeps in memory only: after a load they read as a new entity's.
 NOT_SAVED = {
     ("ZALMPBody2D", "position_3d"),
+    ("ZALMPBody2D", "out_of_world"),
+    ("ZALMPBody2D", "fixed"),
     ("ZALMPLinearSpring", "first_attachment"),
     ("ZALMPLinearSpring", "second_attachment"),
     ("ZALMPTorsionSpring", "first_attachment"),
     ("ZALMPTorsionSpring", "second_attachment"),
     ("ZALMPVariable", "starting_value"),
     ("ZALMPCollisionSensor", "interaction"),
+    # components given as a vector are constants in no world, which a document does not hold
+    ("ZALMPSpatialForceActuator", "force"),
+    ("ZALMPSpatialForceActuator", "torque"),
+    ("ZALMPSpatialForceActuator2D", "force"),
+    ("ZALMPSpatialForceActuator2D", "torque"),
     # a planar joint saves its planar bodies only
     ("ZALMPUserDefined2D", "bodies"),
 }
@@ -118,6 +125,10 @@ def give_links(world, entity, fields):
         if name in fields:
             continue  # a value property, given through its number form
         partner = partner_for(partner_kind)
+        try:
+            give_fields(partner)  # a motor's targets take the quantity of its variable
+        except (ValueError, RuntimeError):
+            pass  # a partner that needs links of its own is linked as it is
         world.add(partner)
         linked = entity.link(name, partner)
         partners = entity.links()[name]
@@ -143,8 +154,9 @@ def test_every_kind_round_trips_its_fields_and_links(class_name, tmp_path):
 
     world = zalmp.World()
     assert world.add(entity)
+    # links first: some fields need them
+    links = give_links(world, entity, entity.field_types())
     fields = give_fields(entity)
-    links = give_links(world, entity, fields)
 
     path = tmp_path / "kind.xml"
     zalmp.save(world, path)
