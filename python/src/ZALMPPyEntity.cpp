@@ -17,7 +17,7 @@ namespace py = pybind11;
 
 namespace {
 
-ZALMPEntity& Alive(const ZALMPPyEntity& self)
+ZALMPEntity& Held(const ZALMPPyEntity& self)
 {
   if (!self.entity) throw std::runtime_error("the entity object was never made");
   return *self.entity;
@@ -59,7 +59,7 @@ const ZALMPLink& LinkNamed(const ZALMPEntity& entity, const std::string& name)
 py::object ZALMPPyEntity::Partners(const ZALMPLink& link) const
 {
   py::list partners;
-  link.ForEachPartner(Alive(*this), [&](const RVLSharedHandle<ZALMPEntity>& partner) {
+  link.ForEachPartner(Held(*this), [&](const RVLSharedHandle<ZALMPEntity>& partner) {
     partners.append(ZALMPPyKinds::Wrap(partner, model));
   });
   if (link.IsList()) return partners;
@@ -68,8 +68,8 @@ py::object ZALMPPyEntity::Partners(const ZALMPLink& link) const
 
 bool ZALMPPyEntity::Link(const ZALMPLink& link, ZALMPPyEntity& partner)
 {
-  ZALMPEntity& owner = Alive(*this);
-  if (!Alive(partner).isDerivedFrom(link.PartnerClass()))
+  ZALMPEntity& owner = Held(*this);
+  if (!Held(partner).isDerivedFrom(link.PartnerClass()))
     throw py::type_error(std::string(owner.getClassName()) + "." + ZALMPPyKinds::LinkAttribute(link) + " takes a " +
                          link.PartnerClass().getClassName() + ", not a " + partner.entity->getClassName());
   const HRESULT status = link.Link(owner, partner.entity);
@@ -105,20 +105,20 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
            }),
            py::arg("class_name"), py::arg("name") = std::wstring())
       .def_property(
-          "name", [](const ZALMPPyEntity& self) { return Alive(self).getEntityName(); },
-          [](ZALMPPyEntity& self, const std::wstring& name) { Alive(self).setEntityName(name); })
+          "name", [](const ZALMPPyEntity& self) { return Held(self).getEntityName(); },
+          [](ZALMPPyEntity& self, const std::wstring& name) { Held(self).setEntityName(name); })
       .def_property_readonly("identifier",
                              [](const ZALMPPyEntity& self) {
                                std::wstring id;
-                               if (FAILED(Alive(self).GetIdentifier(id)))
+                               if (FAILED(Held(self).GetIdentifier(id)))
                                  throw std::runtime_error("the identifier could not be made");
                                return id;
                              })
-      .def_property_readonly("kind", [](const ZALMPPyEntity& self) { return std::string(Alive(self).getClassName()); })
+      .def_property_readonly("kind", [](const ZALMPPyEntity& self) { return std::string(Held(self).getClassName()); })
       .def_property(
-          "active", [](const ZALMPPyEntity& self) { return Alive(self).IsActive(); },
+          "active", [](const ZALMPPyEntity& self) { return Held(self).IsActive(); },
           [](ZALMPPyEntity& self, bool active) {
-            ZALMPEntity& entity = Alive(self);
+            ZALMPEntity& entity = Held(self);
             if (FAILED(active ? entity.Activate() : entity.Deactivate()))
               throw std::runtime_error("the entity's loader refused the change");
           })
@@ -129,7 +129,7 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
           "fields",
           [](const ZALMPPyEntity& self) {
             py::dict fields;
-            const ZALMPEntity& entity = Alive(self);
+            const ZALMPEntity& entity = Held(self);
             entity.GetFieldTable().ForEachField([&](const ZALMPField& field) {
               fields[py::str(ZALMPPyNames::Attribute(field.Name()))] = ZALMPPyFieldValue::Read(field, entity);
             });
@@ -138,20 +138,20 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
           "Every field's value by attribute name.")
       .def(
           "field", [](const ZALMPPyEntity& self, const std::string& name) {
-            return ZALMPPyFieldValue::Read(FieldNamed(Alive(self), name), Alive(self));
+            return ZALMPPyFieldValue::Read(FieldNamed(Held(self), name), Held(self));
           },
           py::arg("name"), "The value of the field `name` (attribute or field name); KeyError when there is none.")
       .def(
           "set_field",
           [](ZALMPPyEntity& self, const std::string& name, py::handle value) {
-            ZALMPPyFieldValue::Write(FieldNamed(Alive(self), name), Alive(self), value);
+            ZALMPPyFieldValue::Write(FieldNamed(Held(self), name), Held(self), value);
           },
           py::arg("name"), py::arg("value"), "Sets the field `name`, as assigning its attribute does.")
       .def(
           "field_types",
           [](const ZALMPPyEntity& self) {
             py::dict types;
-            Alive(self).GetFieldTable().ForEachField([&](const ZALMPField& field) {
+            Held(self).GetFieldTable().ForEachField([&](const ZALMPField& field) {
               types[py::str(ZALMPPyNames::Attribute(field.Name()))] = ZALMPFieldType::ToName(field.Type());
             });
             return types;
@@ -162,7 +162,7 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
           "links",
           [](const ZALMPPyEntity& self) {
             py::dict links;
-            Alive(self).GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
+            Held(self).GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
               if (link.IsVisited()) links[py::str(ZALMPPyKinds::LinkAttribute(link))] = self.Partners(link);
             });
             return links;
@@ -172,7 +172,7 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
           "link_kinds",
           [](const ZALMPPyEntity& self) {
             py::dict kinds;
-            Alive(self).GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
+            Held(self).GetLinkTable().ForEachLink([&](const ZALMPLink& link) {
               if (link.IsVisited()) kinds[py::str(ZALMPPyKinds::LinkAttribute(link))] = link.PartnerClass().getClassName();
             });
             return kinds;
@@ -181,13 +181,13 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
       .def(
           "link",
           [](ZALMPPyEntity& self, const std::string& name, ZALMPPyEntity& partner) {
-            return self.Link(LinkNamed(Alive(self), name), partner);
+            return self.Link(LinkNamed(Held(self), name), partner);
           },
           py::arg("name"), py::arg("partner"),
           "Links `partner` through the link `name` (one side only: the partner's own link back is made "
           "through the partner). True: linked; False: refused (already linked). TypeError: the partner is "
           "of another kind.")
-      .def("notify_update", [](ZALMPPyEntity& self) { Alive(self).NotifyUpdate(); },
+      .def("notify_update", [](ZALMPPyEntity& self) { Held(self).NotifyUpdate(); },
            "Tells the entity's observers that it changed.")
       .def("__eq__",
            [](const ZALMPPyEntity& self, const py::object& other) {
@@ -197,7 +197,7 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
       .def("__repr__", [](const py::object& self) {
         const ZALMPPyEntity& held = self.cast<const ZALMPPyEntity&>();
         return "<zalmp." + py::str(py::type::handle_of(self).attr("__name__")).cast<std::string>() + " " +
-               py::repr(py::cast(Alive(held).getEntityName())).cast<std::string>() + ">";
+               py::repr(py::cast(Held(held).getEntityName())).cast<std::string>() + ">";
       });
   return entity;
 }
