@@ -19,10 +19,6 @@ namespace {
 
 constexpr std::string_view kEntityClass = "ZALMPEntity";
 
-// The kinds' classes by class name; the module's `kinds` dictionary, which
-// lives as long as the module.
-py::handle g_kinds;
-
 bool IsEntityClass(std::string_view className)
 {
   while (className != kEntityClass) {
@@ -107,7 +103,6 @@ void ZALMPPyKinds::Bind(py::module_& module, const py::object& entityClass)
   for (const ZALMPClassTable::Row& row : ZALMPClassTable::Rows())
     if (IsEntityClass(row.className)) MakeKind(module, entityClass, row.className, kinds);
   module.attr("kinds") = kinds;
-  g_kinds = kinds;
 
   module.def(
       "create",
@@ -126,15 +121,16 @@ void ZALMPPyKinds::Bind(py::module_& module, const py::object& entityClass)
 py::object ZALMPPyKinds::Wrap(const RVLSharedHandle<ZALMPEntity>& entity, const ZALMPPyModelShare& model)
 {
   if (!entity) return py::none();
+  const py::module_ module = py::module_::import("zalmp");
+  const py::dict kinds = module.attr("kinds");
   // The nearest class that has a Python class: a host's own kinds show as their library base.
   py::object kind;
   for (const RVLClassInfo* info = &entity->getClassInfo(); info && !kind; info = info->getBase())
-    if (py::reinterpret_borrow<py::dict>(g_kinds).contains(info->getClassName()))
-      kind = py::reinterpret_borrow<py::dict>(g_kinds)[info->getClassName()];
-  if (!kind) kind = py::module_::import("zalmp").attr("Entity");
+    if (kinds.contains(info->getClassName())) kind = kinds[info->getClassName()];
+  if (!kind) kind = module.attr("Entity");
   ZALMPPyEntity held{entity, model};
   py::object object = kind.attr("__new__")(kind);
-  py::module_::import("zalmp").attr("Entity").attr("__init__")(object, py::capsule(&held, kCapsuleName));
+  module.attr("Entity").attr("__init__")(object, py::capsule(&held, kCapsuleName));
   return object;
 }
 
