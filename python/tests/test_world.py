@@ -73,7 +73,7 @@ def test_the_observer_lists_what_reported_a_change():
 
 def test_entities_outlive_the_world_object_they_came_from(demo_file):
     world = zalmp.load(demo_file).world
-    crank = world.bodies[1]
+    crank = next(body for body in world.bodies if body.name == "Crank")
     joints = crank.joints
     del world
     gc.collect()
