@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace py = pybind11;
 
@@ -158,6 +159,14 @@ of each kind's class; ``fields()``, ``field()``/``set_field()`` and
           },
           "Each field's type by attribute name: Number, Integer, Boolean, Text, Point, Vector, Matrix, "
           "Placement, their planar twins (Point2D ...) or Enumeration.")
+      .def(
+          "members",
+          [](const ZALMPPyEntity& self, const std::string& name) {
+            std::vector<std::wstring> members;
+            for (std::wstring_view member : FieldNamed(Held(self), name).EnumerationNames()) members.emplace_back(member);
+            return members;
+          },
+          py::arg("name"), "The member names an enumeration field takes, in order; empty for other fields.")
       .def(
           "links",
           [](const ZALMPPyEntity& self) {
