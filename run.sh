@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one step, on a fresh Debian machine (as root or with sudo).
 #   ./run.sh demo   build, then run `zalmp demo`: the demo mechanism saved as demo.xml, read back and described
-#   ./run.sh test   build the default and the sanitizer presets and run every test; install the
-#                   default build into a scratch prefix and build and run the example against it; then fuzz the loaders
+#   ./run.sh test   build the default and the sanitizer presets and run every test (the Python module's
+#                   too); install the default build into a scratch prefix and build and run the examples
+#                   against it, the Python module included; then fuzz the loaders
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # What the library and the tool need; the tests and benchmarks need more.
 packages=(cmake g++ make pkg-config ccache libpugixml-dev libcli11-dev uuid-dev liburdfdom-dev libgraphviz-dev)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev)
+# The Python module (built when they are there) and its tests.
+python_packages=(python3-dev python3-pybind11 python3-pytest python3-numpy)
 fuzz_packages=(clang-14 libclang-rt-14-dev)
 
 install_missing() {
@@ -41,7 +44,7 @@ case "${1:-}" in
     ./build/default/tools/zalmp/zalmp demo "${2:-demo.xml}"
     ;;
   test)
-    install_missing "${packages[@]}" "${test_packages[@]}" "${fuzz_packages[@]}"
+    install_missing "${packages[@]}" "${test_packages[@]}" "${python_packages[@]}" "${fuzz_packages[@]}"
     for preset in default asan; do
       cmake --preset "$preset" -DZALMP_BUILD_TESTS=ON -DZALMP_BUILD_BENCHMARKS=ON >/dev/null
       cmake --build --preset "$preset"

@@ -15,6 +15,7 @@ class ZALIMPAxialSpringLoader;
 class ZALMP_EXPORT ZALMPAxialSpring : public ZALMPConnector {
   ZALMP_DECLARE_KIND(ZALMPAxialSpring, ZALMPConnector);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPAxialSpringLoader, ZALMPConnector);

@@ -11,6 +11,7 @@
 /// with the source's name: no body, no constraints, the axis at its default.
 class ZALMP_EXPORT ZALMPAxisSystem : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPAxisSystem);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain store and copy; S_OK.
   ZALMP_FIELD(ZALMathAxis, AxisSystem, m_axis);

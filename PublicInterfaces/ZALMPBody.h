@@ -43,6 +43,7 @@ class ZALMPShape;
 class ZALMP_EXPORT ZALMPBody : public ZALMPEntity {
   ZALMP_DECLARE_KIND(ZALMPBody, ZALMPEntity);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// Where the loader computes velocities and accelerations; the body only

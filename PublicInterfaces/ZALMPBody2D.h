@@ -44,6 +44,7 @@ class ZALMPSketch;
 class ZALMP_EXPORT ZALMPBody2D : public ZALMPBody {
   ZALMP_DECLARE_KIND(ZALMPBody2D, ZALMPBody);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// The entity's loader narrowed to a planar body loader (null when it is

@@ -8,6 +8,7 @@
 /// A copy keeps the quantity and the truth value.
 class ZALMP_EXPORT ZALMPBoolean : public ZALMPValue {
   ZALMP_DECLARE_KIND(ZALMPBoolean, ZALMPValue);
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// Writes element "Boolean" under `parent`: the value part, then "Value",

@@ -11,6 +11,7 @@
 /// radius; its centre starts at its default, with no links.
 class ZALMP_EXPORT ZALMPCircle2D : public ZALMPGeometry2D {
   ZALMP_DECLARE_GEOMETRY2D_KIND(ZALMPCircle2D);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain stores and copies; S_OK. Nothing is checked here (a negative
   /// radius is kept as given).

@@ -13,6 +13,7 @@
 /// new cirline, with no body and no constraints.
 class ZALMP_EXPORT ZALMPCirline : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPCirline);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).

@@ -12,6 +12,7 @@
 /// without layers.
 class ZALMP_EXPORT ZALMPCollisionInterLayer : public ZALMPInteraction {
   ZALMP_DECLARE_KIND(ZALMPCollisionInterLayer, ZALMPInteraction);
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// S_OK: every collidable of the layer at `index` is appended, in order, to

@@ -18,6 +18,7 @@ class ZALMPBody;
 /// A copy keeps the rule type and every parameter and starts without bodies.
 class ZALMP_EXPORT ZALMPCollisionRule : public ZALMPInteraction {
   ZALMP_DECLARE_KIND(ZALMPCollisionRule, ZALMPInteraction);
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// E_FAIL: an empty handle (reported). Without collidables the body is

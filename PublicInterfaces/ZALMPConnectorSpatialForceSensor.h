@@ -22,6 +22,7 @@ class ZALMathTransformation;
 class ZALMP_EXPORT ZALMPConnectorSpatialForceSensor : public ZALMPSensor {
   ZALMP_DECLARE_KIND(ZALMPConnectorSpatialForceSensor, ZALMPSensor);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPConnectorSpatialForceSensorLoader, ZALMPSensor);

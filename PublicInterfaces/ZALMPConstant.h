@@ -10,6 +10,7 @@ class ZALIMPConstantLoader;
 /// A copy keeps the quantity and the number.
 class ZALMP_EXPORT ZALMPConstant : public ZALMPValue {
   ZALMP_DECLARE_KIND(ZALMPConstant, ZALMPValue);
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// Writes element "Constant" under `parent`: the value part, then "Value"

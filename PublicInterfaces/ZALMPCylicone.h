@@ -13,6 +13,7 @@
 /// body and no constraints.
 class ZALMP_EXPORT ZALMPCylicone : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPCylicone);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).

@@ -12,6 +12,7 @@
 /// and directions start as for a new cylinder, with no body and no constraints.
 class ZALMP_EXPORT ZALMPCylinder : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPCylinder);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).

@@ -21,6 +21,7 @@ class ZALMPGeometry;
 class ZALMP_EXPORT ZALMPDisplacementActuator : public ZALMPActuator {
   ZALMP_DECLARE_KIND(ZALMPDisplacementActuator, ZALMPActuator);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPDisplacementActuatorLoader, ZALMPActuator);

@@ -21,6 +21,7 @@ class ZALMPGeometry2D;
 class ZALMP_EXPORT ZALMPDisplacementActuator2D : public ZALMPActuator {
   ZALMP_DECLARE_KIND(ZALMPDisplacementActuator2D, ZALMPActuator);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPDisplacementActuator2DLoader, ZALMPActuator);

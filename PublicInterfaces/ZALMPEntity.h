@@ -22,6 +22,7 @@ class ZALBaseUnknown;
 class ZALIMPEntityLoader;
 class ZALMPBody;
 class ZALMPDeserializer;
+class ZALMPFieldTable;
 class ZALMPLink;
 class ZALMPLinkTable;
 class ZALMPParameter;
@@ -39,6 +40,17 @@ public:                                                                         
   const ZALMPLinkTable& GetLinkTable() const override { return LinkTable(); }   \
   /** The links of this class and its bases. */                                 \
   static const ZALMPLinkTable& LinkTable();                                     \
+                                                                                \
+private:                                                                        \
+  static_assert(true, "")
+
+/// Declares that a class describes fields of its own in a ZALMPFieldTable; its
+/// source defines the table with ZALMP_DEFINE_FIELDS.
+#define ZALMP_DECLARE_FIELDS()                                                   \
+public:                                                                         \
+  const ZALMPFieldTable& GetFieldTable() const override { return FieldTable(); } \
+  /** The fields of this class and its bases. */                                \
+  static const ZALMPFieldTable& FieldTable();                                   \
                                                                                 \
 private:                                                                        \
   static_assert(true, "")
@@ -186,6 +198,10 @@ public:
   virtual const ZALMPLinkTable& GetLinkTable() const;
   /// The entity's own links: parameters, states and aggregated elements.
   static const ZALMPLinkTable& LinkTable();
+  /// The fields a host reads and writes by name: its class's and its bases'.
+  virtual const ZALMPFieldTable& GetFieldTable() const;
+  /// The entity base has no fields of its own (name and active flag have their own operations).
+  static const ZALMPFieldTable& FieldTable();
 
 protected:
   ZALMPEntity();

@@ -16,6 +16,7 @@ class ZALMPJoint;
 class ZALMP_EXPORT ZALMPForceElement : public ZALMPConnector {
   ZALMP_DECLARE_KIND(ZALMPForceElement, ZALMPConnector);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPForceElementLoader, ZALMPConnector);

@@ -8,6 +8,7 @@
 /// One global displacement, for the host to impose on the whole model. A copy keeps it.
 class ZALMP_EXPORT ZALMPGlobalDisplacementActuator : public ZALMPActuator {
   ZALMP_DECLARE_KIND(ZALMPGlobalDisplacementActuator, ZALMPActuator);
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// Plain store and copy (identity on a new actuator), S_OK.

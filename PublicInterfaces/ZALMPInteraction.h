@@ -22,6 +22,7 @@
 class ZALMP_EXPORT ZALMPInteraction : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPInteraction, ZALMPEntity);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ~ZALMPInteraction() override;

@@ -16,6 +16,7 @@ class ZALMPJoint;
 class ZALMP_EXPORT ZALMPJointDOFSensor : public ZALMPSensor {
   ZALMP_DECLARE_KIND(ZALMPJointDOFSensor, ZALMPSensor);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPJointDOFSensorLoader, ZALMPSensor);

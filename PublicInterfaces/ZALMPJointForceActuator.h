@@ -17,6 +17,7 @@ class ZALMPValue;
 class ZALMP_EXPORT ZALMPJointForceActuator : public ZALMPActuator {
   ZALMP_DECLARE_KIND(ZALMPJointForceActuator, ZALMPActuator);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPJointForceActuatorLoader, ZALMPActuator);

@@ -22,6 +22,7 @@ class ZALMathTransformation;
 class ZALMP_EXPORT ZALMPJointSpatialForceSensor : public ZALMPSensor {
   ZALMP_DECLARE_KIND(ZALMPJointSpatialForceSensor, ZALMPSensor);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPJointSpatialForceSensorLoader, ZALMPSensor);

@@ -10,6 +10,7 @@
 /// as read. A copy starts as a new line with the source's name: no body, no constraints, the line at its default.
 class ZALMP_EXPORT ZALMPLine : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPLine);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain store and copy; S_OK.
   ZALMP_FIELD(ZALMathLine, Line, m_line);

@@ -12,6 +12,7 @@
 /// with the source's name: no links, the line at its default.
 class ZALMP_EXPORT ZALMPLine2D : public ZALMPGeometry2D {
   ZALMP_DECLARE_GEOMETRY2D_KIND(ZALMPLine2D);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain store and copy; S_OK.
   ZALMP_FIELD(ZALMathLine2D, Line, m_line);

@@ -18,6 +18,7 @@
 /// the constant term and whether it was set.
 class ZALMP_EXPORT ZALMPLinearEquation : public ZALMPEquation {
   ZALMP_DECLARE_KIND(ZALMPLinearEquation, ZALMPEquation);
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// Writes the layout above. S_OK. E_FAIL (reported): no element, an element

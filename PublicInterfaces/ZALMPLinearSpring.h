@@ -18,6 +18,7 @@ class ZALIMPLinearSpringLoader;
 class ZALMP_EXPORT ZALMPLinearSpring : public ZALMPConnector {
   ZALMP_DECLARE_KIND(ZALMPLinearSpring, ZALMPConnector);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPLinearSpringLoader, ZALMPConnector);

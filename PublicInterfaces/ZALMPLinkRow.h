@@ -34,6 +34,17 @@ public:
   ZALMPFilteredCopy FilteredCopy() const override { return m_filtered; }
   bool OutlivesOrphaning() const override { return m_release == ZALMPLinkRelease::Never; }
 
+  const RVLClassInfo& PartnerClass() const override { return Partner::ClassInfo(); }
+
+  HRESULT Link(ZALMPEntity& entity, const RVLSharedHandle<ZALMPEntity>& partner) const override
+  {
+    if (!IsPartner(partner)) {
+      Report();
+      return E_FAIL;
+    }
+    return (static_cast<Owner&>(entity).*m_add)(RVLSharedHandle<Partner>(partner));
+  }
+
   void ForEachPartner(const ZALMPEntity& entity,
                       const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const override
   {

@@ -4,6 +4,7 @@
 #include "ZALMPLinkList.h"
 #include "ZALMPSourceLocation.h"
 
+#include <RVLClassInfo.h>
 #include <RVLSharedHandle.h>
 #include <RVLSharedVector.h>
 #include <ZALStatus.h>
@@ -59,6 +60,18 @@ public:
   /// Whether the entity keeps its partners when it is orphaned (ZALMPLinkRelease::Never).
   virtual bool OutlivesOrphaning() const { return false; }
 
+  /// The class every partner is of (or derives from).
+  virtual const RVLClassInfo& PartnerClass() const = 0;
+  /// Links `entity` to `partner` through the operation a reader uses (the
+  /// list's add, the single handle's set): that operation's answer. S_FALSE:
+  /// the link is made only through the owner's own operations; nothing
+  /// changes. E_FAIL (reported): `partner` is empty or not of PartnerClass;
+  /// nothing changes. The partner's side of a two-way link is the caller's.
+  virtual HRESULT Link(ZALMPEntity& entity, const RVLSharedHandle<ZALMPEntity>& partner) const = 0;
+  /// False for a link whose partners another link of the class already visits
+  /// (ForEachPartner then visits none).
+  virtual bool IsVisited() const { return true; }
+
   /// Calls `visit` with each partner `entity` holds through this link, in order.
   virtual void ForEachPartner(const ZALMPEntity& entity,
                               const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const = 0;
@@ -90,6 +103,8 @@ protected:
 
   // The partner-independent halves of the operations, written once.
   void Report() const;
+  /// Whether `partner` is set and of PartnerClass.
+  bool IsPartner(const RVLSharedHandle<ZALMPEntity>& partner) const;
   /// Asks each of `partners` in turn with `ask` (the partner's answer) to drop
   /// the owner. A partner no longer alive is reported and gives E_FAIL; the
   /// first negative answer ends it and is returned, else the last answer, or

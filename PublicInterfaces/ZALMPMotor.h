@@ -25,6 +25,7 @@ class ZALWBFactory;
 class ZALMP_EXPORT ZALMPMotor : public ZALMPActuator {
   ZALMP_DECLARE_KIND(ZALMPMotor, ZALMPActuator);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPMotorLoader, ZALMPActuator);

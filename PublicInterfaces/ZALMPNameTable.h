@@ -51,8 +51,8 @@ private:
 /// Declares `Holder`, the holder of an enumeration stored by name: its 32-bit
 /// `Enum` with the members that `list` gives, the name table `kNames` (each
 /// member under its own name, in the list's order, the first the fallback both
-/// ways), `ToName` (a number outside the table gives the first name) and
-/// `FromName` (a text that no member spells exactly gives the first member).
+/// ways; also `ZALMPNamesOf(member)`), `ToName` (a number outside the table
+/// gives the first name) and `FromName` (a text that no member spells exactly gives the first member).
 /// `list(Entry)` expands to Entry(member, number) once per member.
 #define ZALMP_NAMED_ENUMERATION(Holder, list)                                                                 \
   class Holder {                                                                                              \
@@ -61,6 +61,8 @@ private:
     static constexpr ZALMPNameTable<Enum, 0 list(ZALMP_ENUMERATION_COUNT)> kNames{{list(ZALMP_ENUMERATION_ROW)}}; \
     static constexpr std::wstring_view ToName(Enum number) { return kNames.NameOf(number); }                  \
     static constexpr Enum FromName(std::wstring_view name) { return kNames.NumberOf(name); }                  \
+    /** The name table of an `Enum`, found by argument-dependent lookup. */                                 \
+    friend constexpr const auto& ZALMPNamesOf(Enum) { return kNames; }                                        \
   }
 #define ZALMP_ENUMERATION_MEMBER(member, number) member = number,
 #define ZALMP_ENUMERATION_COUNT(member, number) +1

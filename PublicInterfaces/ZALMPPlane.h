@@ -11,6 +11,7 @@
 /// body, no constraints, the plane at its default.
 class ZALMP_EXPORT ZALMPPlane : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPPlane);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain store and copy; S_OK.
   ZALMP_FIELD(ZALMathPlane, Plane, m_plane);

@@ -10,6 +10,7 @@
 /// no constraints, the point at its default.
 class ZALMP_EXPORT ZALMPPoint : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPPoint);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).

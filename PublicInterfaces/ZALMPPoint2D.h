@@ -11,6 +11,7 @@
 /// links, the point at its default.
 class ZALMP_EXPORT ZALMPPoint2D : public ZALMPGeometry2D {
   ZALMP_DECLARE_GEOMETRY2D_KIND(ZALMPPoint2D);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain store and copy; S_OK.
   ZALMP_FIELD(ZALMathPoint2D, Point, m_point);

@@ -13,6 +13,7 @@
 /// constraints, the plane at its default.
 class ZALMP_EXPORT ZALMPSketch : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPSketch);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain store and copy; S_OK.
   ZALMP_FIELD(ZALMathPlane, Plane, m_plane);

@@ -25,6 +25,7 @@ class ZALMPValue;
 class ZALMP_EXPORT ZALMPSpatialForceActuator : public ZALMPActuator {
   ZALMP_DECLARE_KIND(ZALMPSpatialForceActuator, ZALMPActuator);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   using Components = RVLSharedHandle<ZALMPValue>[3];

@@ -22,6 +22,7 @@ class ZALMPValue;
 class ZALMP_EXPORT ZALMPSpatialForceActuator2D : public ZALMPActuator {
   ZALMP_DECLARE_KIND(ZALMPSpatialForceActuator2D, ZALMPActuator);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   using Force = RVLSharedHandle<ZALMPValue>[2];

@@ -10,6 +10,7 @@
 /// radius; its points and directions start as for a new sphere, with no body and no constraints.
 class ZALMP_EXPORT ZALMPSphere : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPSphere);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).

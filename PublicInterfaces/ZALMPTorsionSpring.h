@@ -18,6 +18,7 @@ class ZALIMPTorsionSpringLoader;
 class ZALMP_EXPORT ZALMPTorsionSpring : public ZALMPConnector {
   ZALMP_DECLARE_KIND(ZALMPTorsionSpring, ZALMPConnector);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ZALMP_DECLARE_LOADER(ZALIMPTorsionSpringLoader, ZALMPConnector);

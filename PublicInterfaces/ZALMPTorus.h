@@ -13,6 +13,7 @@
 /// and no constraints.
 class ZALMP_EXPORT ZALMPTorus : public ZALMPGeometry {
   ZALMP_DECLARE_GEOMETRY_KIND(ZALMPTorus);
+  ZALMP_DECLARE_FIELDS();
 
   /// Plain stores and copies; S_OK. Nothing is checked or normalised here (a
   /// zero direction or a negative radius is kept as given).

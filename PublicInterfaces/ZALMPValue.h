@@ -14,6 +14,7 @@ class ZALIMPValueLoader;
 /// physical quantity, which may be left unset.
 class ZALMP_EXPORT ZALMPValue : public ZALMPEntity {
   ZALMP_DECLARE_CLASS(ZALMPValue, ZALMPEntity);
+  ZALMP_DECLARE_FIELDS();
 
 public:
   ~ZALMPValue() override;

@@ -27,6 +27,9 @@ public:
     for (const RVLSharedHandle<ZALMPValue>& value : static_cast<const Owner&>(entity).*m_member)
       if (value) visit(value);
   }
+  const RVLClassInfo& PartnerClass() const override { return ZALMPValue::ClassInfo(); }
+  /// The values are set through the owner's own operations.
+  HRESULT Link(ZALMPEntity&, const RVLSharedHandle<ZALMPEntity>&) const override { return S_FALSE; }
   HRESULT Detach(ZALMPEntity&, HRESULT previous) const override { return previous; }
   void Release(ZALMPEntity&) const override {}
   void Write(const ZALMPEntity&, ZALMPSerializer*) const override {}

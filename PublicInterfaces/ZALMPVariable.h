@@ -29,6 +29,7 @@ class ZALMPFieldWriter;
 class ZALMP_EXPORT ZALMPVariable : public ZALMPEntity {
   ZALMP_DECLARE_KIND(ZALMPVariable, ZALMPEntity);
   ZALMP_DECLARE_LINKS();
+  ZALMP_DECLARE_FIELDS();
 
 public:
   /// Writes element "Variable" under `parent`: from R2017.0 on, one group per

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Uses an installed ZALMPEntities as a host project would, with nothing of the
-# source tree on its paths: the headers, the tool, and this folder's example
-# built once through find_package and once through pkg-config, then run.
+# source tree on its paths: the headers, the tool, the Python module, and this
+# folder's example built once through find_package and once through pkg-config, then run.
 #   examples/check-installed.sh PREFIX
 set -euo pipefail
 
@@ -43,6 +43,13 @@ for header in "$include"/*.h; do echo "#include <$(basename "$header")>"; done >
 c++ -std=c++20 -fsyntax-only -I"$include" "$work/all_headers.cpp" || fail "installed headers do not compile on their own"
 
 "$prefix/bin/zalmp" demo "$work/demo.xml" >/dev/null || fail "installed zalmp does not run"
+
+# The Python module, with nothing but the prefix on the module path.
+echo "-- Python module"
+module=$(find "$prefix" -name 'zalmp.cpython-*.so' -print -quit)
+[ -n "$module" ] || fail "no zalmp Python module under $prefix"
+(cd "$work" && PYTHONPATH="$(dirname "$module")" python3 -c \
+  "import zalmp; m = zalmp.load('demo.xml'); print(len(m.world.bodies))") || fail "the installed zalmp module does not load demo.xml"
 
 echo "-- example through find_package"
 cmake -S "$examples" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -5,6 +5,11 @@
 #include <ZALIMPDisplacementActuatorLoader.h>
 #include <ZALMPBody.h>
 #include <ZALMPDisplacementActuator.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPGeometry.h>
 
 ZALMP_DEFINE_DISPLACEMENT_ACTUATOR(ZALMPDisplacementActuator, ZALMPBody, ZALMPGeometry, ZALIMPDisplacementActuatorLoader, L"");
+
+ZALMP_DEFINE_FIELDS(ZALMPDisplacementActuator, &ZALMPActuator::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPDisplacementActuator, Displacement),
+                    ZALMP_FIELD_ROW(ZALMPDisplacementActuator, DisplacementByDragLine));

@@ -2,6 +2,7 @@
 #include <ZALMPAssertionReport.h>
 
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPGlobalDisplacementActuator.h>
 
@@ -23,3 +24,6 @@ HRESULT ZALMPGlobalDisplacementActuator::Deserialize(const ZALMPDeserializer* pa
   const ZALMPFieldReader in = ZALMPFieldReader::Begin<ZALMPActuator>(*this, parent, ids, ZALMP_HERE);
   return in && in.Placement(L"Displacement", m_globalDisplacement) ? S_OK : E_FAIL;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPGlobalDisplacementActuator, &ZALMPActuator::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPGlobalDisplacementActuator, GlobalDisplacement));

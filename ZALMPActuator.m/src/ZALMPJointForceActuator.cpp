@@ -5,6 +5,7 @@
 #include <ZALIMPJointForceActuatorLoader.h>
 #include <ZALMPDegreeOfFreedom.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPJoint.h>
 #include <ZALMPJointForceActuator.h>
@@ -99,3 +100,6 @@ HRESULT ZALMPJointForceActuator::Deserialize(const ZALMPDeserializer* parent, co
   ZALMP_REPORT();
   return E_FAIL;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPJointForceActuator, &ZALMPActuator::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPJointForceActuator, IndexDOF));

@@ -6,6 +6,7 @@
 #include <ZALMPConstant.h>
 #include <ZALMPEntitiesServices.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPLinkTable.h>
 #include <ZALMPMotor.h>
@@ -256,3 +257,10 @@ HRESULT ZALMPMotor::Deserialize(const ZALMPDeserializer* parent, const ZALMPIden
   }
   return read ? S_OK : Fail();
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPMotor, &ZALMPActuator::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPMotor, TargetType),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, Position),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, Velocity),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, Acceleration),
+                    ZALMP_FIELD_ROW_OF(ZALMPMotor, double, MaxForce));

@@ -6,6 +6,7 @@
 #include <ZALIMPSpatialForceActuatorLoader.h>
 #include <ZALMPBody.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPSpatialForceActuator.h>
 #include <ZALMPValueArrayLink.h>
@@ -222,3 +223,8 @@ HRESULT ZALMPSpatialForceActuator::Deserialize(const ZALMPDeserializer* parent, 
   ZALMP_REPORT();
   return E_FAIL;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPSpatialForceActuator, &ZALMPActuator::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPSpatialForceActuator, IsInLocalFrame),
+                    ZALMP_FIELD_ROW_OF(ZALMPSpatialForceActuator, ZALMathVector, Force),
+                    ZALMP_FIELD_ROW_OF(ZALMPSpatialForceActuator, ZALMathVector, Torque));

@@ -5,6 +5,7 @@
 #include "ZALMPLoaderCall.h"
 #include <ZALIMPSpatialForceActuator2DLoader.h>
 #include <ZALMPBody2D.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPSpatialForceActuator2D.h>
 #include <ZALMPValueArrayLink.h>
 
@@ -169,3 +170,12 @@ HRESULT ZALMPSpatialForceActuator2D::Deserialize(const ZALMPDeserializer* parent
   ZALMP_REPORT();
   return E_FAIL;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPSpatialForceActuator2D, &ZALMPActuator::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPSpatialForceActuator2D, IsInLocalFrame),
+                    ZALMP_FIELD_ROW_OF(ZALMPSpatialForceActuator2D, ZALMathVector2D, Force),
+                    ZALMPFieldTable::Field<ZALMPSpatialForceActuator2D, double>(
+                        L"Torque", &ZALMPSpatialForceActuator2D::GetTorque,
+                        static_cast<HRESULT (ZALMPSpatialForceActuator2D::*)(const double&)>(&ZALMPSpatialForceActuator2D::SetTorque),
+                        ZALMP_HERE),
+                    ZALMP_FIELD_ROW(ZALMPSpatialForceActuator2D, ApplicationPoint));

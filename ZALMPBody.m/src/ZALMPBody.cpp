@@ -9,6 +9,7 @@
 #include <ZALMPDeserializer.h>
 #include <ZALMPDisplacementSensor.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPGeometry.h>
 #include <ZALMPJoint.h>
@@ -367,3 +368,10 @@ HRESULT ZALMPBody::Deserialize(const ZALMPDeserializer* element, const ZALMPIden
   LinkTable().Read(*this, in.Element(), ids);
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPBody, &ZALMPEntity::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPBody, Mass),
+                    ZALMP_FIELD_ROW(ZALMPBody, CenterOfGravity),
+                    ZALMP_FIELD_ROW(ZALMPBody, InertiaMatrix),
+                    ZALMPFieldTable::Field(L"OutOfWorld", &ZALMPBody::IsOutOfWorld, &ZALMPBody::SetOutOfWorld, ZALMP_HERE),
+                    ZALMPFieldTable::Field(L"Fixed", &ZALMPBody::IsFixed, &ZALMPBody::SetFix, ZALMP_HERE));

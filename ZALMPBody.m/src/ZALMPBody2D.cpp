@@ -7,6 +7,7 @@
 #include <ZALMPBody2D.h>
 #include <ZALMPDisplacementSensor2D.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPGeometry2D.h>
 #include <ZALMPJoint2D.h>
@@ -329,3 +330,10 @@ HRESULT ZALMPBody2D::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   LinkTable().Read(*this, in.Element(), ids);
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPBody2D, &ZALMPBody::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPBody2D, Mass),
+                    ZALMP_FIELD_ROW(ZALMPBody2D, CenterOfGravity),
+                    ZALMP_FIELD_ROW(ZALMPBody2D, InertiaMatrix),
+                    ZALMP_FIELD_ROW(ZALMPBody2D, 3DPosition),
+                    ZALMP_FIELD_ROW(ZALMPBody2D, Position));

@@ -5,6 +5,7 @@
 #include <ZALIMPAxialSpringLoader.h>
 #include <ZALMPAxialSpring.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPLinkTable.h>
 
@@ -90,3 +91,6 @@ HRESULT ZALMPAxialSpring::Deserialize(const ZALMPDeserializer* parent, const ZAL
   done = kPreLoadForce.Read(*this, in.Element(), ids) && done;
   return AllDone(done);
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPAxialSpring, &ZALMPConnector::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPAxialSpring, Behavior));

@@ -3,6 +3,7 @@
 
 #include <ZALIMPForceElementLoader.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPForceElement.h>
 #include <ZALMPJoint.h>
@@ -66,3 +67,7 @@ HRESULT ZALMPForceElement::Deserialize(const ZALMPDeserializer* parent, const ZA
   ZALMP_REPORT();
   return E_FAIL;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPForceElement, &ZALMPConnector::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPForceElement, Class),
+                    ZALMP_FIELD_ROW(ZALMPForceElement, Stream));

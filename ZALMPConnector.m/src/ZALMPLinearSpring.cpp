@@ -3,6 +3,7 @@
 
 #include "ZALMPRestSpring.h"
 #include <ZALIMPLinearSpringLoader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPLinearSpring.h>
 #include <ZALMPLinkTable.h>
 
@@ -52,3 +53,11 @@ HRESULT ZALMPLinearSpring::Deserialize(const ZALMPDeserializer* parent, const ZA
 {
   return ZALMPRestSpring<ZALMPLinearSpring>::Read(*this, parent, ids, kRest, ZALMP_HERE);
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPLinearSpring, &ZALMPConnector::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPLinearSpring, FirstAttachment),
+                    ZALMP_FIELD_ROW(ZALMPLinearSpring, SecondAttachment),
+                    ZALMP_FIELD_ROW_OF(ZALMPLinearSpring, double, Stiffness),
+                    ZALMP_FIELD_ROW_OF(ZALMPLinearSpring, double, RestLength),
+                    ZALMP_FIELD_ROW(ZALMPLinearSpring, Behavior),
+                    ZALMP_FIELD_ROW_OF(ZALMPLinearSpring, double, DampingCoefficient));

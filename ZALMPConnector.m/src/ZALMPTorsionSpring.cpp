@@ -3,6 +3,7 @@
 
 #include "ZALMPRestSpring.h"
 #include <ZALIMPTorsionSpringLoader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPTorsionSpring.h>
 #include <ZALMPLinkTable.h>
 
@@ -52,3 +53,11 @@ HRESULT ZALMPTorsionSpring::Deserialize(const ZALMPDeserializer* parent, const Z
 {
   return ZALMPRestSpring<ZALMPTorsionSpring>::Read(*this, parent, ids, kRest, ZALMP_HERE);
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPTorsionSpring, &ZALMPConnector::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPTorsionSpring, FirstAttachment),
+                    ZALMP_FIELD_ROW(ZALMPTorsionSpring, SecondAttachment),
+                    ZALMP_FIELD_ROW_OF(ZALMPTorsionSpring, double, Stiffness),
+                    ZALMP_FIELD_ROW_OF(ZALMPTorsionSpring, double, RestAngle),
+                    ZALMP_FIELD_ROW(ZALMPTorsionSpring, Behavior),
+                    ZALMP_FIELD_ROW_OF(ZALMPTorsionSpring, double, DampingCoefficient));

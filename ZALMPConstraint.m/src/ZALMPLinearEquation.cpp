@@ -3,6 +3,7 @@
 
 #include <ZALMPDeserializer.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPLinearEquation.h>
 
@@ -127,3 +128,6 @@ HRESULT ZALMPLinearEquation::Deserialize(const ZALMPDeserializer* parent, const 
   }
   return complete ? S_OK : E_FAIL;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPLinearEquation, &ZALMPEquation::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPLinearEquation, ConstantTerm));

@@ -4,6 +4,7 @@
 #include <ZALIMPEntityLoader.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPEntity.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPLinkTable.h>
 #include <ZALMPParameter.h>
 #include <ZALMPSerializer.h>
@@ -331,6 +332,17 @@ ZALMP_DEFINE_LINKS(ZALMPEntity, nullptr, Success,
 const ZALMPLinkTable& ZALMPEntity::GetLinkTable() const
 {
   return LinkTable();
+}
+
+const ZALMPFieldTable& ZALMPEntity::FieldTable()
+{
+  static const ZALMPFieldTable table;
+  return table;
+}
+
+const ZALMPFieldTable& ZALMPEntity::GetFieldTable() const
+{
+  return FieldTable();
 }
 
 HRESULT ZALMPEntity::ClearContainers()

@@ -15,6 +15,11 @@ void ZALMPLink::Report() const
   ZALMPAssertionReport("", m_where.file, m_where.line);
 }
 
+bool ZALMPLink::IsPartner(const RVLSharedHandle<ZALMPEntity>& partner) const
+{
+  return partner && partner->isDerivedFrom(PartnerClass());
+}
+
 ZALMPSerializer* ZALMPLink::BeginGroup(ZALMPSerializer* element, int count) const
 {
   if (count == 0) return nullptr;

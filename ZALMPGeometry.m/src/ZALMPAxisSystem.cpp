@@ -4,6 +4,7 @@
 #include "ZALMPCoordinates.h"
 
 #include <ZALMPAxisSystem.h>
+#include <ZALMPFieldTable.h>
 
 #include <ZALMathPoint.h>
 #include <ZALMathVector.h>
@@ -37,3 +38,6 @@ HRESULT ZALMPAxisSystem::Deserialize(const ZALMPDeserializer* element, const ZAL
   m_axis.SetDirections(first, second, third);
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPAxisSystem, &ZALMPGeometry::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPAxisSystem, AxisSystem));

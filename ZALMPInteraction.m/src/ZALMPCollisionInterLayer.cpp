@@ -4,6 +4,7 @@
 #include "ZALMPContactCoefficients.h"
 #include <ZALMPCollisionInterLayer.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPLinkTable.h>
 
@@ -61,3 +62,8 @@ HRESULT ZALMPCollisionInterLayer::Deserialize(const ZALMPDeserializer* parent, c
   ZALMPReadCoefficients(in, m_restitution, m_dynamicFriction, m_staticFriction);
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPCollisionInterLayer, &ZALMPInteraction::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPCollisionInterLayer, RestitutionCoefficient),
+                    ZALMP_FIELD_ROW(ZALMPCollisionInterLayer, DynamicFrictionCoefficient),
+                    ZALMP_FIELD_ROW(ZALMPCollisionInterLayer, StaticFrictionCoefficient));

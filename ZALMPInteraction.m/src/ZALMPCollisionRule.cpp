@@ -5,6 +5,7 @@
 #include <ZALMPBody.h>
 #include <ZALMPCollisionRule.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 
 #include <cstddef>
@@ -200,3 +201,10 @@ HRESULT ZALMPCollisionRule::Deserialize(const ZALMPDeserializer* parent, const Z
   in.Read(L"FrictionVelocity", m_frictionVelocity);
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPCollisionRule, &ZALMPInteraction::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPCollisionRule, RestitutionCoefficient),
+                    ZALMP_FIELD_ROW(ZALMPCollisionRule, DynamicFrictionCoefficient),
+                    ZALMP_FIELD_ROW(ZALMPCollisionRule, StaticFrictionCoefficient),
+                    ZALMP_FIELD_ROW(ZALMPCollisionRule, DampingCoefficient),
+                    ZALMP_FIELD_ROW(ZALMPCollisionRule, DampingTransitionDepth));

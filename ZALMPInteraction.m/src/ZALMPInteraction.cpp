@@ -2,6 +2,7 @@
 #include <ZALMPAssertionReport.h>
 
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPInteraction.h>
 #include <ZALMPLinkTable.h>
@@ -94,3 +95,6 @@ HRESULT ZALMPInteraction::Deserialize(const ZALMPDeserializer* element, const ZA
   ZALMPFieldReader(element, ZALMP_HERE).Name<ZALMPCollisionRuleType>(L"RuleType", m_ruleType);
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPInteraction, &ZALMPEntity::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPInteraction, RuleType));

@@ -9,6 +9,20 @@ ZALMPCouplingEquationLink::ZALMPCouplingEquationLink(ZALMPSourceLocation where)
 {
 }
 
+const RVLClassInfo& ZALMPCouplingEquationLink::PartnerClass() const
+{
+  return ZALMPEquation::ClassInfo();
+}
+
+HRESULT ZALMPCouplingEquationLink::Link(ZALMPEntity& entity, const RVLSharedHandle<ZALMPEntity>& partner) const
+{
+  if (!IsPartner(partner)) {
+    Report();
+    return E_FAIL;
+  }
+  return static_cast<ZALMPCoupling&>(entity).SetEquation(RVLSharedHandle<ZALMPEquation>(partner));
+}
+
 void ZALMPCouplingEquationLink::ForEachPartner(const ZALMPEntity&,
                                                const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>&) const
 {

@@ -12,6 +12,9 @@ public:
 
   ZALMPFilteredCopy FilteredCopy() const override { return ZALMPFilteredCopy::Dropped; }
 
+  const RVLClassInfo& PartnerClass() const override;
+  HRESULT Link(ZALMPEntity& entity, const RVLSharedHandle<ZALMPEntity>& partner) const override;
+  bool IsVisited() const override { return false; }
   void ForEachPartner(const ZALMPEntity& entity,
                       const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const override;
   HRESULT Detach(ZALMPEntity& entity, HRESULT previous) const override;

@@ -21,18 +21,30 @@ template <class Joint, class Body>
 class ZALMPJointBodyLink final : public ZALMPLink {
 public:
   using Bodies = ZALMPOrientedLinkList<Body> Joint::*;
-  using Link = HRESULT (Joint::*)(const RVLSharedHandle<Body>&, ZALMPBodyOrientation::Enum);
+  using LinkBody = HRESULT (Joint::*)(const RVLSharedHandle<Body>&, ZALMPBodyOrientation::Enum);
   using Drop = HRESULT (Body::*)(const RVLSharedHandle<Joint>&);
 
   /// The bodies in `bodies`, saved as `groupId` holding one `itemId` per body;
   /// `link` links a body read, `drop` asks a body to forget the joint.
   static std::unique_ptr<const ZALMPLink> Make(Bodies bodies, std::wstring_view groupId, std::wstring_view itemId,
-                                               Link link, Drop drop, ZALMPSourceLocation where)
+                                               LinkBody link, Drop drop, ZALMPSourceLocation where)
   {
     return std::unique_ptr<const ZALMPLink>(new ZALMPJointBodyLink(bodies, groupId, itemId, link, drop, where));
   }
 
   ZALMPFilteredCopy FilteredCopy() const override { return ZALMPFilteredCopy::Dropped; }
+
+  const RVLClassInfo& PartnerClass() const override { return Body::ClassInfo(); }
+
+  /// Links the body facing out, the orientation of a body read without one.
+  HRESULT Link(ZALMPEntity& entity, const RVLSharedHandle<ZALMPEntity>& partner) const override
+  {
+    if (!IsPartner(partner)) {
+      Report();
+      return E_FAIL;
+    }
+    return (static_cast<Joint&>(entity).*m_link)(RVLSharedHandle<Body>(partner), ZALMPBodyOrientation::Out);
+  }
 
   void ForEachPartner(const ZALMPEntity& entity,
                       const std::function<void(const RVLSharedHandle<ZALMPEntity>&)>& visit) const override
@@ -70,7 +82,7 @@ public:
     std::wstring version;
     if (element) element->GetVersion(version);
     const bool oriented = ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1);
-    const Link link = m_link;
+    const LinkBody link = m_link;
     const ZALMPJointBodyLink& self = *this;
     ForEachReference(element, ids, [&](const ZALMPDeserializer& item, const RVLSharedHandle<ZALMPEntity>& referent) {
       const RVLSharedHandle<Body> body(referent);  // another kind raises RVLEInvalidCast
@@ -99,7 +111,7 @@ public:
 private:
   static constexpr std::wstring_view kOrientation = L"bodyOrientation";
 
-  ZALMPJointBodyLink(Bodies bodies, std::wstring_view groupId, std::wstring_view itemId, Link link, Drop drop,
+  ZALMPJointBodyLink(Bodies bodies, std::wstring_view groupId, std::wstring_view itemId, LinkBody link, Drop drop,
                      ZALMPSourceLocation where)
       : ZALMPLink(groupId, itemId, where), m_bodies(bodies), m_link(link), m_drop(drop)
   {
@@ -111,6 +123,6 @@ private:
   }
 
   Bodies m_bodies;
-  Link m_link;
+  LinkBody m_link;
   Drop m_drop;
 };

@@ -6,6 +6,7 @@
 #include <ZALMPBody.h>
 #include <ZALMPConnector.h>
 #include <ZALMPConnectorSpatialForceSensor.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPGeometry.h>
 
 ZALMP_DEFINE_SPATIAL_FORCE_SENSOR(ZALMPConnectorSpatialForceSensor, Connector, L"Connector",
@@ -60,3 +61,6 @@ HRESULT ZALMPConnectorSpatialForceSensor::Reset()
   m_force = m_torque = ZALMathVector();
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPConnectorSpatialForceSensor, &ZALMPSensor::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPConnectorSpatialForceSensor, IndexBody));

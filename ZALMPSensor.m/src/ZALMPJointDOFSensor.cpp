@@ -4,6 +4,7 @@
 #include <ZALIMPJointDOFSensorLoader.h>
 #include <ZALMPDegreeOfFreedom.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPJoint.h>
 #include <ZALMPJointDOFSensor.h>
@@ -89,3 +90,9 @@ HRESULT ZALMPJointDOFSensor::Deserialize(const ZALMPDeserializer* parent, const 
   ZALMP_REPORT();
   return E_FAIL;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPJointDOFSensor, &ZALMPSensor::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPJointDOFSensor, Position),
+                    ZALMP_FIELD_ROW(ZALMPJointDOFSensor, Velocity),
+                    ZALMP_FIELD_ROW(ZALMPJointDOFSensor, Acceleration),
+                    ZALMP_FIELD_ROW(ZALMPJointDOFSensor, IndexDOF));

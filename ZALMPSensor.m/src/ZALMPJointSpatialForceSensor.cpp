@@ -4,6 +4,7 @@
 #include "ZALMPSpatialForceSensorDefinition.h"
 #include <ZALIMPJointSpatialForceSensorLoader.h>
 #include <ZALMPBody.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPJoint.h>
 #include <ZALMPJointFramesServices.h>
 #include <ZALMPJointSpatialForceSensor.h>
@@ -57,3 +58,6 @@ HRESULT ZALMPJointSpatialForceSensor::Reset()
   m_force = m_torque = ZALMathVector();
   return S_OK;
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPJointSpatialForceSensor, &ZALMPSensor::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPJointSpatialForceSensor, IndexBody));

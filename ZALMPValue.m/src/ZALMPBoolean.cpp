@@ -3,6 +3,7 @@
 
 #include <ZALMPBoolean.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 
 #include <string>
@@ -35,3 +36,6 @@ HRESULT ZALMPBoolean::Deserialize(const ZALMPDeserializer* parent, const ZALMPId
   if (!in || !in.Read(L"Value", text)) return E_FAIL;
   return SetValue(text == kTrue ? 1 : 0);
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPBoolean, &ZALMPValue::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPBoolean, Value));

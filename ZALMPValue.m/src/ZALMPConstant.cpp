@@ -4,6 +4,7 @@
 #include <ZALIMPConstantLoader.h>
 #include <ZALMPConstant.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 
 ZALMP_DEFINE_KIND(ZALMPConstant, ZALMPValue);
@@ -27,3 +28,6 @@ HRESULT ZALMPConstant::Deserialize(const ZALMPDeserializer* parent, const ZALMPI
   if (!in || !in.Read(L"Value", value)) return E_FAIL;
   return SetValue(value);
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPConstant, &ZALMPValue::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPConstant, Value));

@@ -3,6 +3,7 @@
 
 #include <ZALIMPValueLoader.h>
 #include <ZALMPDeserializer.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPSerializationServices.h>
 #include <ZALMPSerializer.h>
 #include <ZALMPValue.h>
@@ -106,3 +107,6 @@ HRESULT ZALMPValue::Deserialize(const ZALMPDeserializer* element, const ZALMPIde
   // A name outside the table reads as NoPhysicalQuantity.
   return SetPhysicalQuantity(ZALMPPhysicalQuantity::FromName(name));
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPValue, &ZALMPEntity::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPValue, PhysicalQuantity));

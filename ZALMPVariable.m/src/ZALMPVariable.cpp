@@ -5,6 +5,7 @@
 #include <ZALMPConstraint.h>
 #include <ZALMPDeserializer.h>
 #include <ZALMPFieldReader.h>
+#include <ZALMPFieldTable.h>
 #include <ZALMPFieldWriter.h>
 #include <ZALMPLinkTable.h>
 #include <ZALMPSerializationServices.h>
@@ -298,3 +299,13 @@ void ZALMPVariable::ReadOlderLayout(const ZALMPFieldReader& in)
   if (ZALMPVersion::IsAtLeast(in.Version(), ZALMPVersion::kR2016_0) && in.Read(kType, number))
     SetType(static_cast<ZALMPVariableType::Enum>(number));
 }
+
+ZALMP_DEFINE_FIELDS(ZALMPVariable, &ZALMPEntity::FieldTable(),
+                    ZALMP_FIELD_ROW(ZALMPVariable, Value),
+                    ZALMP_FIELD_ROW(ZALMPVariable, MinValue),
+                    ZALMP_FIELD_ROW(ZALMPVariable, MaxValue),
+                    ZALMP_FIELD_ROW(ZALMPVariable, StartingValue),
+                    ZALMP_FIELD_ROW(ZALMPVariable, RestitutionOnMinLimit),
+                    ZALMP_FIELD_ROW(ZALMPVariable, RestitutionOnMaxLimit),
+                    ZALMP_FIELD_ROW(ZALMPVariable, PhysicalQuantity),
+                    ZALMP_FIELD_ROW(ZALMPVariable, Type));
