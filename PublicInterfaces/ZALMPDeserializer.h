@@ -123,12 +123,18 @@ protected:
   /// A new element of type T in this element's storage (T is then built from
   /// ZALMPTreeStorage&), or on the heap when this element has none (built by
   /// its default constructor). Hand it to `AddElement`.
+  ///
+  /// A type T that adds no members and no destructor of its own may say so
+  /// with `using PlainElement = T;`: a storage whose elements are all plain and
+  /// all in one tree is then given back at once when that tree's root goes,
+  /// without ending each element.
   template <class T>
   Element<T> MakeElement()
   {
     static_assert(std::is_base_of_v<ZALMPDeserializer, T>);
     if (!m_storage) return Element<T>(std::make_unique<T>().release());
-    void* memory = AllocateElement(sizeof(T), alignof(T));
+    constexpr bool plain = requires { requires std::is_same_v<typename T::PlainElement, T>; };
+    void* memory = AllocateElement(sizeof(T), alignof(T), plain);
     Element<T> made(::new (memory) T(*m_storage));
     static_cast<ZALMPDeserializer*>(made.get())->m_flags |= kObjectInStorage;
     return made;
@@ -188,8 +194,10 @@ private:
 
   static constexpr std::uint8_t kObjectInStorage = 1u << 4;
 
-  void* AllocateElement(std::size_t size, std::size_t alignment);
+  void* AllocateElement(std::size_t size, std::size_t alignment, bool plain);
+  void TakeInStorage(ZALMPDeserializer& child);
   static void Dispose(ZALMPDeserializer* element) noexcept;
+  static void DisposeChild(const ZALMPDeserializer& parent, ZALMPDeserializer* child) noexcept;
   Content& Contents();
   Rare& Rares();
   void StoreText(ZALMPCompactText& text, std::string_view bytes);
@@ -209,6 +217,7 @@ private:
   void TakeChild(std::string_view key, bool ownId, Element<ZALMPDeserializer> child);
   void ClearCursors() const;
   void CopyVersionFrom(const ZALMPDeserializer& other);
+  void KeepCustomVersion(std::wstring_view version);
   std::wstring_view VersionView() const;
   template <class Value>
   HRESULT GetChildValue(std::wstring_view id, ZALMPDeserializer*& child, Value& value) const;

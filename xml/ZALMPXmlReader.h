@@ -20,6 +20,9 @@ class ZALMPXmlCodec;
 /// parent's; a root without one has "R2018.1".
 class ZALMPXmlReader : public ZALMPDeserializer {
 public:
+  /// Adds nothing to the element: a tree of them in one storage goes at once.
+  using PlainElement = ZALMPXmlReader;
+
   /// An element on the general heap.
   ZALMPXmlReader() = default;
   /// A root that keeps its tree in one storage of its own (see ZALMPDeserializer).

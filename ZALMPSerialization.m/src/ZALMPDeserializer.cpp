@@ -246,6 +246,12 @@ ZALMPDeserializer::ZALMPDeserializer(ZALMPTreeStorage& storage) : m_storage(&sto
 
 ZALMPDeserializer::~ZALMPDeserializer()
 {
+  // The root of a tree that holds every element of its storage, none of them
+  // with anything of its own to end: a large input tree goes at once.
+  if (m_storage && !(m_flags & kObjectInStorage) && m_storage->EndsWithLastRoot()) {
+    m_storage->Drop();
+    return;
+  }
   Clean();
   if (m_content) {
     FreeArray(m_content->children.data, m_content->children.capacity);
@@ -276,9 +282,24 @@ void ZALMPDeserializer::Dispose(ZALMPDeserializer* element) noexcept
   storage->RemoveUser();
 }
 
-void* ZALMPDeserializer::AllocateElement(std::size_t size, std::size_t alignment)
+// Ends `child` of `parent`, which no longer counts it in their storage's tree.
+void ZALMPDeserializer::DisposeChild(const ZALMPDeserializer& parent, ZALMPDeserializer* child) noexcept
 {
-  return m_storage->Allocate(size, alignment);
+  if ((child->m_flags & kObjectInStorage) && child->m_storage == parent.m_storage) parent.m_storage->Detach();
+  Dispose(child);
+}
+
+void* ZALMPDeserializer::AllocateElement(std::size_t size, std::size_t alignment, bool plain)
+{
+  void* const memory = m_storage->Allocate(size, alignment);
+  if (!plain) m_storage->NeedEnding();
+  return memory;
+}
+
+// Counts `child`, just taken, among the storage's elements inside its tree.
+void ZALMPDeserializer::TakeInStorage(ZALMPDeserializer& child)
+{
+  if ((child.m_flags & kObjectInStorage) && child.m_storage == m_storage) m_storage->Attach();
 }
 
 template <class T>
@@ -354,25 +375,25 @@ void ZALMPDeserializer::Clean() noexcept
           if (child->m_content && child->m_content->children.size != 0)
             levels.push_back({child, 0});  // the only step that can fail; nothing moved yet
           else
-            Dispose(child);
+            DisposeChild(*element, child);
           levels[top].next = next + 1;
           continue;
         }
         children.size = 0;
         levels.pop_back();
-        if (element != this) Dispose(element);
+        if (element != this) DisposeChild(*levels.back().element, element);
       }
     } catch (const std::bad_alloc&) {
       // Without room for the levels, each element ends its own subtree. The
       // open levels hold elements whose first children are already ended.
       for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
         Slice<ZALMPDeserializer*>& children = level->element->m_content->children;
-        for (std::uint32_t i = level->next; i < children.size; ++i) Dispose(children.data[i]);
+        for (std::uint32_t i = level->next; i < children.size; ++i) DisposeChild(*level->element, children.data[i]);
         children.size = 0;
-        if (level->element != this) Dispose(level->element);
+        if (level->element != this) DisposeChild(*std::next(level)->element, level->element);
       }
       if (levels.empty())
-        for (ZALMPDeserializer* child : m_content->children) Dispose(child);
+        for (ZALMPDeserializer* child : m_content->children) DisposeChild(*this, child);
       m_content->children.size = 0;
     }
   }
@@ -467,8 +488,15 @@ void ZALMPDeserializer::ClearCursors() const
 
 void ZALMPDeserializer::CopyVersionFrom(const ZALMPDeserializer& other)
 {
-  if (other.m_version == kCustomVersion) Rares().customVersion = other.m_content->rare->customVersion;
+  if (other.m_version == kCustomVersion) KeepCustomVersion(other.m_content->rare->customVersion);
   m_version = other.m_version;
+}
+
+// The version text lives on the heap, which the storage must then give back element by element.
+void ZALMPDeserializer::KeepCustomVersion(std::wstring_view version)
+{
+  Rares().customVersion = version;
+  if (m_storage) m_storage->NeedEnding();
 }
 
 std::wstring_view ZALMPDeserializer::VersionView() const
@@ -669,7 +697,7 @@ HRESULT ZALMPDeserializer::SetVersion(std::wstring_view version)
 {
   return RunTakingMemory(ZALMP_HERE, [&] {
     const std::uint8_t slot = VersionSlotOf(version);
-    if (slot == kCustomVersion) Rares().customVersion = version;
+    if (slot == kCustomVersion) KeepCustomVersion(version);
     m_version = slot;
   });
 }
@@ -832,6 +860,7 @@ void ZALMPDeserializer::TakeChild(std::string_view key, bool ownId, Element<ZALM
   if (!(m_flags & kUnsorted) && children.size != 0 &&
       ZALMPCompactText::Compare(children.data[children.size - 1]->KeyText(), key) > 0)
     m_flags |= kUnsorted;
+  TakeInStorage(*child);
   children.data[children.size++] = child.release();
 }
 
@@ -880,6 +909,7 @@ HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& 
   for (Element<ZALMPDeserializer>& child : children) {
     ZALMPDeserializer* const taken = child.release();
     taken->m_flags = static_cast<std::uint8_t>((taken->m_flags & ~kFiledUnderRareKey) | kFiledUnderOwnId);
+    TakeInStorage(*taken);
     const std::string_view key = taken->m_id.View();
     if (sorted && mine.size != 0 && ZALMPCompactText::Compare(previous, key) > 0) sorted = false;
     previous = key;

@@ -20,6 +20,18 @@ public:
     if (--m_users == 0) delete this;
   }
 
+  // Elements of this storage that are children of elements of this storage.
+  void Attach() noexcept { ++m_attached; }
+  void Detach() noexcept { --m_attached; }
+  // Something in this storage must be ended on its own (an element type with
+  // members of its own, a text kept on the heap).
+  void NeedEnding() noexcept { m_plain = false; }
+  // Whether the one user that is not a child inside may give the memory back
+  // at once: every other user is then in its tree, and nothing needs ending.
+  bool EndsWithLastRoot() const noexcept { return m_plain && m_users == m_attached + 1; }
+  // Gives the memory back, whoever still uses it.
+  void Drop() noexcept { delete this; }
+
   void* Allocate(std::size_t size, std::size_t alignment)
   {
     const auto address = reinterpret_cast<std::uintptr_t>(m_next);
@@ -42,4 +54,6 @@ private:
   std::byte* m_end = nullptr;
   std::size_t m_blockSize = 16 * 1024;
   std::size_t m_users = 0;
+  std::size_t m_attached = 0;
+  bool m_plain = true;
 };

@@ -20,6 +20,9 @@
 #include <string_view>
 #include <vector>
 
+// A plain element keeps nothing beside what every element keeps.
+static_assert(sizeof(ZALMPXmlReader) == sizeof(ZALMPDeserializer));
+
 namespace {
 
 // Entities are resolved here rather than by the parser, which would let an
