@@ -459,12 +459,13 @@ ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) cons
   if (children.size <= kScannedLookup) {
     const std::uint32_t count = children.size;
     const auto keyAt = [&](std::uint32_t i) { return SameKey(children.data[i]->KeyText(), key); };
-    const std::uint32_t start = m_nextLookup < count ? m_nextLookup : 0;
-    for (std::uint32_t step = 0; step < count; ++step) {
-      const std::uint32_t at = start + step < count ? start + step : start + step - count;
+    std::uint32_t at = m_nextLookup < count ? m_nextLookup : 0;
+    for (std::uint32_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
       if (!keyAt(at)) continue;
+      // Past the first step, the child before `at` was walked already (or there is none).
       std::uint32_t first = at;
-      while (first > 0 && keyAt(first - 1)) --first;
+      if (step == 0)
+        while (first > 0 && keyAt(first - 1)) --first;
       std::uint32_t last = at + 1;
       while (last < count && keyAt(last)) ++last;
       m_nextLookup = static_cast<std::uint8_t>(last < count ? last : 0);
