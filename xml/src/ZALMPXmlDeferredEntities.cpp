@@ -46,14 +46,19 @@ bool ZALMPXmlReader::DeferredEntities::Build(ZALMPXmlReader& root)
 const ZALMPDeserializer* ZALMPXmlReader::DeferredEntities::Expand(const ZALMPDeserializer& collection,
                                                                   const ZALMPDeserializer& element, int place)
 {
-  const auto found = m_positions.find(&element);
-  if (found == m_positions.end()) {
-    // An element the tree holds whole.
-    collection.SetNextElement(&element, place);
-    return &collection;
+  std::size_t position = m_next;
+  if (position >= m_deferred.size() || m_deferred[position].element != &element) {
+    const auto found = m_positions.find(&element);
+    if (found == m_positions.end()) {
+      // An element the tree holds whole.
+      collection.SetNextElement(&element, place);
+      return &collection;
+    }
+    position = found->second;
   }
-  m_built[found->second] = true;
-  return BuildEntity(m_deferred[found->second], collection) ? m_scratch.get() : nullptr;
+  m_next = position + 1;
+  m_built[position] = true;
+  return BuildEntity(m_deferred[position], collection) ? m_scratch.get() : nullptr;
 }
 
 bool ZALMPXmlReader::DeferredEntities::CheckUnread()

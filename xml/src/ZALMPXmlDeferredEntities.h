@@ -45,6 +45,8 @@ private:
   std::vector<DirectBuilder::Deferred> m_deferred;
   // Position in m_deferred of each entity element of the tree.
   std::unordered_map<const ZALMPDeserializer*, std::size_t> m_positions;
+  // Where the next entity element is looked for first: entities mostly read in document order.
+  std::size_t m_next = 0;
   std::vector<bool> m_built;
   std::unique_ptr<DirectBuilder> m_builder;
   // The parent an entity reads its complete element from.

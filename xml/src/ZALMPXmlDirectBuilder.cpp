@@ -344,6 +344,15 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
     m_attributes.emplace_back(name, value);
   }
 
+  // An entity element to defer is built again with its content; until then
+  // the world's frame needs its identifier alone (and what sets its version).
+  const bool deferred = m_depth != 0 && m_open[m_depth - 1].defersChildren;
+  if (deferred)
+    std::erase_if(m_attributes, [](const auto& attribute) {
+      const ZALMPXmlRawText& name = attribute.first;
+      return !name.colon && !name.escape && name.text != "id" && name.text != "xmlns";
+    });
+
   ZALMPXmlReader* element = &parent;
   std::wstring_view parentVersion = m_rootVersion;
   if (m_depth != 0) {
@@ -360,7 +369,7 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
   bool emptyText = false;
   if (!m_filler.Finish(*element, version, emptyText)) return false;
   if (closed && emptyText && !m_filler.SetEmptyText(*element)) return false;
-  if (m_depth != 0 && m_open[m_depth - 1].defersChildren) {
+  if (deferred) {
     if (!closed && !SkipContent(tag.text)) return false;
     m_deferred->push_back({element, static_cast<std::size_t>(tagStart - m_begin), static_cast<std::size_t>(m_p - m_begin)});
     return true;
