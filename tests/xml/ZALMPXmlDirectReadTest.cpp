@@ -77,6 +77,10 @@ TEST(XmlDirectRead, ReferencesEscapesVersionsAndMixedContentAreReadAsByTheParser
       "<!-- before -->\n<r/>\n<!-- after -->\n",
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<r a=\"1\" />",
       "<r><a>1</a><a>2</a><b><a>3</a></b><a>4</a></r>",
+      // elements holding one text, next to what looks like one
+      "<r><a>x_y</a><b>1</b ><c>tail<d/></c><e>_x0041_</e><f>a&amp;b</f><g> 2</g><ab>3</ab><a>4</a></r>",
+      R"(<r xmlns:zalmp="urn:zalmp:element-tree" zalmp:version="R2016.1"><p zalmp:version="R2099 custom">)"
+      R"(<v>1</v></p><w>2</w></r>)",
       "<r>\xC3\xA9t\xC3\xA9<\xC3\xA9l\xC3\xA9ment \xC3\xA0=\"\xE4\xB8\x96\">\xF0\x9F\x98\x80</\xC3\xA9l\xC3\xA9ment></r>",
       "<r><a>\xFF\xFE bad UTF-8</a></r>",
   };

@@ -314,6 +314,9 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
 {
   const char* const tagStart = m_p - 1;
   const ZALMPXmlRawText tag = Name();
+  bool taken = false;
+  if (!TakeLeaf(parent, tag, taken)) return false;
+  if (taken) return true;
   m_attributes.clear();
   bool closed = false;
   while (true) {
@@ -385,6 +388,38 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
   open.hasFirst = open.hasChild = open.pieces = false;
   open.emptyText = emptyText;
   open.defersChildren = m_deferred && m_depth == 3 && DefersChildren(tag.text);
+  return true;
+}
+
+// The commonest element, such as <Vx>0</Vx>, built at once when the cursor
+// follows its name: no attributes, a text of its own that needs no decoding
+// and does not start with a space, then its end tag. Anything else is left
+// to the general steps, with the cursor where it was.
+bool ZALMPXmlReader::DirectBuilder::TakeLeaf(ZALMPXmlReader& parent, const ZALMPXmlRawText& tag, bool& taken)
+{
+  if (m_depth == 0 || *m_p != '>' || tag.escape || m_open[m_depth - 1].defersChildren) return true;
+  const char* const text = m_p + 1;
+  if (Is(*text, kSpace) || *text == '<') return true;
+  const char* p = text;
+  for (;; ++p) {
+    p = Find(p, m_end, kTextStop);
+    if (*p == '<') break;
+    if (*p != '_' || p[1] == 'x') return true;  // a reference, an escape, or what the direct reading gives up on
+  }
+  const std::size_t length = tag.text.size();
+  const char* const name = p + 2;
+  if (p[1] != '/' || static_cast<std::size_t>(m_end - name) < length ||
+      !SameBytes(name, tag.text.data(), length, m_end) || Is(name[length], kNameChar))
+    return true;
+  const char* end = ::SkipSpaces(name + length, m_end);
+  if (*end != '>') return true;
+
+  Element<ZALMPXmlReader> made = parent.MakeElement<ZALMPXmlReader>();
+  const std::string_view content(text, static_cast<std::size_t>(p - text));
+  if (!m_filler.Leaf(*made, tag.text, content, m_open[m_depth - 1].version)) return false;
+  m_made[m_depth - 1].push_back(std::move(made));
+  m_p = end + 1;
+  taken = true;
   return true;
 }
 

@@ -66,6 +66,7 @@ private:
   bool Content();
   bool Text();
   bool StartElement(ZALMPXmlReader& root);
+  bool TakeLeaf(ZALMPXmlReader& parent, const ZALMPXmlRawText& tag, bool& taken);
   bool EndElement();
   bool EndTag(std::string_view name);
   bool SkipContent(std::string_view name);

@@ -23,6 +23,12 @@ bool Escaped(const ZALMPXmlRawText& raw, std::string_view text)
   return raw.reference ? ZALMPXmlEscape::HasEscapes(text) : raw.escape;
 }
 
+// New elements carry the newest version already.
+bool IsNewest(std::wstring_view version)
+{
+  return version.data() == ZALMPVersion::kNewest.data() || version == ZALMPVersion::kNewest;
+}
+
 }  // namespace
 
 bool ZALMPXmlReader::ElementFiller::Start(ZALMPXmlReader& element, const ZALMPXmlRawText& tag, int count,
@@ -76,9 +82,7 @@ bool ZALMPXmlReader::ElementFiller::Finish(ZALMPXmlReader& element, std::wstring
   }
   version = m_version;
   emptyText = m_emptyText;
-  // New elements carry the newest version already.
-  const bool newest = version.data() == ZALMPVersion::kNewest.data() || version == ZALMPVersion::kNewest;
-  return newest || SUCCEEDED(element.SetVersion(version)) || OutOfMemory();
+  return IsNewest(version) || SUCCEEDED(element.SetVersion(version)) || OutOfMemory();
 }
 
 bool ZALMPXmlReader::ElementFiller::SetText(ZALMPXmlReader& element, const ZALMPXmlRawText& raw)
@@ -88,6 +92,14 @@ bool ZALMPXmlReader::ElementFiller::SetText(ZALMPXmlReader& element, const ZALMP
   const HRESULT status = Escaped(raw, text) ? element.SetValue(ZALMPXmlEscape::Decode(text, false))
                                             : element.SetValueUtf8(text);
   return SUCCEEDED(status) || OutOfMemory();
+}
+
+bool ZALMPXmlReader::ElementFiller::Leaf(ZALMPXmlReader& element, std::string_view id, std::string_view text,
+                                         std::wstring_view parentVersion)
+{
+  return (SUCCEEDED(element.SetIdUtf8(id)) && (IsNewest(parentVersion) || SUCCEEDED(element.SetVersion(parentVersion))) &&
+          SUCCEEDED(element.SetValueUtf8(text))) ||
+         OutOfMemory();
 }
 
 bool ZALMPXmlReader::ElementFiller::SetEmptyText(ZALMPXmlReader& element)

@@ -30,6 +30,9 @@ public:
 
   // The element's one text.
   bool SetText(ZALMPXmlReader& element, const ZALMPXmlRawText& raw);
+  // All of an element without attributes whose id and text need no decoding,
+  // as Start, Finish and SetText make it.
+  bool Leaf(ZALMPXmlReader& element, std::string_view id, std::string_view text, std::wstring_view parentVersion);
   bool SetEmptyText(ZALMPXmlReader& element);
   // Mixed content: each piece joins `joined` resolved, in order, and the whole becomes the text.
   bool Join(std::string& joined, const ZALMPXmlRawText& piece);
