@@ -4,6 +4,7 @@
 // those of reading the whole tree first, which remains the way for whatever
 // the direct reading does not take.
 
+#include "ZALMPKeptDocuments.h"
 #include "ZALMPModelReading.h"
 #include "ZALMPTestSupport.h"
 #include "ZALMPXmlReadPaths.h"
@@ -60,15 +61,13 @@ TEST(XmlEntityByEntity, EveryKeptDocumentReadsAsFromItsWholeTree)
 {
   int documents = 0;
   int byEntity = 0;
-  for (const char* folder : {ZALMP_TEST_DATA_DIR, ZALMP_SOURCE_DIR "/tests/ZALMPWorld/data",
-                             ZALMP_SOURCE_DIR "/fuzz/corpus/model"})
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-      const ReportCapture quiet;
-      const Reading reading = Read(FileContent(entry.path()));
-      ++documents;
-      byEntity += reading.entityByEntity;
-      EXPECT_TRUE(reading.sameAsWhole) << entry.path();
-    }
+  for (const std::filesystem::path& path : KeptDocuments()) {
+    const ReportCapture quiet;
+    const Reading reading = Read(FileContent(path));
+    ++documents;
+    byEntity += reading.entityByEntity;
+    EXPECT_TRUE(reading.sameAsWhole) << path;
+  }
   EXPECT_GT(documents, 200);
   EXPECT_GT(byEntity, documents / 2) << byEntity << " of " << documents;
 }

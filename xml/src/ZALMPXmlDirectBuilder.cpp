@@ -119,6 +119,17 @@ bool SameBytes(const char* a, const char* b, std::size_t length, const char* end
   return std::memcmp(a, b, length) == 0;
 }
 
+// From `p`, just after "</": past the name `name`, spaces and '>'; null when
+// the end tag there is not that one. Inlined: it reads every end tag.
+[[gnu::always_inline]] inline const char* PastEndTag(const char* p, const char* end, std::string_view name)
+{
+  const std::size_t length = name.size();
+  if (static_cast<std::size_t>(end - p) < length || !SameBytes(p, name.data(), length, end) || Is(p[length], kNameChar))
+    return nullptr;
+  p = SkipSpaces(p + length, end);
+  return *p == '>' ? p + 1 : nullptr;
+}
+
 // The first "</" or "<!" from `p` on, or `end`; sixteen bytes at a time
 // where the processor offers it, since contents are skipped whole.
 const char* FindEndOrMarkup(const char* p, const char* end)
@@ -406,19 +417,14 @@ bool ZALMPXmlReader::DirectBuilder::TakeLeaf(ZALMPXmlReader& parent, const ZALMP
     if (*p == '<') break;
     if (*p != '_' || p[1] == 'x') return true;  // a reference, an escape, or what the direct reading gives up on
   }
-  const std::size_t length = tag.text.size();
-  const char* const name = p + 2;
-  if (p[1] != '/' || static_cast<std::size_t>(m_end - name) < length ||
-      !SameBytes(name, tag.text.data(), length, m_end) || Is(name[length], kNameChar))
-    return true;
-  const char* end = ::SkipSpaces(name + length, m_end);
-  if (*end != '>') return true;
+  const char* const end = p[1] == '/' ? PastEndTag(p + 2, m_end, tag.text) : nullptr;
+  if (!end) return true;
 
   Element<ZALMPXmlReader> made = parent.MakeElement<ZALMPXmlReader>();
   const std::string_view content(text, static_cast<std::size_t>(p - text));
   if (!m_filler.Leaf(*made, tag.text, content, m_open[m_depth - 1].version)) return false;
   m_made[m_depth - 1].push_back(std::move(made));
-  m_p = end + 1;
+  m_p = end;
   taken = true;
   return true;
 }
@@ -449,10 +455,9 @@ bool ZALMPXmlReader::DirectBuilder::SkipContent(std::string_view name)
       continue;
     }
     p += 2;
-    if (static_cast<std::size_t>(m_end - p) >= name.size() && SameBytes(p, name.data(), name.size(), m_end) &&
-        !Is(p[name.size()], kNameChar)) {
-      m_p = p;
-      return EndTag(name);
+    if (const char* const end = PastEndTag(p, m_end, name)) {
+      m_p = end;
+      return true;
     }
   }
 }
@@ -467,14 +472,9 @@ bool ZALMPXmlReader::DirectBuilder::EndElement()
 // After "</": the name `name`, spaces and '>'.
 bool ZALMPXmlReader::DirectBuilder::EndTag(std::string_view name)
 {
-  const std::size_t length = name.size();
-  if (static_cast<std::size_t>(m_end - m_p) < length || !SameBytes(m_p, name.data(), length, m_end) ||
-      Is(m_p[length], kNameChar))
-    return false;
-  m_p += length;
-  SkipSpaces();
-  if (*m_p != '>') return false;
-  ++m_p;
+  const char* const end = PastEndTag(m_p, m_end, name);
+  if (!end) return false;
+  m_p = end;
   return true;
 }
 
