@@ -210,7 +210,8 @@ private:
   std::string_view KeyText() const;
   void PinKey();
   void Clean() noexcept;
-  void EnsureSorted() const;
+  void SortChildren() const;
+  void EnsureGrouped() const;
   Group FindGroup(std::string_view key) const;
   const Attribute* FindAttribute(std::wstring_view id) const;
   void PutAttribute(std::string_view id, std::string_view value, std::uint8_t type);

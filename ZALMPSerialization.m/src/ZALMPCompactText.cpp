@@ -4,12 +4,65 @@
 
 #include <cstring>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <memory>
 #include <stdexcept>
 
 namespace {
 
 constexpr std::uint32_t kReplacement = 0xFFFD;
+
+// Whether the sixteen wide units at `units` are all ASCII; when so, they are
+// written to `bytes`. False where the processor lacks SSE2.
+bool Narrow16([[maybe_unused]] const wchar_t* units, [[maybe_unused]] char* bytes) noexcept
+{
+#if defined(__SSE2__)
+  if constexpr (sizeof(wchar_t) == 4) {
+    const auto* in = reinterpret_cast<const __m128i*>(units);
+    const __m128i a = _mm_loadu_si128(in);
+    const __m128i b = _mm_loadu_si128(in + 1);
+    const __m128i c = _mm_loadu_si128(in + 2);
+    const __m128i d = _mm_loadu_si128(in + 3);
+    const __m128i high = _mm_and_si128(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d)), _mm_set1_epi32(~0x7F));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) != 0xFFFF) return false;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes),
+                     _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)));
+    return true;
+  }
+#endif
+  return false;
+}
+
+// Whether the sixteen bytes at `bytes` are all ASCII; when so and `units` is
+// given, they are written there as wide units. Identifiers and numbers, the
+// texts a load converts most, are ASCII; false where the processor lacks SSE2.
+bool Ascii16([[maybe_unused]] const char* bytes, [[maybe_unused]] wchar_t* units) noexcept
+{
+#if defined(__SSE2__)
+  const __m128i read = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  if (_mm_movemask_epi8(read) != 0) return false;
+  if constexpr (sizeof(wchar_t) == 4) {
+    if (units) {
+      const __m128i zero = _mm_setzero_si128();
+      const __m128i low = _mm_unpacklo_epi8(read, zero);
+      const __m128i high = _mm_unpackhi_epi8(read, zero);
+      auto* out = reinterpret_cast<__m128i*>(units);
+      _mm_storeu_si128(out, _mm_unpacklo_epi16(low, zero));
+      _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(low, zero));
+      _mm_storeu_si128(out + 2, _mm_unpacklo_epi16(high, zero));
+      _mm_storeu_si128(out + 3, _mm_unpackhi_epi16(high, zero));
+    }
+    return true;
+  } else {
+    return !units;
+  }
+#else
+  return false;
+#endif
+}
 
 std::allocator<char>& Allocator()
 {
@@ -181,7 +234,8 @@ bool ZALMPCompactText::IsUtf8Checked(std::string_view bytes) noexcept
   std::size_t i = 0;
   const std::size_t n = bytes.size();
   while (i < n) {
-    // Plain ASCII, eight bytes at a time.
+    // Plain ASCII, sixteen or eight bytes at a time.
+    while (i + 16 <= n && Ascii16(bytes.data() + i, nullptr)) i += 16;
     while (i + 8 <= n) {
       std::uint64_t word;
       std::memcpy(&word, bytes.data() + i, sizeof word);
@@ -239,7 +293,12 @@ void ZALMPCompactText::AssignWide(std::wstring_view text)
   if (text.size() <= kOnStack) {
     char bytes[kOnStack];
     std::uint32_t units = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    while (i + 16 <= size && Narrow16(text.data() + i, bytes + i)) i += 16;
+    // An ASCII text's last units: its last sixteen again, which overlap what is written.
+    if (i != size && size >= 16 && size - i < 16 && Narrow16(text.data() + size - 16, bytes + size - 16)) i = size;
+    for (; i < size; ++i) {
       const auto unit = static_cast<std::uint32_t>(text[i]);
       units |= unit;
       bytes[i] = static_cast<char>(unit);
@@ -278,13 +337,16 @@ void ZALMPCompactText::ToWide(std::string_view encoded, std::wstring& out)
   wchar_t* const units = out.data();
   std::size_t length = 0;
   std::size_t pos = 0;
-  // Identifiers and numbers are ASCII: eight bytes at a time while they are.
-  for (std::uint64_t word = 0; pos + 8 <= encoded.size(); pos += 8, length += 8) {
-    std::memcpy(&word, encoded.data() + pos, sizeof word);
-    if (word & 0x8080808080808080ull) break;
-    for (std::size_t i = 0; i < 8; ++i) units[length + i] = static_cast<wchar_t>(encoded[pos + i]);
+  // Identifiers and numbers are ASCII: sixteen bytes at a time while they are.
+  const std::size_t size = encoded.size();
+  while (pos + 16 <= size && Ascii16(encoded.data() + pos, units + length)) {
+    pos += 16;
+    length += 16;
   }
-  while (pos < encoded.size()) {
+  // An ASCII text's last bytes: its last sixteen again, which overlap what is written.
+  if (pos != size && size >= 16 && size - pos < 16 && pos == length && Ascii16(encoded.data() + size - 16, units + size - 16))
+    pos = length = size;
+  while (pos < size) {
     const auto byte = static_cast<unsigned char>(encoded[pos]);
     if (byte < 0x80) {
       units[length++] = static_cast<wchar_t>(byte);

@@ -54,6 +54,7 @@ enum Flags : std::uint8_t {
   kFiledUnderOwnId = 1u << 2,    // this element's key in its parent is its id
   kFiledUnderRareKey = 1u << 3,  // ... is kept in Rare::key
   // 1u << 4 is kObjectInStorage: the element itself lives in its storage
+  kGrouped = 1u << 5,  // with kUnsorted: still each key's children stand together
 };
 
 // A run of objects in heap or storage memory; the element manages it.
@@ -117,6 +118,42 @@ double CLocaleStrtod(const std::string& text)
   return strtod_l(text.c_str(), nullptr, cLocale);
 }
 
+// A plain decimal (digits, an optional fraction, an optional exponent) whose
+// digits fit in 53 bits and whose power of ten is exact (at most 22): one
+// correctly rounded multiplication or division gives the nearest double, as
+// the full reading would. Most numbers of a model file are such; false
+// leaves anything else to that reading.
+bool ScanPlainDecimal(const char* p, const char* end, double& value)
+{
+  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const auto digit = [&](const char* at) { return at != end && *at >= '0' && *at <= '9'; };
+  std::uint64_t mantissa = 0;
+  int digits = 0;
+  int exponent = 0;
+  if (!digit(p)) return false;
+  for (; digit(p); ++p, ++digits) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+  if (p != end && *p == '.') {
+    if (!digit(++p)) return false;
+    for (; digit(p); ++p, ++digits, --exponent) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+  }
+  if (digits > 19) return false;
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    ++p;
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+    if (!digit(p)) return false;
+    int written = 0;
+    for (; digit(p) && written < 1000; ++p) written = written * 10 + (*p - '0');
+    if (digit(p)) return false;
+    exponent += negative ? -written : written;
+  }
+  if (mantissa > (std::uint64_t{1} << 53) || exponent < -22 || exponent > 22) return false;
+  const auto exact = static_cast<double>(mantissa);
+  value = exponent < 0 ? exact / kPowers[-exponent] : exact * kPowers[exponent];
+  return true;
+}
+
 // Reads a double as scanf "%le" does: leading white space, an optional sign,
 // then a decimal or hexadecimal number, "inf", "infinity" or "nan"; anything
 // after the number is ignored. Out-of-range numbers become infinity or the
@@ -135,6 +172,9 @@ bool ScanDouble(std::string_view text, double& value)
     begin += 2;
     format = std::chars_format::hex;
     if (*begin == '+' || *begin == '-') return false;
+  } else if (double plain = 0.0; ScanPlainDecimal(begin, end, plain)) {
+    value = negative ? -plain : plain;
+    return true;
   }
   double magnitude = 0.0;
   const auto [stop, error] = std::from_chars(begin, end, magnitude, format);
@@ -219,7 +259,8 @@ struct ZALMPDeserializer::Rare {
 };
 
 struct ZALMPDeserializer::Content {
-  Slice<ZALMPDeserializer*> children;  // owned; grouped by key (stable) unless kUnsorted
+  // Owned; in key order (stable) unless kUnsorted, and with kGrouped still a run per key.
+  Slice<ZALMPDeserializer*> children;
   Slice<Attribute> attributes;         // ordered by id, ids unique
   Rare* rare = nullptr;
 };
@@ -401,7 +442,7 @@ void ZALMPDeserializer::Clean() noexcept
     for (Attribute& attribute : m_content->attributes) attribute.~Attribute();
     m_content->attributes.size = 0;
   }
-  m_flags &= static_cast<std::uint8_t>(~(kUnsorted | kHasCursors));
+  m_flags &= static_cast<std::uint8_t>(~(kUnsorted | kGrouped | kHasCursors));
   m_type = Type::None;
 }
 
@@ -421,16 +462,15 @@ void ZALMPDeserializer::PinKey()
   m_flags = static_cast<std::uint8_t>((m_flags & ~kFiledUnderOwnId) | kFiledUnderRareKey);
 }
 
-void ZALMPDeserializer::EnsureSorted() const
+namespace {
+
+// Sorts children by key, keeping the order of those of one key.
+template <class Children, class Before>
+void SortByKey(Children& children, Before before)
 {
-  if (!(m_flags & kUnsorted)) return;
-  Slice<ZALMPDeserializer*>& children = m_content->children;
-  const auto before = [](const ZALMPDeserializer* a, const ZALMPDeserializer* b) {
-    return ZALMPCompactText::Compare(a->KeyText(), b->KeyText()) < 0;
-  };
   if (children.size <= kSmallSort) {
     for (std::uint32_t i = 1; i < children.size; ++i) {
-      ZALMPDeserializer* const moving = children.data[i];
+      auto* const moving = children.data[i];
       std::uint32_t j = i;
       for (; j > 0 && before(moving, children.data[j - 1]); --j) children.data[j] = children.data[j - 1];
       children.data[j] = moving;
@@ -438,7 +478,41 @@ void ZALMPDeserializer::EnsureSorted() const
   } else {
     std::stable_sort(children.begin(), children.end(), before);
   }
-  m_flags &= static_cast<std::uint8_t>(~kUnsorted);
+}
+
+}  // namespace
+
+void ZALMPDeserializer::SortChildren() const
+{
+  if (!(m_flags & kUnsorted)) return;
+  SortByKey(m_content->children, [](const ZALMPDeserializer* a, const ZALMPDeserializer* b) {
+    return ZALMPCompactText::Compare(a->KeyText(), b->KeyText()) < 0;
+  });
+  m_flags &= static_cast<std::uint8_t>(~(kUnsorted | kGrouped));
+}
+
+void ZALMPDeserializer::EnsureGrouped() const
+{
+  if (!(m_flags & kUnsorted) || (m_flags & kGrouped)) return;
+  // A few children, as most elements have, are looked up by walking them,
+  // which needs each key's children together but not the keys in order:
+  // checking that costs less than sorting (the full order is made when all
+  // children are asked for).
+  const Slice<ZALMPDeserializer*>& children = m_content->children;
+  const auto oneRunPerKey = [&] {
+    for (std::uint32_t i = 1; i < children.size; ++i) {
+      const std::string_view key = children.data[i]->KeyText();
+      if (SameKey(key, children.data[i - 1]->KeyText())) continue;
+      for (std::uint32_t j = 0; j + 1 < i; ++j)
+        if (SameKey(key, children.data[j]->KeyText())) return false;
+    }
+    return true;
+  };
+  if (children.size <= kScannedLookup && oneRunPerKey()) {
+    m_flags |= kGrouped;
+    return;
+  }
+  SortChildren();
 }
 
 ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) const
@@ -591,7 +665,7 @@ HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, std::wstring& valu
 bool ZALMPDeserializer::HasElement(std::wstring_view id) const
 {
   if (!m_content || m_content->children.size == 0) return false;
-  EnsureSorted();
+  EnsureGrouped();
   return !FindGroup(LookupKey(id).View()).Empty();
 }
 
@@ -600,7 +674,7 @@ HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& 
   child = nullptr;
   if (!m_content || m_content->children.size == 0) return S_OK;
   return RunTakingMemory(ZALMP_HERE, [&] {
-    EnsureSorted();
+    EnsureGrouped();
     const Group group = FindGroup(LookupKey(id).View());
     if (group.Empty()) return;
 
@@ -623,7 +697,7 @@ HRESULT ZALMPDeserializer::SetNextElement(const ZALMPDeserializer* child, int pl
 {
   if (!child || !m_content || m_content->children.size == 0) return S_FALSE;
   try {
-    EnsureSorted();
+    EnsureGrouped();
     // The key the child is filed under: no round trip through its wide id.
     const Group group = FindGroup(child->KeyText());
     if (group.Empty()) return S_FALSE;
@@ -672,7 +746,7 @@ HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& 
 HRESULT ZALMPDeserializer::GetElements(std::vector<ZALMPDeserializer*>& children) const
 {
   if (!m_content) return S_OK;
-  EnsureSorted();
+  SortChildren();
   const Slice<ZALMPDeserializer*>& mine = m_content->children;
   return RunTakingMemory(ZALMP_HERE, [&] { children.insert(children.end(), mine.begin(), mine.end()); });
 }
@@ -680,7 +754,7 @@ HRESULT ZALMPDeserializer::GetElements(std::vector<ZALMPDeserializer*>& children
 HRESULT ZALMPDeserializer::GetElements(std::wstring_view id, ElementIterator& begin, ElementIterator& end) const
 {
   if (!m_content || m_content->children.size == 0) return S_OK;
-  EnsureSorted();
+  EnsureGrouped();
   return RunTakingMemory(ZALMP_HERE, [&] {
     const Group group = FindGroup(LookupKey(id).View());
     if (group.Empty()) return;
@@ -858,6 +932,7 @@ void ZALMPDeserializer::TakeChild(std::string_view key, bool ownId, Element<ZALM
   child->m_flags |= ownId ? kFiledUnderOwnId : kFiledUnderRareKey;
 
   ClearCursors();
+  m_flags &= static_cast<std::uint8_t>(~kGrouped);  // the new child may stand apart from its key's others
   if (!(m_flags & kUnsorted) && children.size != 0 &&
       ZALMPCompactText::Compare(children.data[children.size - 1]->KeyText(), key) > 0)
     m_flags |= kUnsorted;
@@ -904,6 +979,7 @@ HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& 
   }
   // With the room made and each child under its own id, nothing below can fail.
   ClearCursors();
+  m_flags &= static_cast<std::uint8_t>(~kGrouped);
   Slice<ZALMPDeserializer*>& mine = m_content->children;
   std::string_view previous = mine.size != 0 ? mine.data[mine.size - 1]->KeyText() : std::string_view();
   bool sorted = !(m_flags & kUnsorted);
@@ -942,7 +1018,7 @@ HRESULT ZALMPDeserializer::SwapContent(ZALMPDeserializer& other)
   std::swap(m_content->children, other.m_content->children);
   std::swap(m_content->attributes, other.m_content->attributes);
   std::swap(m_content->rare->customVersion, other.m_content->rare->customVersion);
-  constexpr std::uint8_t kChildFlags = kUnsorted | kHasCursors;
+  constexpr std::uint8_t kChildFlags = kUnsorted | kGrouped | kHasCursors;
   const std::uint8_t mine = m_flags & kChildFlags;
   m_flags = static_cast<std::uint8_t>((m_flags & ~kChildFlags) | (other.m_flags & kChildFlags));
   other.m_flags = static_cast<std::uint8_t>((other.m_flags & ~kChildFlags) | mine);

@@ -31,6 +31,22 @@ TEST(CompactText, EveryWideCodeUnitRoundTrips)
   EXPECT_EQ("Gr\xC3\xBC\xC3\x9F""e", ZALMPCompactText::FromUtf8("Gr\xC3\xBC\xC3\x9F""e").View());
   EXPECT_EQ(L"a\uFFFDb", ZALMPCompactText::FromUtf8("a\xFF" "b").ToWide());
   EXPECT_FALSE(ZALMPCompactText::IsUtf8("\xED\xA0\x80"));  // a surrogate is no UTF-8
+
+  // Long ASCII runs are converted and checked in blocks: a unit or a damaged
+  // byte at any place of a block is still seen.
+  for (const std::size_t size : {std::size_t{20}, std::size_t{48}}) {
+    for (std::size_t at = 0; at < size; ++at) {
+      std::wstring text(size, L'a');
+      for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<wchar_t>(L'!' + i);
+      text[at] = L'é';
+      EXPECT_EQ(text, ZALMPCompactText::FromWide(text).ToWide()) << size << " at " << at;
+      std::string bytes(size, 'a');
+      EXPECT_TRUE(ZALMPCompactText::IsUtf8(bytes));
+      bytes[at] = '\xFF';
+      EXPECT_FALSE(ZALMPCompactText::IsUtf8(bytes)) << size << " at " << at;
+      EXPECT_EQ(L'\uFFFD', ZALMPCompactText::FromUtf8(bytes).ToWide()[at]) << size << " at " << at;
+    }
+  }
 }
 
 TEST(Version, ComparesPartByPartAndOnlyWholeVersions)

@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdlib>
 #include <limits>
 #include <optional>
+#include <random>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -62,6 +66,35 @@ TEST(Deserializer, ChildrenAreFiledUnderTheirKeyAndEachIdIsWalkedInTurn)
   root.GetElement(L"Body", got);
   EXPECT_EQ(a, got);
   EXPECT_EQ(0, reports.Count());
+}
+
+TEST(Deserializer, ChildrenOutOfOrderButTogetherAreFoundWithoutReordering)
+{
+  // Children of one id that stand together are found as they are; a child
+  // added later apart from its id's others must still be found with them.
+  TestReader root(L"Body");
+  TestReader* weight = root.Add(L"Weight");
+  TestReader* first = root.Add(L"Position");
+  TestReader* second = root.Add(L"Position");
+  root.Add(L"Acceleration");
+  ZALMPDeserializer* got = nullptr;
+  const ZALMPDeserializer* positions[] = {first, second, first};
+  for (const ZALMPDeserializer* expected : positions) {
+    root.GetElement(L"Position", got);
+    EXPECT_EQ(expected, got);
+  }
+  TestReader* later = root.Add(L"Weight");
+  const ZALMPDeserializer* weights[] = {weight, later, weight};
+  for (const ZALMPDeserializer* expected : weights) {
+    root.GetElement(L"Weight", got);
+    EXPECT_EQ(expected, got);
+  }
+  std::vector<ZALMPDeserializer*> all;
+  root.GetElements(all);
+  const std::wstring ids[] = {L"Acceleration", L"Position", L"Position", L"Weight", L"Weight"};
+  ASSERT_EQ(std::size(ids), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(ids[i], IdOf(all[i])) << "position " << i;
+  EXPECT_TRUE(all[1] == first && all[2] == second && all[3] == weight && all[4] == later);
 }
 
 TEST(Deserializer, AFetchedChildTakesItsParentsVersion)
@@ -170,6 +203,33 @@ TEST(Deserializer, TypedReadsConvertOnlyWhatTheStoredTypeAllows)
   }
 }
 
+TEST(Deserializer, DecimalTextsReadAsTheCLibraryReadsThem)
+{
+  // Short decimals take a quicker path than long, huge or odd ones; all must
+  // give the bits strtod gives, whatever follows the number.
+  TestReader root(L"Number");
+  std::mt19937_64 random(20261206);
+  std::vector<std::string> texts = {"0",    "-0",   "0.5",   "5.",    "1.e5",   "1e+",   "1e-x",   "9007199254740993",
+                                    "9007199254740992e-22",  "1e22",  "1e23",   "1e-22", "1e-23",  "0.1E+1x",
+                                    "12345678901234567890",  "0.0000000000000000000001", "7e0200", "3E-0022"};
+  for (int i = 0; i < 3000; ++i) {
+    std::string digits = std::to_string(random() >> (random() % 64));
+    std::string text = random() % 2 ? "-" : "";
+    const std::size_t point = random() % (digits.size() + 2);
+    text += point < digits.size() ? digits.substr(0, point) + "." + digits.substr(point) : digits;
+    if (text.back() == '.' || text.front() == '.') text += "0";
+    if (random() % 2) text += (random() % 2 ? "e" : "E") + std::to_string(static_cast<int>(random() % 61) - 30);
+    if (random() % 4 == 0) text += " mm";
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    root.SetValue(std::wstring(text.begin(), text.end()));
+    double read = 99.0;
+    ASSERT_EQ(S_OK, root.GetValue(read)) << text;
+    const double expected = std::strtod(text.c_str(), nullptr);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(expected), std::bit_cast<std::uint64_t>(read)) << text;
+  }
+}
 
 // Elements kept in one storage: a type that counts its endings, and a plain one.
 template <class Self>
