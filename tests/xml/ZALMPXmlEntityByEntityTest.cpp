@@ -47,6 +47,20 @@ const std::string& Demo()
   return demo;
 }
 
+// The demo with its collection `moved` (from its start tag to the next
+// collection's) placed before the collection `before`.
+std::string DemoMoving(std::string_view moved, std::string_view next, std::string_view before)
+{
+  std::string text = Demo();
+  const std::size_t from = text.find(moved);
+  const std::size_t to = text.find(next);
+  EXPECT_TRUE(from != std::string::npos && to != std::string::npos && from < to);
+  const std::string piece = text.substr(from, to - from);
+  text.erase(from, to - from);
+  text.insert(text.find(before), piece);
+  return text;
+}
+
 // The demo with `from` (its first occurrence) replaced by `to`.
 std::string DemoWith(std::string_view from, std::string_view to)
 {
@@ -87,6 +101,10 @@ TEST(XmlEntityByEntity, WhatOnlyTheContentOfAnEntityHoldsReadsAsFromTheWholeTree
                 "<Geometry id=\"e014\" name=\"GlobalAxisSystem\"/>\n        </Geometries>\n      </Body><Body id=\"x1\"/>"),
        true},
       {DemoWith("<Body id=\"e004\"", "<Body zalmp:version=\"R2016.0\" id=\"e004\""), true},
+      {DemoWith("<Joints>", "<Joints zalmp:version=\"R2016.0\">"), true},
+      // collections in another order than the one they are read in
+      {DemoMoving("\n    <Shapes>", "\n    <Joints>", "\n    <Bodies>"), true},
+      {DemoMoving("\n    <Attributes>", "\n  </World>", "\n    <Geometries>"), true},
       // what the direct reading gives up on, inside one entity: read whole
       {DemoWith("<OutOfWorld>false", "<OutOfWorld><![CDATA[false]]>"), false},
       {DemoWith("<Mass>0</Mass>", "<Mass a=\"\t\">0</Mass>"), false},
