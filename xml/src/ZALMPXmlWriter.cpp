@@ -4,6 +4,7 @@
 
 #include "ZALMPXmlEscape.h"
 #include "ZALMPXmlNames.h"
+#include "ZALMPXmlNumberText.h"
 
 #include <charconv>
 #include <cmath>
@@ -20,22 +21,12 @@ void AppendNumber(std::string& out, Number value)
   char digits[32];
   const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
   (void)error;
-  out.append(digits, end);
+  out.append(digits, static_cast<std::size_t>(end - digits));
 }
 
-// Below 1e5 the shortest form of a whole number is its decimal digits (from
-// 1e5 on, "1e+05" is shorter); those are far quicker to make as an int.
 void AppendNumber(std::string& out, double value)
 {
-  constexpr double kPlainWholeBelow = 1e5;
-  if (value > -kPlainWholeBelow && value < kPlainWholeBelow) {
-    const auto whole = static_cast<std::int32_t>(value);
-    if (whole == value && (whole != 0 || !std::signbit(value))) {
-      AppendNumber(out, whole);
-      return;
-    }
-  }
-  AppendNumber<double>(out, value);
+  ZALMPXmlNumberText::Append(out, value);
 }
 
 void AppendBool(std::string& out, bool value)

@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+// The text of a double in a document: the shortest that reads back to it,
+// fixed or scientific, whichever is shorter (fixed on a tie), exactly as
+// std::to_chars writes it without a format. A model's numbers are mostly
+// whole or of at most fifteen digits, and those are made here without the
+// general search for the shortest digits.
+class ZALMPXmlNumberText {
+public:
+  static void Append(std::string& out, double value);
+};
