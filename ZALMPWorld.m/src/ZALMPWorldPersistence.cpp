@@ -252,13 +252,14 @@ void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
     std::uint64_t high = 0;
     std::uint64_t low = 0;
     const ZALMPIdentifierMap::value_type* id;
+    const ZALMPEntity* entity;
   };
   std::vector<Entry> ordered;
   ordered.reserve(ids.size());
   bool packed = true;
   for (const ZALMPIdentifierMap::value_type& entry : ids) {
     if (!entry.second) continue;
-    Entry sorted{{}, 0, 0, &entry};
+    Entry sorted{{}, 0, 0, &entry, entry.second.get()};
     std::copy_n(entry.first.begin(), std::min(entry.first.size(), sorted.prefix.size()), sorted.prefix.begin());
     for (std::size_t i = 0; i < sorted.prefix.size(); ++i) {
       const wchar_t unit = sorted.prefix[i];
@@ -273,7 +274,15 @@ void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
     if (!packed && left.prefix != right.prefix) return left.prefix < right.prefix;
     return left.id->first < right.id->first;
   });
-  for (const Entry& entry : ordered) {
+  // In identifier order the entities and their entries stand anywhere in
+  // memory: those a few places on are fetched while these are filed.
+  constexpr std::size_t kFetchAhead = 8;
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    if (i + kFetchAhead < ordered.size()) {
+      __builtin_prefetch(ordered[i + kFetchAhead].id);
+      __builtin_prefetch(ordered[i + kFetchAhead].entity);
+    }
+    const Entry& entry = ordered[i];
     const RVLSharedHandle<ZALMPEntity>& entity = entry.id->second;
     ZALMPFilingOrder::First(*entity, [&]<class T>(std::type_identity<T>) {
       world.Add<T>(RVLSharedHandle<T>(entity));
