@@ -18,6 +18,7 @@
 #include <ZALUuid.h>
 
 #include <new>
+#include <utility>
 #include <string>
 
 ZALMP_DEFINE_CLASS(ZALMPEntity, RVLBasicEntity);
@@ -386,19 +387,26 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   // An attribute that is absent is reported by the element itself.
   std::wstring id;
   if (SUCCEEDED(element->GetAttribute(L"id", id))) {
-    if (m_identifier)
+    if (m_identifier) {
       ZALMP_REPORT();
-    else
-      SetIdentifier(id);
+    } else {
+      // As SetIdentifier, taking the text instead of copying it.
+      try {
+        m_identifier = std::make_unique<std::wstring>(std::move(id));
+      } catch (const std::bad_alloc&) {
+        ZALMP_REPORT();
+      }
+    }
   }
 
-  std::wstring name;
+  // Buffers for the texts that are only looked at or copied: a load reads millions.
+  thread_local std::wstring name;
   if (SUCCEEDED(element->GetAttribute(L"name", name))) setEntityName(name);
 
-  std::wstring version;
+  thread_local std::wstring version;
   element->GetVersion(version);
   if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1)) {
-    std::wstring active;
+    thread_local std::wstring active;
     if (SUCCEEDED(element->GetAttribute(L"isActive", active))) {
       if (active == L"yes")
         Activate();

@@ -30,9 +30,10 @@ constexpr bool IsPlainAsciiNameChar(char c)
 
 using ByteTable = std::array<bool, 256>;
 
+// Without '_', which is plain only when no 'x' follows it.
 constexpr ByteTable kPlainNameByte = [] {
   ByteTable table{};
-  for (std::size_t c = 0; c < table.size(); ++c) table[c] = IsPlainAsciiNameChar(static_cast<char>(c));
+  for (std::size_t c = 0; c < table.size(); ++c) table[c] = IsPlainAsciiNameChar(static_cast<char>(c)) && c != '_';
   return table;
 }();
 
@@ -176,10 +177,14 @@ bool ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
   }
   const bool reserved = StartsWithXml(id);
   std::size_t plain = 0;
-  if (!reserved && (IsAsciiLetter(id[0]) || id[0] == '_'))
-    while (plain < id.size() && kPlainNameByte[static_cast<unsigned char>(id[plain])] &&
-           !(id[plain] == '_' && plain + 1 < id.size() && id[plain + 1] == 'x'))
+  if (!reserved && (IsAsciiLetter(id[0]) || id[0] == '_')) {
+    while (true) {
+      while (plain < id.size() && kPlainNameByte[static_cast<unsigned char>(id[plain])]) ++plain;
+      // '_' stands apart in the table: it is plain unless it starts "_x".
+      if (plain == id.size() || id[plain] != '_' || (plain + 1 < id.size() && id[plain + 1] == 'x')) break;
       ++plain;
+    }
+  }
   if (plain == id.size()) {
     out += id;
     return true;
