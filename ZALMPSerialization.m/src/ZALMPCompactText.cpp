@@ -236,6 +236,9 @@ bool ZALMPCompactText::IsUtf8Checked(std::string_view bytes) noexcept
   while (i < n) {
     // Plain ASCII, sixteen or eight bytes at a time.
     while (i + 16 <= n && Ascii16(bytes.data() + i, nullptr)) i += 16;
+    // The last bytes: the last sixteen again. Everything before `i` is whole
+    // sequences, so ASCII there leaves nothing to check.
+    if (n - i < 16 && n >= 16 && Ascii16(bytes.data() + n - 16, nullptr)) break;
     while (i + 8 <= n) {
       std::uint64_t word;
       std::memcpy(&word, bytes.data() + i, sizeof word);
