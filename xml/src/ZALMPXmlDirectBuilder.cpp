@@ -52,12 +52,30 @@ constexpr std::uint64_t BytesBelow(std::uint64_t word, unsigned char bound)
 }
 
 // The first byte from `p` on of class `stop`, which the text's NUL ends at
-// the latest. Runs of other bytes go eight at a time: any byte that may stop
+// the latest. Runs of other bytes go sixteen or eight at a time: any byte that may stop
 // a text or value is below 0x28, '<' or '_', and the lowest flagged byte is a
 // true one, as bytes are flagged wrongly only above a true one.
 const char* Find(const char* p, const char* end, std::uint8_t stop)
 {
   while (true) {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time where the processor offers it: the same marks.
+    if (end - p >= 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+      const __m128i low = _mm_cmpeq_epi8(_mm_max_epu8(bytes, _mm_set1_epi8(0x27)), _mm_set1_epi8(0x27));
+      const __m128i marks = _mm_or_si128(low, _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('<')),
+                                                             _mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
+      const int found = _mm_movemask_epi8(marks);
+      if (!found) {
+        p += 16;
+        continue;
+      }
+      p += std::countr_zero(static_cast<unsigned>(found));
+      if (Is(*p, stop)) return p;
+      ++p;
+      continue;
+    }
+#endif
     if constexpr (std::endian::native == std::endian::little) {
       if (end - p >= 8) {
         std::uint64_t word;
