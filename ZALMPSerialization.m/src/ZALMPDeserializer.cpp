@@ -1,4 +1,5 @@
 #include <ZALMPDeserializer.h>
+#include <ZALMPExactDecimal.h>
 
 #include "ZALMPAllocationStatus.h"
 #include "ZALMPTreeStorage.h"
@@ -125,8 +126,6 @@ double CLocaleStrtod(const std::string& text)
 // leaves anything else to that reading.
 bool ScanPlainDecimal(const char* p, const char* end, double& value)
 {
-  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                       1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   const auto digit = [&](const char* at) { return at != end && *at >= '0' && *at <= '9'; };
   std::uint64_t mantissa = 0;
   int digits = 0;
@@ -148,9 +147,10 @@ bool ScanPlainDecimal(const char* p, const char* end, double& value)
     if (digit(p)) return false;
     exponent += negative ? -written : written;
   }
-  if (mantissa > (std::uint64_t{1} << 53) || exponent < -22 || exponent > 22) return false;
-  const auto exact = static_cast<double>(mantissa);
-  value = exponent < 0 ? exact / kPowers[-exponent] : exact * kPowers[exponent];
+  if (mantissa > ZALMPExactDecimal::kLargestDigits || exponent < -ZALMPExactDecimal::kLargestPower ||
+      exponent > ZALMPExactDecimal::kLargestPower)
+    return false;
+  value = ZALMPExactDecimal::Value(mantissa, exponent);
   return true;
 }
 

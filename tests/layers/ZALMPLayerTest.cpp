@@ -137,7 +137,8 @@ int LayerOf(const std::string& file)
                                                     "ZALMPTreeStorage", "ZALMPValueCell", "ZALMPVersionSlot",
                                                     "ZALMPAllocationStatus", "ZALMPVersion", "ZALMPAssertionReport",
                                                     "ZALMPSourceLocation", "ZALMPExport", "ZALMPReportCollector",
-                                                    "ZALMPSerializationVariable", "ZALMPSerializationVariant"};
+                                                    "ZALMPSerializationVariable", "ZALMPSerializationVariant",
+                                                    "ZALMPExactDecimal"};
   const std::string owner = Graph().Owner(file);
   if (owner == "platform") return 0;
   if (elementTree.count(Stem(file))) return 1;

@@ -52,9 +52,9 @@ constexpr std::uint64_t BytesBelow(std::uint64_t word, unsigned char bound)
 }
 
 // The first byte from `p` on of class `stop`, which the text's NUL ends at
-// the latest. Runs of other bytes go sixteen or eight at a time: any byte that may stop
-// a text or value is below 0x28, '<' or '_', and the lowest flagged byte is a
-// true one, as bytes are flagged wrongly only above a true one.
+// the latest. Runs of other bytes go sixteen or eight at a time: any byte
+// that may stop a text or value is below 0x28, '<' or '_', and the lowest
+// flagged byte is a true one, as bytes are flagged wrongly only above a true one.
 const char* Find(const char* p, const char* end, std::uint8_t stop)
 {
   while (true) {

@@ -1,5 +1,7 @@
 #include "ZALMPXmlNumberText.h"
 
+#include <ZALMPExactDecimal.h>
+
 #include <algorithm>
 #include <bit>
 #include <charconv>
@@ -9,18 +11,7 @@
 
 namespace {
 
-constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kLargestExactPower = 22;
 constexpr std::uint64_t kFifteenDigits = 100000000000000;  // 10^14, the least of fifteen digits
-
-// `digits` scaled by 10^-scale, in one correctly rounded step (the powers up
-// to 10^22 are exact, as is every whole number below 2^53).
-double Scaled(std::uint64_t digits, int scale)
-{
-  const auto exact = static_cast<double>(digits);
-  return scale >= 0 ? exact / kPowers[scale] : exact * kPowers[-scale];
-}
 
 // The digits of `value` (positive, finite) rounded to fifteen significant
 // ones, when those read back to it, and the decimal exponent of the first.
@@ -36,8 +27,9 @@ bool FifteenDigits(double value, std::uint64_t& digits, int& exponent)
   exponent = static_cast<int>(std::floor(binary * 0.30102999566398120));
   for (int attempt = 0; attempt < 2; ++attempt) {
     const int scale = 14 - exponent;
-    if (scale > kLargestExactPower || scale < -kLargestExactPower) return false;
-    const double scaled = scale >= 0 ? value * kPowers[scale] : value / kPowers[-scale];
+    if (scale > ZALMPExactDecimal::kLargestPower || scale < -ZALMPExactDecimal::kLargestPower) return false;
+    const double scaled =
+        scale >= 0 ? value * ZALMPExactDecimal::Power(scale) : value / ZALMPExactDecimal::Power(-scale);
     if (scaled >= 10.0 * kFifteenDigits) {
       ++exponent;
       continue;
@@ -47,7 +39,7 @@ bool FifteenDigits(double value, std::uint64_t& digits, int& exponent)
     const auto nearest = static_cast<std::uint64_t>(scaled + 0.5);
     for (const std::uint64_t candidate : {nearest, nearest - 1, nearest + 1}) {
       if (candidate < kFifteenDigits || candidate >= 10 * kFifteenDigits) continue;
-      if (Scaled(candidate, scale) == value) {
+      if (ZALMPExactDecimal::Value(candidate, -scale) == value) {
         digits = candidate;
         return true;
       }

@@ -7,7 +7,6 @@
 #include "ZALMPXmlNumberText.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <string_view>
 #include <unordered_set>
