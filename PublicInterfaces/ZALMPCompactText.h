@@ -36,8 +36,7 @@ public:
   void Assign(std::string_view bytes)
   {
     if (bytes.size() <= kInlineCapacity && !IsHeap()) {
-      // memmove: `bytes` may view this text's own content
-      if (!bytes.empty()) std::memmove(m_raw, bytes.data(), bytes.size());
+      CopyShort(m_raw, bytes.data(), bytes.size());
       m_raw[kInlineCapacity] = static_cast<unsigned char>(bytes.size());
       return;
     }
@@ -88,11 +87,7 @@ public:
   static bool IsUtf8(std::string_view bytes) noexcept
   {
     // Short plain ASCII, the usual case, at once.
-    if (bytes.size() <= 16) {
-      unsigned char any = 0;
-      for (const char c : bytes) any |= static_cast<unsigned char>(c);
-      if (any < 0x80) return true;
-    }
+    if (bytes.size() <= 16 && !HighBitsOfShort(bytes.data(), bytes.size())) return true;
     return IsUtf8Checked(bytes);
   }
   /// Byte-wise comparison of two encoded texts: negative, zero or positive.
@@ -109,6 +104,49 @@ private:
   static constexpr std::size_t kInlineCapacity = 15;
   static constexpr unsigned char kHeapTag = 0x80;
   static constexpr unsigned char kBorrowedTag = 0x81;
+
+  // Short texts are taken a word from each end, the two overlapping as needed:
+  // no call and no loop for the few bytes of an id or a number.
+  template <class Word>
+  static Word LoadWord(const void* at) noexcept
+  {
+    Word word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+  }
+  // Copies `size` (at most 16) bytes; all are read before any is written, so
+  // `from` may overlap `to`.
+  static void CopyShort(unsigned char* to, const char* from, std::size_t size) noexcept
+  {
+    const auto both = [&](auto word) {
+      using Word = decltype(word);
+      const Word head = LoadWord<Word>(from);
+      const Word tail = LoadWord<Word>(from + size - sizeof(Word));
+      std::memcpy(to, &head, sizeof head);
+      std::memcpy(to + size - sizeof(Word), &tail, sizeof tail);
+    };
+    if (size >= 8)
+      both(std::uint64_t());
+    else if (size >= 4)
+      both(std::uint32_t());
+    else if (size >= 2)
+      both(std::uint16_t());
+    else if (size == 1)
+      to[0] = static_cast<unsigned char>(from[0]);
+  }
+  // The high bits of `size` (at most 16) bytes, or'ed together.
+  static unsigned HighBitsOfShort(const char* bytes, std::size_t size) noexcept
+  {
+    const auto both = [&](auto word) {
+      using Word = decltype(word);
+      const Word highs = static_cast<Word>(0x8080808080808080ull);
+      return static_cast<unsigned>(((LoadWord<Word>(bytes) | LoadWord<Word>(bytes + size - sizeof(Word))) & highs) != 0);
+    };
+    if (size >= 8) return both(std::uint64_t());
+    if (size >= 4) return both(std::uint32_t());
+    if (size >= 2) return both(std::uint16_t());
+    return size == 1 ? static_cast<unsigned char>(bytes[0]) >> 7 : 0u;
+  }
 
   bool IsHeap() const noexcept { return m_raw[kInlineCapacity] >= kHeapTag; }
   char* HeapData() const noexcept

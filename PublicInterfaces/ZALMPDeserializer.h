@@ -60,6 +60,10 @@ public:
   HRESULT GetAttribute(std::wstring_view id, std::int32_t& value) const;
   HRESULT GetAttribute(std::wstring_view id, double& value) const;
   HRESULT GetAttribute(std::wstring_view id, std::wstring& value) const;
+  /// The String attribute `id` as the tree keeps it (ZALMPCompactText's
+  /// encoding), without converting it; valid until the element changes.
+  /// E_FAIL (reported): no such attribute, or it holds no String.
+  HRESULT GetAttributeEncoded(std::wstring_view id, std::string_view& encoded) const;
 
   /// True when at least one child has the id `id`.
   bool HasElement(std::wstring_view id) const;
@@ -212,6 +216,7 @@ private:
   void Clean() noexcept;
   void SortChildren() const;
   void EnsureGrouped() const;
+  void GroupChildren() const;
   Group FindGroup(std::string_view key) const;
   const Attribute* FindAttribute(std::wstring_view id) const;
   void PutAttribute(std::string_view id, std::string_view value, std::uint8_t type);

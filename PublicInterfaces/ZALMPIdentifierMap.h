@@ -51,6 +51,10 @@ public:
 
   iterator find(std::wstring_view identifier);
   const_iterator find(std::wstring_view identifier) const;
+  /// The entry of the identifier whose element tree text (ZALMPCompactText's
+  /// encoding) is `encoded`, as `find` of its wide text: a reader looks up
+  /// the identifiers of its references without converting them.
+  const_iterator findEncoded(std::string_view encoded) const;
   std::size_t count(std::wstring_view identifier) const { return find(identifier) == end() ? 0 : 1; }
 
   iterator begin() noexcept { return m_entries.begin(); }
@@ -65,10 +69,17 @@ private:
     std::uint32_t entry;
   };
 
-  static std::uint32_t Hash(std::wstring_view identifier) noexcept;
-  // The slot that holds `identifier`, or the free one where it would go.
+  // An identifier hashes as the low bytes of its units, which are the bytes
+  // of its encoded text when it is ASCII, as identifiers nearly always are;
+  // any other unit mixes in more.
+  static std::uint32_t Hash(std::wstring_view identifier);
+  static std::uint32_t HashAscii(std::string_view bytes) noexcept;
+  // The slot that holds the identifier `same` finds in an entry, or the free one where it would go.
+  template <class Same>
+  std::size_t Place(std::uint32_t hash, Same same) const noexcept;
   std::size_t Place(std::wstring_view identifier, std::uint32_t hash) const noexcept;
-  mapped_type& Add(std::wstring&& identifier);
+  iterator Find(std::wstring_view identifier, std::uint32_t hash);
+  mapped_type& Add(std::wstring&& identifier, std::uint32_t hash);
   void Rehash(std::size_t slots);
 
   std::deque<value_type> m_entries;

@@ -1,3 +1,4 @@
+#include <ZALMPCompactText.h>
 #include <ZALMPEntity.h>
 #include <ZALMPIdentifierMap.h>
 
@@ -6,14 +7,18 @@
 #include <cstring>
 #include <stdexcept>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 ZALMPIdentifierMap::ZALMPIdentifierMap() = default;
 
 ZALMPIdentifierMap::ZALMPIdentifierMap(std::initializer_list<value_type> entries)
 {
   reserve(entries.size());
   for (const value_type& entry : entries) {
-    const std::size_t place = Place(entry.first, Hash(entry.first));
-    if (m_slots[place].entry == 0) Add(std::wstring(entry.first)) = entry.second;
+    const std::uint32_t hash = Hash(entry.first);
+    if (Find(entry.first, hash) == end()) Add(std::wstring(entry.first), hash) = entry.second;
   }
 }
 
@@ -29,36 +34,153 @@ ZALMPIdentifierMap& ZALMPIdentifierMap::operator=(const ZALMPIdentifierMap& othe
 ZALMPIdentifierMap& ZALMPIdentifierMap::operator=(ZALMPIdentifierMap&& other) noexcept = default;
 ZALMPIdentifierMap::~ZALMPIdentifierMap() = default;
 
-// Eight bytes at a time, each word mixed in by a multiplication; identifiers
-// are some forty units that differ anywhere.
-std::uint32_t ZALMPIdentifierMap::Hash(std::wstring_view identifier) noexcept
+namespace {
+
+constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+
+std::uint64_t Mix(std::uint64_t hash, std::uint64_t word)
 {
-  constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(identifier.data());
-  std::size_t size = identifier.size() * sizeof(wchar_t);
-  std::uint64_t hash = size * kMultiplier;
-  for (; size >= 8; bytes += 8, size -= 8) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes, sizeof word);
-    hash = std::rotl((hash ^ word) * kMultiplier, 29);
-  }
-  if (size != 0) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes, size);
-    hash = std::rotl((hash ^ word) * kMultiplier, 29);
-  }
+  return std::rotl((hash ^ word) * kMultiplier, 29);
+}
+
+std::uint32_t Finish(std::uint64_t hash)
+{
   hash ^= hash >> 32;
   hash *= kMultiplier;
   return static_cast<std::uint32_t>(hash >> 32);
 }
 
-std::size_t ZALMPIdentifierMap::Place(std::wstring_view identifier, std::uint32_t hash) const noexcept
+// Whether the wide units of `wide` are the bytes of `ascii` (of the same
+// size), sixteen at a time where SSE2 is there.
+bool SameUnits(std::wstring_view wide, std::string_view ascii)
+{
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  if constexpr (sizeof(wchar_t) == 4) {
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= ascii.size(); i += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(ascii.data() + i));
+      const __m128i low = _mm_unpacklo_epi8(bytes, zero);
+      const __m128i high = _mm_unpackhi_epi8(bytes, zero);
+      const auto* units = reinterpret_cast<const __m128i*>(wide.data() + i);
+      const __m128i same = _mm_and_si128(
+          _mm_and_si128(_mm_cmpeq_epi32(_mm_unpacklo_epi16(low, zero), _mm_loadu_si128(units)),
+                        _mm_cmpeq_epi32(_mm_unpackhi_epi16(low, zero), _mm_loadu_si128(units + 1))),
+          _mm_and_si128(_mm_cmpeq_epi32(_mm_unpacklo_epi16(high, zero), _mm_loadu_si128(units + 2)),
+                        _mm_cmpeq_epi32(_mm_unpackhi_epi16(high, zero), _mm_loadu_si128(units + 3))));
+      if (_mm_movemask_epi8(same) != 0xFFFF) return false;
+    }
+  }
+#endif
+  for (; i < ascii.size(); ++i)
+    if (wide[i] != static_cast<wchar_t>(static_cast<unsigned char>(ascii[i]))) return false;
+  return true;
+}
+
+bool IsAscii(std::string_view bytes)
+{
+  std::uint64_t any = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes.data() + i, sizeof word);
+    any |= word;
+  }
+  for (; i < bytes.size(); ++i) any |= static_cast<unsigned char>(bytes[i]);
+  return (any & 0x8080808080808080ull) == 0;
+}
+
+// Writes the low byte of each unit of `units` to `bytes`; true when all are
+// ASCII. Sixteen units at a time where SSE2 is there.
+bool LowBytes(std::wstring_view units, char* bytes)
+{
+  std::size_t i = 0;
+  std::uint32_t above = 0;
+#if defined(__SSE2__)
+  if constexpr (sizeof(wchar_t) == 4) {
+    const __m128i lowByte = _mm_set1_epi32(0xFF);
+    __m128i high = _mm_setzero_si128();
+    for (; i + 16 <= units.size(); i += 16) {
+      const auto* in = reinterpret_cast<const __m128i*>(units.data() + i);
+      const __m128i a = _mm_loadu_si128(in);
+      const __m128i b = _mm_loadu_si128(in + 1);
+      const __m128i c = _mm_loadu_si128(in + 2);
+      const __m128i d = _mm_loadu_si128(in + 3);
+      high = _mm_or_si128(high, _mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d)));
+      const __m128i ab = _mm_packs_epi32(_mm_and_si128(a, lowByte), _mm_and_si128(b, lowByte));
+      const __m128i cd = _mm_packs_epi32(_mm_and_si128(c, lowByte), _mm_and_si128(d, lowByte));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes + i), _mm_packus_epi16(ab, cd));
+    }
+    high = _mm_and_si128(high, _mm_set1_epi32(~0x7F));
+    above = _mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) != 0xFFFF;
+  }
+#endif
+  for (; i < units.size(); ++i) {
+    const auto unit = static_cast<std::uint32_t>(units[i]);
+    above |= unit & ~0x7Fu;
+    bytes[i] = static_cast<char>(unit);
+  }
+  return above == 0;
+}
+
+}  // namespace
+
+// Eight bytes at a time, each word mixed in by a multiplication; identifiers
+// are some forty characters that differ anywhere.
+std::uint32_t ZALMPIdentifierMap::HashAscii(std::string_view bytes) noexcept
+{
+  std::size_t size = bytes.size();
+  const char* at = bytes.data();
+  std::uint64_t hash = size * kMultiplier;
+  const auto word = [](const char* from, std::size_t count) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < count; ++i) value |= std::uint64_t{static_cast<unsigned char>(from[i])} << (8 * i);
+    return value;
+  };
+  for (; size >= 8; at += 8, size -= 8) {
+    std::uint64_t value;
+    if constexpr (std::endian::native == std::endian::little)
+      std::memcpy(&value, at, sizeof value);
+    else
+      value = word(at, 8);
+    hash = Mix(hash, value);
+  }
+  if (size != 0) hash = Mix(hash, word(at, size));
+  return Finish(hash);
+}
+
+std::uint32_t ZALMPIdentifierMap::Hash(std::wstring_view identifier)
+{
+  // The low bytes, narrowed on the stack for the usual short identifiers.
+  constexpr std::size_t kOnStack = 64;
+  char onStack[kOnStack];
+  std::string onHeap;
+  char* bytes = onStack;
+  if (identifier.size() > kOnStack) {
+    onHeap.resize(identifier.size());
+    bytes = onHeap.data();
+  }
+  const bool ascii = LowBytes(identifier, bytes);
+  const std::uint32_t hash = HashAscii(std::string_view(bytes, identifier.size()));
+  if (ascii) return hash;
+  std::uint64_t units = hash;
+  for (const wchar_t unit : identifier) units = Mix(units, static_cast<std::uint32_t>(unit));
+  return Finish(units);
+}
+
+template <class Same>
+std::size_t ZALMPIdentifierMap::Place(std::uint32_t hash, Same same) const noexcept
 {
   const std::size_t mask = m_slots.size() - 1;
   for (std::size_t place = hash & mask;; place = (place + 1) & mask) {
     const Slot& slot = m_slots[place];
-    if (slot.entry == 0 || (slot.hash == hash && m_entries[slot.entry - 1].first == identifier)) return place;
+    if (slot.entry == 0 || (slot.hash == hash && same(m_entries[slot.entry - 1].first))) return place;
   }
+}
+
+std::size_t ZALMPIdentifierMap::Place(std::wstring_view identifier, std::uint32_t hash) const noexcept
+{
+  return Place(hash, [&](const std::wstring& key) { return key == identifier; });
 }
 
 void ZALMPIdentifierMap::reserve(std::size_t count)
@@ -87,11 +209,10 @@ void ZALMPIdentifierMap::Rehash(std::size_t slots)
   m_slots = std::move(fresh);
 }
 
-ZALMPIdentifierMap::mapped_type& ZALMPIdentifierMap::Add(std::wstring&& identifier)
+ZALMPIdentifierMap::mapped_type& ZALMPIdentifierMap::Add(std::wstring&& identifier, std::uint32_t hash)
 {
   // The steps that can fail come first: the map is unchanged when one does.
   if (2 * (m_entries.size() + 1) > m_slots.size()) reserve(m_entries.size() + 1 > 8 ? 2 * m_entries.size() : 8);
-  const std::uint32_t hash = Hash(identifier);
   const std::size_t place = Place(identifier, hash);
   m_entries.emplace_back(std::move(identifier), mapped_type());
   m_slots[place] = {hash, static_cast<std::uint32_t>(m_entries.size())};
@@ -100,24 +221,47 @@ ZALMPIdentifierMap::mapped_type& ZALMPIdentifierMap::Add(std::wstring&& identifi
 
 ZALMPIdentifierMap::mapped_type& ZALMPIdentifierMap::operator[](const std::wstring& identifier)
 {
-  if (const iterator found = find(identifier); found != end()) return found->second;
-  return Add(std::wstring(identifier));
+  const std::uint32_t hash = Hash(identifier);
+  if (const iterator found = Find(identifier, hash); found != end()) return found->second;
+  return Add(std::wstring(identifier), hash);
 }
 
 ZALMPIdentifierMap::mapped_type& ZALMPIdentifierMap::operator[](std::wstring&& identifier)
 {
-  if (const iterator found = find(identifier); found != end()) return found->second;
-  return Add(std::move(identifier));
+  const std::uint32_t hash = Hash(identifier);
+  if (const iterator found = Find(identifier, hash); found != end()) return found->second;
+  return Add(std::move(identifier), hash);
+}
+
+ZALMPIdentifierMap::iterator ZALMPIdentifierMap::Find(std::wstring_view identifier, std::uint32_t hash)
+{
+  if (m_slots.empty()) return end();
+  const Slot& slot = m_slots[Place(identifier, hash)];
+  return slot.entry == 0 ? end() : m_entries.begin() + static_cast<std::ptrdiff_t>(slot.entry - 1);
 }
 
 ZALMPIdentifierMap::iterator ZALMPIdentifierMap::find(std::wstring_view identifier)
 {
-  if (m_slots.empty()) return end();
-  const Slot& slot = m_slots[Place(identifier, Hash(identifier))];
-  return slot.entry == 0 ? end() : m_entries.begin() + static_cast<std::ptrdiff_t>(slot.entry - 1);
+  return m_slots.empty() ? end() : Find(identifier, Hash(identifier));
 }
 
 ZALMPIdentifierMap::const_iterator ZALMPIdentifierMap::find(std::wstring_view identifier) const
 {
   return const_cast<ZALMPIdentifierMap&>(*this).find(identifier);
+}
+
+ZALMPIdentifierMap::const_iterator ZALMPIdentifierMap::findEncoded(std::string_view encoded) const
+{
+  // An encoded text is ASCII exactly when its wide text is; any other goes the wide way.
+  if (!IsAscii(encoded)) {
+    thread_local std::wstring wide;
+    ZALMPCompactText::ToWide(encoded, wide);
+    return find(wide);
+  }
+  if (m_slots.empty()) return end();
+  const std::size_t place = Place(HashAscii(encoded), [&](const std::wstring& key) {
+    return key.size() == encoded.size() && SameUnits(key, encoded);
+  });
+  const Slot& slot = m_slots[place];
+  return slot.entry == 0 ? end() : m_entries.begin() + static_cast<std::ptrdiff_t>(slot.entry - 1);
 }

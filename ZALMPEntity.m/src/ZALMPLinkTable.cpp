@@ -58,10 +58,10 @@ namespace {
 // (reported by the element), unknown or mapped to nothing (silent).
 RVLSharedHandle<ZALMPEntity> Referent(const ZALMPDeserializer& item, const ZALMPIdentifierMap& ids)
 {
-  // One buffer for every reference a thread reads: a load resolves millions.
-  thread_local std::wstring id;
-  if (FAILED(item.GetAttribute(L"id", id))) return nullptr;
-  const auto found = ids.find(id);
+  // Looked up as the tree keeps it: a load resolves millions.
+  std::string_view id;
+  if (FAILED(item.GetAttributeEncoded(L"id", id))) return nullptr;
+  const auto found = ids.findEncoded(id);
   return found == ids.end() ? nullptr : found->second;
 }
 

@@ -75,13 +75,33 @@ constexpr std::uint32_t kSmallSort = 32;
 // (fewer than 256, the range of the lookup's starting point).
 constexpr std::uint32_t kScannedLookup = 40;
 
-// Key equality without a call: keys are short, and most differ in length or first byte.
+template <class Word>
+Word LoadWord(const char* p)
+{
+  Word word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// Key equality without a call: keys are short, and most differ in length.
+// Up to 16 bytes, two (overlapping) words from each end cover the whole key
+// without reading outside it.
 inline bool SameKey(std::string_view a, std::string_view b)
 {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i]) return false;
-  return true;
+  const std::size_t size = a.size();
+  if (size != b.size()) return false;
+  const char* const x = a.data();
+  const char* const y = b.data();
+  if (size >= 8) {
+    if (size > 16) return std::memcmp(x, y, size) == 0;
+    return LoadWord<std::uint64_t>(x) == LoadWord<std::uint64_t>(y) &&
+           LoadWord<std::uint64_t>(x + size - 8) == LoadWord<std::uint64_t>(y + size - 8);
+  }
+  if (size >= 4)
+    return LoadWord<std::uint32_t>(x) == LoadWord<std::uint32_t>(y) &&
+           LoadWord<std::uint32_t>(x + size - 4) == LoadWord<std::uint32_t>(y + size - 4);
+  if (size >= 2) return LoadWord<std::uint16_t>(x) == LoadWord<std::uint16_t>(y) && x[size - 1] == y[size - 1];
+  return size == 0 || x[0] == y[0];
 }
 
 // Stored types as the variable type enumeration.
@@ -491,9 +511,15 @@ void ZALMPDeserializer::SortChildren() const
   m_flags &= static_cast<std::uint8_t>(~(kUnsorted | kGrouped));
 }
 
-void ZALMPDeserializer::EnsureGrouped() const
+// Every lookup asks first: the answer is nearly always known, and the work
+// stays out of line.
+inline void ZALMPDeserializer::EnsureGrouped() const
 {
-  if (!(m_flags & kUnsorted) || (m_flags & kGrouped)) return;
+  if ((m_flags & (kUnsorted | kGrouped)) == kUnsorted) GroupChildren();
+}
+
+[[gnu::noinline]] void ZALMPDeserializer::GroupChildren() const
+{
   // A few children, as most elements have, are looked up by walking them,
   // which needs each key's children together but not the keys in order:
   // checking that costs less than sorting (the full order is made when all
@@ -660,6 +686,19 @@ HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, double& value) con
 HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, std::wstring& value) const
 {
   return GetAttributeValue(id, value);
+}
+
+HRESULT ZALMPDeserializer::GetAttributeEncoded(std::wstring_view id, std::string_view& encoded) const
+{
+  const Attribute* attribute = nullptr;
+  const HRESULT found = RunTakingMemory(ZALMP_HERE, [&] { attribute = FindAttribute(id); });
+  if (FAILED(found)) return found;
+  if (!attribute || attribute->value.type != Type::String) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  encoded = attribute->value.content.View();
+  return S_OK;
 }
 
 bool ZALMPDeserializer::HasElement(std::wstring_view id) const

@@ -34,6 +34,22 @@ TEST(CompactText, EveryWideCodeUnitRoundTrips)
 
   // Long ASCII runs are converted and checked in blocks: a unit or a damaged
   // byte at any place of a block is still seen.
+  // Short texts are checked and copied a word from each end: every length up
+  // to a block, with the damaged byte at every place.
+  for (std::size_t size = 1; size <= 16; ++size) {
+    for (std::size_t at = 0; at < size; ++at) {
+      std::string bytes(size, 'a');
+      for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('A' + i);
+      EXPECT_TRUE(ZALMPCompactText::IsUtf8(bytes));
+      bytes[at] = '\xFF';
+      EXPECT_FALSE(ZALMPCompactText::IsUtf8(bytes)) << size << " at " << at;
+      bytes[at] = 'a';
+      // a text given its own tail is copied whole before it is overwritten
+      ZALMPCompactText text(bytes);
+      text.Assign(text.View().substr(at));
+      EXPECT_EQ(bytes.substr(at), text.View()) << size << " from " << at;
+    }
+  }
   for (const std::size_t size : {std::size_t{20}, std::size_t{48}}) {
     for (std::size_t at = 0; at < size; ++at) {
       std::wstring text(size, L'a');

@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -159,7 +160,19 @@ TEST(Deserializer, TypedReadsConvertOnlyWhatTheStoredTypeAllows)
   EXPECT_EQ(12, i);
   EXPECT_EQ(S_OK, root.GetAttribute(L"b", b));
   EXPECT_TRUE(b);
+  // a text as the tree keeps it: UTF-8 here
+  root.AddAttributeValue(L"u", L"caf\u00e9");
+  std::string_view encoded;
+  EXPECT_EQ(S_OK, root.GetAttributeEncoded(L"s", encoded));
+  EXPECT_EQ("2.5", encoded);
+  EXPECT_EQ(S_OK, root.GetAttributeEncoded(L"u", encoded));
+  EXPECT_EQ("caf\xc3\xa9", encoded);
   EXPECT_EQ(0, reports.Count());
+  EXPECT_EQ(E_FAIL, root.GetAttributeEncoded(L"d", encoded));
+  EXPECT_EQ(E_FAIL, root.GetAttributeEncoded(L"absent", encoded));
+  EXPECT_EQ("caf\xc3\xa9", encoded);
+  EXPECT_EQ(2, reports.Count());
+  reports.Clear();
 
   // no widening, no narrowing, no text from numbers; absent ids fail: all reported, outputs untouched
   EXPECT_EQ(E_FAIL, root.GetAttribute(L"i", d));
