@@ -50,43 +50,56 @@ std::uint32_t Finish(std::uint64_t hash)
   return static_cast<std::uint32_t>(hash >> 32);
 }
 
+std::uint64_t WordAt(const char* at)
+{
+  std::uint64_t word;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
 // Whether the wide units of `wide` are the bytes of `ascii` (of the same
-// size), sixteen at a time where SSE2 is there.
+// size), sixteen at a time where SSE2 is there, the last sixteen overlapping
+// the ones before.
 bool SameUnits(std::wstring_view wide, std::string_view ascii)
 {
+  const std::size_t size = ascii.size();
   std::size_t i = 0;
 #if defined(__SSE2__)
   if constexpr (sizeof(wchar_t) == 4) {
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= ascii.size(); i += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(ascii.data() + i));
+    const auto sameBlock = [&](std::size_t at) {
+      const __m128i zero = _mm_setzero_si128();
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(ascii.data() + at));
       const __m128i low = _mm_unpacklo_epi8(bytes, zero);
       const __m128i high = _mm_unpackhi_epi8(bytes, zero);
-      const auto* units = reinterpret_cast<const __m128i*>(wide.data() + i);
+      const auto* units = reinterpret_cast<const __m128i*>(wide.data() + at);
       const __m128i same = _mm_and_si128(
           _mm_and_si128(_mm_cmpeq_epi32(_mm_unpacklo_epi16(low, zero), _mm_loadu_si128(units)),
                         _mm_cmpeq_epi32(_mm_unpackhi_epi16(low, zero), _mm_loadu_si128(units + 1))),
           _mm_and_si128(_mm_cmpeq_epi32(_mm_unpacklo_epi16(high, zero), _mm_loadu_si128(units + 2)),
                         _mm_cmpeq_epi32(_mm_unpackhi_epi16(high, zero), _mm_loadu_si128(units + 3))));
-      if (_mm_movemask_epi8(same) != 0xFFFF) return false;
-    }
+      return _mm_movemask_epi8(same) == 0xFFFF;
+    };
+    for (; i + 16 <= size; i += 16)
+      if (!sameBlock(i)) return false;
+    if (i != size && size >= 16) return sameBlock(size - 16);
   }
 #endif
-  for (; i < ascii.size(); ++i)
+  for (; i < size; ++i)
     if (wide[i] != static_cast<wchar_t>(static_cast<unsigned char>(ascii[i]))) return false;
   return true;
 }
 
 bool IsAscii(std::string_view bytes)
 {
+  const std::size_t size = bytes.size();
   std::uint64_t any = 0;
-  std::size_t i = 0;
-  for (; i + 8 <= bytes.size(); i += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes.data() + i, sizeof word);
-    any |= word;
+  if (size >= 8) {
+    // the last word overlaps the ones before
+    for (std::size_t i = 0; i + 8 <= size; i += 8) any |= WordAt(bytes.data() + i);
+    any |= WordAt(bytes.data() + size - 8);
+  } else {
+    for (const char c : bytes) any |= static_cast<unsigned char>(c);
   }
-  for (; i < bytes.size(); ++i) any |= static_cast<unsigned char>(bytes[i]);
   return (any & 0x8080808080808080ull) == 0;
 }
 
@@ -129,23 +142,20 @@ bool LowBytes(std::wstring_view units, char* bytes)
 // are some forty characters that differ anywhere.
 std::uint32_t ZALMPIdentifierMap::HashAscii(std::string_view bytes) noexcept
 {
-  std::size_t size = bytes.size();
-  const char* at = bytes.data();
+  const std::size_t size = bytes.size();
   std::uint64_t hash = size * kMultiplier;
-  const auto word = [](const char* from, std::size_t count) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < count; ++i) value |= std::uint64_t{static_cast<unsigned char>(from[i])} << (8 * i);
-    return value;
-  };
-  for (; size >= 8; at += 8, size -= 8) {
-    std::uint64_t value;
-    if constexpr (std::endian::native == std::endian::little)
-      std::memcpy(&value, at, sizeof value);
-    else
-      value = word(at, 8);
-    hash = Mix(hash, value);
+  // Words as they lie in memory: the hash is only ever compared within one process.
+  std::size_t i = 0;
+  for (; i + 8 <= size; i += 8) hash = Mix(hash, WordAt(bytes.data() + i));
+  if (i != size) {
+    std::uint64_t tail = 0;
+    if (size >= 8) {
+      tail = WordAt(bytes.data() + size - 8);  // overlapping the word before
+    } else {
+      for (std::size_t k = 0; k < size; ++k) tail = tail << 8 | static_cast<unsigned char>(bytes[k]);
+    }
+    hash = Mix(hash, tail);
   }
-  if (size != 0) hash = Mix(hash, word(at, size));
   return Finish(hash);
 }
 
