@@ -18,8 +18,9 @@
 #include <ZALUuid.h>
 
 #include <new>
-#include <utility>
 #include <string>
+#include <string_view>
+#include <utility>
 
 ZALMP_DEFINE_CLASS(ZALMPEntity, RVLBasicEntity);
 
@@ -406,11 +407,11 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   thread_local std::wstring version;
   element->GetVersion(version);
   if (ZALMPVersion::IsAtLeast(version, ZALMPVersion::kR2017_1)) {
-    thread_local std::wstring active;
-    if (SUCCEEDED(element->GetAttribute(L"isActive", active))) {
-      if (active == L"yes")
+    std::string_view active;
+    if (SUCCEEDED(element->GetAttributeEncoded(L"isActive", active))) {
+      if (active == "yes")
         Activate();
-      else if (active == L"no")
+      else if (active == "no")
         Deactivate();
     }
   }

@@ -7,6 +7,7 @@
 #include "ZALMPVersionSlot.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <clocale>
 #include <cstdlib>
@@ -30,6 +31,16 @@ public:
   {
     if (id.size() <= sizeof m_bytes) {
       std::size_t i = 0;
+      // Two units a word where a unit takes four bytes.
+      if constexpr (sizeof(wchar_t) == 4 && std::endian::native == std::endian::little) {
+        for (; i + 2 <= id.size(); i += 2) {
+          std::uint64_t pair;
+          std::memcpy(&pair, id.data() + i, sizeof pair);
+          if (pair & 0xFFFFFF80FFFFFF80ull) break;
+          m_bytes[i] = static_cast<char>(pair);
+          m_bytes[i + 1] = static_cast<char>(pair >> 32);
+        }
+      }
       for (; i < id.size() && id[i] >= 0 && id[i] < 0x80; ++i) m_bytes[i] = static_cast<char>(id[i]);
       if (i == id.size()) {
         m_view = std::string_view(m_bytes, i);
@@ -509,6 +520,7 @@ void ZALMPDeserializer::SortChildren() const
     return ZALMPCompactText::Compare(a->KeyText(), b->KeyText()) < 0;
   });
   m_flags &= static_cast<std::uint8_t>(~(kUnsorted | kGrouped));
+  m_nextLookup = 0;
 }
 
 // Every lookup asks first: the answer is nearly always known, and the work
@@ -562,10 +574,10 @@ ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) cons
     std::uint32_t at = m_nextLookup < count ? m_nextLookup : 0;
     for (std::uint32_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
       if (!keyAt(at)) continue;
-      // Past the first step, the child before `at` was walked already (or there is none).
-      std::uint32_t first = at;
-      if (step == 0)
-        while (first > 0 && keyAt(first - 1)) --first;
+      // The first step starts a group: at the first child or just past the
+      // group found last (children that move or come reset the start). Past
+      // the first step, the child before `at` was walked already.
+      const std::uint32_t first = at;
       std::uint32_t last = at + 1;
       while (last < count && keyAt(last)) ++last;
       m_nextLookup = static_cast<std::uint8_t>(last < count ? last : 0);
@@ -971,6 +983,7 @@ void ZALMPDeserializer::TakeChild(std::string_view key, bool ownId, Element<ZALM
   child->m_flags |= ownId ? kFiledUnderOwnId : kFiledUnderRareKey;
 
   ClearCursors();
+  m_nextLookup = 0;
   m_flags &= static_cast<std::uint8_t>(~kGrouped);  // the new child may stand apart from its key's others
   if (!(m_flags & kUnsorted) && children.size != 0 &&
       ZALMPCompactText::Compare(children.data[children.size - 1]->KeyText(), key) > 0)
@@ -1018,6 +1031,7 @@ HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& 
   }
   // With the room made and each child under its own id, nothing below can fail.
   ClearCursors();
+  m_nextLookup = 0;
   m_flags &= static_cast<std::uint8_t>(~kGrouped);
   Slice<ZALMPDeserializer*>& mine = m_content->children;
   std::string_view previous = mine.size != 0 ? mine.data[mine.size - 1]->KeyText() : std::string_view();
@@ -1055,6 +1069,7 @@ HRESULT ZALMPDeserializer::SwapContent(ZALMPDeserializer& other)
   std::swap(m_type, other.m_type);
   std::swap(m_version, other.m_version);
   std::swap(m_content->children, other.m_content->children);
+  m_nextLookup = other.m_nextLookup = 0;
   std::swap(m_content->attributes, other.m_content->attributes);
   std::swap(m_content->rare->customVersion, other.m_content->rare->customVersion);
   constexpr std::uint8_t kChildFlags = kUnsorted | kGrouped | kHasCursors;

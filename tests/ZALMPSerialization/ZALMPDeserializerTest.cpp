@@ -96,6 +96,19 @@ TEST(Deserializer, ChildrenOutOfOrderButTogetherAreFoundWithoutReordering)
   ASSERT_EQ(std::size(ids), all.size());
   for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(ids[i], IdOf(all[i])) << "position " << i;
   EXPECT_TRUE(all[1] == first && all[2] == second && all[3] == weight && all[4] == later);
+
+  // A lookup starts just past the group found last; a child added since and
+  // sorted in among the others must not make it start inside a group.
+  TestReader frame(L"Frame");
+  frame.Add(L"A");
+  const TestReader* firstB = frame.Add(L"B");
+  frame.Add(L"C");
+  frame.GetElement(L"B", got);
+  const TestReader* secondB = frame.Add(L"B");
+  for (const ZALMPDeserializer* expected : {firstB, secondB, firstB}) {
+    frame.GetElement(L"B", got);
+    EXPECT_EQ(expected, got);
+  }
 }
 
 TEST(Deserializer, AFetchedChildTakesItsParentsVersion)
