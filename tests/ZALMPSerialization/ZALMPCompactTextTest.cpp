@@ -44,6 +44,9 @@ TEST(CompactText, EveryWideCodeUnitRoundTrips)
       bytes[at] = '\xFF';
       EXPECT_FALSE(ZALMPCompactText::IsUtf8(bytes)) << size << " at " << at;
       bytes[at] = 'a';
+      std::wstring wide(size, L'a');
+      wide[at] = L'é';
+      EXPECT_EQ(wide, ZALMPCompactText::FromWide(wide).ToWide()) << size << " at " << at;
       // a text given its own tail is copied whole before it is overwritten
       ZALMPCompactText text(bytes);
       text.Assign(text.View().substr(at));
