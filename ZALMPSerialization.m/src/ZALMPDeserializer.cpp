@@ -268,6 +268,17 @@ HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, double& value)
   return E_FAIL;
 }
 
+// A text as the tree keeps it, without converting it.
+HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::string_view& value)
+{
+  if (type != Type::String) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  value = slot.View();
+  return S_OK;
+}
+
 HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::wstring& value)
 {
   if (type != Type::String) {
@@ -702,15 +713,7 @@ HRESULT ZALMPDeserializer::GetAttribute(std::wstring_view id, std::wstring& valu
 
 HRESULT ZALMPDeserializer::GetAttributeEncoded(std::wstring_view id, std::string_view& encoded) const
 {
-  const Attribute* attribute = nullptr;
-  const HRESULT found = RunTakingMemory(ZALMP_HERE, [&] { attribute = FindAttribute(id); });
-  if (FAILED(found)) return found;
-  if (!attribute || attribute->value.type != Type::String) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
-  encoded = attribute->value.content.View();
-  return S_OK;
+  return GetAttributeValue(id, encoded);
 }
 
 bool ZALMPDeserializer::HasElement(std::wstring_view id) const
