@@ -172,6 +172,9 @@ protected:
   HRESULT SetIdUtf8(std::string_view id);
   /// Sets a String value.
   HRESULT SetValueUtf8(std::string_view value);
+  /// Sets the id and a String value at once, as the two calls above do: the
+  /// commonest element of a model, such as <Vx>0</Vx>.
+  HRESULT SetLeafUtf8(std::string_view id, std::string_view value);
   /// Inserts or replaces a String attribute.
   HRESULT AddAttributeValueUtf8(std::string_view id, std::string_view value);
   /// `AddElement` under the child's own id.
@@ -184,6 +187,14 @@ protected:
   /// takes no further memory blocks. S_OK, or E_OUTOFMEMORY (reported).
   HRESULT ReserveElements(int count);
   HRESULT ReserveAttributes(int count);
+
+  /// Makes this element, which started its storage, as new (no id, value,
+  /// attributes or children; the newest version) and keeps the storage's
+  /// memory for the elements made next: a reader that builds many small trees
+  /// one after another takes no memory for each. E_FAIL (reported): this
+  /// element started no storage, or an element of it stands outside this
+  /// element's tree; nothing changes.
+  HRESULT ResetKeepingStorage();
 
   /// Exchanges id, value, attributes, children and version with `other`;
   /// each keeps its own place in its parent. E_FAIL (reported): the two do

@@ -425,15 +425,26 @@ ZALMPDeserializer::Rare& ZALMPDeserializer::Rares()
   return *content.rare;
 }
 
-void ZALMPDeserializer::StoreText(ZALMPCompactText& text, std::string_view bytes)
+namespace {
+
+// A copy of `bytes` in `storage`, which `text` then refers to.
+[[gnu::noinline]] void StoreCopy(ZALMPTreeStorage& storage, ZALMPCompactText& text, std::string_view bytes)
+{
+  char* const copy = static_cast<char*>(storage.Allocate(bytes.size(), 1));
+  std::memcpy(copy, bytes.data(), bytes.size());
+  text.Borrow({copy, bytes.size()});
+}
+
+}  // namespace
+
+// Inline for the short texts that most ids and values are.
+inline void ZALMPDeserializer::StoreText(ZALMPCompactText& text, std::string_view bytes)
 {
   if (!m_storage || bytes.size() <= 15) {
     text.Assign(bytes);
     return;
   }
-  char* copy = NewArray<char>(static_cast<std::uint32_t>(bytes.size()));
-  std::memcpy(copy, bytes.data(), bytes.size());
-  text.Borrow({copy, bytes.size()});
+  StoreCopy(*m_storage, text, bytes);
 }
 
 void ZALMPDeserializer::Clean() noexcept
@@ -890,6 +901,22 @@ HRESULT ZALMPDeserializer::SetValueUtf8(std::string_view value)
   });
 }
 
+HRESULT ZALMPDeserializer::SetLeafUtf8(std::string_view id, std::string_view value)
+{
+  // Short ASCII texts on an element not yet filed under its id fit inline:
+  // nothing can fail and nothing needs the general steps.
+  constexpr std::size_t kShort = 15;
+  if (!(m_flags & kFiledUnderOwnId) && id.size() <= kShort && value.size() <= kShort && ZALMPCompactText::IsUtf8(id) &&
+      ZALMPCompactText::IsUtf8(value)) {
+    m_id.Assign(id);
+    m_value.Assign(value);
+    m_type = Type::String;
+    return S_OK;
+  }
+  const HRESULT status = SetIdUtf8(id);
+  return FAILED(status) ? status : SetValueUtf8(value);
+}
+
 void ZALMPDeserializer::PutAttribute(std::string_view id, std::string_view value, std::uint8_t type)
 {
   Slice<Attribute>& attributes = Contents().attributes;
@@ -1050,6 +1077,26 @@ HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& 
   }
   if (!sorted) m_flags |= kUnsorted;
   children.clear();
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::ResetKeepingStorage()
+{
+  if (!m_storage || (m_flags & kObjectInStorage) || !m_storage->HoldsOneTree()) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  // Elements with nothing of their own to end go with the memory, as a whole tree does.
+  if (!m_storage->Plain()) Clean();
+  if (m_content && m_content->rare) m_content->rare->~Rare();
+  m_content = nullptr;
+  m_id = ZALMPCompactText();
+  m_value = ZALMPCompactText();
+  m_type = Type::None;
+  m_version = kNewestVersionSlot;
+  m_flags = 0;
+  m_nextLookup = 0;
+  m_storage->Rewind();
   return S_OK;
 }
 

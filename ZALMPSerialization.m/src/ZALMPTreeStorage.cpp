@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 
 namespace {
 
@@ -14,6 +15,10 @@ constexpr std::size_t kLargestBlock = 32 * 1024;
 void* ZALMPTreeStorage::AllocateInNewBlock(std::size_t size, std::size_t alignment)
 {
   const std::size_t blockSize = std::max(m_blockSize, size + alignment);
+  if (m_blocks.empty())
+    m_firstBlockSize = blockSize;
+  else
+    m_earlierBlocksSize += static_cast<std::size_t>(m_end - m_blocks.back().get());
   m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(blockSize));
   m_next = m_blocks.back().get();
   m_end = m_next + blockSize;
@@ -22,4 +27,28 @@ void* ZALMPTreeStorage::AllocateInNewBlock(std::size_t size, std::size_t alignme
   const std::uintptr_t aligned = (address + alignment - 1) & ~(static_cast<std::uintptr_t>(alignment) - 1);
   m_next = reinterpret_cast<std::byte*>(aligned + size);
   return reinterpret_cast<void*>(aligned);
+}
+
+void ZALMPTreeStorage::Rewind() noexcept
+{
+  m_users = 1;
+  m_attached = 0;
+  m_plain = true;
+  if (m_blocks.size() > 1) {
+    // One block as large as all of them: the next tree of that size fits.
+    const std::size_t total = m_earlierBlocksSize + static_cast<std::size_t>(m_end - m_blocks.back().get());
+    try {
+      std::unique_ptr<std::byte[]> merged = std::make_unique_for_overwrite<std::byte[]>(total);
+      m_blocks.front() = std::move(merged);
+      m_firstBlockSize = total;
+    } catch (const std::bad_alloc&) {
+      // The first block serves again, the others come back as they are needed.
+    }
+    m_blocks.resize(1);
+  }
+  m_earlierBlocksSize = 0;
+  if (!m_blocks.empty()) {
+    m_next = m_blocks.front().get();
+    m_end = m_next + m_firstBlockSize;
+  }
 }

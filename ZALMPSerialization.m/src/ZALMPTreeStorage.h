@@ -31,6 +31,13 @@ public:
   bool EndsWithLastRoot() const noexcept { return m_plain && m_users == m_attached + 1; }
   // Gives the memory back, whoever still uses it.
   void Drop() noexcept { delete this; }
+  // Whether every user but one is a child inside: one tree holds them all.
+  bool HoldsOneTree() const noexcept { return m_users == m_attached + 1; }
+  // Whether nothing inside must be ended on its own.
+  bool Plain() const noexcept { return m_plain; }
+  // Takes the memory back for reuse once nothing but the one tree's root uses
+  // it, and the root none of it: the blocks become one, the largest use seen.
+  void Rewind() noexcept;
 
   void* Allocate(std::size_t size, std::size_t alignment)
   {
@@ -53,6 +60,8 @@ private:
   std::byte* m_next = nullptr;
   std::byte* m_end = nullptr;
   std::size_t m_blockSize = 16 * 1024;
+  std::size_t m_firstBlockSize = 0;
+  std::size_t m_earlierBlocksSize = 0;  // of all blocks but the last
   std::size_t m_users = 0;
   std::size_t m_attached = 0;
   bool m_plain = true;

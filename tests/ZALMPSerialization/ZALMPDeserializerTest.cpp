@@ -267,8 +267,13 @@ public:
 
   using ZALMPDeserializer::Element;
   using ZALMPDeserializer::NewStorage;
+  using ZALMPDeserializer::ResetKeepingStorage;
   using ZALMPDeserializer::SetId;
+  using ZALMPDeserializer::SetIdUtf8;
+  using ZALMPDeserializer::SetLeafUtf8;
+  using ZALMPDeserializer::SetValueUtf8;
   using ZALMPDeserializer::SetVersion;
+  using ZALMPDeserializer::SwapContent;
 
   Self* Add(std::wstring_view id)
   {
@@ -317,6 +322,123 @@ TEST(Deserializer, ATreeInOneStorageEndsEveryElementThatNeedsItsEnding)
   }
   apart->SetId(L"Apart");
   EXPECT_EQ(L"Apart", IdOf(apart.get()));
+}
+
+// A storage's root made as new keeps the memory for the next tree; whatever
+// the trees hold, each reads back whole (the sanitizer build sees memory used
+// after it was given back).
+TEST(Deserializer, AResetRootBuildsTreeAfterTreeInItsStorage)
+{
+  auto root = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  for (int round = 0; round < 4; ++round) {
+    root->SetId(L"Root" + std::to_wstring(round));
+    // more each round: the storage grows by blocks, which the next round finds merged
+    const int count = 50 << round;
+    for (int i = 0; i < count; ++i)
+      root->Add(L"Child-with-an-id-longer-than-inline-" + std::to_wstring(i))->SetValueUtf8("0.123456789012345678");
+    if (round == 2) root->Add(L"Versioned")->SetVersion(L"R2030.0-long-enough-for-the-heap");
+    EXPECT_EQ(L"Root" + std::to_wstring(round), IdOf(root.get()));
+    std::vector<ZALMPDeserializer*> children;
+    root->GetElements(children);
+    ASSERT_EQ(static_cast<std::size_t>(count + (round == 2 ? 1 : 0)), children.size());
+    double value = 0.0;
+    ASSERT_EQ(S_OK, children.front()->GetValue(value));
+    EXPECT_EQ(0.123456789012345678, value);
+    EXPECT_EQ(L"Child-with-an-id-longer-than-inline-0", IdOf(children.front()));
+    ASSERT_EQ(S_OK, root->ResetKeepingStorage());
+    EXPECT_EQ(L"", IdOf(root.get()));
+    EXPECT_FALSE(root->HasElement(L"Vx"));
+    children.clear();
+    root->GetElements(children);
+    EXPECT_TRUE(children.empty());
+    std::wstring version;
+    root->GetVersion(version);
+    EXPECT_EQ(ZALMPVersion::kNewest, version);
+  }
+
+  // elements that need their ending are ended by the reset
+  CountedReader::ended = 0;
+  auto counted = std::make_unique<CountedReader>(CountedReader::NewStorage());
+  counted->Add(L"Body")->Add(L"Position");
+  counted->Add(L"Joint");
+  ASSERT_EQ(S_OK, counted->ResetKeepingStorage());
+  EXPECT_EQ(3, CountedReader::ended);
+  counted->Add(L"Again");
+  EXPECT_TRUE(counted->HasElement(L"Again"));
+}
+
+TEST(Deserializer, AResetIsRefusedWhileAnElementOfTheStorageStandsApart)
+{
+  auto root = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  root->SetId(L"Root");
+  root->Add(L"Body");
+  PlainReader::Element<PlainReader> apart = root->Make();
+  ReportCapture reports;
+  EXPECT_EQ(E_FAIL, root->ResetKeepingStorage());
+  EXPECT_EQ(1, reports.Count());
+  EXPECT_EQ(L"Root", IdOf(root.get()));
+  EXPECT_TRUE(root->HasElement(L"Body"));
+  apart.reset();
+  EXPECT_EQ(S_OK, root->ResetKeepingStorage());
+
+  // an element on the heap has no storage to keep
+  PlainReader heap;
+  EXPECT_EQ(E_FAIL, heap.ResetKeepingStorage());
+  // nor has an element inside one
+  PlainReader* body = root->Add(L"Body");
+  EXPECT_EQ(E_FAIL, body->ResetKeepingStorage());
+  EXPECT_TRUE(root->HasElement(L"Body"));
+}
+
+TEST(Deserializer, ALeafSetAtOnceReadsAsItsIdAndValueSetApart)
+{
+  auto root = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  const std::vector<std::pair<std::string, std::string>> leaves = {
+      {"Vx", "0"}, {"Fifteen-bytes-1", "fifteen-bytes-2"}, {"Sixteen-bytes-01", "a value of more than sixteen bytes"},
+      {"Caf\xc3\xa9", "\xe2\x82\xac"}, {"Bad\xff", "also bad \xc3"}, {"", ""}};
+  for (const auto& [id, value] : leaves) {
+    PlainReader::Element<PlainReader> atOnce = root->Make();
+    PlainReader::Element<PlainReader> apart = root->Make();
+    ASSERT_EQ(S_OK, atOnce->SetLeafUtf8(id, value));
+    ASSERT_EQ(S_OK, apart->SetIdUtf8(id));
+    ASSERT_EQ(S_OK, apart->SetValueUtf8(value));
+    EXPECT_EQ(IdOf(apart.get()), IdOf(atOnce.get())) << id;
+    std::wstring read;
+    std::wstring expected;
+    ASSERT_EQ(S_OK, atOnce->GetValue(read));
+    ASSERT_EQ(S_OK, apart->GetValue(expected));
+    EXPECT_EQ(expected, read) << value;
+  }
+
+  // a child filed under its id stays filed there when the id changes
+  PlainReader* child = root->Add(L"Vx");
+  ASSERT_EQ(S_OK, child->SetLeafUtf8("Vy", "1"));
+  ZALMPDeserializer* found = nullptr;
+  double value = 0.0;
+  ASSERT_EQ(S_OK, root->GetElement(L"Vx", found, value));
+  EXPECT_EQ(child, found);
+  EXPECT_EQ(1.0, value);
+  EXPECT_EQ(L"Vy", IdOf(found));
+}
+
+// Children asked for by id after two elements exchanged them: each finds the
+// other's, and neither its own.
+TEST(Deserializer, SwappedContentsAreFoundUnderTheirNewParent)
+{
+  auto root = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  PlainReader* first = root->Add(L"First");
+  PlainReader* second = root->Add(L"Second");
+  for (const wchar_t* id : {L"Position", L"Velocity", L"Weight"}) first->Add(id);
+  for (const wchar_t* id : {L"Geometries", L"Shapes"}) second->Add(id);
+  ASSERT_EQ(S_OK, first->SwapContent(*second));
+  for (const wchar_t* id : {L"Position", L"Velocity", L"Weight"}) {
+    EXPECT_TRUE(second->HasElement(id)) << id;
+    EXPECT_FALSE(first->HasElement(id)) << id;
+  }
+  for (const wchar_t* id : {L"Geometries", L"Shapes"}) {
+    EXPECT_TRUE(first->HasElement(id)) << id;
+    EXPECT_FALSE(second->HasElement(id)) << id;
+  }
 }
 
 }  // namespace

@@ -69,24 +69,30 @@ bool ZALMPXmlReader::DeferredEntities::CheckUnread()
   return true;
 }
 
-// Builds the element `deferred` notes as the one child of a new m_scratch,
-// which takes the id and version of `collection`.
+// Builds the element `deferred` notes as the one child of m_scratch, which
+// takes the id and version of `collection`.
 bool ZALMPXmlReader::DeferredEntities::BuildEntity(const DirectBuilder::Deferred& deferred,
                                                    const ZALMPDeserializer& collection)
 {
-  // The previous entity's tree goes first, so that its memory serves this one.
-  m_scratch.reset();
-  auto scratch = std::make_unique<ZALMPXmlReader>(NewStorage());
-  collection.GetId(m_id);
-  collection.GetVersion(m_version);
-  if (FAILED(scratch->SetId(m_id)) || FAILED(scratch->SetVersion(m_version))) return false;
+  // The previous entity's tree goes first, and its memory serves this one.
+  if (!m_scratch || FAILED(m_scratch->ResetKeepingStorage())) {
+    m_scratch.reset();
+    m_scratch = std::make_unique<ZALMPXmlReader>(NewStorage());
+  }
+  // Entities of one collection follow one another.
+  if (&collection != m_collection) {
+    m_collection = nullptr;
+    collection.GetId(m_id);
+    collection.GetVersion(m_version);
+    m_collection = &collection;
+  }
+  if (FAILED(m_scratch->SetId(m_id)) || FAILED(m_scratch->SetVersion(m_version))) return false;
   // The element's content inherits the version it was built with in the tree.
-  deferred.element->GetVersion(m_version);
-  Element<ZALMPXmlReader> entity = scratch->MakeElement<ZALMPXmlReader>();
+  deferred.element->GetVersion(m_elementVersion);
+  Element<ZALMPXmlReader> entity = m_scratch->MakeElement<ZALMPXmlReader>();
   const ZALMPXmlReader* const built = entity.get();
-  if (!m_builder->BuildElement(*entity, deferred, m_version) || FAILED(scratch->AddElement(std::move(entity))))
+  if (!m_builder->BuildElement(*entity, deferred, m_elementVersion) || FAILED(m_scratch->AddElement(std::move(entity))))
     return false;
-  scratch->SetNextElement(built, 0);
-  m_scratch = std::move(scratch);
+  m_scratch->SetNextElement(built, 0);
   return true;
 }

@@ -49,8 +49,11 @@ private:
   std::size_t m_next = 0;
   std::vector<bool> m_built;
   std::unique_ptr<DirectBuilder> m_builder;
-  // The parent an entity reads its complete element from.
+  // The parent an entity reads its complete element from, made again for each.
   std::unique_ptr<ZALMPXmlReader> m_scratch;
+  // The collection whose id and version m_scratch takes.
+  const ZALMPDeserializer* m_collection = nullptr;
   std::wstring m_id;
   std::wstring m_version;
+  std::wstring m_elementVersion;
 };

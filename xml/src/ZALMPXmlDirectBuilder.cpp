@@ -160,24 +160,28 @@ bool SameBytes(const char* a, const char* b, std::size_t length, const char* end
   return *p == '>' ? p + 1 : nullptr;
 }
 
-// The first "</" or "<!" from `p` on, or `end`; sixteen bytes at a time
-// where the processor offers it, since contents are skipped whole.
-const char* FindEndOrMarkup(const char* p, const char* end)
+// The first "</" followed by `first` or "<!" from `p` on, or `end`; sixteen
+// bytes at a time where the processor offers it, since contents are skipped
+// whole and most of their end tags are not the one looked for.
+const char* FindEndOrMarkup(const char* p, const char* end, char first)
 {
 #if defined(__SSE2__)
   const __m128i lessThan = _mm_set1_epi8('<');
   const __m128i slash = _mm_set1_epi8('/');
   const __m128i bang = _mm_set1_epi8('!');
-  for (; end - p > 16; p += 16) {
+  const __m128i initial = _mm_set1_epi8(first);
+  for (; end - p > 17; p += 16) {
     const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
-    const __m128i marks = _mm_and_si128(_mm_cmpeq_epi8(here, lessThan),
-                                        _mm_or_si128(_mm_cmpeq_epi8(next, slash), _mm_cmpeq_epi8(next, bang)));
+    const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 2));
+    const __m128i endTag = _mm_and_si128(_mm_cmpeq_epi8(next, slash), _mm_cmpeq_epi8(after, initial));
+    const __m128i marks = _mm_and_si128(_mm_cmpeq_epi8(here, lessThan), _mm_or_si128(endTag, _mm_cmpeq_epi8(next, bang)));
     if (const int found = _mm_movemask_epi8(marks)) return p + std::countr_zero(static_cast<unsigned>(found));
   }
 #endif
+  // The text's NUL stands at `end`, so p[2] may be read.
   for (; end - p > 1; ++p)
-    if (p[0] == '<' && (p[1] == '/' || p[1] == '!')) return p;
+    if (p[0] == '<' && ((p[1] == '/' && p[2] == first) || p[1] == '!')) return p;
   return end;
 }
 
@@ -476,7 +480,7 @@ bool ZALMPXmlReader::DirectBuilder::SkipContent(std::string_view name)
 {
   const char* p = m_p;
   while (true) {
-    p = FindEndOrMarkup(p, m_end);
+    p = FindEndOrMarkup(p, m_end, name.front());
     if (p == m_end) return false;
     if (p[1] == '!') {
       m_p = p;

@@ -97,8 +97,8 @@ bool ZALMPXmlReader::ElementFiller::SetText(ZALMPXmlReader& element, const ZALMP
 bool ZALMPXmlReader::ElementFiller::Leaf(ZALMPXmlReader& element, std::string_view id, std::string_view text,
                                          std::wstring_view parentVersion)
 {
-  return (SUCCEEDED(element.SetIdUtf8(id)) && (IsNewest(parentVersion) || SUCCEEDED(element.SetVersion(parentVersion))) &&
-          SUCCEEDED(element.SetValueUtf8(text))) ||
+  return (SUCCEEDED(element.SetLeafUtf8(id, text)) &&
+          (IsNewest(parentVersion) || SUCCEEDED(element.SetVersion(parentVersion)))) ||
          OutOfMemory();
 }
 
