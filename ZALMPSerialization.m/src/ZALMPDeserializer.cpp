@@ -115,6 +115,46 @@ inline bool SameKey(std::string_view a, std::string_view b)
   return size == 0 || x[0] == y[0];
 }
 
+// ZALMPCompactText::Compare without a call for keys of up to sixteen bytes:
+// the first and the last word of the bytes both share, taken as big-endian
+// numbers one after the other, order them as the bytes do.
+inline int CompareKeys(std::string_view a, std::string_view b)
+{
+  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+  const auto byWords = [&](auto word) {
+    using Word = decltype(word);
+    const auto bigEndian = [](Word value) -> Word {
+      if constexpr (std::endian::native != std::endian::little)
+        return value;
+      else if constexpr (sizeof(Word) == 8)
+        return __builtin_bswap64(value);
+      else if constexpr (sizeof(Word) == 4)
+        return __builtin_bswap32(value);
+      else
+        return __builtin_bswap16(value);
+    };
+    for (const std::size_t at : {std::size_t{0}, common - sizeof(Word)}) {
+      const Word x = bigEndian(LoadWord<Word>(a.data() + at));
+      const Word y = bigEndian(LoadWord<Word>(b.data() + at));
+      if (x != y) return x < y ? -1 : 1;
+    }
+    return 0;
+  };
+  int order = 0;
+  if (common > 16)
+    order = std::memcmp(a.data(), b.data(), common);
+  else if (common >= 8)
+    order = byWords(std::uint64_t());
+  else if (common >= 4)
+    order = byWords(std::uint32_t());
+  else if (common >= 2)
+    order = byWords(std::uint16_t());
+  else if (common == 1)
+    order = static_cast<int>(static_cast<unsigned char>(a[0])) - static_cast<int>(static_cast<unsigned char>(b[0]));
+  if (order != 0) return order;
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 // Stored types as the variable type enumeration.
 using Type = ZALMPSerializationVariable::Type;
 
@@ -539,7 +579,7 @@ void ZALMPDeserializer::SortChildren() const
 {
   if (!(m_flags & kUnsorted)) return;
   SortByKey(m_content->children, [](const ZALMPDeserializer* a, const ZALMPDeserializer* b) {
-    return ZALMPCompactText::Compare(a->KeyText(), b->KeyText()) < 0;
+    return CompareKeys(a->KeyText(), b->KeyText()) < 0;
   });
   m_flags &= static_cast<std::uint8_t>(~(kUnsorted | kGrouped));
   m_nextLookup = 0;
@@ -580,11 +620,11 @@ ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) cons
   struct KeyLess {
     bool operator()(const ZALMPDeserializer* element, std::string_view k) const
     {
-      return ZALMPCompactText::Compare(element->KeyText(), k) < 0;
+      return CompareKeys(element->KeyText(), k) < 0;
     }
     bool operator()(std::string_view k, const ZALMPDeserializer* element) const
     {
-      return ZALMPCompactText::Compare(k, element->KeyText()) < 0;
+      return CompareKeys(k, element->KeyText()) < 0;
     }
   };
   const Slice<ZALMPDeserializer*>& children = m_content->children;
@@ -684,7 +724,7 @@ const ZALMPDeserializer::Attribute* ZALMPDeserializer::FindAttribute(std::wstrin
   }
   const Attribute* found =
       std::lower_bound(attributes.begin(), attributes.end(), key.View(), [](const Attribute& a, std::string_view k) {
-        return ZALMPCompactText::Compare(a.id.View(), k) < 0;
+        return CompareKeys(a.id.View(), k) < 0;
       });
   return found != attributes.end() && found->id.View() == key.View() ? found : nullptr;
 }
@@ -922,9 +962,9 @@ void ZALMPDeserializer::PutAttribute(std::string_view id, std::string_view value
   Slice<Attribute>& attributes = Contents().attributes;
   // Readers mostly meet attributes in order or few of them: append when possible.
   std::uint32_t position = attributes.size;
-  if (attributes.size != 0 && ZALMPCompactText::Compare(attributes.data[attributes.size - 1].id.View(), id) >= 0) {
+  if (attributes.size != 0 && CompareKeys(attributes.data[attributes.size - 1].id.View(), id) >= 0) {
     const Attribute* found = std::lower_bound(attributes.begin(), attributes.end(), id, [](const Attribute& a, std::string_view k) {
-      return ZALMPCompactText::Compare(a.id.View(), k) < 0;
+      return CompareKeys(a.id.View(), k) < 0;
     });
     position = static_cast<std::uint32_t>(found - attributes.begin());
     if (found->id.View() == id) {
@@ -1016,7 +1056,7 @@ void ZALMPDeserializer::TakeChild(std::string_view key, bool ownId, Element<ZALM
   m_nextLookup = 0;
   m_flags &= static_cast<std::uint8_t>(~kGrouped);  // the new child may stand apart from its key's others
   if (!(m_flags & kUnsorted) && children.size != 0 &&
-      ZALMPCompactText::Compare(children.data[children.size - 1]->KeyText(), key) > 0)
+      CompareKeys(children.data[children.size - 1]->KeyText(), key) > 0)
     m_flags |= kUnsorted;
   TakeInStorage(*child);
   children.data[children.size++] = child.release();
@@ -1071,7 +1111,7 @@ HRESULT ZALMPDeserializer::AddElements(std::vector<Element<ZALMPDeserializer>>& 
     taken->m_flags = static_cast<std::uint8_t>((taken->m_flags & ~kFiledUnderRareKey) | kFiledUnderOwnId);
     TakeInStorage(*taken);
     const std::string_view key = taken->m_id.View();
-    if (sorted && mine.size != 0 && ZALMPCompactText::Compare(previous, key) > 0) sorted = false;
+    if (sorted && mine.size != 0 && CompareKeys(previous, key) > 0) sorted = false;
     previous = key;
     mine.data[mine.size++] = taken;
   }

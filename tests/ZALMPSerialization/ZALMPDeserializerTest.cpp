@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdlib>
 #include <limits>
@@ -438,6 +439,49 @@ TEST(Deserializer, SwappedContentsAreFoundUnderTheirNewParent)
   for (const wchar_t* id : {L"Geometries", L"Shapes"}) {
     EXPECT_TRUE(first->HasElement(id)) << id;
     EXPECT_FALSE(second->HasElement(id)) << id;
+  }
+}
+
+// Keys of every short length, sharing prefixes of every length and holding
+// units beyond ASCII, come out in code unit order (units as unsigned values)
+// however they were added; so many attributes that they are searched, not
+// walked, are each found.
+TEST(Deserializer, KeysOfEveryShortLengthAreOrderedByTheirUnits)
+{
+  std::mt19937 random(20261207);
+  const std::wstring alphabet = {L'a', L'b', L'Z', L'\u00e9', L'\u07ff', L'\uffff', static_cast<wchar_t>(0x10FFFF)};
+  std::vector<std::wstring> ids;
+  for (int length = 0; length <= 20; ++length)
+    for (int n = 0; n < 12; ++n) {
+      std::wstring id(static_cast<std::size_t>(length), L'a');
+      // mostly one letter, so that keys share long prefixes and differ late
+      for (wchar_t& unit : id)
+        if (random() % 4 == 0) unit = alphabet[random() % alphabet.size()];
+      ids.push_back(id);
+    }
+  std::shuffle(ids.begin(), ids.end(), random);
+  TestReader root(L"Root");
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    root.Add(ids[i]);
+    root.AddAttributeValue(ids[i].empty() ? L"empty" : ids[i], static_cast<std::int32_t>(i));
+  }
+  std::vector<std::wstring> expected = ids;
+  std::stable_sort(expected.begin(), expected.end(), [](const std::wstring& a, const std::wstring& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](wchar_t x, wchar_t y) {
+      return static_cast<std::uint32_t>(x) < static_cast<std::uint32_t>(y);
+    });
+  });
+  std::vector<ZALMPDeserializer*> all;
+  root.GetElements(all);
+  ASSERT_EQ(expected.size(), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) ASSERT_EQ(expected[i], IdOf(all[i])) << "position " << i;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    EXPECT_TRUE(root.HasElement(ids[i])) << i;
+    std::int32_t value = -1;
+    ASSERT_EQ(S_OK, root.GetAttribute(ids[i].empty() ? L"empty" : ids[i], value)) << i;
+    // a repeated id keeps the value given last
+    const std::size_t last = static_cast<std::size_t>(std::find(ids.rbegin(), ids.rend(), ids[i]) - ids.rbegin());
+    EXPECT_EQ(static_cast<std::int32_t>(ids.size() - 1 - last), value) << i;
   }
 }
 
