@@ -308,23 +308,25 @@ HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, double& value)
   return E_FAIL;
 }
 
+// Whether a stored value is a text; reported once for both forms a text is read in.
+bool IsText(std::uint8_t type)
+{
+  if (type == Type::String) return true;
+  ZALMP_REPORT();
+  return false;
+}
+
 // A text as the tree keeps it, without converting it.
 HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::string_view& value)
 {
-  if (type != Type::String) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
+  if (!IsText(type)) return E_FAIL;
   value = slot.View();
   return S_OK;
 }
 
 HRESULT Convert(std::uint8_t type, const ZALMPCompactText& slot, std::wstring& value)
 {
-  if (type != Type::String) {
-    ZALMP_REPORT();
-    return E_FAIL;
-  }
+  if (!IsText(type)) return E_FAIL;
   return RunTakingMemory(ZALMP_HERE, [&] { ZALMPCompactText::ToWide(slot.View(), value); });
 }
 

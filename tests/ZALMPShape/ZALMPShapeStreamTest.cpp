@@ -56,7 +56,9 @@ std::vector<std::string> Damaged(const std::string& text)
   std::vector<unsigned char> changed = StreamBytes(text);
   changed[changed.size() / 2] ^= 1;
   const std::vector<unsigned char> cut(changed.begin(), changed.end() - 3);
-  return {Replaced(text, "stream=\"", "stream=\"!"), WithStream(text, cut), WithStream(text, changed)};
+  // a character beyond ASCII is read wide, and refused all the same
+  return {Replaced(text, "stream=\"", "stream=\"!"), Replaced(text, "stream=\"", "stream=\"\xc3\xa9"),
+          WithStream(text, cut), WithStream(text, changed)};
 }
 
 // Reading `damaged` into `shape` fails, is reported at `source` and keeps what `held` answers.
