@@ -238,7 +238,10 @@ TEST(Deserializer, DecimalTextsReadAsTheCLibraryReadsThem)
   std::mt19937_64 random(20261206);
   std::vector<std::string> texts = {"0",    "-0",   "0.5",   "5.",    "1.e5",   "1e+",   "1e-x",   "9007199254740993",
                                     "9007199254740992e-22",  "1e22",  "1e23",   "1e-22", "1e-23",  "0.1E+1x",
-                                    "12345678901234567890",  "0.0000000000000000000001", "7e0200", "3E-0022"};
+                                    "12345678901234567890",  "0.0000000000000000000001", "7e0200", "3E-0022",
+                                    // runs of eight digits, ended by the characters just around the digits
+                                    "1234567/8", "12345678:", "0.1234567:1", "0.12345678/", "12345678.87654321",
+                                    "0.001000288712", "1234567890123456789", "0.12345678901234567890123"};
   for (int i = 0; i < 3000; ++i) {
     std::string digits = std::to_string(random() >> (random() % 64));
     std::string text = random() % 2 ? "-" : "";
