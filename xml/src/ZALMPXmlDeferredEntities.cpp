@@ -35,9 +35,6 @@ bool ZALMPXmlReader::DeferredEntities::Build(ZALMPXmlReader& root)
   DirectBuilder frame(m_text);
   frame.DeferEntities(CollectionNames(), m_deferred);
   if (!frame.Build(root)) return false;
-  m_positions.reserve(m_deferred.size());
-  for (std::size_t position = 0; position < m_deferred.size(); ++position)
-    m_positions.emplace(m_deferred[position].element, position);
   m_built.assign(m_deferred.size(), false);
   m_builder = std::make_unique<DirectBuilder>(m_text);
   return true;
@@ -48,6 +45,11 @@ const ZALMPDeserializer* ZALMPXmlReader::DeferredEntities::Expand(const ZALMPDes
 {
   std::size_t position = m_next;
   if (position >= m_deferred.size() || m_deferred[position].element != &element) {
+    // Made at the first entity read out of document order: most documents have none.
+    if (m_positions.empty()) {
+      m_positions.reserve(m_deferred.size());
+      for (std::size_t at = 0; at < m_deferred.size(); ++at) m_positions.emplace(m_deferred[at].element, at);
+    }
     const auto found = m_positions.find(&element);
     if (found == m_positions.end()) {
       // An element the tree holds whole.

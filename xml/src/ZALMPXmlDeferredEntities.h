@@ -43,7 +43,7 @@ private:
 
   std::string m_text;
   std::vector<DirectBuilder::Deferred> m_deferred;
-  // Position in m_deferred of each entity element of the tree.
+  // Position in m_deferred of each entity element of the tree, once one is read out of order.
   std::unordered_map<const ZALMPDeserializer*, std::size_t> m_positions;
   // Where the next entity element is looked for first: entities mostly read in document order.
   std::size_t m_next = 0;
