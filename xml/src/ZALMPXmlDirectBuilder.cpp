@@ -55,7 +55,7 @@ constexpr std::uint64_t BytesBelow(std::uint64_t word, unsigned char bound)
 // the latest. Runs of other bytes go sixteen or eight at a time: any byte
 // that may stop a text or value is below 0x28, '<' or '_', and the lowest
 // flagged byte is a true one, as bytes are flagged wrongly only above a true one.
-const char* Find(const char* p, const char* end, std::uint8_t stop)
+[[gnu::always_inline]] inline const char* Find(const char* p, const char* end, std::uint8_t stop)
 {
   while (true) {
 #if defined(__SSE2__)
@@ -257,7 +257,7 @@ void ZALMPXmlReader::DirectBuilder::SkipSpaces()
   m_p = ::SkipSpaces(m_p, m_end);
 }
 
-ZALMPXmlRawText ZALMPXmlReader::DirectBuilder::Name()
+[[gnu::always_inline]] inline ZALMPXmlRawText ZALMPXmlReader::DirectBuilder::Name()
 {
   ZALMPXmlRawText raw;
   const char* const start = m_p;
