@@ -23,12 +23,6 @@ bool Escaped(const ZALMPXmlRawText& raw, std::string_view text)
   return raw.reference ? ZALMPXmlEscape::HasEscapes(text) : raw.escape;
 }
 
-// New elements carry the newest version already.
-bool IsNewest(std::wstring_view version)
-{
-  return version.data() == ZALMPVersion::kNewest.data() || version == ZALMPVersion::kNewest;
-}
-
 }  // namespace
 
 bool ZALMPXmlReader::ElementFiller::Start(ZALMPXmlReader& element, const ZALMPXmlRawText& tag, int count,
@@ -92,14 +86,6 @@ bool ZALMPXmlReader::ElementFiller::SetText(ZALMPXmlReader& element, const ZALMP
   const HRESULT status = Escaped(raw, text) ? element.SetValue(ZALMPXmlEscape::Decode(text, false))
                                             : element.SetValueUtf8(text);
   return SUCCEEDED(status) || OutOfMemory();
-}
-
-bool ZALMPXmlReader::ElementFiller::Leaf(ZALMPXmlReader& element, std::string_view id, std::string_view text,
-                                         std::wstring_view parentVersion)
-{
-  return (SUCCEEDED(element.SetLeafUtf8(id, text)) &&
-          (IsNewest(parentVersion) || SUCCEEDED(element.SetVersion(parentVersion)))) ||
-         OutOfMemory();
 }
 
 bool ZALMPXmlReader::ElementFiller::SetEmptyText(ZALMPXmlReader& element)

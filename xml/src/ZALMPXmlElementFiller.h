@@ -3,6 +3,8 @@
 
 #include "ZALMPXmlRawText.h"
 
+#include <ZALMPVersion.h>
+
 #include <cstddef>
 #include <deque>
 #include <string>
@@ -31,8 +33,13 @@ public:
   // The element's one text.
   bool SetText(ZALMPXmlReader& element, const ZALMPXmlRawText& raw);
   // All of an element without attributes whose id and text need no decoding,
-  // as Start, Finish and SetText make it.
-  bool Leaf(ZALMPXmlReader& element, std::string_view id, std::string_view text, std::wstring_view parentVersion);
+  // as Start, Finish and SetText make it. Inline: most elements are such.
+  bool Leaf(ZALMPXmlReader& element, std::string_view id, std::string_view text, std::wstring_view parentVersion)
+  {
+    return (SUCCEEDED(element.SetLeafUtf8(id, text)) &&
+            (IsNewest(parentVersion) || SUCCEEDED(element.SetVersion(parentVersion)))) ||
+           OutOfMemory();
+  }
   bool SetEmptyText(ZALMPXmlReader& element);
   // Mixed content: each piece joins `joined` resolved, in order, and the whole becomes the text.
   bool Join(std::string& joined, const ZALMPXmlRawText& piece);
@@ -41,6 +48,11 @@ public:
   bool OutOfMemory() { return Fail("out of memory", m_offset); }
 
 private:
+  // New elements carry the newest version already.
+  static bool IsNewest(std::wstring_view version)
+  {
+    return version.data() == ZALMPVersion::kNewest.data() || version == ZALMPVersion::kNewest;
+  }
   bool Fail(std::string message, std::size_t offset, char mark = 0, std::size_t ordinal = 0);
   bool Repeated(std::string_view name);
   std::size_t Offset(const char* p) const { return static_cast<std::size_t>(p - m_base); }
