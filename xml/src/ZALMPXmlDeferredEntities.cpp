@@ -1,6 +1,7 @@
 #include "ZALMPXmlDeferredEntities.h"
 
 #include <ZALMPEntityKinds.h>
+#include <ZALMPVersion.h>
 #include <ZALUtf8.h>
 
 #include <cstring>
@@ -89,11 +90,15 @@ bool ZALMPXmlReader::DeferredEntities::BuildEntity(const DirectBuilder::Deferred
     m_collection = &collection;
   }
   if (FAILED(m_scratch->SetId(m_id)) || FAILED(m_scratch->SetVersion(m_version))) return false;
-  // The element's content inherits the version it was built with in the tree.
+  // The element's content inherits the version it was built with in the tree,
+  // passed as the newest version itself when it is that one: each element
+  // built then knows it carries it already, without comparing texts.
   deferred.element->GetVersion(m_elementVersion);
+  const std::wstring_view version =
+      m_elementVersion == ZALMPVersion::kNewest ? ZALMPVersion::kNewest : std::wstring_view(m_elementVersion);
   Element<ZALMPXmlReader> entity = m_scratch->MakeElement<ZALMPXmlReader>();
   const ZALMPXmlReader* const built = entity.get();
-  if (!m_builder->BuildElement(*entity, deferred, m_elementVersion) || FAILED(m_scratch->AddElement(std::move(entity))))
+  if (!m_builder->BuildElement(*entity, deferred, version) || FAILED(m_scratch->AddElement(std::move(entity))))
     return false;
   m_scratch->SetNextElement(built, 0);
   return true;
