@@ -89,6 +89,13 @@ bool SameUnits(std::wstring_view wide, std::string_view ascii)
   return true;
 }
 
+// The entry a slot's 1-based entry number names, or `end` for a free slot.
+template <class Entries>
+auto EntryOf(Entries& entries, std::uint32_t entry)
+{
+  return entry == 0 ? entries.end() : entries.begin() + static_cast<std::ptrdiff_t>(entry - 1);
+}
+
 bool IsAscii(std::string_view bytes)
 {
   const std::size_t size = bytes.size();
@@ -246,8 +253,7 @@ ZALMPIdentifierMap::mapped_type& ZALMPIdentifierMap::operator[](std::wstring&& i
 ZALMPIdentifierMap::iterator ZALMPIdentifierMap::Find(std::wstring_view identifier, std::uint32_t hash)
 {
   if (m_slots.empty()) return end();
-  const Slot& slot = m_slots[Place(identifier, hash)];
-  return slot.entry == 0 ? end() : m_entries.begin() + static_cast<std::ptrdiff_t>(slot.entry - 1);
+  return EntryOf(m_entries, m_slots[Place(identifier, hash)].entry);
 }
 
 ZALMPIdentifierMap::iterator ZALMPIdentifierMap::find(std::wstring_view identifier)
@@ -272,6 +278,5 @@ ZALMPIdentifierMap::const_iterator ZALMPIdentifierMap::findEncoded(std::string_v
   const std::size_t place = Place(HashAscii(encoded), [&](const std::wstring& key) {
     return key.size() == encoded.size() && SameUnits(key, encoded);
   });
-  const Slot& slot = m_slots[place];
-  return slot.entry == 0 ? end() : m_entries.begin() + static_cast<std::ptrdiff_t>(slot.entry - 1);
+  return EntryOf(m_entries, m_slots[place].entry);
 }

@@ -15,12 +15,8 @@ constexpr std::size_t kLargestBlock = 32 * 1024;
 void* ZALMPTreeStorage::AllocateInNewBlock(std::size_t size, std::size_t alignment)
 {
   const std::size_t blockSize = std::max(m_blockSize, size + alignment);
-  if (m_blocks.empty())
-    m_firstBlockSize = blockSize;
-  else
-    m_earlierBlocksSize += static_cast<std::size_t>(m_end - m_blocks.back().get());
-  m_blocks.push_back(std::make_unique_for_overwrite<std::byte[]>(blockSize));
-  m_next = m_blocks.back().get();
+  m_blocks.push_back({std::make_unique_for_overwrite<std::byte[]>(blockSize), blockSize});
+  m_next = m_blocks.back().memory.get();
   m_end = m_next + blockSize;
   if (m_blockSize < kLargestBlock) m_blockSize *= 2;
   const auto address = reinterpret_cast<std::uintptr_t>(m_next);
@@ -36,19 +32,17 @@ void ZALMPTreeStorage::Rewind() noexcept
   m_plain = true;
   if (m_blocks.size() > 1) {
     // One block as large as all of them: the next tree of that size fits.
-    const std::size_t total = m_earlierBlocksSize + static_cast<std::size_t>(m_end - m_blocks.back().get());
+    std::size_t total = 0;
+    for (const Block& block : m_blocks) total += block.size;
     try {
-      std::unique_ptr<std::byte[]> merged = std::make_unique_for_overwrite<std::byte[]>(total);
-      m_blocks.front() = std::move(merged);
-      m_firstBlockSize = total;
+      m_blocks.front() = {std::make_unique_for_overwrite<std::byte[]>(total), total};
     } catch (const std::bad_alloc&) {
       // The first block serves again, the others come back as they are needed.
     }
     m_blocks.resize(1);
   }
-  m_earlierBlocksSize = 0;
   if (!m_blocks.empty()) {
-    m_next = m_blocks.front().get();
-    m_end = m_next + m_firstBlockSize;
+    m_next = m_blocks.front().memory.get();
+    m_end = m_next + m_blocks.front().size;
   }
 }

@@ -56,12 +56,15 @@ private:
   ZALMPTreeStorage() = default;
   ~ZALMPTreeStorage() = default;
 
-  std::vector<std::unique_ptr<std::byte[]>> m_blocks;
+  struct Block {
+    std::unique_ptr<std::byte[]> memory;
+    std::size_t size;
+  };
+
+  std::vector<Block> m_blocks;
   std::byte* m_next = nullptr;
   std::byte* m_end = nullptr;
   std::size_t m_blockSize = 16 * 1024;
-  std::size_t m_firstBlockSize = 0;
-  std::size_t m_earlierBlocksSize = 0;  // of all blocks but the last
   std::size_t m_users = 0;
   std::size_t m_attached = 0;
   bool m_plain = true;
