@@ -195,6 +195,13 @@ protected:
   /// element started no storage, or an element of it stands outside this
   /// element's tree; nothing changes.
   HRESULT ResetKeepingStorage();
+  /// On an element that started a storage: texts that the UTF-8 setters take
+  /// from within `source` are referred to where they stand rather than
+  /// copied and checked, for every element of the storage, until the storage
+  /// is gone. The caller keeps `source` alive and unchanged that long. S_OK.
+  /// S_FALSE: `source` is not valid UTF-8; nothing is lent. E_FAIL
+  /// (reported): this element started no storage.
+  HRESULT LendTexts(std::string_view source);
 
   /// Exchanges id, value, attributes, children and version with `other`;
   /// each keeps its own place in its parent. E_FAIL (reported): the two do
@@ -216,6 +223,7 @@ private:
   Content& Contents();
   Rare& Rares();
   void StoreText(ZALMPCompactText& text, std::string_view bytes);
+  bool IsLentOrUtf8(std::string_view bytes) const;
   template <class T>
   T* NewArray(std::uint32_t count);
   template <class T>

@@ -1,4 +1,6 @@
 #pragma once
+#include "ZALMPXmlOutput.h"
+
 #include <ZALMPSerializer.h>
 
 #include <functional>
@@ -44,9 +46,9 @@ private:
   class Printer;
 
   // True when the tag's name is the id itself, nothing escaped.
-  bool AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const;
+  bool AppendStartTag(ZALMPXmlOutput& out, const ZALMPXmlWriter* parent) const;
   std::vector<bool> SupersededAttributes() const;
-  void AppendValue(std::string& out) const;
+  void AppendValue(ZALMPXmlOutput& out) const;
   bool HasText() const;
 
   // The printer of the streamed tree this element belongs to; null otherwise.
@@ -80,7 +82,7 @@ private:
   };
 
   bool Start(const ZALMPXmlWriter& element, const ZALMPXmlWriter* parent, int depth, bool compact, bool keepOpen);
-  static void AppendEndTag(std::string& out, const ZALMPXmlWriter& element, bool nameAsIs);
+  static void AppendEndTag(ZALMPXmlOutput& out, const ZALMPXmlWriter& element, bool nameAsIs);
   bool Run(const ZALMPXmlWriter* pauseInside);
   void Release(const ZALMPXmlWriter& parent, std::uint64_t index);
   void Flush(std::size_t atLeast);
@@ -92,7 +94,7 @@ private:
   bool m_started = false;
   bool m_accepted = true;
   bool m_broken = false;
-  std::string m_out;
+  ZALMPXmlOutput m_out;
   std::vector<Open> m_open;
   // Released elements: a streamed tree makes and lets go of one entity's
   // elements after the other, so reusing them saves most of its allocations.

@@ -36,6 +36,8 @@ ZALMPIdentifierMap::~ZALMPIdentifierMap() = default;
 
 namespace {
 
+using Text = ZALMPCompactText;
+
 constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
 
 std::uint64_t Mix(std::uint64_t hash, std::uint64_t word)
@@ -48,13 +50,6 @@ std::uint32_t Finish(std::uint64_t hash)
   hash ^= hash >> 32;
   hash *= kMultiplier;
   return static_cast<std::uint32_t>(hash >> 32);
-}
-
-std::uint64_t WordAt(const char* at)
-{
-  std::uint64_t word;
-  std::memcpy(&word, at, sizeof word);
-  return word;
 }
 
 // Whether the wide units of `wide` are the bytes of `ascii` (of the same
@@ -102,8 +97,8 @@ bool IsAscii(std::string_view bytes)
   std::uint64_t any = 0;
   if (size >= 8) {
     // the last word overlaps the ones before
-    for (std::size_t i = 0; i + 8 <= size; i += 8) any |= WordAt(bytes.data() + i);
-    any |= WordAt(bytes.data() + size - 8);
+    for (std::size_t i = 0; i + 8 <= size; i += 8) any |= Text::LoadWord<std::uint64_t>(bytes.data() + i);
+    any |= Text::LoadWord<std::uint64_t>(bytes.data() + size - 8);
   } else {
     for (const char c : bytes) any |= static_cast<unsigned char>(c);
   }
@@ -153,11 +148,11 @@ std::uint32_t ZALMPIdentifierMap::HashAscii(std::string_view bytes) noexcept
   std::uint64_t hash = size * kMultiplier;
   // Words as they lie in memory: the hash is only ever compared within one process.
   std::size_t i = 0;
-  for (; i + 8 <= size; i += 8) hash = Mix(hash, WordAt(bytes.data() + i));
+  for (; i + 8 <= size; i += 8) hash = Mix(hash, Text::LoadWord<std::uint64_t>(bytes.data() + i));
   if (i != size) {
     std::uint64_t tail = 0;
     if (size >= 8) {
-      tail = WordAt(bytes.data() + size - 8);  // overlapping the word before
+      tail = Text::LoadWord<std::uint64_t>(bytes.data() + size - 8);  // overlapping the word before
     } else {
       for (std::size_t k = 0; k < size; ++k) tail = tail << 8 | static_cast<unsigned char>(bytes[k]);
     }

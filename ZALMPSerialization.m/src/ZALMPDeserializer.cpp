@@ -23,6 +23,8 @@
 
 namespace {
 
+using Text = ZALMPCompactText;
+
 // The encoded key of a wide id, for looking it up. Ids are nearly always short
 // and ASCII: those are encoded on the stack, the others as a compact text.
 class LookupKey {
@@ -86,18 +88,10 @@ constexpr std::uint32_t kSmallSort = 32;
 // (fewer than 256, the range of the lookup's starting point).
 constexpr std::uint32_t kScannedLookup = 40;
 
-template <class Word>
-Word LoadWord(const char* p)
-{
-  Word word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
-
 // Key equality without a call: keys are short, and most differ in length.
 // Up to 16 bytes, two (overlapping) words from each end cover the whole key
 // without reading outside it.
-inline bool SameKey(std::string_view a, std::string_view b)
+[[gnu::always_inline]] inline bool SameKey(std::string_view a, std::string_view b)
 {
   const std::size_t size = a.size();
   if (size != b.size()) return false;
@@ -105,20 +99,21 @@ inline bool SameKey(std::string_view a, std::string_view b)
   const char* const y = b.data();
   if (size >= 8) {
     if (size > 16) return std::memcmp(x, y, size) == 0;
-    return LoadWord<std::uint64_t>(x) == LoadWord<std::uint64_t>(y) &&
-           LoadWord<std::uint64_t>(x + size - 8) == LoadWord<std::uint64_t>(y + size - 8);
+    return Text::LoadWord<std::uint64_t>(x) == Text::LoadWord<std::uint64_t>(y) &&
+           Text::LoadWord<std::uint64_t>(x + size - 8) == Text::LoadWord<std::uint64_t>(y + size - 8);
   }
   if (size >= 4)
-    return LoadWord<std::uint32_t>(x) == LoadWord<std::uint32_t>(y) &&
-           LoadWord<std::uint32_t>(x + size - 4) == LoadWord<std::uint32_t>(y + size - 4);
-  if (size >= 2) return LoadWord<std::uint16_t>(x) == LoadWord<std::uint16_t>(y) && x[size - 1] == y[size - 1];
+    return Text::LoadWord<std::uint32_t>(x) == Text::LoadWord<std::uint32_t>(y) &&
+           Text::LoadWord<std::uint32_t>(x + size - 4) == Text::LoadWord<std::uint32_t>(y + size - 4);
+  if (size >= 2)
+    return Text::LoadWord<std::uint16_t>(x) == Text::LoadWord<std::uint16_t>(y) && x[size - 1] == y[size - 1];
   return size == 0 || x[0] == y[0];
 }
 
 // ZALMPCompactText::Compare without a call for keys of up to sixteen bytes:
 // the first and the last word of the bytes both share, taken as big-endian
 // numbers one after the other, order them as the bytes do.
-inline int CompareKeys(std::string_view a, std::string_view b)
+[[gnu::always_inline]] inline int CompareKeys(std::string_view a, std::string_view b)
 {
   const std::size_t common = a.size() < b.size() ? a.size() : b.size();
   const auto byWords = [&](auto word) {
@@ -134,8 +129,8 @@ inline int CompareKeys(std::string_view a, std::string_view b)
         return __builtin_bswap16(value);
     };
     for (const std::size_t at : {std::size_t{0}, common - sizeof(Word)}) {
-      const Word x = bigEndian(LoadWord<Word>(a.data() + at));
-      const Word y = bigEndian(LoadWord<Word>(b.data() + at));
+      const Word x = bigEndian(Text::LoadWord<Word>(a.data() + at));
+      const Word y = bigEndian(Text::LoadWord<Word>(b.data() + at));
       if (x != y) return x < y ? -1 : 1;
     }
     return 0;
@@ -486,7 +481,17 @@ inline void ZALMPDeserializer::StoreText(ZALMPCompactText& text, std::string_vie
     text.Assign(bytes);
     return;
   }
+  if (m_storage->Lends(bytes)) {
+    text.Borrow(bytes);
+    return;
+  }
   StoreCopy(*m_storage, text, bytes);
+}
+
+// A lent text was checked with the whole it stands in.
+inline bool ZALMPDeserializer::IsLentOrUtf8(std::string_view bytes) const
+{
+  return (bytes.size() > 16 && m_storage && m_storage->Lends(bytes)) || ZALMPCompactText::IsUtf8(bytes);
 }
 
 void ZALMPDeserializer::Clean() noexcept
@@ -899,7 +904,7 @@ HRESULT ZALMPDeserializer::SetIdUtf8(std::string_view id)
 {
   return RunTakingMemory(ZALMP_HERE, [&] {
     PinKey();
-    if (ZALMPCompactText::IsUtf8(id))
+    if (IsLentOrUtf8(id))
       StoreText(m_id, id);
     else
       StoreText(m_id, ZALMPCompactText::FromUtf8(id).View());
@@ -935,7 +940,7 @@ HRESULT ZALMPDeserializer::SetValue(std::wstring_view value)
 HRESULT ZALMPDeserializer::SetValueUtf8(std::string_view value)
 {
   return RunTakingMemory(ZALMP_HERE, [&] {
-    if (ZALMPCompactText::IsUtf8(value))
+    if (IsLentOrUtf8(value))
       StoreText(m_value, value);
     else
       StoreText(m_value, ZALMPCompactText::FromUtf8(value).View());
@@ -1023,7 +1028,7 @@ HRESULT ZALMPDeserializer::AddAttributeValue(std::wstring_view id, std::wstring_
 HRESULT ZALMPDeserializer::AddAttributeValueUtf8(std::string_view id, std::string_view value)
 {
   return RunTakingMemory(ZALMP_HERE, [&] {
-    if (ZALMPCompactText::IsUtf8(id) && ZALMPCompactText::IsUtf8(value))
+    if (IsLentOrUtf8(id) && IsLentOrUtf8(value))
       PutAttribute(id, value, Type::String);
     else
       PutAttribute(ZALMPCompactText::FromUtf8(id).View(), ZALMPCompactText::FromUtf8(value).View(), Type::String);
@@ -1139,6 +1144,17 @@ HRESULT ZALMPDeserializer::ResetKeepingStorage()
   m_flags = 0;
   m_nextLookup = 0;
   m_storage->Rewind();
+  return S_OK;
+}
+
+HRESULT ZALMPDeserializer::LendTexts(std::string_view source)
+{
+  if (!m_storage || (m_flags & kObjectInStorage)) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  if (!ZALMPCompactText::IsUtf8(source)) return S_FALSE;
+  m_storage->Lend(source);
   return S_OK;
 }
 

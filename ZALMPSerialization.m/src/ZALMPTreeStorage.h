@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 // The memory of one input tree: taken from the heap in large blocks, handed
@@ -39,6 +40,23 @@ public:
   // it, and the root none of it: the blocks become one, the largest use seen.
   void Rewind() noexcept;
 
+  // `source` is valid UTF-8 and outlives every element of this storage:
+  // elements refer to the texts within it where they stand.
+  void Lend(std::string_view source) noexcept { m_lent = source; }
+  // Whether `bytes` lie within the lent source, cut at whole characters (and
+  // so are valid UTF-8 themselves).
+  bool Lends(std::string_view bytes) const noexcept
+  {
+    const auto begin = reinterpret_cast<std::uintptr_t>(m_lent.data());
+    const auto at = reinterpret_cast<std::uintptr_t>(bytes.data());
+    if (at < begin || at - begin > m_lent.size() || bytes.size() > m_lent.size() - (at - begin)) return false;
+    const auto continues = [&](std::size_t offset) {
+      return offset < m_lent.size() && (static_cast<unsigned char>(m_lent[offset]) & 0xC0) == 0x80;
+    };
+    const std::size_t offset = at - begin;
+    return !continues(offset) && !continues(offset + bytes.size());
+  }
+
   void* Allocate(std::size_t size, std::size_t alignment)
   {
     const auto address = reinterpret_cast<std::uintptr_t>(m_next);
@@ -68,4 +86,5 @@ private:
   std::size_t m_users = 0;
   std::size_t m_attached = 0;
   bool m_plain = true;
+  std::string_view m_lent;
 };

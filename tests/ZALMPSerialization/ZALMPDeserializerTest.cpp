@@ -269,7 +269,9 @@ public:
   explicit StoredReader(NewStorage tag) : ZALMPDeserializer(tag) {}
   explicit StoredReader(ZALMPTreeStorage& storage) : ZALMPDeserializer(storage) {}
 
+  using ZALMPDeserializer::AddAttributeValueUtf8;
   using ZALMPDeserializer::Element;
+  using ZALMPDeserializer::LendTexts;
   using ZALMPDeserializer::NewStorage;
   using ZALMPDeserializer::ResetKeepingStorage;
   using ZALMPDeserializer::SetId;
@@ -392,6 +394,65 @@ TEST(Deserializer, AResetIsRefusedWhileAnElementOfTheStorageStandsApart)
   PlainReader* body = root->Add(L"Body");
   EXPECT_EQ(E_FAIL, body->ResetKeepingStorage());
   EXPECT_TRUE(root->HasElement(L"Body"));
+}
+
+// Texts taken from a lent document stand in it; every other text, and any
+// cut inside a character, is stored as without the loan.
+TEST(Deserializer, TextsFromALentDocumentAreReadWhereTheyStand)
+{
+  const std::string document = "<a v=\"a value of more than sixteen bytes\" w=\"caf\xc3\xa9 au lait, long enough\"/>";
+  const auto within = [&](std::string_view text) {
+    return text.data() >= document.data() && text.data() + text.size() <= document.data() + document.size();
+  };
+  const std::size_t accent = document.find('\xc3');
+  const std::vector<std::string_view> texts = {
+      std::string_view(document).substr(6, 33),                // ASCII
+      std::string_view(document).substr(accent - 3, 26),       // with a whole character
+      std::string_view(document).substr(accent + 1, 20),       // cut after the character's first byte
+      std::string_view(document).substr(accent - 20, 21),      // cut before its last byte
+  };
+  const std::string elsewhere = "a text of the same length as one lent";
+
+  auto plain = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  auto lending = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  ASSERT_EQ(S_OK, lending->LendTexts(document));
+  for (int round = 0; round < 2; ++round) {
+    for (PlainReader* root : {plain.get(), lending.get()}) {
+      ASSERT_EQ(S_OK, root->SetIdUtf8(elsewhere));
+      for (std::size_t i = 0; i < texts.size(); ++i)
+        ASSERT_EQ(S_OK, root->AddAttributeValueUtf8("a" + std::to_string(i), texts[i]));
+    }
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      const std::wstring id = L"a" + std::to_wstring(i);
+      std::string_view lent;
+      std::string_view stored;
+      ASSERT_EQ(S_OK, lending->GetAttributeEncoded(id, lent));
+      ASSERT_EQ(S_OK, plain->GetAttributeEncoded(id, stored));
+      EXPECT_EQ(stored, lent) << i;
+      EXPECT_EQ(i < 2, within(lent)) << i;
+      EXPECT_FALSE(within(stored)) << i;
+    }
+    EXPECT_EQ(IdOf(plain.get()), IdOf(lending.get()));
+    // the loan outlives a reset
+    ASSERT_EQ(S_OK, plain->ResetKeepingStorage());
+    ASSERT_EQ(S_OK, lending->ResetKeepingStorage());
+  }
+
+  // a document that is no valid UTF-8 is not lent: its texts are converted as ever
+  const std::string broken = "a document with a broken character \xc3 in it";
+  auto refused = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  EXPECT_EQ(S_FALSE, refused->LendTexts(broken));
+  ASSERT_EQ(S_OK, refused->AddAttributeValueUtf8("b", broken));
+  std::string_view converted;
+  ASSERT_EQ(S_OK, refused->GetAttributeEncoded(L"b", converted));
+  EXPECT_NE(std::string_view::npos, converted.find("\xef\xbf\xbd"));
+
+  // only the element that started the storage lends
+  ReportCapture reports;
+  PlainReader heap;
+  EXPECT_EQ(E_FAIL, heap.LendTexts(document));
+  EXPECT_EQ(E_FAIL, lending->Add(L"Inside")->LendTexts(document));
+  EXPECT_EQ(2, reports.Count());
 }
 
 TEST(Deserializer, ALeafSetAtOnceReadsAsItsIdAndValueSetApart)

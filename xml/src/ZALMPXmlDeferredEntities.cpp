@@ -81,6 +81,8 @@ bool ZALMPXmlReader::DeferredEntities::BuildEntity(const DirectBuilder::Deferred
   if (!m_scratch || FAILED(m_scratch->ResetKeepingStorage())) {
     m_scratch.reset();
     m_scratch = std::make_unique<ZALMPXmlReader>(NewStorage());
+    // The document outlives every tree built from it: their texts stay in it.
+    if (FAILED(m_scratch->LendTexts(m_text))) return false;
   }
   // Entities of one collection follow one another.
   if (&collection != m_collection) {

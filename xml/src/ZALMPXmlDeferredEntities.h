@@ -36,12 +36,16 @@ public:
   // been checked. False when the direct reading gives up on it.
   bool CheckUnread();
   // The document's text, handed back for reading it whole.
-  std::string TakeText() { return std::move(m_text); }
+  std::string TakeText()
+  {
+    m_scratch.reset();  // its texts stand in the document
+    return std::move(m_text);
+  }
 
 private:
   bool BuildEntity(const DirectBuilder::Deferred& deferred, const ZALMPDeserializer& collection);
 
-  std::string m_text;
+  std::string m_text;  // before m_scratch, whose texts stand in it
   std::vector<DirectBuilder::Deferred> m_deferred;
   // Position in m_deferred of each entity element of the tree, once one is read out of order.
   std::unordered_map<const ZALMPDeserializer*, std::size_t> m_positions;

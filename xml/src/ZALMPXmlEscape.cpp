@@ -8,14 +8,14 @@
 
 namespace {
 
-void AppendEscape(std::string& out, std::uint32_t unit)
+void AppendEscape(ZALMPXmlOutput& out, std::uint32_t unit)
 {
   char digits[8];
   const auto [end, error] = std::to_chars(digits, digits + sizeof digits, unit, 16);
   (void)error;
-  out += "_x";
-  for (const char* p = digits; p != end; ++p) out += static_cast<char>(*p >= 'a' ? *p - 'a' + 'A' : *p);
-  out += '_';
+  out.Append("_x");
+  for (const char* p = digits; p != end; ++p) out.Append(static_cast<char>(*p >= 'a' ? *p - 'a' + 'A' : *p));
+  out.Append('_');
 }
 
 constexpr bool IsAsciiLetter(char c)
@@ -73,7 +73,7 @@ bool WordNeedsAttention(std::uint64_t word)
 
 // Copies `text` with the bytes that `attention` marks escaped; the bytes between
 // are appended a run at a time.
-void AppendContent(std::string& out, std::string_view text, const ByteTable& attention)
+void AppendContent(ZALMPXmlOutput& out, std::string_view text, const ByteTable& attention)
 {
   const std::size_t n = text.size();
   std::size_t run = 0;  // start of the bytes still to copy as they are
@@ -82,6 +82,12 @@ void AppendContent(std::string& out, std::string_view text, const ByteTable& att
     for (std::uint64_t word; pos + sizeof word <= n; pos += sizeof word) {
       std::memcpy(&word, text.data() + pos, sizeof word);
       if (WordNeedsAttention(word)) break;
+    }
+    // The last bytes: the last word again, overlapping the ones before.
+    if (pos + 8 > n && n >= 8 && pos < n) {
+      std::uint64_t word;
+      std::memcpy(&word, text.data() + n - sizeof word, sizeof word);
+      if (!WordNeedsAttention(word)) pos = n;
     }
     while (pos < n && !NeedsAttention(attention, text[pos])) ++pos;
     if (pos == n) break;
@@ -108,14 +114,14 @@ void AppendContent(std::string& out, std::string_view text, const ByteTable& att
       }
     }
     if (!escape && replacement.empty()) continue;
-    out.append(text.data() + run, start - run);
+    out.Append(text.substr(run, start - run));
     if (escape)
       AppendEscape(out, unit);
     else
-      out += replacement;
+      out.Append(replacement);
     run = pos;
   }
-  out.append(text.data() + run, n - run);
+  out.Append(text.substr(run));
 }
 
 // XML reserves names that begin with "xml" in any case.
@@ -169,10 +175,10 @@ bool ZALMPXmlEscape::IsNameChar(std::uint32_t unit)
          (unit >= 0x300 && unit <= 0x36F) || (unit >= 0x203F && unit <= 0x2040);
 }
 
-bool ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
+bool ZALMPXmlEscape::AppendName(ZALMPXmlOutput& out, std::string_view id)
 {
   if (id.empty()) {
-    out += "_x_";
+    out.Append("_x_");
     return false;
   }
   const bool reserved = StartsWithXml(id);
@@ -186,7 +192,7 @@ bool ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
     }
   }
   if (plain == id.size()) {
-    out += id;
+    out.Append(id);
     return true;
   }
 
@@ -198,7 +204,7 @@ bool ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
     bool keep = start == 0 ? IsNameStartChar(unit) && !reserved : IsNameChar(unit);
     if (unit == ':' || (unit == '_' && pos < id.size() && id[pos] == 'x')) keep = false;
     if (keep) {
-      out += id.substr(start, pos - start);  // a name character is plain UTF-8 in the tree's encoding
+      out.Append(id.substr(start, pos - start));  // a name character is plain UTF-8 in the tree's encoding
     } else {
       AppendEscape(out, unit);
       asIs = false;
@@ -207,7 +213,7 @@ bool ZALMPXmlEscape::AppendName(std::string& out, std::string_view id)
   return asIs;
 }
 
-void ZALMPXmlEscape::AppendText(std::string& out, std::string_view text, bool inAttribute)
+void ZALMPXmlEscape::AppendText(ZALMPXmlOutput& out, std::string_view text, bool inAttribute)
 {
   if (inAttribute) {
     AppendContent(out, text, kAttentionInAttribute);
@@ -216,13 +222,13 @@ void ZALMPXmlEscape::AppendText(std::string& out, std::string_view text, bool in
   // Parsers drop a leading or trailing space of element content, but keep a reference.
   const bool spaceFirst = !text.empty() && text.front() == ' ';
   if (spaceFirst) {
-    out += kSpaceReference;
+    out.Append(kSpaceReference);
     text.remove_prefix(1);
   }
   const bool spaceLast = !text.empty() && text.back() == ' ';
   if (spaceLast) text.remove_suffix(1);
   AppendContent(out, text, kAttentionInContent);
-  if (spaceLast) out += kSpaceReference;
+  if (spaceLast) out.Append(kSpaceReference);
 }
 
 bool ZALMPXmlEscape::HasEscapes(std::string_view text)

@@ -1,4 +1,6 @@
 #pragma once
+#include <ZALMPXmlOutput.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,12 +20,12 @@ class ZALMPXmlEscape {
 public:
   /// Appends the XML name of an id given in the tree's text encoding; true
   /// when that name is the id itself, nothing escaped.
-  static bool AppendName(std::string& out, std::string_view id);
+  static bool AppendName(ZALMPXmlOutput& out, std::string_view id);
   /// Appends the XML content of a value given in the tree's text encoding:
   /// markup characters and tab, line feed and carriage return as references,
   /// and in element content a leading or trailing space as "&#32;", so that
   /// parsers keep it.
-  static void AppendText(std::string& out, std::string_view text, bool inAttribute);
+  static void AppendText(ZALMPXmlOutput& out, std::string_view text, bool inAttribute);
 
   /// True when `text` holds an "_x" that decoding must look at.
   static bool HasEscapes(std::string_view text);

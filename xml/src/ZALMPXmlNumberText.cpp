@@ -85,20 +85,14 @@ char* WriteDigits(char* out, std::uint64_t digits, int exponent)
 
 }  // namespace
 
-void ZALMPXmlNumberText::Append(std::string& out, double value)
+char* ZALMPXmlNumberText::Write(char* to, double value)
 {
   // Below 1e5 the shortest form of a whole number is its decimal digits (from
   // 1e5 on, "1e+05" is shorter); those are far quicker to make as an int.
   constexpr double kPlainWholeBelow = 1e5;
   if (value > -kPlainWholeBelow && value < kPlainWholeBelow) {
     const auto whole = static_cast<std::int32_t>(value);
-    if (whole == value && (whole != 0 || !std::signbit(value))) {
-      char text[12];
-      const auto [end, error] = std::to_chars(text, text + sizeof text, whole);
-      (void)error;
-      out.append(text, static_cast<std::size_t>(end - text));
-      return;
-    }
+    if (whole == value && (whole != 0 || !std::signbit(value))) return std::to_chars(to, to + kMaxLength, whole).ptr;
   }
   // From 2^53 on, a whole number written in fixed form shows all its exact
   // digits rather than its shortest ones followed by zeros: left to the general way.
@@ -108,15 +102,14 @@ void ZALMPXmlNumberText::Append(std::string& out, double value)
   const double magnitude = std::fabs(value);
   if (magnitude != 0.0 && magnitude < kExactWholeBelow && FifteenDigits(magnitude, digits, exponent)) {
     while (digits % 10 == 0) digits /= 10;
-    char text[32];
-    char* end = text;
-    if (value < 0) *end++ = '-';
-    end = WriteDigits(end, digits, exponent);
-    out.append(text, static_cast<std::size_t>(end - text));
-    return;
+    if (value < 0) *to++ = '-';
+    return WriteDigits(to, digits, exponent);
   }
-  char text[32];
-  const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-  (void)error;
-  out.append(text, static_cast<std::size_t>(end - text));
+  return std::to_chars(to, to + kMaxLength, value).ptr;
+}
+
+void ZALMPXmlNumberText::Append(std::string& out, double value)
+{
+  char text[kMaxLength];
+  out.append(text, static_cast<std::size_t>(Write(text, value) - text));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 // The text of a double in a document: the shortest that reads back to it,
@@ -8,5 +9,9 @@
 // general search for the shortest digits.
 class ZALMPXmlNumberText {
 public:
+  /// The most bytes a text takes.
+  static constexpr std::size_t kMaxLength = 32;
+  /// Writes the text at `to`, which has room for kMaxLength bytes; returns its end.
+  static char* Write(char* to, double value);
   static void Append(std::string& out, double value);
 };

@@ -14,28 +14,26 @@
 
 namespace {
 
-template <class Number>
-void AppendNumber(std::string& out, Number value)
+void AppendNumber(ZALMPXmlOutput& out, std::int32_t value)
 {
-  char digits[32];
-  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  (void)error;
-  out.append(digits, static_cast<std::size_t>(end - digits));
+  constexpr std::size_t kDigits = 11;  // "-2147483648"
+  char* const at = out.Room(kDigits);
+  out.Extend(std::to_chars(at, at + kDigits, value).ptr);
 }
 
-void AppendNumber(std::string& out, double value)
+void AppendNumber(ZALMPXmlOutput& out, double value)
 {
-  ZALMPXmlNumberText::Append(out, value);
+  out.Extend(ZALMPXmlNumberText::Write(out.Room(ZALMPXmlNumberText::kMaxLength), value));
 }
 
-void AppendBool(std::string& out, bool value)
+void AppendBool(ZALMPXmlOutput& out, bool value)
 {
-  out += value ? "true" : "false";
+  out.Append(value ? std::string_view("true") : std::string_view("false"));
 }
 
-void AppendIndent(std::string& out, int depth)
+void AppendIndent(ZALMPXmlOutput& out, int depth)
 {
-  out.append(static_cast<std::size_t>(depth) * 2, ' ');
+  out.AppendRepeated(static_cast<std::size_t>(depth) * 2, ' ');
 }
 
 }  // namespace
@@ -50,7 +48,7 @@ bool ZALMPXmlWriter::HasText() const
   return GetType() != Type::None && !(GetType() == Type::String && GetValueText().empty());
 }
 
-void ZALMPXmlWriter::AppendValue(std::string& out) const
+void ZALMPXmlWriter::AppendValue(ZALMPXmlOutput& out) const
 {
   switch (GetType()) {
   case Type::Bool: AppendBool(out, GetValueb()); break;
@@ -61,33 +59,33 @@ void ZALMPXmlWriter::AppendValue(std::string& out) const
   }
 }
 
-bool ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* parent) const
+bool ZALMPXmlWriter::AppendStartTag(ZALMPXmlOutput& out, const ZALMPXmlWriter* parent) const
 {
-  out += '<';
+  out.Append('<');
   const bool nameAsIs = ZALMPXmlEscape::AppendName(out, GetIdText());
 
   if (!parent) {
-    out += ' ';
-    out += ZALMPXmlNames::kNamespaceDeclaration;
-    out += "=\"";
-    out += ZALMPXmlNames::kNamespace;
-    out += '"';
+    out.Append(' ');
+    out.Append(ZALMPXmlNames::kNamespaceDeclaration);
+    out.Append("=\"");
+    out.Append(ZALMPXmlNames::kNamespace);
+    out.Append('"');
   }
   if (!parent || !HasVersionOf(*parent)) {
-    out += ' ';
-    out += ZALMPXmlNames::kVersion;
-    out += "=\"";
+    out.Append(' ');
+    out.Append(ZALMPXmlNames::kVersion);
+    out.Append("=\"");
     ZALMPXmlEscape::AppendText(out, ZALMPCompactText::FromWide(GetVersionView()).View(), true);
-    out += '"';
+    out.Append('"');
   }
 
   const auto count = static_cast<int>(GetAttributeCount());
   const std::vector<bool> superseded = count > 1 ? SupersededAttributes() : std::vector<bool>();
   for (int i = 0; i < count; ++i) {
     if (!superseded.empty() && superseded[static_cast<std::size_t>(i)]) continue;
-    out += ' ';
+    out.Append(' ');
     ZALMPXmlEscape::AppendName(out, GetAttributeIdText(i));
-    out += "=\"";
+    out.Append("=\"");
     switch (GetAttributeType(i)) {
     case Type::Bool: AppendBool(out, GetAttributeValueb(i)); break;
     case Type::Int: AppendNumber(out, GetAttributeValuei(i)); break;
@@ -95,13 +93,13 @@ bool ZALMPXmlWriter::AppendStartTag(std::string& out, const ZALMPXmlWriter* pare
     case Type::String: ZALMPXmlEscape::AppendText(out, GetAttributeValueText(i), true); break;
     default: break;
     }
-    out += '"';
+    out.Append('"');
   }
 
   if (GetType() == Type::String && GetValueText().empty()) {
-    out += ' ';
-    out += ZALMPXmlNames::kEmpty;
-    out += "=\"true\"";
+    out.Append(' ');
+    out.Append(ZALMPXmlNames::kEmpty);
+    out.Append("=\"true\"");
   }
   return nameAsIs;
 }
@@ -159,9 +157,9 @@ ZALMPXmlWriter::Printer::Printer(const ZALMPXmlWriter& root, std::function<bool(
 
 void ZALMPXmlWriter::Printer::Flush(std::size_t atLeast)
 {
-  if (m_out.size() < atLeast || !m_accepted) return;
-  m_accepted = m_sink(m_out);
-  m_out.clear();
+  if (m_out.Size() < atLeast || !m_accepted) return;
+  m_accepted = m_sink(m_out.View());
+  m_out.Clear();
 }
 
 // An element with both text and children writes its children without layout
@@ -171,39 +169,39 @@ void ZALMPXmlWriter::Printer::Flush(std::size_t atLeast)
 bool ZALMPXmlWriter::Printer::Start(const ZALMPXmlWriter& element, const ZALMPXmlWriter* parent, int depth,
                                     bool compact, bool keepOpen)
 {
-  std::string& out = m_out;
+  ZALMPXmlOutput& out = m_out;
   if (!compact) AppendIndent(out, depth);
   const bool nameAsIs = element.AppendStartTag(out, parent);
   const bool hasText = element.HasText();
   const bool open = keepOpen || element.GetElementCount() > 0;
   if (!hasText && !open) {
-    out += "/>";
-    if (!compact) out += '\n';
+    out.Append("/>");
+    if (!compact) out.Append('\n');
     return false;
   }
-  out += '>';
+  out.Append('>');
   if (hasText) element.AppendValue(out);
   if (!open) {
     AppendEndTag(out, element, nameAsIs);
-    if (!compact) out += '\n';
+    if (!compact) out.Append('\n');
     return false;
   }
   const bool compactInside = compact || hasText;
-  if (!compactInside) out += '\n';
+  if (!compactInside) out.Append('\n');
   m_open.push_back({&element, 0, depth, compactInside, compact, nameAsIs});
   Flush(kPiece);
   return true;
 }
 
 // `nameAsIs`: the start tag found nothing to escape in the id.
-void ZALMPXmlWriter::Printer::AppendEndTag(std::string& out, const ZALMPXmlWriter& element, bool nameAsIs)
+void ZALMPXmlWriter::Printer::AppendEndTag(ZALMPXmlOutput& out, const ZALMPXmlWriter& element, bool nameAsIs)
 {
-  out += "</";
+  out.Append("</");
   if (nameAsIs)
-    out += element.GetIdText();
+    out.Append(element.GetIdText());
   else
     ZALMPXmlEscape::AppendName(out, element.GetIdText());
-  out += '>';
+  out.Append('>');
 }
 
 // The streamed tree's elements are its own, not the caller's: letting go of
@@ -235,8 +233,8 @@ bool ZALMPXmlWriter::Printer::Run(const ZALMPXmlWriter* pauseInside)
           m_root.GetElementCount() > 0 ? static_cast<const ZALMPXmlWriter*>(m_root.GetElement(0)) : nullptr;
     if (!documentRoot) return false;
     m_started = true;
-    m_out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    m_out.reserve(kPiece + 4096);
+    m_out.Reserve(kPiece + 4096);
+    m_out.Append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     Start(*documentRoot, nullptr, 0, false, documentRoot == pauseInside);
   }
   while (!m_open.empty()) {
@@ -256,7 +254,7 @@ bool ZALMPXmlWriter::Printer::Run(const ZALMPXmlWriter* pauseInside)
     if (element == pauseInside) return m_accepted && !m_broken;
     if (!top.compactInside) AppendIndent(m_out, top.depth);
     AppendEndTag(m_out, *element, top.nameAsIs);
-    if (!top.compactOutside) m_out += '\n';
+    if (!top.compactOutside) m_out.Append('\n');
     m_open.pop_back();
     if (!m_open.empty()) Release(*m_open.back().element, m_open.back().next - 1);
   }
