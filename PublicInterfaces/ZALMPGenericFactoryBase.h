@@ -16,6 +16,9 @@ public:
 
   /// The names the factory can make, in byte-wise order.
   static std::vector<std::string> GetRegisteredNames();
+  /// What makes entities of `name`, or null when nothing is registered under
+  /// it: a reader of many entities of one class looks it up once.
+  static Creator FindCreator(const std::string& name);
 
 protected:
   /// Built on first use, so registrations made during load always find it.

@@ -98,13 +98,13 @@ public:
   void Read(ZALMPEntity& entity, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const override
   {
     Owner& owner = static_cast<Owner&>(entity);
-    for (const RVLSharedHandle<ZALMPEntity>& partner : Resolve(element, ids)) {
+    ForEachReference(element, ids, [&](const ZALMPDeserializer&, const RVLSharedHandle<ZALMPEntity>& partner) {
       if (OutlivesOrphaning() && ZALMPLinkTable::KeepsAlive(*partner, owner)) {
         Report();  // a loop that would outlive the world
-        continue;
+        return;
       }
       if (FAILED((owner.*m_add)(RVLSharedHandle<Partner>(partner)))) Report();
-    }
+    });
   }
 
   void Relink(ZALMPEntity& copy, const ZALMPEntity& source, const ZALMPCopyLookup& copies,

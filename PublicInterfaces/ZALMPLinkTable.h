@@ -127,9 +127,6 @@ protected:
       const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids,
       const std::function<void(const ZALMPDeserializer& item, const RVLSharedHandle<ZALMPEntity>& referent)>& visit)
       const;
-  /// The referents named under `element`, resolved through `ids` (unknown ids
-  /// left out).
-  RVLSharedVector<ZALMPEntity> Resolve(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const;
 
 private:
   std::wstring_view m_groupId;

@@ -104,16 +104,6 @@ void ZALMPLink::ForEachReference(
   }
 }
 
-RVLSharedVector<ZALMPEntity> ZALMPLink::Resolve(const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const
-{
-  RVLSharedVector<ZALMPEntity> referents;
-  ForEachReference(element, ids,
-                   [&](const ZALMPDeserializer&, const RVLSharedHandle<ZALMPEntity>& referent) {
-                     referents.push_back(referent);
-                   });
-  return referents;
-}
-
 void ZALMPLinkTable::ForEachLink(const std::function<void(const ZALMPLink&)>& visit) const
 {
   if (m_base) m_base->ForEachLink(visit);

@@ -15,11 +15,16 @@ std::vector<std::string> ZALMPGenericFactoryBase::GetRegisteredNames()
   return names;
 }
 
-RVLSharedHandle<ZALMPEntity> ZALMPGenericFactoryBase::CreateInstance(const std::string& name)
+ZALMPGenericFactoryBase::Creator ZALMPGenericFactoryBase::FindCreator(const std::string& name)
 {
   const auto found = GetMap().find(name);
-  if (found == GetMap().end() || !found->second) return nullptr;
-  return found->second();
+  return found == GetMap().end() ? nullptr : found->second;
+}
+
+RVLSharedHandle<ZALMPEntity> ZALMPGenericFactoryBase::CreateInstance(const std::string& name)
+{
+  const Creator creator = FindCreator(name);
+  return creator ? creator() : nullptr;
 }
 
 void ZALMPGenericFactoryBase::Register(const std::string& name, Creator creator)

@@ -177,6 +177,7 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
   std::wstring elementId;
   std::wstring previousId;
   std::string className;
+  ZALMPFactory::Creator create = nullptr;
   int place = 0;
   for (std::size_t index = 0; index < children.size(); ++index) {
     const ZALMPDeserializer* child = children[index];
@@ -193,10 +194,12 @@ void CreateEntities(PendingCollection& pending, const RVLSharedHandle<RVLBasicWo
     if (!sameGroup) {
       previousId = elementId;
       className = ZALMPSerializationServices::to_type(elementId);
+      create = ZALMPFactory::FindCreator(className);
     }
 
-    RVLSharedHandle<ZALMPEntity> entity;
-    if (FAILED(ZALMPFactory::Create(className, entity)) || !entity) {
+    // The factory itself where the group's creator cannot make one: it reports why.
+    RVLSharedHandle<ZALMPEntity> entity = create ? create() : nullptr;
+    if (!entity && (FAILED(ZALMPFactory::Create(className, entity)) || !entity)) {
       ZALMP_REPORT();
       continue;
     }

@@ -60,6 +60,7 @@ TEST(Factory, RefusesNamesNotRegisteredAndListsTheRegisteredInOrder)
     RVLSharedHandle<ZALMPEntity> made = TestEntity::create(L"stale");
     EXPECT_EQ(E_FAIL, ZALMPFactory::Create(name, made)) << name;
     EXPECT_FALSE(made) << name;
+    EXPECT_EQ(nullptr, ZALMPFactory::FindCreator(name)) << name;
   }
   EXPECT_EQ(5, reports.Count());
   EXPECT_EQ("ZALMPSerialization.m/src/ZALMPFactory", reports.Files().front());
@@ -67,6 +68,15 @@ TEST(Factory, RefusesNamesNotRegisteredAndListsTheRegisteredInOrder)
   const auto names = ZALMPFactory::GetRegisteredNames();
   EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
   EXPECT_NE(names.end(), std::find(names.begin(), names.end(), "TestParameter"));
+
+  // a registered class's creator, looked up once, makes one entity of it per call
+  const ZALMPFactory::Creator create = ZALMPFactory::FindCreator("TestParameter");
+  ASSERT_NE(nullptr, create);
+  const RVLSharedHandle<ZALMPEntity> first = create();
+  const RVLSharedHandle<ZALMPEntity> second = create();
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(first.get(), second.get());
+  EXPECT_STREQ("TestParameter", first->getClassInfo().getClassName());
 }
 
 }  // namespace
