@@ -127,6 +127,7 @@ private:
   Content& Contents();
   const Attribute& AttributeAt(int index) const;
   void CopyVersionFrom(const ZALMPSerializer& other);
+  Attribute& NextAttribute();
   void AppendAttribute(std::wstring_view id, Type type, std::string_view value);
   void AppendAttribute(std::wstring_view id, std::wstring_view text);
   static void DeleteChildren(Content& content);

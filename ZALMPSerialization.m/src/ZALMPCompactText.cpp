@@ -152,6 +152,12 @@ void ZALMPCompactText::AssignElsewhere(std::string_view bytes)
 {
   if (bytes.size() > std::numeric_limits<std::uint32_t>::max())
     throw std::length_error("ZALMPCompactText: text longer than 4 GiB");
+  // A text of the same length as the one held on the heap takes its block:
+  // a writer reuses its elements for texts such as identifiers, all of one length.
+  if (m_raw[kInlineCapacity] == kHeapTag && HeapSize() == bytes.size()) {
+    std::memmove(HeapData(), bytes.data(), bytes.size());
+    return;
+  }
   // `bytes` may view this text's own content: build the new state first.
   unsigned char fresh[sizeof m_raw] = {};
   if (bytes.size() <= kInlineCapacity) {

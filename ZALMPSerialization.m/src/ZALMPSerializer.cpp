@@ -18,7 +18,10 @@ struct ZALMPSerializer::Attribute {
 
 struct ZALMPSerializer::Content {
   std::vector<ZALMPSerializer*> children;  // owned, in the order added
+  // The first `attributeCount` are the element's; the rest are kept from
+  // before a Reset, their texts' memory ready for the next element's.
   std::vector<Attribute> attributes;
+  std::size_t attributeCount = 0;
   std::wstring customVersion;  // the version text when m_version is kCustomVersion
 };
 
@@ -77,7 +80,7 @@ void ZALMPSerializer::Reset()
   if (std::any_of(children.begin(), children.end(), [](const ZALMPSerializer* child) { return child; }))
     DeleteChildren(*m_content);
   children.clear();
-  m_content->attributes.clear();
+  m_content->attributeCount = 0;
   m_content->customVersion.clear();
 }
 
@@ -171,22 +174,30 @@ HRESULT ZALMPSerializer::AddElement(std::wstring_view id, ZALMPSerializer*& chil
   });
 }
 
+ZALMPSerializer::Attribute& ZALMPSerializer::NextAttribute()
+{
+  Content& content = Contents();
+  if (content.attributeCount == content.attributes.size()) content.attributes.emplace_back();
+  return content.attributes[content.attributeCount];
+}
+
+// Each attribute is counted only once it is complete: a failed assignment adds nothing.
 void ZALMPSerializer::AppendAttribute(std::wstring_view id, Type type, std::string_view value)
 {
-  Attribute attribute;
+  Attribute& attribute = NextAttribute();
   attribute.id.AssignWide(id);
   attribute.value.content.Assign(value);
   attribute.value.type = type;
-  Contents().attributes.push_back(std::move(attribute));
+  ++m_content->attributeCount;
 }
 
 void ZALMPSerializer::AppendAttribute(std::wstring_view id, std::wstring_view text)
 {
-  Attribute attribute;
+  Attribute& attribute = NextAttribute();
   attribute.id.AssignWide(id);
   attribute.value.content.AssignWide(text);
   attribute.value.type = Type::String;
-  Contents().attributes.push_back(std::move(attribute));
+  ++m_content->attributeCount;
 }
 
 HRESULT ZALMPSerializer::AddAttribute(std::wstring_view id, bool value)
@@ -264,15 +275,16 @@ std::string_view ZALMPSerializer::GetValueText() const
 
 std::uint64_t ZALMPSerializer::GetAttributeCount() const
 {
-  return m_content ? m_content->attributes.size() : 0;
+  return m_content ? m_content->attributeCount : 0;
 }
 
 bool ZALMPSerializer::HasRepeatedAttributeIds() const
 {
   if (!m_content) return false;
   const std::vector<Attribute>& attributes = m_content->attributes;
-  for (std::size_t i = 0; i < attributes.size(); ++i)
-    for (std::size_t j = i + 1; j < attributes.size(); ++j)
+  const std::size_t count = m_content->attributeCount;
+  for (std::size_t i = 0; i < count; ++i)
+    for (std::size_t j = i + 1; j < count; ++j)
       if (attributes[i].id == attributes[j].id) return true;
   return false;
 }

@@ -3,6 +3,7 @@
 // wrong, and how a file is replaced.
 
 #include <ZALMPXmlCodec.h>
+#include <ZALMPXmlWriter.h>
 #include <ZALMPVersion.h>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -139,6 +141,50 @@ TEST(XmlRoundTrip, TheDocumentShowsIdsValuesAndVersionsPlainly)
             "  </Body>\n"
             "</_x_>\n",
             ZALMPXmlCodec::Write(root));
+}
+
+// A streamed tree reuses the elements it has written: an element made from
+// one shows its own attributes and texts only, whatever the earlier held.
+TEST(XmlRoundTrip, AStreamedTreeWritesEachElementAsItWasMade)
+{
+  std::string document;
+  ZALMPXmlStreamedTree tree([&document](std::string_view piece) {
+    document += piece;
+    return true;
+  });
+  ZALMPSerializer* model = nullptr;
+  ASSERT_EQ(S_OK, tree.Root().AddElement(L"Model", model));
+  const std::wstring first = L"id-0123456789-abcdefghij-0123456789";
+  const std::wstring second = L"id-9876543210-jihgfedcba-9876543210";  // as long as the first
+  ZALMPSerializer* element = nullptr;
+  ASSERT_EQ(S_OK, model->AddElement(L"Body", element));
+  element->AddAttribute(L"id", first);
+  element->AddAttribute(L"name", L"a name longer than sixteen bytes");
+  element->AddAttribute(L"mass", 2.5);
+  ZALMPSerializer* reference = nullptr;
+  element->AddElement(L"Geometry", reference);
+  reference->AddAttribute(L"id", second);
+  ASSERT_EQ(S_OK, model->Commit());
+  for (const std::wstring& id : {second, first}) {
+    element = nullptr;
+    ASSERT_EQ(S_OK, model->AddElement(L"Joint", element));
+    element->AddAttribute(L"id", id);
+    ASSERT_EQ(S_OK, model->Commit());
+  }
+  element = nullptr;
+  ASSERT_EQ(S_OK, model->AddElement(L"Plain", element, L"text"));
+  ASSERT_TRUE(tree.Finish());
+
+  EXPECT_EQ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<Model xmlns:zalmp=\"urn:zalmp:element-tree\" zalmp:version=\"R2018.1\">\n"
+            "  <Body id=\"id-0123456789-abcdefghij-0123456789\" name=\"a name longer than sixteen bytes\" mass=\"2.5\">\n"
+            "    <Geometry id=\"id-9876543210-jihgfedcba-9876543210\"/>\n"
+            "  </Body>\n"
+            "  <Joint id=\"id-9876543210-jihgfedcba-9876543210\"/>\n"
+            "  <Joint id=\"id-0123456789-abcdefghij-0123456789\"/>\n"
+            "  <Plain>text</Plain>\n"
+            "</Model>\n",
+            document);
 }
 
 TEST(XmlMalformed, EveryDefectGivesAnErrorWithItsLineAndColumnAndNoTree)
