@@ -27,9 +27,8 @@ std::string Expected(double value)
 
 std::string Written(double value)
 {
-  std::string out = "<";
-  ZALMPXmlNumberText::Append(out, value);
-  return out.substr(1);
+  char text[ZALMPXmlNumberText::kMaxLength];
+  return std::string(text, ZALMPXmlNumberText::Write(text, value));
 }
 
 TEST(XmlNumberText, EveryDoubleIsWrittenAsItsShortestText)

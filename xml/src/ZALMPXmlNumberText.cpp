@@ -107,9 +107,3 @@ char* ZALMPXmlNumberText::Write(char* to, double value)
   }
   return std::to_chars(to, to + kMaxLength, value).ptr;
 }
-
-void ZALMPXmlNumberText::Append(std::string& out, double value)
-{
-  char text[kMaxLength];
-  out.append(text, static_cast<std::size_t>(Write(text, value) - text));
-}

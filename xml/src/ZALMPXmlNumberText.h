@@ -1,6 +1,5 @@
 #pragma once
 #include <cstddef>
-#include <string>
 
 // The text of a double in a document: the shortest that reads back to it,
 // fixed or scientific, whichever is shorter (fixed on a tie), exactly as
@@ -13,5 +12,4 @@ public:
   static constexpr std::size_t kMaxLength = 32;
   /// Writes the text at `to`, which has room for kMaxLength bytes; returns its end.
   static char* Write(char* to, double value);
-  static void Append(std::string& out, double value);
 };
