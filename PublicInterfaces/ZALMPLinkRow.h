@@ -98,12 +98,16 @@ public:
   void Read(ZALMPEntity& entity, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const override
   {
     Owner& owner = static_cast<Owner&>(entity);
+    // The row's members reach the visitor as locals: the sanitizer build's
+    // member checks misread a `this` that the lambda takes by default.
+    const Add add = m_add;
+    const ZALMPLinkRow& self = *this;
     ForEachReference(element, ids, [&](const ZALMPDeserializer&, const RVLSharedHandle<ZALMPEntity>& partner) {
-      if (OutlivesOrphaning() && ZALMPLinkTable::KeepsAlive(*partner, owner)) {
-        Report();  // a loop that would outlive the world
+      if (self.OutlivesOrphaning() && ZALMPLinkTable::KeepsAlive(*partner, owner)) {
+        self.Report();  // a loop that would outlive the world
         return;
       }
-      if (FAILED((owner.*m_add)(RVLSharedHandle<Partner>(partner)))) Report();
+      if (FAILED((owner.*add)(RVLSharedHandle<Partner>(partner)))) self.Report();
     });
   }
 
