@@ -97,17 +97,20 @@ public:
 
   void Read(ZALMPEntity& entity, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const override
   {
-    Owner& owner = static_cast<Owner&>(entity);
-    // The row's members reach the visitor as locals: the sanitizer build's
-    // member checks misread a `this` that the lambda takes by default.
-    const Add add = m_add;
-    const ZALMPLinkRow& self = *this;
-    ForEachReference(element, ids, [&](const ZALMPDeserializer&, const RVLSharedHandle<ZALMPEntity>& partner) {
-      if (self.OutlivesOrphaning() && ZALMPLinkTable::KeepsAlive(*partner, owner)) {
-        self.Report();  // a loop that would outlive the world
+    // What the visitor needs, behind one reference: the visitor then fits in
+    // the std::function without an allocation, and the row is named rather
+    // than taken as the lambda's `this`, which the sanitizer build's member
+    // checks misread.
+    const struct {
+      Owner& owner;
+      const ZALMPLinkRow& row;
+    } reading{static_cast<Owner&>(entity), *this};
+    ForEachReference(element, ids, [&reading](const ZALMPDeserializer&, const RVLSharedHandle<ZALMPEntity>& partner) {
+      if (reading.row.OutlivesOrphaning() && ZALMPLinkTable::KeepsAlive(*partner, reading.owner)) {
+        reading.row.Report();  // a loop that would outlive the world
         return;
       }
-      if (FAILED((owner.*add)(RVLSharedHandle<Partner>(partner)))) self.Report();
+      if (FAILED((reading.owner.*reading.row.m_add)(RVLSharedHandle<Partner>(partner)))) reading.row.Report();
     });
   }
 

@@ -52,6 +52,28 @@ bool Narrow4([[maybe_unused]] const wchar_t* units, [[maybe_unused]] char* bytes
   return false;
 }
 
+// Whether the units of `text` are all ASCII; when so, they are written to
+// `bytes`. Runs go sixteen units at a time, then four, each last step
+// overlapping the one before.
+[[gnu::always_inline]] inline bool NarrowAscii(std::wstring_view text, char* bytes) noexcept
+{
+  const std::size_t size = text.size();
+  std::size_t i = 0;
+  if (size >= 16) {
+    while (i + 16 <= size && Narrow16(text.data() + i, bytes + i)) i += 16;
+    if (i != size && size - i < 16 && Narrow16(text.data() + size - 16, bytes + size - 16)) i = size;
+  }
+  while (i + 4 <= size && Narrow4(text.data() + i, bytes + i)) i += 4;
+  if (i != size && size >= 4 && size - i < 4 && Narrow4(text.data() + size - 4, bytes + size - 4)) i = size;
+  std::uint32_t units = 0;
+  for (; i < size; ++i) {
+    const auto unit = static_cast<std::uint32_t>(text[i]);
+    units |= unit;
+    bytes[i] = static_cast<char>(unit);
+  }
+  return units < 0x80;
+}
+
 // Whether the sixteen bytes at `bytes` are all ASCII; when so and `units` is
 // given, they are written there as wide units. Identifiers and numbers, the
 // texts a load converts most, are ASCII; false where the processor lacks SSE2.
@@ -312,43 +334,22 @@ ZALMPCompactText ZALMPCompactText::FromWide(std::wstring_view text)
 
 void ZALMPCompactText::AssignWide(std::wstring_view text)
 {
-  // A short ASCII text over an inline one, as most ids are: narrowed four
-  // units at a time, then put in place whole (nothing changes otherwise).
+  // Ids, the texts written and looked up most, are short and ASCII: narrowed
+  // on the stack, then stored at once; over an inline text, its bytes are
+  // replaced whole (a small buffer and no copy sized to the text).
+  constexpr std::size_t kOnStack = 64;
   const std::size_t size = text.size();
   if (size <= kInlineCapacity && !IsHeap()) {
     char bytes[sizeof m_raw];
-    std::size_t i = 0;
-    while (i + 4 <= size && Narrow4(text.data() + i, bytes + i)) i += 4;
-    if (i != size && size >= 4 && size - i < 4 && Narrow4(text.data() + size - 4, bytes + size - 4)) i = size;
-    std::uint32_t units = 0;
-    for (; i < size; ++i) {
-      const auto unit = static_cast<std::uint32_t>(text[i]);
-      units |= unit;
-      bytes[i] = static_cast<char>(unit);
-    }
-    if (units < 0x80) {
+    if (NarrowAscii(text, bytes)) {
       std::memcpy(m_raw, bytes, kInlineCapacity);
       m_raw[kInlineCapacity] = static_cast<unsigned char>(size);
       return;
     }
-  }
-  // Ids, the texts written and looked up most, are short and ASCII: narrowed
-  // on the stack in one pass and stored at once.
-  constexpr std::size_t kOnStack = 64;
-  if (text.size() <= kOnStack) {
+  } else if (size <= kOnStack) {
     char bytes[kOnStack];
-    std::uint32_t units = 0;
-    std::size_t i = 0;
-    while (i + 16 <= size && Narrow16(text.data() + i, bytes + i)) i += 16;
-    // An ASCII text's last units: its last sixteen again, which overlap what is written.
-    if (i != size && size >= 16 && size - i < 16 && Narrow16(text.data() + size - 16, bytes + size - 16)) i = size;
-    for (; i < size; ++i) {
-      const auto unit = static_cast<std::uint32_t>(text[i]);
-      units |= unit;
-      bytes[i] = static_cast<char>(unit);
-    }
-    if (units < 0x80) {
-      Assign(std::string_view(bytes, text.size()));
+    if (NarrowAscii(text, bytes)) {
+      Assign(std::string_view(bytes, size));
       return;
     }
   }
