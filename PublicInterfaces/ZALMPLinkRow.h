@@ -98,19 +98,19 @@ public:
   void Read(ZALMPEntity& entity, const ZALMPDeserializer* element, const ZALMPIdentifierMap& ids) const override
   {
     // What the visitor needs, behind one reference: the visitor then fits in
-    // the std::function without an allocation, and the row is named rather
-    // than taken as the lambda's `this`, which the sanitizer build's member
-    // checks misread.
+    // the std::function without an allocation. The row's adder is a copy: the
+    // sanitizer build's member checks misread the row's members inside it.
     const struct {
       Owner& owner;
       const ZALMPLinkRow& row;
-    } reading{static_cast<Owner&>(entity), *this};
+      Add add;
+    } reading{static_cast<Owner&>(entity), *this, m_add};
     ForEachReference(element, ids, [&reading](const ZALMPDeserializer&, const RVLSharedHandle<ZALMPEntity>& partner) {
       if (reading.row.OutlivesOrphaning() && ZALMPLinkTable::KeepsAlive(*partner, reading.owner)) {
         reading.row.Report();  // a loop that would outlive the world
         return;
       }
-      if (FAILED((reading.owner.*reading.row.m_add)(RVLSharedHandle<Partner>(partner)))) reading.row.Report();
+      if (FAILED((reading.owner.*reading.add)(RVLSharedHandle<Partner>(partner)))) reading.row.Report();
     });
   }
 
