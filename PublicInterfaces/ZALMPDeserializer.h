@@ -202,6 +202,16 @@ protected:
   /// S_FALSE: `source` is not valid UTF-8; nothing is lent. E_FAIL
   /// (reported): this element started no storage.
   HRESULT LendTexts(std::string_view source);
+  /// Restarts every id's `GetElement` sequence, as adding a child does: a
+  /// reader that gives a tree it read before new values makes it read as new.
+  void RestartElementSequences() const;
+  /// The place of the attribute `id` (UTF-8) among this element's
+  /// attributes, or -1 when it has none; valid until an attribute is added.
+  int FindAttributeUtf8(std::string_view id) const;
+  /// Replaces the value of the attribute at `place` by a String value, as
+  /// `AddAttributeValueUtf8` with its id does. S_OK. E_FAIL (reported):
+  /// no attribute stands there. E_OUTOFMEMORY (reported); nothing changes.
+  HRESULT SetAttributeValueUtf8(int place, std::string_view value);
 
   /// Exchanges id, value, attributes, children and version with `other`;
   /// each keeps its own place in its parent. E_FAIL (reported): the two do

@@ -42,6 +42,7 @@ private:
   class DeferredEntities;
   class DirectBuilder;
   class ElementFiller;
+  class EntityShape;
 
   /// Where a problem lies in the text that was parsed.
   struct Problem {

@@ -1158,6 +1158,39 @@ HRESULT ZALMPDeserializer::LendTexts(std::string_view source)
   return S_OK;
 }
 
+void ZALMPDeserializer::RestartElementSequences() const
+{
+  ClearCursors();
+  m_nextLookup = 0;
+}
+
+int ZALMPDeserializer::FindAttributeUtf8(std::string_view id) const
+{
+  if (!m_content) return -1;
+  const Slice<Attribute>& attributes = m_content->attributes;
+  for (std::uint32_t place = 0; place < attributes.size; ++place)
+    if (attributes.data[place].id.View() == id) return static_cast<int>(place);
+  return -1;
+}
+
+HRESULT ZALMPDeserializer::SetAttributeValueUtf8(int place, std::string_view value)
+{
+  if (!m_content || place < 0 || static_cast<std::uint32_t>(place) >= m_content->attributes.size) {
+    ZALMP_REPORT();
+    return E_FAIL;
+  }
+  return RunTakingMemory(ZALMP_HERE, [&] {
+    ZALMPCompactText text;  // complete before the attribute changes
+    if (IsLentOrUtf8(value))
+      StoreText(text, value);
+    else
+      StoreText(text, ZALMPCompactText::FromUtf8(value).View());
+    ZALMPValueCell& cell = m_content->attributes.data[place].value;
+    cell.content = std::move(text);
+    cell.type = Type::String;
+  });
+}
+
 HRESULT ZALMPDeserializer::SwapContent(ZALMPDeserializer& other)
 {
   if (m_storage != other.m_storage) {

@@ -271,9 +271,12 @@ public:
 
   using ZALMPDeserializer::AddAttributeValueUtf8;
   using ZALMPDeserializer::Element;
+  using ZALMPDeserializer::FindAttributeUtf8;
   using ZALMPDeserializer::LendTexts;
   using ZALMPDeserializer::NewStorage;
   using ZALMPDeserializer::ResetKeepingStorage;
+  using ZALMPDeserializer::RestartElementSequences;
+  using ZALMPDeserializer::SetAttributeValueUtf8;
   using ZALMPDeserializer::SetId;
   using ZALMPDeserializer::SetIdUtf8;
   using ZALMPDeserializer::SetLeafUtf8;
@@ -504,6 +507,40 @@ TEST(Deserializer, SwappedContentsAreFoundUnderTheirNewParent)
     EXPECT_TRUE(first->HasElement(id)) << id;
     EXPECT_FALSE(second->HasElement(id)) << id;
   }
+}
+
+// A tree read before and given new values reads as new: attributes found
+// by their place take values as by their ids, and every id's sequence
+// starts again from its first child.
+TEST(Deserializer, ATreeGivenNewValuesReadsAsNew)
+{
+  ReportCapture reports;
+  auto root = std::make_unique<PlainReader>(PlainReader::NewStorage());
+  for (const char* id : {"name", "id", "zeta"}) ASSERT_EQ(S_OK, root->AddAttributeValueUtf8(id, "old"));
+  const int id = root->FindAttributeUtf8("id");
+  const int name = root->FindAttributeUtf8("name");
+  EXPECT_EQ(-1, root->FindAttributeUtf8("nam"));
+  ASSERT_TRUE(id >= 0 && name >= 0 && id != name);
+  ASSERT_EQ(S_OK, root->SetAttributeValueUtf8(name, "a text longer than one held inline"));
+  ASSERT_EQ(S_OK, root->SetAttributeValueUtf8(id, "\xFF"));
+  std::wstring value;
+  root->GetAttribute(L"name", value);
+  EXPECT_EQ(L"a text longer than one held inline", value);
+  root->GetAttribute(L"id", value);
+  EXPECT_EQ(L"\uFFFD", value);
+  root->GetAttribute(L"zeta", value);
+  EXPECT_EQ(L"old", value);
+  EXPECT_EQ(E_FAIL, root->SetAttributeValueUtf8(3, "x"));
+  EXPECT_EQ(E_FAIL, root->SetAttributeValueUtf8(-1, "x"));
+  EXPECT_EQ(E_FAIL, root->Add(L"Plain")->SetAttributeValueUtf8(0, "x"));
+
+  PlainReader* first = root->Add(L"Body");
+  root->Add(L"Body");
+  ZALMPDeserializer* read = nullptr;
+  root->GetElement(L"Body", read);
+  root->RestartElementSequences();
+  root->GetElement(L"Body", read);
+  EXPECT_EQ(first, read);
 }
 
 // Keys of every short length, sharing prefixes of every length and holding

@@ -7,13 +7,17 @@
 #include "ZALMPKeptDocuments.h"
 #include "ZALMPModelReading.h"
 #include "ZALMPTestSupport.h"
+#include "ZALMPTreeDifference.h"
+#include "ZALMPXmlEscape.h"
 #include "ZALMPXmlReadPaths.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -119,6 +123,116 @@ TEST(XmlEntityByEntity, WhatOnlyTheContentOfAnEntityHoldsReadsAsFromTheWholeTree
     const Reading reading = Read(text);
     EXPECT_EQ(entityByEntity, reading.entityByEntity) << reading.whole.substr(0, 200);
     EXPECT_TRUE(reading.sameAsWhole) << reading.whole.substr(0, 200);
+  }
+}
+
+// Joint `n` of a chain: its id, name, two bodies and a limit of n / 2.
+std::string Joint(int n)
+{
+  const std::string number = std::to_string(n);
+  return "      <Revolute id=\"j" + number + "\" name=\"joint" + number + "\">\n        <Bodies>\n" +
+         "          <Body id=\"b" + std::to_string(2 * n - 1) + "\" bodyOrientation=\"Out\"/>\n" +
+         "          <Body id=\"b" + std::to_string(2 * n) + "\" bodyOrientation=\"In\"/>\n        </Bodies>\n" +
+         "        <Limit>" + (n % 2 ? number + "/2" : std::to_string(n / 2)) + "</Limit>\n      </Revolute>\n";
+}
+
+// Joints 1 and 3 of one shape, with `second` between them.
+std::string Joints(std::string_view second)
+{
+  return "<ZALMPModel>\n  <World>\n    <Joints>\n" + Joint(1) + std::string(second) + Joint(3) +
+         "    </Joints>\n  </World>\n</ZALMPModel>\n";
+}
+
+// Joint 2, with `from` replaced by `to`.
+std::string Second(std::string_view from = "", std::string_view to = "")
+{
+  std::string text = Joint(2);
+  if (!from.empty()) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(std::string::npos, at) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+// An entity of the last one's shape is read into that one's tree, which then
+// holds exactly what a tree built anew holds, read from its start; an entity
+// of any other shape, or one whose texts need decoding, is built anew.
+TEST(XmlEntityByEntity, AnEntityOfTheLastOnesShapeIsReadAsIfItsTreeWereNew)
+{
+  const struct {
+    std::string second;
+    bool refilled;
+  } cases[] = {
+      {Second(), true},
+      {Second("id=\"j2\" name=\"joint2\"", "id=\"a-much-longer-identifier-of-the-joint\" name=\"\""), true},
+      {Second("<Limit>1</Limit>", "<Limit>-1.25e+300</Limit >"), true},
+      {Second("<Revolute id=\"j2\" name=\"joint2\">", "<Revolute  id = 'j2'\n name=\"sec'ond\"  >"), true},
+      {Second("bodyOrientation=\"In\"/>", "bodyOrientation=\"In\"  />"), true},
+      {Second("\n        <Limit>", "<Limit>"), true},
+      // another shape
+      {Second("id=\"j2\" name=\"joint2\"", "name=\"joint2\" id=\"j2\""), false},
+      {Second("name=\"joint2\"", "name=\"joint2\" isActive=\"yes\""), false},
+      {Second(" name=\"joint2\"", ""), false},
+      {Second("</Bodies>", "<Body id=\"b9\"/></Bodies>"), false},
+      {Second("<Body id=\"b4\" bodyOrientation=\"In\"/>", ""), false},
+      {Second("<Limit>1</Limit>", "<Limits>1</Limits>"), false},
+      {Second("<Limit>1</Limit>", "<Limit/>"), false},
+      {Second("<Limit>1</Limit>", "<Limit></Limit>"), false},
+      {Second("bodyOrientation=\"In\"/>", "bodyOrientation=\"In\"></Body>"), false},
+      // texts the builder decodes or keeps apart
+      {Second("name=\"joint2\"", "name=\"s&amp;econd\""), false},
+      {Second("name=\"joint2\"", "name=\"s_x0041_\""), false},
+      {Second("<Limit>1</Limit>", "<Limit>_x0031_</Limit>"), false},
+      {Second("<Limit>1</Limit>", "<Limit> 1</Limit>"), false},
+      {Second("<Limit>1</Limit>", "<Limit>1<!-- one --></Limit>"), false},
+      {Second("<Bodies>", "<Bodies>text"), false},
+      {Second("<Bodies>", "<Bodies><!-- none -->"), false},
+      {Second("<Bodies>", "<Bodies zalmp:version=\"R2016.0\">"), false},
+      {Second("<Revolute id", "<Revolute zalmp:version=\"R2016.0\" id"), false},
+  };
+  for (const auto& [second, refilled] : cases) {
+    const std::string text = Joints(second);
+    std::unique_ptr<ZALMPXmlReader> whole;
+    ASSERT_TRUE(ZALMPXmlReadPaths::ReadDirect(text, whole)) << second;
+    ZALMPDeserializer* world = nullptr;
+    ZALMPDeserializer* joints = nullptr;
+    whole->GetElement(L"World", world);
+    ASSERT_TRUE(world);
+    world->GetElement(L"Joints", joints);
+    ASSERT_TRUE(joints);
+    // as the world asks for them, each taking the collection's version
+    std::vector<const ZALMPDeserializer*> built;
+    for (int i = 0; i < 3; ++i) {
+      ZALMPDeserializer* joint = nullptr;
+      joints->GetElement(L"Revolute", joint);
+      built.push_back(joint);
+    }
+    const std::vector<std::wstring> attributeIds =
+        AttributeIdsIn(text, [](std::string_view name) { return ZALMPXmlEscape::Decode(name, true); });
+
+    std::vector<bool> refills;
+    std::vector<std::wstring> firstBodies;
+    const bool read = ZALMPXmlReadPaths::VisitEntityTrees(text, [&](const ZALMPDeserializer& entity, bool isRefill) {
+      const std::size_t at = refills.size();
+      refills.push_back(isRefill);
+      if (at < built.size()) {
+        EXPECT_EQ("", TreeDifference(*built[at], entity, attributeIds)) << at << " " << second;
+      }
+      // each starts its bodies from the first, whatever the one before read
+      ZALMPDeserializer* bodies = nullptr;
+      ZALMPDeserializer* body = nullptr;
+      entity.GetElement(L"Bodies", bodies);
+      if (bodies) bodies->GetElement(L"Body", body);
+      std::wstring id;
+      if (body) body->GetAttribute(L"id", id);
+      firstBodies.push_back(id);
+    });
+    ASSERT_TRUE(read) << second;
+    ASSERT_EQ(3u, refills.size());
+    EXPECT_FALSE(refills[0]);
+    EXPECT_EQ(refilled, refills[1]) << second;
+    EXPECT_EQ(std::vector<std::wstring>({L"b1", L"b3", L"b5"}), firstBodies) << second;
   }
 }
 

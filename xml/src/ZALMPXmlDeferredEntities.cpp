@@ -68,6 +68,7 @@ bool ZALMPXmlReader::DeferredEntities::CheckUnread()
 {
   for (std::size_t position = 0; position < m_deferred.size(); ++position)
     if (!m_built[position] && !BuildEntity(m_deferred[position], *m_deferred[position].element)) return false;
+  m_shape.Forget();
   m_scratch.reset();
   return true;
 }
@@ -77,31 +78,60 @@ bool ZALMPXmlReader::DeferredEntities::CheckUnread()
 bool ZALMPXmlReader::DeferredEntities::BuildEntity(const DirectBuilder::Deferred& deferred,
                                                    const ZALMPDeserializer& collection)
 {
+  // The element's content inherits the version it was built with in the tree,
+  // passed as the newest version itself when it is that one: each element
+  // built then knows it carries it already, without comparing texts.
+  deferred.element->GetVersion(m_elementVersion);
+  const bool newest = m_elementVersion == ZALMPVersion::kNewest;
+  const std::wstring_view version = newest ? ZALMPVersion::kNewest : std::wstring_view(m_elementVersion);
+  // Entities of one kind follow one another in one shape: the last one's tree
+  // takes the next one's texts. Only where every version is the newest, as
+  // reading passes versions on to the elements read.
+  const char* const text = m_text.c_str();
+  if (m_scratch && newest && TakeCollection(collection) && m_version == ZALMPVersion::kNewest &&
+      m_shape.Refill(text + deferred.begin, text + deferred.end, text + m_text.size())) {
+    m_scratch->SetNextElement(m_shape.Root(), 0);
+    ++m_refills;
+    return true;
+  }
+  m_shape.Forget();
+
   // The previous entity's tree goes first, and its memory serves this one.
   if (!m_scratch || FAILED(m_scratch->ResetKeepingStorage())) {
     m_scratch.reset();
     m_scratch = std::make_unique<ZALMPXmlReader>(NewStorage());
     // The document outlives every tree built from it: their texts stay in it.
-    if (FAILED(m_scratch->LendTexts(m_text))) return false;
+    const HRESULT lent = m_scratch->LendTexts(m_text);
+    if (FAILED(lent)) return false;
+    m_lent = lent == S_OK;
   }
+  m_scratchTookCollection = false;
+  if (!TakeCollection(collection)) return false;
+  // A refill keeps texts where they stand only when the document lends them.
+  m_builder->RecordShape(newest && m_lent && m_version == ZALMPVersion::kNewest ? &m_shape : nullptr);
+  Element<ZALMPXmlReader> entity = m_scratch->MakeElement<ZALMPXmlReader>();
+  const ZALMPXmlReader* const built = entity.get();
+  if (!m_builder->BuildElement(*entity, deferred, version) || FAILED(m_scratch->AddElement(std::move(entity)))) {
+    m_shape.Forget();
+    return false;
+  }
+  m_scratch->SetNextElement(built, 0);
+  return true;
+}
+
+// m_scratch takes the id and version of `collection`, unless it holds them.
+bool ZALMPXmlReader::DeferredEntities::TakeCollection(const ZALMPDeserializer& collection)
+{
   // Entities of one collection follow one another.
   if (&collection != m_collection) {
     m_collection = nullptr;
     collection.GetId(m_id);
     collection.GetVersion(m_version);
     m_collection = &collection;
+    m_scratchTookCollection = false;
   }
+  if (m_scratchTookCollection) return true;
   if (FAILED(m_scratch->SetId(m_id)) || FAILED(m_scratch->SetVersion(m_version))) return false;
-  // The element's content inherits the version it was built with in the tree,
-  // passed as the newest version itself when it is that one: each element
-  // built then knows it carries it already, without comparing texts.
-  deferred.element->GetVersion(m_elementVersion);
-  const std::wstring_view version =
-      m_elementVersion == ZALMPVersion::kNewest ? ZALMPVersion::kNewest : std::wstring_view(m_elementVersion);
-  Element<ZALMPXmlReader> entity = m_scratch->MakeElement<ZALMPXmlReader>();
-  const ZALMPXmlReader* const built = entity.get();
-  if (!m_builder->BuildElement(*entity, deferred, version) || FAILED(m_scratch->AddElement(std::move(entity))))
-    return false;
-  m_scratch->SetNextElement(built, 0);
+  m_scratchTookCollection = true;
   return true;
 }

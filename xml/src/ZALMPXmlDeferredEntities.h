@@ -2,6 +2,7 @@
 #include <ZALMPXmlReader.h>
 
 #include "ZALMPXmlDirectBuilder.h"
+#include "ZALMPXmlEntityShape.h"
 
 #include <ZALMPDeferredElements.h>
 
@@ -32,18 +33,22 @@ public:
   bool Build(ZALMPXmlReader& root);
   const ZALMPDeserializer* Expand(const ZALMPDeserializer& collection, const ZALMPDeserializer& element,
                                   int place) override;
+  // How many entities were read into the tree of the one before.
+  std::size_t Refills() const { return m_refills; }
   // Builds the content no entity asked for, so that the whole document has
   // been checked. False when the direct reading gives up on it.
   bool CheckUnread();
   // The document's text, handed back for reading it whole.
   std::string TakeText()
   {
+    m_shape.Forget();
     m_scratch.reset();  // its texts stand in the document
     return std::move(m_text);
   }
 
 private:
   bool BuildEntity(const DirectBuilder::Deferred& deferred, const ZALMPDeserializer& collection);
+  bool TakeCollection(const ZALMPDeserializer& collection);
 
   std::string m_text;  // before m_scratch, whose texts stand in it
   std::vector<DirectBuilder::Deferred> m_deferred;
@@ -55,8 +60,13 @@ private:
   std::unique_ptr<DirectBuilder> m_builder;
   // The parent an entity reads its complete element from, made again for each.
   std::unique_ptr<ZALMPXmlReader> m_scratch;
-  // The collection whose id and version m_scratch takes.
+  // The shape of the entity element m_scratch holds, when it can be refilled.
+  EntityShape m_shape;
+  std::size_t m_refills = 0;
+  bool m_lent = false;  // m_scratch refers to the document's texts
+  // The collection whose id and version m_scratch takes, and whether it holds them.
   const ZALMPDeserializer* m_collection = nullptr;
+  bool m_scratchTookCollection = false;
   std::wstring m_id;
   std::wstring m_version;
   std::wstring m_elementVersion;

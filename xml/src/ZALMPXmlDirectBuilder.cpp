@@ -1,11 +1,12 @@
 #include "ZALMPXmlDirectBuilder.h"
 
+#include "ZALMPXmlEntityShape.h"
+#include "ZALMPXmlScan.h"
+
 #include <ZALMPVersion.h>
 
 #include <algorithm>
-#include <array>
 #include <bit>
-#include <cstdint>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -14,151 +15,14 @@
 
 namespace {
 
-// Character classes, as the parser sees them: every byte from 0x80 on may
-// stand in a name, and a name may start with a letter, '_' or ':'.
-constexpr std::uint8_t kNameChar = 1;
-constexpr std::uint8_t kNameStart = 2;
-constexpr std::uint8_t kSpace = 4;       // without '\r', which the parser would normalise
-constexpr std::uint8_t kTextStop = 8;    // what a text scan looks at
-constexpr std::uint8_t kValueStop = 16;  // what an attribute value scan looks at
-constexpr std::uint8_t kNameMark = 32;   // what a name scan notes
-
-constexpr auto kClasses = [] {
-  std::array<std::uint8_t, 256> classes{};
-  for (int c = 0x80; c < 0x100; ++c) classes[c] = kNameChar | kNameStart;
-  for (int c = 'a'; c <= 'z'; ++c) classes[c] = kNameChar | kNameStart;
-  for (int c = 'A'; c <= 'Z'; ++c) classes[c] = kNameChar | kNameStart;
-  for (int c = '0'; c <= '9'; ++c) classes[c] = kNameChar;
-  classes['-'] = classes['.'] = kNameChar;
-  classes['_'] = classes[':'] = kNameChar | kNameStart | kNameMark;
-  classes[' '] = classes['\t'] = classes['\n'] = kSpace;
-  for (unsigned char c : {'<', '&', '_', '\r', '\0'}) classes[c] |= kTextStop;
-  for (unsigned char c : {'"', '\'', '<', '&', '_', '\t', '\n', '\r', '\0'}) classes[c] |= kValueStop;
-  return classes;
-}();
-
-bool Is(char c, std::uint8_t kind)
-{
-  return (kClasses[static_cast<unsigned char>(c)] & kind) != 0;
-}
-
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-constexpr std::uint64_t kHighs = 0x8080808080808080ull;
-
-// The high bit of each byte of `word` below `bound` (<= 0x80), and perhaps of bytes above one.
-constexpr std::uint64_t BytesBelow(std::uint64_t word, unsigned char bound)
-{
-  return (word - kOnes * bound) & ~word & kHighs;
-}
-
-// The first byte from `p` on of class `stop`, which the text's NUL ends at
-// the latest. Runs of other bytes go sixteen or eight at a time: any byte
-// that may stop a text or value is below 0x28, '<' or '_', and the lowest
-// flagged byte is a true one, as bytes are flagged wrongly only above a true one.
-[[gnu::always_inline]] inline const char* Find(const char* p, const char* end, std::uint8_t stop)
-{
-  while (true) {
-#if defined(__SSE2__)
-    // Sixteen bytes at a time where the processor offers it: the same marks.
-    if (end - p >= 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      const __m128i low = _mm_cmpeq_epi8(_mm_max_epu8(bytes, _mm_set1_epi8(0x27)), _mm_set1_epi8(0x27));
-      const __m128i marks = _mm_or_si128(low, _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('<')),
-                                                             _mm_cmpeq_epi8(bytes, _mm_set1_epi8('_'))));
-      const int found = _mm_movemask_epi8(marks);
-      if (!found) {
-        p += 16;
-        continue;
-      }
-      p += std::countr_zero(static_cast<unsigned>(found));
-      if (Is(*p, stop)) return p;
-      ++p;
-      continue;
-    }
-#endif
-    if constexpr (std::endian::native == std::endian::little) {
-      if (end - p >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, sizeof word);
-        const std::uint64_t marks =
-            BytesBelow(word, 0x28) | BytesBelow(word ^ (kOnes * '<'), 1) | BytesBelow(word ^ (kOnes * '_'), 1);
-        if (!marks) {
-          p += 8;
-          continue;
-        }
-        p += std::countr_zero(marks) / 8;
-      }
-    }
-    if (Is(*p, stop)) return p;
-    ++p;
-  }
-}
-
-// Past ' ', '\t' and '\n'; indentation goes sixteen bytes or eight spaces at a time.
-// Kept out of line, so that the test before it inlines wherever spaces may stand.
-[[gnu::noinline]] const char* SkipMoreSpaces(const char* p, const char* end)
-{
-#if defined(__SSE2__)
-  // A line break and its indentation, sixteen bytes at a time.
-  while (end - p >= 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i spaces = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' ')),
-                                        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')),
-                                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\t'))));
-    const auto others = static_cast<unsigned>(~_mm_movemask_epi8(spaces)) & 0xFFFFu;
-    if (others) return p + std::countr_zero(others);
-    p += 16;
-  }
-#endif
-  constexpr std::uint64_t kEightSpaces = kOnes * ' ';
-  while (true) {
-    while (*p == '\n' || *p == '\t') ++p;
-    if (end - p < 8) break;
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    const std::uint64_t other = word ^ kEightSpaces;
-    if (!other) {
-      p += 8;
-      continue;
-    }
-    p += (std::endian::native == std::endian::little ? std::countr_zero(other) : std::countl_zero(other)) / 8;
-    if (*p != '\n' && *p != '\t') return p;
-  }
-  while (Is(*p, kSpace)) ++p;
-  return p;
-}
-
-const char* SkipSpaces(const char* p, const char* end)
-{
-  return Is(*p, kSpace) ? SkipMoreSpaces(p, end) : p;
-}
-
-// Whether the `length` bytes at `a` and `b` agree; `a` may be read eight bytes on.
-bool SameBytes(const char* a, const char* b, std::size_t length, const char* end)
-{
-  if (length <= 8 && end - a >= 8 && end - b >= 8) {
-    std::uint64_t x;
-    std::uint64_t y;
-    std::memcpy(&x, a, sizeof x);
-    std::memcpy(&y, b, sizeof y);
-    const std::uint64_t keep = length == 8                                     ? ~0ull
-                               : std::endian::native == std::endian::little ? (1ull << (8 * length)) - 1
-                                                                            : ~(~0ull >> (8 * length));
-    return ((x ^ y) & keep) == 0;
-  }
-  return std::memcmp(a, b, length) == 0;
-}
-
-// From `p`, just after "</": past the name `name`, spaces and '>'; null when
-// the end tag there is not that one. Inlined: it reads every end tag.
-[[gnu::always_inline]] inline const char* PastEndTag(const char* p, const char* end, std::string_view name)
-{
-  const std::size_t length = name.size();
-  if (static_cast<std::size_t>(end - p) < length || !SameBytes(p, name.data(), length, end) || Is(p[length], kNameChar))
-    return nullptr;
-  p = SkipSpaces(p + length, end);
-  return *p == '>' ? p + 1 : nullptr;
-}
+using ZALMPXmlScan::Is;
+using ZALMPXmlScan::kNameChar;
+using ZALMPXmlScan::kNameMark;
+using ZALMPXmlScan::kNameStart;
+using ZALMPXmlScan::kSpace;
+using ZALMPXmlScan::kTextStop;
+using ZALMPXmlScan::kClasses;
+using ZALMPXmlScan::PastEndTag;
 
 // The first "</" followed by `first` or "<!" from `p` on, or `end`; sixteen
 // bytes at a time where the processor offers it, since contents are skipped
@@ -223,12 +87,15 @@ bool ZALMPXmlReader::DirectBuilder::BuildElement(ZALMPXmlReader& element, const 
   m_p = m_begin + deferred.begin;
   m_depth = 0;
   m_rootVersion = parentVersion;
+  if (m_shape) m_shape->Start();
   if (m_p[0] != '<' || !Is(m_p[1], kNameStart)) return false;
   ++m_p;
   if (!StartElement(element)) return false;
   while (m_depth != 0)
     if (!Content()) return false;
-  return m_p == m_begin + deferred.end;
+  if (m_p != m_begin + deferred.end) return false;
+  if (m_shape) m_shape->Finish();
+  return true;
 }
 
 // Whitespace and comments, as they may stand around the root element.
@@ -254,7 +121,7 @@ bool ZALMPXmlReader::DirectBuilder::SkipPast(std::string_view end)
 
 void ZALMPXmlReader::DirectBuilder::SkipSpaces()
 {
-  m_p = ::SkipSpaces(m_p, m_end);
+  m_p = ZALMPXmlScan::SkipSpaces(m_p, m_end);
 }
 
 [[gnu::always_inline]] inline ZALMPXmlRawText ZALMPXmlReader::DirectBuilder::Name()
@@ -277,24 +144,9 @@ void ZALMPXmlReader::DirectBuilder::SkipSpaces()
 // The value after its opening quote, up to the closing one, which the cursor then follows.
 bool ZALMPXmlReader::DirectBuilder::Value(char quote, ZALMPXmlRawText& raw)
 {
-  const char* const start = m_p;
-  const char* p = start;
-  for (;; ++p) {
-    p = Find(p, m_end, kValueStop);
-    const char c = *p;
-    if (c == quote) break;
-    if (c == '&') {
-      raw.reference = true;
-    } else if (c == '_') {
-      raw.escape = raw.escape || p[1] == 'x';
-    } else if (c == '<') {
-      if (!raw.lessThan) raw.lessThan = p;
-    } else if (c != '"' && c != '\'') {
-      return false;  // whitespace the parser would convert, or the end
-    }
-  }
-  raw.text = std::string_view(start, static_cast<std::size_t>(p - start));
-  m_p = p + 1;
+  const char* const close = ZALMPXmlScan::Value(m_p, m_end, quote, raw);
+  if (!close) return false;
+  m_p = close + 1;
   return true;
 }
 
@@ -317,6 +169,7 @@ bool ZALMPXmlReader::DirectBuilder::Content()
     ++m_p;
     return EndElement();
   }
+  if (m_shape) m_shape->Spoil();
   return std::strncmp(m_p, "!--", 3) == 0 && (--m_p, SkipPast("-->"));
 }
 
@@ -326,7 +179,7 @@ bool ZALMPXmlReader::DirectBuilder::Text()
   const char* const start = m_p;
   const char* p = start;
   for (;; ++p) {
-    p = Find(p, m_end, kTextStop);
+    p = ZALMPXmlScan::Find(p, m_end, kTextStop);
     const char c = *p;
     if (c == '<') break;
     if (c == '&') {
@@ -410,6 +263,7 @@ bool ZALMPXmlReader::DirectBuilder::StartElement(ZALMPXmlReader& parent)
     m_made[m_depth - 1].push_back(std::move(made));
   }
   m_started = true;
+  if (m_shape) RecordStart(*element, tag.text, closed);
   if (!m_filler.Start(*element, tag, static_cast<int>(m_attributes.size()), parentVersion, 0)) return false;
   for (const auto& [name, value] : m_attributes)
     if (!m_filler.AddAttribute(*element, name, value)) return false;
@@ -445,18 +299,16 @@ bool ZALMPXmlReader::DirectBuilder::TakeLeaf(ZALMPXmlReader& parent, const ZALMP
   if (m_depth == 0 || *m_p != '>' || tag.escape || m_open[m_depth - 1].defersChildren) return true;
   const char* const text = m_p + 1;
   if (Is(*text, kSpace) || *text == '<') return true;
-  const char* p = text;
-  for (;; ++p) {
-    p = Find(p, m_end, kTextStop);
-    if (*p == '<') break;
-    if (*p != '_' || p[1] == 'x') return true;  // a reference, an escape, or what the direct reading gives up on
-  }
+  // A reference, an escape, or what the direct reading gives up on is left to the general steps.
+  const char* const p = ZALMPXmlScan::PlainTextEnd(text, m_end);
+  if (!p) return true;
   const char* const end = p[1] == '/' ? PastEndTag(p + 2, m_end, tag.text) : nullptr;
   if (!end) return true;
 
   Element<ZALMPXmlReader> made = parent.MakeElement<ZALMPXmlReader>();
   const std::string_view content(text, static_cast<std::size_t>(p - text));
   if (!m_filler.Leaf(*made, tag.text, content, m_open[m_depth - 1].version)) return false;
+  if (m_shape) m_shape->Add(*made, tag.text, EntityShape::Kind::Leaf);
   m_made[m_depth - 1].push_back(std::move(made));
   m_p = end;
   taken = true;
@@ -512,8 +364,24 @@ bool ZALMPXmlReader::DirectBuilder::EndTag(std::string_view name)
   return true;
 }
 
+// A general element and its attributes, into the shape being recorded.
+void ZALMPXmlReader::DirectBuilder::RecordStart(ZALMPXmlReader& element, std::string_view name, bool closed)
+{
+  m_shape->Add(element, name, closed ? EntityShape::Kind::Closed : EntityShape::Kind::Parent);
+  for (const auto& [attribute, value] : m_attributes) {
+    // The ones that set the version or the empty text are not refilled.
+    if (attribute.colon || attribute.text == "xmlns") m_shape->Spoil();
+    m_shape->AddAttribute(attribute.text);
+  }
+}
+
 bool ZALMPXmlReader::DirectBuilder::Close(Open& open)
 {
+  if (m_shape) {
+    // A refill gives whitespace between children, and no text, alone.
+    if (open.pieces || open.hasFirst || open.emptyText) m_shape->Spoil();
+    m_shape->EndContent();
+  }
   const bool text = open.pieces     ? m_filler.SetJoinedText(*open.element, open.joined, 0)
                     : open.hasFirst ? m_filler.SetText(*open.element, open.first)
                                     : !open.emptyText || m_filler.SetEmptyText(*open.element);

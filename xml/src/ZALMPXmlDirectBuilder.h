@@ -42,6 +42,9 @@ public:
   // without content, as a child of one of version `parentVersion`. False
   // when it gives up or the element does not end where it was noted to.
   bool BuildElement(ZALMPXmlReader& element, const Deferred& deferred, std::wstring_view parentVersion);
+  // Makes `BuildElement` record the shape of what it builds into `shape`
+  // (null: none), which is usable when the build succeeds.
+  void RecordShape(EntityShape* shape) { m_shape = shape; }
 
 private:
   // An element whose content is being read.
@@ -71,6 +74,7 @@ private:
   bool EndTag(std::string_view name);
   bool SkipContent(std::string_view name);
   bool DefersChildren(std::string_view name) const;
+  void RecordStart(ZALMPXmlReader& element, std::string_view name, bool closed);
   bool Close(Open& open);
 
   const char* const m_begin;
@@ -88,4 +92,5 @@ private:
   std::vector<std::vector<Element<ZALMPDeserializer>>> m_made;
   const std::vector<std::string_view>* m_collections = nullptr;
   std::vector<Deferred>* m_deferred = nullptr;
+  EntityShape* m_shape = nullptr;
 };

@@ -2,6 +2,7 @@
 #include <ZALMPXml.h>
 #include <ZALMPXmlReader.h>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -18,4 +19,10 @@ public:
   static bool ReadWorldEntityByEntity(std::string_view text, ZALMPXmlModel& model, ZALMPXmlResult& result);
   // The world of `text` read from its whole tree.
   static ZALMPXmlResult ReadWorldWhole(std::string_view text, ZALMPXmlModel& model);
+  // Each entity element of the model document `text`, collection by
+  // collection and in order within each, with its content as the reading
+  // entity by entity gives it, and whether its tree was the one before
+  // refilled; `visit` may read it. False when that reading gives up.
+  static bool VisitEntityTrees(std::string_view text,
+                               const std::function<void(const ZALMPDeserializer& entity, bool refilled)>& visit);
 };
