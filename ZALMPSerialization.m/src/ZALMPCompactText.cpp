@@ -1,5 +1,7 @@
 #include <ZALMPCompactText.h>
 
+#include "ZALMPAsciiNarrowing.h"
+
 #include <ZALUtf8.h>
 
 #include <cstring>
@@ -14,65 +16,6 @@
 namespace {
 
 constexpr std::uint32_t kReplacement = 0xFFFD;
-
-// Whether the sixteen wide units at `units` are all ASCII; when so, they are
-// written to `bytes`. False where the processor lacks SSE2.
-bool Narrow16([[maybe_unused]] const wchar_t* units, [[maybe_unused]] char* bytes) noexcept
-{
-#if defined(__SSE2__)
-  if constexpr (sizeof(wchar_t) == 4) {
-    const auto* in = reinterpret_cast<const __m128i*>(units);
-    const __m128i a = _mm_loadu_si128(in);
-    const __m128i b = _mm_loadu_si128(in + 1);
-    const __m128i c = _mm_loadu_si128(in + 2);
-    const __m128i d = _mm_loadu_si128(in + 3);
-    const __m128i high = _mm_and_si128(_mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d)), _mm_set1_epi32(~0x7F));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi8(high, _mm_setzero_si128())) != 0xFFFF) return false;
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(bytes),
-                     _mm_packus_epi16(_mm_packs_epi32(a, b), _mm_packs_epi32(c, d)));
-    return true;
-  }
-#endif
-  return false;
-}
-
-// The same for four units: the short ids that most texts written are.
-bool Narrow4([[maybe_unused]] const wchar_t* units, [[maybe_unused]] char* bytes) noexcept
-{
-#if defined(__SSE2__)
-  if constexpr (sizeof(wchar_t) == 4) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(a, _mm_set1_epi32(~0x7F)), _mm_setzero_si128())) != 0xFFFF)
-      return false;
-    const int packed = _mm_cvtsi128_si32(_mm_packus_epi16(_mm_packs_epi32(a, a), _mm_setzero_si128()));
-    std::memcpy(bytes, &packed, sizeof packed);
-    return true;
-  }
-#endif
-  return false;
-}
-
-// Whether the units of `text` are all ASCII; when so, they are written to
-// `bytes`. Runs go sixteen units at a time, then four, each last step
-// overlapping the one before.
-[[gnu::always_inline]] inline bool NarrowAscii(std::wstring_view text, char* bytes) noexcept
-{
-  const std::size_t size = text.size();
-  std::size_t i = 0;
-  if (size >= 16) {
-    while (i + 16 <= size && Narrow16(text.data() + i, bytes + i)) i += 16;
-    if (i != size && size - i < 16 && Narrow16(text.data() + size - 16, bytes + size - 16)) i = size;
-  }
-  while (i + 4 <= size && Narrow4(text.data() + i, bytes + i)) i += 4;
-  if (i != size && size >= 4 && size - i < 4 && Narrow4(text.data() + size - 4, bytes + size - 4)) i = size;
-  std::uint32_t units = 0;
-  for (; i < size; ++i) {
-    const auto unit = static_cast<std::uint32_t>(text[i]);
-    units |= unit;
-    bytes[i] = static_cast<char>(unit);
-  }
-  return units < 0x80;
-}
 
 // Whether the sixteen bytes at `bytes` are all ASCII; when so and `units` is
 // given, they are written there as wide units. Identifiers and numbers, the
@@ -341,14 +284,14 @@ void ZALMPCompactText::AssignWide(std::wstring_view text)
   const std::size_t size = text.size();
   if (size <= kInlineCapacity && !IsHeap()) {
     char bytes[sizeof m_raw];
-    if (NarrowAscii(text, bytes)) {
+    if (ZALMPNarrowAscii(text, bytes)) {
       std::memcpy(m_raw, bytes, kInlineCapacity);
       m_raw[kInlineCapacity] = static_cast<unsigned char>(size);
       return;
     }
   } else if (size <= kOnStack) {
     char bytes[kOnStack];
-    if (NarrowAscii(text, bytes)) {
+    if (ZALMPNarrowAscii(text, bytes)) {
       Assign(std::string_view(bytes, size));
       return;
     }
@@ -356,7 +299,7 @@ void ZALMPCompactText::AssignWide(std::wstring_view text)
   // The ASCII lead narrowed in place, sixteen units at a time while it lasts.
   std::string bytes(text.size(), '\0');
   std::size_t ascii = 0;
-  while (ascii + 16 <= text.size() && Narrow16(text.data() + ascii, bytes.data() + ascii)) ascii += 16;
+  while (ascii + 16 <= text.size() && ZALMPNarrow16(text.data() + ascii, bytes.data() + ascii)) ascii += 16;
   for (; ascii < text.size() && text[ascii] >= 0 && text[ascii] < 0x80; ++ascii)
     bytes[ascii] = static_cast<char>(text[ascii]);
   bytes.resize(ascii);

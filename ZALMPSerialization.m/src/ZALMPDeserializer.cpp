@@ -2,6 +2,7 @@
 #include <ZALMPExactDecimal.h>
 
 #include "ZALMPAllocationStatus.h"
+#include "ZALMPAsciiNarrowing.h"
 #include "ZALMPTreeStorage.h"
 #include "ZALMPValueCell.h"
 #include "ZALMPVersionSlot.h"
@@ -31,23 +32,9 @@ class LookupKey {
 public:
   explicit LookupKey(std::wstring_view id)
   {
-    if (id.size() <= sizeof m_bytes) {
-      std::size_t i = 0;
-      // Two units a word where a unit takes four bytes.
-      if constexpr (sizeof(wchar_t) == 4 && std::endian::native == std::endian::little) {
-        for (; i + 2 <= id.size(); i += 2) {
-          std::uint64_t pair;
-          std::memcpy(&pair, id.data() + i, sizeof pair);
-          if (pair & 0xFFFFFF80FFFFFF80ull) break;
-          m_bytes[i] = static_cast<char>(pair);
-          m_bytes[i + 1] = static_cast<char>(pair >> 32);
-        }
-      }
-      for (; i < id.size() && id[i] >= 0 && id[i] < 0x80; ++i) m_bytes[i] = static_cast<char>(id[i]);
-      if (i == id.size()) {
-        m_view = std::string_view(m_bytes, i);
-        return;
-      }
+    if (id.size() <= sizeof m_bytes && ZALMPNarrowAscii(id, m_bytes)) {
+      m_view = std::string_view(m_bytes, id.size());
+      return;
     }
     m_view = m_text.emplace(ZALMPCompactText::FromWide(id)).View();
   }
@@ -1179,13 +1166,20 @@ HRESULT ZALMPDeserializer::SetAttributeValueUtf8(int place, std::string_view val
     ZALMP_REPORT();
     return E_FAIL;
   }
+  ZALMPValueCell& cell = m_content->attributes.data[place].value;
+  // A lent text is only referred to: nothing can fail on its way.
+  if (value.size() > 15 && value.size() <= std::numeric_limits<std::uint32_t>::max() && m_storage &&
+      m_storage->Lends(value)) {
+    cell.content.Borrow(value);
+    cell.type = Type::String;
+    return S_OK;
+  }
   return RunTakingMemory(ZALMP_HERE, [&] {
     ZALMPCompactText text;  // complete before the attribute changes
-    if (IsLentOrUtf8(value))
+    if (ZALMPCompactText::IsUtf8(value))
       StoreText(text, value);
     else
       StoreText(text, ZALMPCompactText::FromUtf8(value).View());
-    ZALMPValueCell& cell = m_content->attributes.data[place].value;
     cell.content = std::move(text);
     cell.type = Type::String;
   });

@@ -48,24 +48,38 @@ HRESULT ZALBase64::Decode(std::string_view text, std::vector<unsigned char>& byt
 {
   bytes.clear();
   if (text.size() % 4 != 0) return E_FAIL;
-  std::vector<unsigned char> out;
-  out.reserve(text.size() / 4 * 3);
-  for (std::size_t i = 0; i < text.size(); i += 4) {
-    // padding may only fill the last one or two places of the last group
-    const bool last = i + 4 == text.size();
-    const int padding = last ? (text[i + 3] == '=') + (text[i + 2] == '=' && text[i + 3] == '=') : 0;
-    std::uint32_t group = 0;
-    for (std::size_t k = 0; k < 4; ++k) {
-      const int sextet = k < 4 - static_cast<std::size_t>(padding) ? SextetOf(text[i + k]) : 0;
-      if (sextet == kNotInAlphabet) return E_FAIL;
-      group = (group << 6) | static_cast<std::uint32_t>(sextet);
-    }
-    // canonical text leaves the bits after the last byte at zero
-    if ((padding == 1 && (group & 0xFF) != 0) || (padding == 2 && (group & 0xFFFF) != 0)) return E_FAIL;
-    out.push_back(static_cast<unsigned char>(group >> 16));
-    if (padding < 2) out.push_back(static_cast<unsigned char>(group >> 8));
-    if (padding < 1) out.push_back(static_cast<unsigned char>(group));
+  if (text.empty()) return S_OK;
+  std::vector<unsigned char> out(text.size() / 4 * 3);
+  unsigned char* at = out.data();
+  // Every group but the last holds three bytes; a character outside the
+  // alphabet (padding included) makes a negative sextet.
+  const std::size_t whole = text.size() - 4;
+  for (std::size_t i = 0; i < whole; i += 4, at += 3) {
+    const int a = SextetOf(text[i]);
+    const int b = SextetOf(text[i + 1]);
+    const int c = SextetOf(text[i + 2]);
+    const int d = SextetOf(text[i + 3]);
+    if ((a | b | c | d) < 0) return E_FAIL;
+    const auto group = static_cast<std::uint32_t>(a << 18 | b << 12 | c << 6 | d);
+    at[0] = static_cast<unsigned char>(group >> 16);
+    at[1] = static_cast<unsigned char>(group >> 8);
+    at[2] = static_cast<unsigned char>(group);
   }
+  // padding may only fill the last one or two places of the last group
+  const char* const last = text.data() + whole;
+  const int padding = (last[3] == '=') + (last[2] == '=' && last[3] == '=');
+  std::uint32_t group = 0;
+  for (int k = 0; k < 4; ++k) {
+    const int sextet = k < 4 - padding ? SextetOf(last[k]) : 0;
+    if (sextet == kNotInAlphabet) return E_FAIL;
+    group = (group << 6) | static_cast<std::uint32_t>(sextet);
+  }
+  // canonical text leaves the bits after the last byte at zero
+  if ((padding == 1 && (group & 0xFF) != 0) || (padding == 2 && (group & 0xFFFF) != 0)) return E_FAIL;
+  at[0] = static_cast<unsigned char>(group >> 16);
+  if (padding < 2) at[1] = static_cast<unsigned char>(group >> 8);
+  if (padding < 1) at[2] = static_cast<unsigned char>(group);
+  out.resize(out.size() - static_cast<std::size_t>(padding));
   bytes = std::move(out);
   return S_OK;
 }

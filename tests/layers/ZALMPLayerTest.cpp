@@ -138,7 +138,7 @@ int LayerOf(const std::string& file)
                                                     "ZALMPAllocationStatus", "ZALMPVersion", "ZALMPAssertionReport",
                                                     "ZALMPSourceLocation", "ZALMPExport", "ZALMPReportCollector",
                                                     "ZALMPSerializationVariable", "ZALMPSerializationVariant",
-                                                    "ZALMPExactDecimal"};
+                                                    "ZALMPExactDecimal", "ZALMPAsciiNarrowing"};
   const std::string owner = Graph().Owner(file);
   if (owner == "platform") return 0;
   if (elementTree.count(Stem(file))) return 1;

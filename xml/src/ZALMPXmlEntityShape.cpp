@@ -72,8 +72,7 @@ bool ZALMPXmlReader::EntityShape::Refill(const char* p, const char* last, const 
   const auto count = static_cast<std::uint32_t>(m_nodes.size());
   for (std::uint32_t at = 0; at < count; ++at) {
     if (at != 0) {
-      p = CloseEnded(at, p, end);
-      if (!p) return false;
+      if (!m_open.empty() && m_nodes[m_open.back()].end == at && !(p = CloseEnded(at, p, end))) return false;
       p = SkipSpaces(p, end);
     }
     const Node& node = m_nodes[at];
