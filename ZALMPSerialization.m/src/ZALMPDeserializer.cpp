@@ -213,6 +213,11 @@ bool ScanPlainDecimal(const char* p, const char* end, double& value)
 // nearest tiny value, as strtod gives them.
 bool ScanDouble(std::string_view text, double& value)
 {
+  // A lone digit, as most coordinates and matrix entries of a model are.
+  if (text.size() == 1 && text[0] >= '0' && text[0] <= '9') {
+    value = text[0] - '0';
+    return true;
+  }
   std::size_t i = 0;
   while (i < text.size() && IsScanfSpace(text[i])) ++i;
   bool negative = false;
