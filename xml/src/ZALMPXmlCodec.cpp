@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +17,20 @@ namespace {
 std::string SystemError(const std::string& what, const std::filesystem::path& path, int error)
 {
   return what + " \"" + path.string() + "\": " + std::strerror(error);
+}
+
+// Asks the system to back the large text in `text` with huge pages where it
+// offers them on request: a large model file then takes a few hundred page
+// faults instead of one per 4 KiB.
+void PreferHugePages([[maybe_unused]] std::string& text)
+{
+#if defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t kHuge = std::uintptr_t{1} << 21;
+  const auto begin = reinterpret_cast<std::uintptr_t>(text.data());
+  const std::uintptr_t first = (begin + kHuge - 1) & ~(kHuge - 1);
+  const std::uintptr_t last = (begin + text.capacity()) & ~(kHuge - 1);
+  if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#endif
 }
 
 // Reads the whole file; false with `error` set when it cannot.
@@ -29,7 +45,10 @@ bool ReadFile(const std::filesystem::path& path, std::string& content, int& erro
   struct stat info {};
   content.clear();
   // A little beyond the file, for the reader's working space.
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size) + 64);
+  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+    content.reserve(static_cast<std::size_t>(info.st_size) + 64);
+    PreferHugePages(content);
+  }
   char chunk[1 << 16];
   while (true) {
     const ssize_t got = ::read(fd, chunk, sizeof chunk);
