@@ -38,6 +38,24 @@ struct ZALMPKindList {
     return ((object.isDerivedFrom(Kinds::ClassInfo()) && (visit(std::type_identity<Kinds>{}), true)) || ...);
   }
 
+  /// The place (from 0) of the first kind `object` is of, as `First` finds
+  /// it; -1 when it is of none.
+  static int FirstPlace(const RVLDynamicObject& object)
+  {
+    int place = 0;
+    const bool found = ((object.isDerivedFrom(Kinds::ClassInfo()) || (++place, false)) || ...);
+    return found ? place : -1;
+  }
+
+  /// Calls `visit(std::type_identity<T>{})` for the kind T at `place`; nothing
+  /// when there is none.
+  template <class Visit>
+  static void AtPlace(int place, Visit&& visit)
+  {
+    int at = 0;
+    ((at++ == place && (visit(std::type_identity<Kinds>{}), true)) || ...);
+  }
+
   /// True when T is one of the kinds.
   template <class T>
   static constexpr bool kHas = (std::is_same_v<T, Kinds> || ...);

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -277,6 +278,19 @@ void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
     if (!packed && left.prefix != right.prefix) return left.prefix < right.prefix;
     return left.id->first < right.id->first;
   });
+  // The kind each class is filed under, found once per class: a model holds
+  // thousands of entities of a handful of classes, and whether an object is
+  // of a kind is a question about its class, answered by walking its ancestry.
+  struct Filing {
+    std::vector<std::pair<const RVLClassInfo*, int>> places;
+    int PlaceOf(const ZALMPEntity& entity)
+    {
+      const RVLClassInfo* const type = &entity.getClassInfo();
+      for (const auto& [known, place] : places)
+        if (known == type) return place;
+      return places.emplace_back(type, ZALMPFilingOrder::FirstPlace(entity)).second;
+    }
+  } filing;
   // In identifier order the entities and their entries stand anywhere in
   // memory: those a few places on are fetched while these are filed.
   constexpr std::size_t kFetchAhead = 8;
@@ -287,7 +301,7 @@ void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
     }
     const Entry& entry = ordered[i];
     const RVLSharedHandle<ZALMPEntity>& entity = entry.id->second;
-    ZALMPFilingOrder::First(*entity, [&]<class T>(std::type_identity<T>) {
+    ZALMPFilingOrder::AtPlace(filing.PlaceOf(*entity), [&]<class T>(std::type_identity<T>) {
       world.Add<T>(RVLSharedHandle<T>(entity));
     });
   }

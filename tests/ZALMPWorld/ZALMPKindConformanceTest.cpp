@@ -840,6 +840,27 @@ TEST_F(KindConformance, EveryKindWritesTheKeptDocumentComesBackAndClonesAsItLoad
   ZALMPWorld::destroy(model);
 }
 
+// The place of an object's first kind names the kind First visits, for
+// every class; an object of no kind has none, and no place visits anything.
+TEST_F(KindConformance, EveryClassIsFiledUnderTheKindAtItsFirstPlace)
+{
+  for (const std::string& className : KindsInCode()) {
+    const RVLSharedHandle<ZALMPEntity> entity = Made(className);
+    ASSERT_TRUE(entity) << className;
+    std::string first;
+    std::string atPlace;
+    ZALMPEntityKinds::First(*entity, [&]<class Kind>(std::type_identity<Kind>) { first = Kind::ClassName(); });
+    ZALMPEntityKinds::AtPlace(ZALMPEntityKinds::FirstPlace(*entity),
+                              [&]<class Kind>(std::type_identity<Kind>) { atPlace = Kind::ClassName(); });
+    EXPECT_FALSE(first.empty()) << className;
+    EXPECT_EQ(first, atPlace) << className;
+  }
+  EXPECT_EQ(-1, ZALMPEntityKinds::FirstPlace(*host));
+  bool visited = false;
+  ZALMPEntityKinds::AtPlace(-1, [&]<class Kind>(std::type_identity<Kind>) { visited = true; });
+  EXPECT_FALSE(visited);
+}
+
 TEST_F(KindConformance, ACopyOfEveryKindIsIndependentOfItsOriginal)
 {
   for (const std::string& kind : KindsInCode()) {
