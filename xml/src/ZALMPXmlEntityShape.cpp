@@ -112,10 +112,17 @@ const char* ZALMPXmlReader::EntityShape::Attributes(const Node& node, const char
 {
   for (std::uint32_t k = 0; k < node.attributeCount; ++k) {
     const Attribute& attribute = m_attributes[node.firstAttribute + k];
-    if (!Is(*p, kSpace) || !(p = PastName(SkipSpaces(p, end), end, attribute.name))) return nullptr;
-    p = SkipSpaces(p, end);
-    if (*p != '=') return nullptr;
-    p = SkipSpaces(p + 1, end);
+    const std::size_t length = attribute.name.size();
+    if (p[0] == ' ' && static_cast<std::size_t>(end - p) > length + 2 &&
+        ZALMPXmlScan::SameBytes(p + 1, attribute.name.data(), length, end) && p[length + 1] == '=' &&
+        p[length + 2] == '"') {
+      p += length + 2;  // as most attributes stand: one space, the name, '=' and a double quote
+    } else {
+      if (!Is(*p, kSpace) || !(p = PastName(SkipSpaces(p, end), end, attribute.name))) return nullptr;
+      p = SkipSpaces(p, end);
+      if (*p != '=') return nullptr;
+      p = SkipSpaces(p + 1, end);
+    }
     const char quote = *p;
     if (quote != '"' && quote != '\'') return nullptr;
     ZALMPXmlRawText raw;
