@@ -53,7 +53,7 @@ struct ZALMPKindList {
   static void AtPlace(int place, Visit&& visit)
   {
     int at = 0;
-    ((at++ == place && (visit(std::type_identity<Kinds>{}), true)) || ...);
+    static_cast<void>(((at++ == place && (visit(std::type_identity<Kinds>{}), true)) || ...));
   }
 
   /// True when T is one of the kinds.
