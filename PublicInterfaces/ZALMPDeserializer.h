@@ -248,6 +248,7 @@ private:
   void GroupChildren() const;
   Group FindGroup(std::string_view key) const;
   const Attribute* FindAttribute(std::wstring_view id) const;
+  const Attribute* FindAttribute(std::string_view key) const;
   void PutAttribute(std::string_view id, std::string_view value, std::uint8_t type);
   void TakeChild(std::string_view key, bool ownId, Element<ZALMPDeserializer> child);
   void ClearCursors() const;

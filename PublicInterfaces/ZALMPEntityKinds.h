@@ -35,7 +35,9 @@ struct ZALMPKindList {
   template <class Visit>
   static bool First(const RVLDynamicObject& object, Visit&& visit)
   {
-    return ((object.isDerivedFrom(Kinds::ClassInfo()) && (visit(std::type_identity<Kinds>{}), true)) || ...);
+    const int place = FirstPlace(object);
+    AtPlace(place, visit);
+    return place >= 0;
   }
 
   /// The place (from 0) of the first kind `object` is of, as `First` finds

@@ -714,18 +714,23 @@ bool ZALMPDeserializer::HasAttribute(std::wstring_view id) const
 const ZALMPDeserializer::Attribute* ZALMPDeserializer::FindAttribute(std::wstring_view id) const
 {
   if (!m_content) return nullptr;
-  const LookupKey key(id);
+  return FindAttribute(LookupKey(id).View());
+}
+
+const ZALMPDeserializer::Attribute* ZALMPDeserializer::FindAttribute(std::string_view key) const
+{
+  if (!m_content) return nullptr;
   const Slice<Attribute>& attributes = m_content->attributes;
   if (attributes.size <= kScannedLookup) {
     for (const Attribute& attribute : attributes)
-      if (SameKey(attribute.id.View(), key.View())) return &attribute;
+      if (SameKey(attribute.id.View(), key)) return &attribute;
     return nullptr;
   }
   const Attribute* found =
-      std::lower_bound(attributes.begin(), attributes.end(), key.View(), [](const Attribute& a, std::string_view k) {
+      std::lower_bound(attributes.begin(), attributes.end(), key, [](const Attribute& a, std::string_view k) {
         return CompareKeys(a.id.View(), k) < 0;
       });
-  return found != attributes.end() && found->id.View() == key.View() ? found : nullptr;
+  return found != attributes.end() && found->id.View() == key ? found : nullptr;
 }
 
 template <class Value>
@@ -1158,11 +1163,8 @@ void ZALMPDeserializer::RestartElementSequences() const
 
 int ZALMPDeserializer::FindAttributeUtf8(std::string_view id) const
 {
-  if (!m_content) return -1;
-  const Slice<Attribute>& attributes = m_content->attributes;
-  for (std::uint32_t place = 0; place < attributes.size; ++place)
-    if (attributes.data[place].id.View() == id) return static_cast<int>(place);
-  return -1;
+  const Attribute* const found = FindAttribute(id);
+  return found ? static_cast<int>(found - m_content->attributes.data) : -1;
 }
 
 HRESULT ZALMPDeserializer::SetAttributeValueUtf8(int place, std::string_view value)

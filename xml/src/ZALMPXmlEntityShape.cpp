@@ -3,22 +3,9 @@
 #include "ZALMPXmlScan.h"
 
 using ZALMPXmlScan::Is;
-using ZALMPXmlScan::kNameChar;
 using ZALMPXmlScan::kSpace;
+using ZALMPXmlScan::PastName;
 using ZALMPXmlScan::SkipSpaces;
-
-namespace {
-
-// Past `name` at `p`, where a tag's name starts; null when another name stands there.
-const char* PastName(const char* p, const char* end, std::string_view name)
-{
-  if (static_cast<std::size_t>(end - p) < name.size() || !ZALMPXmlScan::SameBytes(p, name.data(), name.size(), end) ||
-      Is(p[name.size()], kNameChar))
-    return nullptr;
-  return p + name.size();
-}
-
-}  // namespace
 
 void ZALMPXmlReader::EntityShape::Start()
 {

@@ -113,15 +113,24 @@ inline bool SameBytes(const char* a, const char* b, std::size_t length, const ch
   return std::memcmp(a, b, length) == 0;
 }
 
-// From `p`, just after "</": past the name `name`, spaces and '>'; null when
-// the end tag there is not that one. Inlined: it reads every end tag.
-[[gnu::always_inline]] inline const char* PastEndTag(const char* p, const char* end, std::string_view name)
+// Past the name `name` at `p`, where a tag's name starts; null when another
+// name stands there.
+[[gnu::always_inline]] inline const char* PastName(const char* p, const char* end, std::string_view name)
 {
   const std::size_t length = name.size();
   if (static_cast<std::size_t>(end - p) < length || !SameBytes(p, name.data(), length, end) ||
       Is(p[length], kNameChar))
     return nullptr;
-  p = SkipSpaces(p + length, end);
+  return p + length;
+}
+
+// From `p`, just after "</": past the name `name`, spaces and '>'; null when
+// the end tag there is not that one. Inlined: it reads every end tag.
+[[gnu::always_inline]] inline const char* PastEndTag(const char* p, const char* end, std::string_view name)
+{
+  p = PastName(p, end, name);
+  if (!p) return nullptr;
+  p = SkipSpaces(p, end);
   return *p == '>' ? p + 1 : nullptr;
 }
 
