@@ -14,6 +14,7 @@
 #include <vector>
 
 class ZALMPWorld;
+class ZALMPXmlText;
 class ZALMPXmlWriter;
 
 /// Something the library reported while reading a model: the failure path
@@ -77,12 +78,12 @@ public:
 private:
   friend class ZALMPXmlReadPaths;
 
-  static ZALMPXmlResult ReadText(std::string text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress);
+  static ZALMPXmlResult ReadText(ZALMPXmlText text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress);
   /// Reads the world entity by entity: false when the direct reading gives up
   /// on the document (`text` is then handed back); else `result` is the read's.
-  static bool ReadEntityByEntity(std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress,
+  static bool ReadEntityByEntity(ZALMPXmlText& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress,
                                  ZALMPXmlResult& result);
   /// Reads the whole tree, then the world from it.
-  static ZALMPXmlResult ReadWhole(const std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress);
+  static ZALMPXmlResult ReadWhole(std::string_view text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress);
   static bool WriteModel(const ZALMPWorld& world, std::wstring_view version, ZALMPXmlWriter& root);
 };

@@ -15,7 +15,11 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -116,6 +120,59 @@ TEST(XmlWorld, EveryLoadOfADamagedDocumentEndsInAWorldOrAnError)
   }
   EXPECT_GT(worlds, 0);
   EXPECT_GT(errors, 0);
+}
+
+TEST(XmlWorld, LoadReadsAFileWhateverItsSizeSaysAndNamesOneItCannotRead)
+{
+  std::ifstream in(std::filesystem::path(ZALMP_TEST_DATA_DIR) / "demo-R2018.1.xml", std::ios::binary);
+  const std::string demo((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ZALMPXmlModel expected;
+  ASSERT_TRUE(ZALMPXml::Read(demo, expected).Ok());
+  std::string expectedText;
+  ASSERT_TRUE(ZALMPXml::Write(*expected.world, expectedText).Ok());
+  const auto written = [](const ZALMPXmlModel& model) {
+    std::string text;
+    EXPECT_TRUE(model.world && ZALMPXml::Write(*model.world, text).Ok());
+    return text;
+  };
+
+  const std::filesystem::path directory =
+      std::filesystem::temp_directory_path() / ("zalmp-load-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(directory);
+  // Trailing spaces carry the document past the sizes the text grows through
+  // when the file cannot tell its size beforehand.
+  const std::string padded = demo + std::string(300'000, '\n');
+
+  // a plain file, with the bytes read reported up to its size
+  const std::filesystem::path file = directory / "model.xml";
+  std::ofstream(file, std::ios::binary) << padded;
+  ZALMPXmlModel fromFile;
+  std::uint64_t bytes = 0, total = 0;
+  const ZALMPXmlResult loaded = ZALMPXml::Load(file, fromFile, [&](ZALMPXmlProgressUnit unit, auto done, auto all) {
+    if (unit == ZALMPXmlProgressUnit::Bytes) bytes = done, total = all;
+  });
+  ASSERT_TRUE(loaded.Ok()) << loaded.message;
+  EXPECT_EQ(expectedText, written(fromFile));
+  EXPECT_EQ(padded.size(), bytes);
+  EXPECT_EQ(padded.size(), total);
+
+  // a pipe, whose size is not known before its end
+  const std::filesystem::path pipe = directory / "model.pipe";
+  ASSERT_EQ(0, ::mkfifo(pipe.c_str(), 0600));
+  std::thread writer([&pipe, &padded] { std::ofstream(pipe, std::ios::binary) << padded; });
+  ZALMPXmlModel fromPipe;
+  const ZALMPXmlResult piped = ZALMPXml::Load(pipe, fromPipe);
+  writer.join();
+  ASSERT_TRUE(piped.Ok()) << piped.message;
+  EXPECT_EQ(expectedText, written(fromPipe));
+
+  // a file that is not there: named with the system's reason, the model kept
+  const ZALMPWorld* const kept = fromFile.world.get();
+  const ZALMPXmlResult missing = ZALMPXml::Load(directory / "missing.xml", fromFile);
+  EXPECT_FALSE(missing.Ok());
+  EXPECT_EQ("cannot read \"" + (directory / "missing.xml").string() + "\": No such file or directory", missing.message);
+  EXPECT_EQ(kept, fromFile.world.get());
+  std::filesystem::remove_all(directory);
 }
 
 }  // namespace

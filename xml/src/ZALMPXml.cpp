@@ -2,6 +2,7 @@
 #include <ZALMPXmlCodec.h>
 
 #include "ZALMPXmlDeferredEntities.h"
+#include "ZALMPXmlText.h"
 
 #include <ZALMPReportCollector.h>
 #include <ZALMPWorld.h>
@@ -149,20 +150,20 @@ ZALMPXmlResult ZALMPXml::Write(const ZALMPWorld& world, std::string& text, std::
 
 ZALMPXmlResult ZALMPXml::Read(std::string_view text, ZALMPXmlModel& model)
 {
-  return ReadText(std::string(text), model, {});
+  return ReadText(ZALMPXmlText(text), model, {});
 }
 
 // Entity by entity where the direct reading takes the whole document; else,
 // and after any failure of the document's own (not of the world in it), the
 // whole tree first, which gives every error exactly as it always did.
-ZALMPXmlResult ZALMPXml::ReadText(std::string text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress)
+ZALMPXmlResult ZALMPXml::ReadText(ZALMPXmlText text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress)
 {
   ZALMPXmlResult result;
   if (ReadEntityByEntity(text, model, progress, result)) return result;
-  return ReadWhole(text, model, progress);
+  return ReadWhole(text.View(), model, progress);
 }
 
-bool ZALMPXml::ReadEntityByEntity(std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress,
+bool ZALMPXml::ReadEntityByEntity(ZALMPXmlText& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress,
                                   ZALMPXmlResult& result)
 {
   ZALMPXmlReader::DeferredEntities deferred(std::move(text));
@@ -180,7 +181,7 @@ bool ZALMPXml::ReadEntityByEntity(std::string& text, ZALMPXmlModel& model, const
   return false;
 }
 
-ZALMPXmlResult ZALMPXml::ReadWhole(const std::string& text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress)
+ZALMPXmlResult ZALMPXml::ReadWhole(std::string_view text, ZALMPXmlModel& model, const ZALMPXmlProgress& progress)
 {
   std::unique_ptr<ZALMPXmlReader> root;
   ZALMPXmlResult result = ZALMPXmlCodec::Read(text, root);
@@ -202,8 +203,7 @@ ZALMPXmlResult ZALMPXml::Save(const ZALMPWorld& world, const std::filesystem::pa
 ZALMPXmlResult ZALMPXml::Load(const std::filesystem::path& path, ZALMPXmlModel& model,
                               const ZALMPXmlProgress& progress)
 {
-  std::string text;
-  ZALMPXmlResult result = ZALMPXmlCodec::LoadText(path, text, InBytes(progress));
-  if (!result) return result;
+  ZALMPXmlText text;
+  if (ZALMPXmlResult result = text.ReadFile(path, InBytes(progress)); !result) return result;
   return ReadText(std::move(text), model, progress);
 }

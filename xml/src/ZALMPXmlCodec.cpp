@@ -1,5 +1,7 @@
 #include <ZALMPXmlCodec.h>
 
+#include "ZALMPXmlText.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -8,8 +10,6 @@
 #include <utility>
 
 #include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,51 +19,16 @@ std::string SystemError(const std::string& what, const std::filesystem::path& pa
   return what + " \"" + path.string() + "\": " + std::strerror(error);
 }
 
-// Asks the system to back the large text in `text` with huge pages where it
-// offers them on request: a large model file then takes a few hundred page
-// faults instead of one per 4 KiB.
-void PreferHugePages([[maybe_unused]] std::string& text)
+// Reads the whole file into `content`, which is left as it was when it cannot.
+ZALMPXmlResult ReadFile(const std::filesystem::path& path, std::string& content,
+                        const ZALMPXmlCodec::BytesDone& read = {})
 {
-#if defined(MADV_HUGEPAGE)
-  constexpr std::uintptr_t kHuge = std::uintptr_t{1} << 21;
-  const auto begin = reinterpret_cast<std::uintptr_t>(text.data());
-  const std::uintptr_t first = (begin + kHuge - 1) & ~(kHuge - 1);
-  const std::uintptr_t last = (begin + text.capacity()) & ~(kHuge - 1);
-  if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-#endif
-}
-
-// Reads the whole file; false with `error` set when it cannot.
-bool ReadFile(const std::filesystem::path& path, std::string& content, int& error,
-              const ZALMPXmlCodec::BytesDone& read = {})
-{
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = errno;
-    return false;
-  }
-  struct stat info {};
+  ZALMPXmlText text;
+  if (ZALMPXmlResult result = text.ReadFile(path, read); !result) return result;
   content.clear();
-  // A little beyond the file, for the reader's working space.
-  if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-    content.reserve(static_cast<std::size_t>(info.st_size) + 64);
-    PreferHugePages(content);
-  }
-  char chunk[1 << 16];
-  while (true) {
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
-    if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      ::close(fd);
-      return false;
-    }
-    content.append(chunk, static_cast<std::size_t>(got));
-    if (read) read(content.size(), static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0)));
-  }
-  ::close(fd);
-  return true;
+  content.reserve(text.Size() + 64);  // a little beyond the file, for the reader's working space
+  content.assign(text.View());
+  return {};
 }
 
 bool WriteAll(int fd, std::string_view data)
@@ -128,14 +93,13 @@ ZALMPXmlResult ZALMPXmlCodec::ReadFileInto(const std::filesystem::path& path, ZA
                                            const BytesDone& read)
 {
   std::string buffer;
-  int error = 0;
-  if (!ReadFile(path, buffer, error, read)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
+  if (ZALMPXmlResult result = ReadFile(path, buffer, read); !result) return result;
   ZALMPXmlReader::Problem problem;
   if (ZALMPXmlReader::Build(buffer, root, problem)) return {};
 
   // Parsing works in place; the position is found again in the file's own text.
   std::string original;
-  if (!ReadFile(path, original, error)) original.clear();
+  if (!ReadFile(path, original)) original.clear();
   return Located(problem, original);
 }
 
@@ -170,11 +134,7 @@ ZALMPXmlResult ZALMPXmlCodec::SaveText(std::string_view text, const std::filesys
 
 ZALMPXmlResult ZALMPXmlCodec::LoadText(const std::filesystem::path& path, std::string& text, const BytesDone& read)
 {
-  std::string content;
-  int error = 0;
-  if (!ReadFile(path, content, error, read)) return ZALMPXmlResult::Failure(SystemError("cannot read", path, error));
-  text = std::move(content);
-  return {};
+  return ReadFile(path, text, read);
 }
 
 ZALMPXmlResult ZALMPXmlCodec::SaveStreamed(const std::function<bool(ZALMPXmlWriter&)>& fill,

@@ -25,19 +25,19 @@ const std::vector<std::string_view>& CollectionNames()
 
 }  // namespace
 
-ZALMPXmlReader::DeferredEntities::DeferredEntities(std::string text) : m_text(std::move(text)) {}
+ZALMPXmlReader::DeferredEntities::DeferredEntities(ZALMPXmlText text) : m_text(std::move(text)) {}
 
 bool ZALMPXmlReader::DeferredEntities::Build(ZALMPXmlReader& root)
 {
   // The direct reading gives up on both wherever they stand; looked for once
   // here rather than in every content that is only skipped.
-  if (std::memchr(m_text.data(), '\r', m_text.size()) || std::memchr(m_text.data(), '\0', m_text.size()))
+  if (std::memchr(m_text.Data(), '\r', m_text.Size()) || std::memchr(m_text.Data(), '\0', m_text.Size()))
     return false;
-  DirectBuilder frame(m_text);
+  DirectBuilder frame(m_text.View());
   frame.DeferEntities(CollectionNames(), m_deferred);
   if (!frame.Build(root)) return false;
   m_built.assign(m_deferred.size(), false);
-  m_builder = std::make_unique<DirectBuilder>(m_text);
+  m_builder = std::make_unique<DirectBuilder>(m_text.View());
   return true;
 }
 
@@ -87,9 +87,9 @@ bool ZALMPXmlReader::DeferredEntities::BuildEntity(const DirectBuilder::Deferred
   // Entities of one kind follow one another in one shape: the last one's tree
   // takes the next one's texts. Only where every version is the newest, as
   // reading passes versions on to the elements read.
-  const char* const text = m_text.c_str();
+  const char* const text = m_text.Data();
   if (m_scratch && newest && TakeCollection(collection) && m_version == ZALMPVersion::kNewest &&
-      m_shape.Refill(text + deferred.begin, text + deferred.end, text + m_text.size())) {
+      m_shape.Refill(text + deferred.begin, text + deferred.end, text + m_text.Size())) {
     m_scratch->SetNextElement(m_shape.Root(), 0);
     ++m_refills;
     return true;
@@ -101,7 +101,7 @@ bool ZALMPXmlReader::DeferredEntities::BuildEntity(const DirectBuilder::Deferred
     m_scratch.reset();
     m_scratch = std::make_unique<ZALMPXmlReader>(NewStorage());
     // The document outlives every tree built from it: their texts stay in it.
-    const HRESULT lent = m_scratch->LendTexts(m_text);
+    const HRESULT lent = m_scratch->LendTexts(m_text.View());
     if (FAILED(lent)) return false;
     m_lent = lent == S_OK;
   }

@@ -3,6 +3,7 @@
 
 #include "ZALMPXmlDirectBuilder.h"
 #include "ZALMPXmlEntityShape.h"
+#include "ZALMPXmlText.h"
 
 #include <ZALMPDeferredElements.h>
 
@@ -24,7 +25,7 @@
 // exactly the tree or the error it always gave.
 class ZALMPXmlReader::DeferredEntities final : public ZALMPDeferredElements {
 public:
-  explicit DeferredEntities(std::string text);
+  explicit DeferredEntities(ZALMPXmlText text);
   DeferredEntities(const DeferredEntities&) = delete;
   DeferredEntities& operator=(const DeferredEntities&) = delete;
 
@@ -39,7 +40,7 @@ public:
   // been checked. False when the direct reading gives up on it.
   bool CheckUnread();
   // The document's text, handed back for reading it whole.
-  std::string TakeText()
+  ZALMPXmlText TakeText()
   {
     m_shape.Forget();
     m_scratch.reset();  // its texts stand in the document
@@ -50,7 +51,7 @@ private:
   bool BuildEntity(const DirectBuilder::Deferred& deferred, const ZALMPDeserializer& collection);
   bool TakeCollection(const ZALMPDeserializer& collection);
 
-  std::string m_text;  // before m_scratch, whose texts stand in it
+  ZALMPXmlText m_text;  // before m_scratch, whose texts stand in it
   std::vector<DirectBuilder::Deferred> m_deferred;
   // Position in m_deferred of each entity element of the tree, once one is read out of order.
   std::unordered_map<const ZALMPDeserializer*, std::size_t> m_positions;

@@ -51,12 +51,12 @@ const char* FindEndOrMarkup(const char* p, const char* end, char first)
 
 }  // namespace
 
-ZALMPXmlReader::DirectBuilder::DirectBuilder(const std::string& text)
-    : m_begin(text.c_str()),
-      m_p(text.c_str()),
-      m_end(text.c_str() + text.size()),
+ZALMPXmlReader::DirectBuilder::DirectBuilder(std::string_view text)
+    : m_begin(text.data()),
+      m_p(text.data()),
+      m_end(text.data() + text.size()),
       m_rootVersion(ZALMPVersion::kNewest),
-      m_filler(text.c_str(), m_ignored)
+      m_filler(text.data(), m_ignored)
 {
 }
 

@@ -25,8 +25,8 @@ public:
     std::size_t end;
   };
 
-  // `text` is only read; its terminating NUL ends every scan.
-  explicit DirectBuilder(const std::string& text);
+  // `text` is only read; a NUL must follow it, which ends every scan.
+  explicit DirectBuilder(std::string_view text);
 
   // Makes `Build` leave out the content of the entity elements, the children
   // of the elements named in `collections` under "ZALMPModel" and "World",

@@ -2,6 +2,7 @@
 
 #include "ZALMPXmlDeferredEntities.h"
 #include "ZALMPXmlDirectBuilder.h"
+#include "ZALMPXmlText.h"
 
 #include <string>
 #include <vector>
@@ -27,19 +28,19 @@ bool ZALMPXmlReadPaths::ReadDirect(std::string_view text, std::unique_ptr<ZALMPX
 
 bool ZALMPXmlReadPaths::ReadWorldEntityByEntity(std::string_view text, ZALMPXmlModel& model, ZALMPXmlResult& result)
 {
-  std::string buffer(text);
+  ZALMPXmlText buffer(text);
   return ZALMPXml::ReadEntityByEntity(buffer, model, {}, result);
 }
 
 ZALMPXmlResult ZALMPXmlReadPaths::ReadWorldWhole(std::string_view text, ZALMPXmlModel& model)
 {
-  return ZALMPXml::ReadWhole(std::string(text), model, {});
+  return ZALMPXml::ReadWhole(text, model, {});
 }
 
 bool ZALMPXmlReadPaths::VisitEntityTrees(std::string_view text,
                                          const std::function<void(const ZALMPDeserializer& entity, bool refilled)>& visit)
 {
-  ZALMPXmlReader::DeferredEntities deferred{std::string(text)};
+  ZALMPXmlReader::DeferredEntities deferred{ZALMPXmlText(text)};
   ZALMPXmlReader root(ZALMPXmlReader::NewStorage{});
   if (!deferred.Build(root)) return false;
   ZALMPDeserializer* world = nullptr;
