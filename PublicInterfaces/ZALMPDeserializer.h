@@ -247,6 +247,8 @@ private:
   void EnsureGrouped() const;
   void GroupChildren() const;
   Group FindGroup(std::string_view key) const;
+  Group FindGroup(std::wstring_view id) const;
+  Group ScannedGroupAt(std::uint32_t at) const;
   const Attribute* FindAttribute(std::wstring_view id) const;
   const Attribute* FindAttribute(std::string_view key) const;
   void PutAttribute(std::string_view id, std::string_view value, std::uint8_t type);

@@ -97,6 +97,16 @@ constexpr std::uint32_t kScannedLookup = 40;
   return size == 0 || x[0] == y[0];
 }
 
+// Whether `key` is all ASCII and the very characters of `id`: then it is the
+// key `id` is filed under.
+[[gnu::always_inline]] inline bool IsAsciiKeyOf(std::string_view key, std::wstring_view id)
+{
+  if (key.size() != id.size()) return false;
+  for (std::size_t i = 0; i < key.size(); ++i)
+    if (static_cast<unsigned char>(key[i]) >= 0x80 || static_cast<wchar_t>(key[i]) != id[i]) return false;
+  return true;
+}
+
 // ZALMPCompactText::Compare without a call for keys of up to sixteen bytes:
 // the first and the last word of the bytes both share, taken as big-endian
 // numbers one after the other, order them as the bytes do.
@@ -614,6 +624,32 @@ inline void ZALMPDeserializer::EnsureGrouped() const
   SortChildren();
 }
 
+// The first step of a walk starts a group: at the first child or just past
+// the group found last (children that move or come reset the start). Past the
+// first step, the child before `at` was walked already.
+ZALMPDeserializer::Group ZALMPDeserializer::ScannedGroupAt(std::uint32_t at) const
+{
+  const Slice<ZALMPDeserializer*>& children = m_content->children;
+  const std::string_view key = children.data[at]->KeyText();
+  std::uint32_t last = at + 1;
+  while (last < children.size && SameKey(children.data[last]->KeyText(), key)) ++last;
+  m_nextLookup = static_cast<std::uint8_t>(last < children.size ? last : 0);
+  return {children.begin() + at, children.begin() + last};
+}
+
+ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::wstring_view id) const
+{
+  // Children are mostly asked for in the order they stand: the child a walk
+  // would try first, compared with the wide id as it is, spares making the
+  // id's key. Only an ASCII key can match without it.
+  const Slice<ZALMPDeserializer*>& children = m_content->children;
+  if (children.size <= kScannedLookup) {
+    const std::uint32_t at = m_nextLookup < children.size ? m_nextLookup : 0;
+    if (IsAsciiKeyOf(children.data[at]->KeyText(), id)) return ScannedGroupAt(at);
+  }
+  return FindGroup(LookupKey(id).View());
+}
+
 ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) const
 {
   struct KeyLess {
@@ -631,19 +667,9 @@ ZALMPDeserializer::Group ZALMPDeserializer::FindGroup(std::string_view key) cons
   // first, costs less than a binary search's calls.
   if (children.size <= kScannedLookup) {
     const std::uint32_t count = children.size;
-    const auto keyAt = [&](std::uint32_t i) { return SameKey(children.data[i]->KeyText(), key); };
     std::uint32_t at = m_nextLookup < count ? m_nextLookup : 0;
-    for (std::uint32_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0) {
-      if (!keyAt(at)) continue;
-      // The first step starts a group: at the first child or just past the
-      // group found last (children that move or come reset the start). Past
-      // the first step, the child before `at` was walked already.
-      const std::uint32_t first = at;
-      std::uint32_t last = at + 1;
-      while (last < count && keyAt(last)) ++last;
-      m_nextLookup = static_cast<std::uint8_t>(last < count ? last : 0);
-      return {children.begin() + first, children.begin() + last};
-    }
+    for (std::uint32_t step = 0; step < count; ++step, at = at + 1 < count ? at + 1 : 0)
+      if (SameKey(children.data[at]->KeyText(), key)) return ScannedGroupAt(at);
     return {children.end(), children.end()};
   }
   // A collection's children usually all share one id.
@@ -775,7 +801,7 @@ bool ZALMPDeserializer::HasElement(std::wstring_view id) const
 {
   if (!m_content || m_content->children.size == 0) return false;
   EnsureGrouped();
-  return !FindGroup(LookupKey(id).View()).Empty();
+  return !FindGroup(id).Empty();
 }
 
 HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& child) const
@@ -784,7 +810,7 @@ HRESULT ZALMPDeserializer::GetElement(std::wstring_view id, ZALMPDeserializer*& 
   if (!m_content || m_content->children.size == 0) return S_OK;
   return RunTakingMemory(ZALMP_HERE, [&] {
     EnsureGrouped();
-    const Group group = FindGroup(LookupKey(id).View());
+    const Group group = FindGroup(id);
     if (group.Empty()) return;
 
     // The group's first child keeps the position: 1 + the index last returned.
@@ -865,7 +891,7 @@ HRESULT ZALMPDeserializer::GetElements(std::wstring_view id, ElementIterator& be
   if (!m_content || m_content->children.size == 0) return S_OK;
   EnsureGrouped();
   return RunTakingMemory(ZALMP_HERE, [&] {
-    const Group group = FindGroup(LookupKey(id).View());
+    const Group group = FindGroup(id);
     if (group.Empty()) return;
     begin = group.first;
     end = group.last;
