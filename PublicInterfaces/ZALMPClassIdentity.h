@@ -9,6 +9,7 @@
 #include <RVLUUID.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 /// True for a class that can be made: it has a static `create`.
@@ -129,6 +130,7 @@ private:                                                                        
 /// Class id and class record from explicit values, for classes outside the
 /// library's table (a host's own entities, test doubles).
 #define ZALMP_DEFINE_CLASS_WITH_ID(T, Base, idText, creator)                                                 \
+  static_assert(std::is_base_of_v<Base, T>, #T " does not derive from " #Base);                              \
   const RVLUUID T::ClassID_(idText);                                                                         \
   const RVLClassInfo T::ClassInfo_(#T, sizeof(T), creator, &Base::ClassInfo_, nullptr);                      \
   static const ZALMPClassRecords::Entry zalmpClassRecord##T(T::ClassInfo_, ZALMPCanCreate<T>)

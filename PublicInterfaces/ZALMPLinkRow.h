@@ -110,7 +110,7 @@ public:
         reading.row.Report();  // a loop that would outlive the world
         return;
       }
-      if (FAILED((reading.owner.*reading.add)(RVLSharedHandle<Partner>(partner)))) reading.row.Report();
+      if (FAILED((reading.owner.*reading.add)(AsPartner<Partner>(partner)))) reading.row.Report();
     });
   }
 

@@ -105,6 +105,17 @@ protected:
   void Report() const;
   /// Whether `partner` is set and of PartnerClass.
   bool IsPartner(const RVLSharedHandle<ZALMPEntity>& partner) const;
+  /// `partner` as a Partner, its class information asked rather than its C++
+  /// class searched (a class's information names its C++ base, as its
+  /// definition asserts). Of another class, it raises RVLEInvalidCast as the
+  /// checked narrowing does.
+  template <class Partner, class Entity>
+  static RVLSharedHandle<Partner> AsPartner(const RVLSharedHandle<Entity>& partner)
+  {
+    if (partner && partner->isDerivedFrom(Partner::ClassInfo()))
+      return RVLSharedHandle<Partner>(static_cast<Partner*>(partner.get()));
+    return RVLSharedHandle<Partner>(partner);
+  }
   /// Asks each of `partners` in turn with `ask` (the partner's answer) to drop
   /// the owner. A partner no longer alive is reported and gives E_FAIL; the
   /// first negative answer ends it and is returned, else the last answer, or

@@ -85,7 +85,7 @@ public:
     const LinkBody link = m_link;
     const ZALMPJointBodyLink& self = *this;
     ForEachReference(element, ids, [&](const ZALMPDeserializer& item, const RVLSharedHandle<ZALMPEntity>& referent) {
-      const RVLSharedHandle<Body> body(referent);  // another kind raises RVLEInvalidCast
+      const RVLSharedHandle<Body> body = AsPartner<Body>(referent);  // another kind raises RVLEInvalidCast
       ZALMPBodyOrientation::Enum orientation = ZALMPBodyOrientation::Out;
       if (oriented) {
         std::wstring name;

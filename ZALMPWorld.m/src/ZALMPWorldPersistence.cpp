@@ -301,8 +301,11 @@ void FileEntities(ZALMPWorld& world, const ZALMPIdentifierMap& ids)
     }
     const Entry& entry = ordered[i];
     const RVLSharedHandle<ZALMPEntity>& entity = entry.id->second;
+    // The kind at the entity's place is one of its classes (class information
+    // names each class's C++ base, as its definition asserts): narrowed
+    // without a second check.
     ZALMPFilingOrder::AtPlace(filing.PlaceOf(*entity), [&]<class T>(std::type_identity<T>) {
-      world.Add<T>(RVLSharedHandle<T>(entity));
+      world.Add<T>(RVLSharedHandle<T>(static_cast<T*>(entity.get())));
     });
   }
 }

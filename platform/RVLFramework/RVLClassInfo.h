@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <type_traits>
 
 class RVLDynamicObject;
 
@@ -51,4 +52,6 @@ public:                                                                         
                                                                                                        \
 private:
 
-#define RVL_DEFINE_CLASS_INFO(T, Base) const RVLClassInfo T::ClassInfo_(#T, sizeof(T), nullptr, &Base::ClassInfo_, nullptr);
+#define RVL_DEFINE_CLASS_INFO(T, Base)                                          \
+  static_assert(std::is_base_of_v<Base, T>, #T " does not derive from " #Base); \
+  const RVLClassInfo T::ClassInfo_(#T, sizeof(T), nullptr, &Base::ClassInfo_, nullptr);
