@@ -55,7 +55,8 @@ ZALMPXmlResult ZALMPXmlText::ReadFile(const std::filesystem::path& path, const Z
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return failed(errno);
   struct stat info {};
-  const std::uint64_t expected = ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+  const std::uint64_t expected =
+      ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
   // One byte more than the file's size: a file that has not grown since ends
   // in a read of nothing without a second block.
   Reserve(static_cast<std::size_t>(expected) + 1);
