@@ -16,6 +16,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 
 class ZALBaseUnknown;
@@ -264,7 +265,9 @@ private:
   std::unique_ptr<ZALIMPEntityLoader> m_loader;
   bool m_active = true;
   ZALBaseUnknown* m_modelObject = nullptr;
-  mutable std::unique_ptr<std::wstring> m_identifier;
+  // Inline rather than behind a pointer: a save reads every partner's, and a
+  // model's partners stand anywhere in memory.
+  mutable std::optional<std::wstring> m_identifier;
   ZALMPLinkList<ZALMPParameter> m_parameters;
   ZALMPLinkList<ZALMPState> m_states;
   ZALMPLinkList<ZALMPEntity> m_aggregatedElements;

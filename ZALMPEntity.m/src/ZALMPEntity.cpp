@@ -154,7 +154,7 @@ HRESULT ZALMPEntity::GetIdentifier(std::wstring& id) const
     const HRESULT status = GenerateID(generated);
     // An empty result (a nameless entity under "MP_USE_NAME_FOR_ID") is not
     // kept, so the entity gets its name as identifier once it has one.
-    if (!generated.empty()) m_identifier = std::make_unique<std::wstring>(generated);
+    if (!generated.empty()) m_identifier.emplace(generated);
     id = std::move(generated);
     return status;
   } catch (const std::bad_alloc&) {
@@ -185,7 +185,7 @@ HRESULT ZALMPEntity::SetIdentifier(const std::wstring& id)
     return E_FAIL;
   }
   try {
-    m_identifier = std::make_unique<std::wstring>(id);
+    m_identifier.emplace(id);
     return S_OK;
   } catch (const std::bad_alloc&) {
     ZALMP_REPORT();
@@ -388,16 +388,10 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   // An attribute that is absent is reported by the element itself.
   std::wstring id;
   if (SUCCEEDED(element->GetAttribute(L"id", id))) {
-    if (m_identifier) {
+    if (m_identifier)
       ZALMP_REPORT();
-    } else {
-      // As SetIdentifier, taking the text instead of copying it.
-      try {
-        m_identifier = std::make_unique<std::wstring>(std::move(id));
-      } catch (const std::bad_alloc&) {
-        ZALMP_REPORT();
-      }
-    }
+    else
+      m_identifier.emplace(std::move(id));  // as SetIdentifier, taking the text instead of copying it
   }
 
   // Buffers for the texts that are only looked at or copied: a load reads millions.
