@@ -67,6 +67,14 @@ TEST(Deserializer, ChildrenAreFiledUnderTheirKeyAndEachIdIsWalkedInTurn)
   root.Add(L"Joint");
   root.GetElement(L"Body", got);
   EXPECT_EQ(a, got);
+
+  // a key beyond ASCII is not the key of an id whose units are its bytes
+  TestReader accents(L"Accents");
+  const ZALMPDeserializer* angle = accents.Add(L"Ängle");
+  accents.GetElement(L"\u00C3\u0084ngle", got);
+  EXPECT_EQ(nullptr, got);
+  accents.GetElement(L"Ängle", got);
+  EXPECT_EQ(angle, got);
   EXPECT_EQ(0, reports.Count());
 }
 
