@@ -1,11 +1,11 @@
 #include <ZALMPXmlCodec.h>
 
+#include "ZALMPXmlSystemError.h"
 #include "ZALMPXmlText.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <random>
 #include <utility>
 
@@ -13,11 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::string SystemError(const std::string& what, const std::filesystem::path& path, int error)
-{
-  return what + " \"" + path.string() + "\": " + std::strerror(error);
-}
 
 // Reads the whole file into `content`, which is left as it was when it cannot.
 ZALMPXmlResult ReadFile(const std::filesystem::path& path, std::string& content,
@@ -159,11 +154,11 @@ ZALMPXmlResult ZALMPXmlCodec::SaveWith(const std::function<bool(int)>& write, co
 {
   std::filesystem::path temporary;
   const int fd = CreateBeside(path, temporary);
-  if (fd < 0) return ZALMPXmlResult::Failure(SystemError("cannot create a file beside", path, errno));
+  if (fd < 0) return ZALMPXmlResult::Failure(ZALMPXmlSystemError("cannot create a file beside", path, errno));
 
   auto fail = [&temporary, &path](int error) {
     ::unlink(temporary.c_str());
-    return ZALMPXmlResult::Failure(SystemError("cannot write", path, error));
+    return ZALMPXmlResult::Failure(ZALMPXmlSystemError("cannot write", path, error));
   };
   if (!write(fd) || ::fsync(fd) != 0) {
     const int error = errno;

@@ -1,5 +1,7 @@
 #include "ZALMPXmlText.h"
 
+#include "ZALMPXmlSystemError.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -50,7 +52,7 @@ ZALMPXmlResult ZALMPXmlText::ReadFile(const std::filesystem::path& path, const Z
 {
   *this = ZALMPXmlText();
   const auto failed = [&path](int error) {
-    return ZALMPXmlResult::Failure("cannot read \"" + path.string() + "\": " + std::strerror(error));
+    return ZALMPXmlResult::Failure(ZALMPXmlSystemError("cannot read", path, error));
   };
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return failed(errno);
