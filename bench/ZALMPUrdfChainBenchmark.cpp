@@ -183,6 +183,12 @@ void BM_PugixmlParse(benchmark::State& state)
   TimePugixmlParse(state, SharedRobot(links).file, links);
 }
 
+void BM_PugixmlPrint(benchmark::State& state)
+{
+  const int links = static_cast<int>(state.range(0));
+  TimePugixmlPrint(state, SharedRobot(links).file, links);
+}
+
 // urdfdom's export into a TinyXML document, printed to text in memory.
 void BM_UrdfdomExport(benchmark::State& state)
 {
@@ -243,6 +249,7 @@ BENCHMARK(BM_UrdfdomParse)->Apply(Links<100000>);
 BENCHMARK(BM_Load)->Apply(Links<100000>);
 BENCHMARK(BM_Read)->Apply(Links<100000>);
 BENCHMARK(BM_PugixmlParse)->Apply(Links<100000>);
+BENCHMARK(BM_PugixmlPrint)->Apply(Links<100000>);
 BENCHMARK(BM_UrdfdomExport)->Apply(Links<100000>);
 BENCHMARK(BM_Save)->Apply(Links<100000>);
 BENCHMARK(BM_Write)->Apply(Links<100000>);
