@@ -2,6 +2,7 @@
 #include "ZALMPAssertionReport.h"
 #include "ZALMPBuildingMode.h"
 #include "ZALMPClassIdentity.h"
+#include "ZALMPEntityIdentifier.h"
 #include "ZALMPExport.h"
 #include "ZALMPIdentifierMap.h"
 #include "ZALMPLinkList.h"
@@ -16,7 +17,6 @@
 
 #include <initializer_list>
 #include <memory>
-#include <optional>
 #include <string>
 
 class ZALBaseUnknown;
@@ -265,9 +265,7 @@ private:
   std::unique_ptr<ZALIMPEntityLoader> m_loader;
   bool m_active = true;
   ZALBaseUnknown* m_modelObject = nullptr;
-  // Inline rather than behind a pointer: a save reads every partner's, and a
-  // model's partners stand anywhere in memory.
-  mutable std::optional<std::wstring> m_identifier;
+  mutable ZALMPEntityIdentifier m_identifier;
   ZALMPLinkList<ZALMPParameter> m_parameters;
   ZALMPLinkList<ZALMPState> m_states;
   ZALMPLinkList<ZALMPEntity> m_aggregatedElements;

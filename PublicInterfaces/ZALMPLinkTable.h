@@ -130,8 +130,14 @@ protected:
   /// written) when there are none or it cannot be added (reported).
   ZALMPSerializer* BeginGroup(ZALMPSerializer* element, int count) const;
   /// Writes one reference to `partner` under `parent`; the reference's
-  /// element, or null when it could not be added (reported).
-  ZALMPSerializer* WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<ZALMPEntity>& partner) const;
+  /// element, or null when it could not be added (reported). The partner is
+  /// read through the caller's handle: a save writes millions of references,
+  /// and a handle of the base kind would count each partner up and down.
+  template <class Partner>
+  ZALMPSerializer* WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<Partner>& partner) const
+  {
+    return WriteReference(parent, partner.IsAlive() ? partner.get() : nullptr);
+  }
   /// Calls `visit` with each reference under `element` (the group's items for
   /// a list, the one reference otherwise) whose "id" names an entity in `ids`.
   void ForEachReference(
@@ -140,6 +146,9 @@ protected:
       const;
 
 private:
+  // `partner` is null when the referent is no longer alive.
+  ZALMPSerializer* WriteReference(ZALMPSerializer* parent, const ZALMPEntity* partner) const;
+
   std::wstring_view m_groupId;
   std::wstring_view m_itemId;
   ZALMPSourceLocation m_where;

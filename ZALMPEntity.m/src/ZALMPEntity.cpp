@@ -144,17 +144,20 @@ HRESULT ZALMPEntity::GetModelObject(ZALBaseUnknown*& object) const
 
 HRESULT ZALMPEntity::GetIdentifier(std::wstring& id) const
 {
-  id.clear();
-  if (m_identifier) {
-    id = *m_identifier;
+  if (m_identifier.Has()) {
+    m_identifier.CopyTo(id);
     return S_OK;
   }
+  id.clear();
   try {
     std::wstring generated;
     const HRESULT status = GenerateID(generated);
     // An empty result (a nameless entity under "MP_USE_NAME_FOR_ID") is not
     // kept, so the entity gets its name as identifier once it has one.
-    if (!generated.empty()) m_identifier.emplace(generated);
+    if (!generated.empty() && !m_identifier.Assign(generated)) {
+      ZALMP_REPORT();
+      return E_OUTOFMEMORY;
+    }
     id = std::move(generated);
     return status;
   } catch (const std::bad_alloc&) {
@@ -180,17 +183,15 @@ HRESULT ZALMPEntity::GenerateID(std::wstring& id) const
 
 HRESULT ZALMPEntity::SetIdentifier(const std::wstring& id)
 {
-  if (m_identifier) {
+  if (m_identifier.Has()) {
     ZALMP_REPORT();
     return E_FAIL;
   }
-  try {
-    m_identifier.emplace(id);
-    return S_OK;
-  } catch (const std::bad_alloc&) {
+  if (!m_identifier.Assign(id)) {
     ZALMP_REPORT();
     return E_FAIL;
   }
+  return S_OK;
 }
 
 ZALString ZALMPEntity::GetID() const
@@ -386,15 +387,11 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   if (!element) return S_OK;
 
   // An attribute that is absent is reported by the element itself.
-  std::wstring id;
-  if (SUCCEEDED(element->GetAttribute(L"id", id))) {
-    if (m_identifier)
-      ZALMP_REPORT();
-    else
-      m_identifier.emplace(std::move(id));  // as SetIdentifier, taking the text instead of copying it
-  }
-
   // Buffers for the texts that are only looked at or copied: a load reads millions.
+  thread_local std::wstring id;
+  if (SUCCEEDED(element->GetAttribute(L"id", id))) {
+    if (m_identifier.Has() || !m_identifier.Assign(id)) ZALMP_REPORT();
+  }
   thread_local std::wstring name;
   if (SUCCEEDED(element->GetAttribute(L"name", name))) setEntityName(name);
 

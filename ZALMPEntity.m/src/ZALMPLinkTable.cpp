@@ -34,14 +34,14 @@ ZALMPSerializer* ZALMPLink::BeginGroup(ZALMPSerializer* element, int count) cons
 // A reference: "id" and "name" of the referent. A referent no longer alive
 // gives the element without attributes; an identifier that cannot be had is
 // left out; both are reported.
-ZALMPSerializer* ZALMPLink::WriteOne(ZALMPSerializer* parent, const RVLSharedHandle<ZALMPEntity>& partner) const
+ZALMPSerializer* ZALMPLink::WriteReference(ZALMPSerializer* parent, const ZALMPEntity* partner) const
 {
   ZALMPSerializer* item = nullptr;
   if (!parent || FAILED(parent->AddElement(m_itemId, item)) || !item) {
     Report();
     return nullptr;
   }
-  if (!partner.IsAlive()) {
+  if (!partner) {
     Report();
     return item;
   }

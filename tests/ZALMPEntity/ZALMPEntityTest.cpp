@@ -36,6 +36,34 @@ TEST(EntityIdentifier, IsFixedOnceMadeAndIsNotTheID)
   EXPECT_EQ(ZALString("Body.1"), entity->GetID()) << "GetID is the name, not the identifier";
 }
 
+// Identifiers the library makes are short and ASCII; any other text given is
+// kept as exactly, on either side of the length and the range kept inline.
+TEST(EntityIdentifier, KeepsEveryTextItIsGivenExactly)
+{
+  const std::wstring inlineLongest = L"id" + std::wstring(46, L'7');
+  const std::vector<std::wstring> given = {
+      L"",
+      L"id87BA8009-AB49-4CBE-8F56-EE0CC801B772",
+      inlineLongest,
+      inlineLongest + L"8",
+      L"K\u00f6rper.1",
+      std::wstring(L"id\u0080"),
+      std::wstring(L"a\0b", 3),
+      L"\U0001F600" + std::wstring(60, L'x'),
+  };
+  for (const std::wstring& id : given) {
+    ReportCapture reports;
+    const RVLSharedHandle<TestEntity> entity = TestEntity::create(L"E");
+    ASSERT_EQ(S_OK, entity->SetIdentifier(id));
+    std::wstring kept = L"left over";
+    EXPECT_EQ(S_OK, entity->GetIdentifier(kept));
+    EXPECT_EQ(id, kept) << kept.size() << " units kept of " << id.size();
+    EXPECT_EQ(E_FAIL, entity->SetIdentifier(L"other"));
+    entity->GetIdentifier(kept);
+    EXPECT_EQ(id, kept);
+  }
+}
+
 // The three lists are link lists, whose rules (duplicates, empty handles,
 // indices outside) are checked once for every list kind (ExpectLinkListBehaviour);
 // a listing with descendants and a search that finds are the attribute test's.
