@@ -9,7 +9,8 @@
 
 bool ZALMPEntityIdentifier::Assign(std::wstring_view id) noexcept
 {
-  const bool ascii = std::all_of(id.begin(), id.end(), [](wchar_t unit) { return static_cast<std::uint32_t>(unit) < 0x80; });
+  const auto isAscii = [](wchar_t unit) { return static_cast<std::uint32_t>(unit) < 0x80; };
+  const bool ascii = std::all_of(id.begin(), id.end(), isAscii);
   if (ascii && id.size() <= kInline) {
     std::transform(id.begin(), id.end(), m_inline.begin(), [](wchar_t unit) { return static_cast<char>(unit); });
     m_size = static_cast<std::uint8_t>(id.size());
