@@ -24,9 +24,6 @@ private:
   static constexpr std::size_t kInline = 48;
   enum class Form : std::uint8_t { None, Inline, Wide };
 
-  // The inline bytes as wide units, into `units` (kInline of them).
-  void Widen(wchar_t* units) const noexcept;
-
   Form m_form = Form::None;
   std::uint8_t m_size = 0;                // of the inline bytes
   std::array<char, kInline> m_inline{};

@@ -389,9 +389,7 @@ HRESULT ZALMPEntity::Deserialize(const ZALMPDeserializer* element, const ZALMPId
   // An attribute that is absent is reported by the element itself.
   // Buffers for the texts that are only looked at or copied: a load reads millions.
   thread_local std::wstring id;
-  if (SUCCEEDED(element->GetAttribute(L"id", id))) {
-    if (m_identifier.Has() || !m_identifier.Assign(id)) ZALMP_REPORT();
-  }
+  if (SUCCEEDED(element->GetAttribute(L"id", id))) SetIdentifier(id);
   thread_local std::wstring name;
   if (SUCCEEDED(element->GetAttribute(L"name", name))) setEntityName(name);
 

@@ -1,11 +1,9 @@
 #include <ZALMPEntityIdentifier.h>
 
+#include <ZALMPCompactText.h>
+
 #include <algorithm>
 #include <new>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 bool ZALMPEntityIdentifier::Assign(std::wstring_view id) noexcept
 {
@@ -27,40 +25,11 @@ bool ZALMPEntityIdentifier::Assign(std::wstring_view id) noexcept
   return true;
 }
 
-// All the inline bytes, used or not, sixteen at a time: a save widens the
-// identifier of every partner it writes.
-void ZALMPEntityIdentifier::Widen(wchar_t* units) const noexcept
-{
-  static_assert(kInline % 16 == 0);
-#if defined(__SSE2__)
-  if constexpr (sizeof(wchar_t) == 4) {
-    const __m128i zero = _mm_setzero_si128();
-    for (std::size_t i = 0; i < kInline; i += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_inline.data() + i));
-      const __m128i low = _mm_unpacklo_epi8(bytes, zero);
-      const __m128i high = _mm_unpackhi_epi8(bytes, zero);
-      auto* out = reinterpret_cast<__m128i*>(units + i);
-      _mm_storeu_si128(out, _mm_unpacklo_epi16(low, zero));
-      _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(low, zero));
-      _mm_storeu_si128(out + 2, _mm_unpacklo_epi16(high, zero));
-      _mm_storeu_si128(out + 3, _mm_unpackhi_epi16(high, zero));
-    }
-    return;
-  }
-#endif
-  for (std::size_t i = 0; i < kInline; ++i) units[i] = static_cast<wchar_t>(m_inline[i]);
-}
-
 void ZALMPEntityIdentifier::CopyTo(std::wstring& id) const
 {
   switch (m_form) {
   case Form::None: id.clear(); break;
-  case Form::Inline: {
-    std::array<wchar_t, kInline> units;
-    Widen(units.data());
-    id.assign(units.data(), m_size);
-    break;
-  }
+  case Form::Inline: ZALMPCompactText::ToWide({m_inline.data(), m_size}, id); break;
   case Form::Wide: id = *m_wide; break;
   }
 }
